@@ -36,7 +36,7 @@ public:
     void FillRectangle(const TRect& rect) override;
     void DrawFrame3D(const TRect& rect, TColor topLeft, TColor bottomRight, int width) override;
     void DrawLineTo(int x, int y) override;
-    void MovePenTo(int x, int y) override { m_penPos = {x, y}; }
+    void MovePenTo(int x, int y) override;
     void DrawPie(int l, int t, int r, int b, int x1, int y1, int x2, int y2) override;
     void DrawRectangle(int l, int t, int r, int b) override;
     void DrawRoundRect(int l, int t, int r, int b, int cornerW, int cornerH) override;
@@ -132,6 +132,7 @@ private:
     TBackMode m_backMode = TBackMode::bmOpaque;
     TTextAlign m_textAlign = kTextAlignLeft | kTextAlignTop;
     TPoint m_penPos;
+    long long m_patternPos = 0;
     TRect m_clip;
     bool m_clipped = false;
     std::function<void()> m_onRepaint;

@@ -62,7 +62,21 @@ void TChartFont::Changed() const {
     }
 }
 
+namespace {
+
+// The layout's classic face names mapped to the metric-compatible faces of the Liberation family.
+// "Arial" already maps to Liberation Sans through fontconfig.
+bool RegisterFaceSubstitutions() {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"));
+    return true;
+}
+
+} // namespace
+
 QFont ToQFont(const TChartFont& font) {
+    static const bool registered = RegisterFaceSubstitutions();
+    static_cast<void>(registered);
     QFont result(font.Name());
     result.setPixelSize(font.PixelHeight() > 0 ? font.PixelHeight() : 1);
     result.setBold(HasStyle(font.Style(), TFontStyle::fsBold));
