@@ -1,0 +1,31 @@
+#pragma once
+// Adds the walls and the inside background picture switch to the chart, and draws a frame.
+
+#include "TChartWall.h"
+#include "TCustomAxisPanel.h"
+
+#include <memory>
+
+class TCustomChart : public TCustomAxisPanel {
+    Q_OBJECT
+
+public:
+    explicit TCustomChart(QWidget* parent = nullptr);
+    ~TCustomChart() override;
+
+    TChartWall& BackWall() { return *m_backWall; }
+    TChartWall& LeftWall() { return *m_leftWall; }
+    TChartWall& BottomWall() { return *m_bottomWall; }
+    bool BackImageInside() const { return m_backImageInside; }
+    void SetBackImageInside(bool inside) { Set(m_backImageInside, inside); }
+
+protected:
+    TColor BackWallColor() const override { return m_backWall->Color(); }
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::unique_ptr<TChartWall> m_backWall;
+    std::unique_ptr<TChartWall> m_leftWall;
+    std::unique_ptr<TChartWall> m_bottomWall;
+    bool m_backImageInside = false;
+};

@@ -1,0 +1,5 @@
+#include "TCustomChartPanelExtended.h"
+
+TCustomChartPanelExtended::TCustomChartPanelExtended(QWidget* parent) : TCustomChartPanel(parent) {}
+
+TCustomChartPanelExtended::~TCustomChartPanelExtended() = default;

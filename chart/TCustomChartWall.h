@@ -1,0 +1,34 @@
+#pragma once
+// A wall of the chart: colour, 3D size and shading. Only the back wall is drawn in 2D.
+
+#include "TChartColors.h"
+
+class TCustomChartPanel;
+
+class TCustomChartWall {
+public:
+    TCustomChartWall(TCustomChartPanel& chart, TColor defaultColor);
+    virtual ~TCustomChartWall();
+    TCustomChartWall(const TCustomChartWall&) = delete;
+    TCustomChartWall& operator=(const TCustomChartWall&) = delete;
+
+    TColor Color() const { return m_color; }
+    void SetColor(TColor color);
+    // The layout stores Color only when it differs from this.
+    TColor DefaultColor() const { return m_defaultColor; }
+    bool Dark3D() const { return m_dark3D; }
+    void SetDark3D(bool dark);
+    int Size() const { return m_size; }
+    void SetSize(int size);
+
+protected:
+    TCustomChartPanel& Chart() const { return m_chart; }
+    void Changed();
+
+private:
+    TCustomChartPanel& m_chart;
+    TColor m_color;
+    TColor m_defaultColor;
+    bool m_dark3D = true;
+    int m_size = 0;
+};
