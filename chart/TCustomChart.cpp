@@ -7,13 +7,33 @@ constexpr TColor kLeftWallColor = 0x0080FFFF;
 } // namespace
 
 TCustomChart::TCustomChart(QWidget* parent)
-    : TCustomAxisPanel(parent), m_backWall(std::make_unique<TChartWall>(*this, clUseSeriesColor)),
+    : TCustomAxisPanel(parent), m_title(std::make_unique<TChartTitle>(*this)),
+      m_foot(std::make_unique<TChartTitle>(*this)),
+      m_backWall(std::make_unique<TChartWall>(*this, clUseSeriesColor)),
       m_leftWall(std::make_unique<TChartWall>(*this, kLeftWallColor)),
+      m_legend(std::make_unique<TChartLegend>(*this)),
       m_bottomWall(std::make_unique<TChartWall>(*this, clWhite)) {
     m_backWall->Brush().SetStyle(TBrushStyle::bsClear);
 }
 
 TCustomChart::~TCustomChart() = default;
+
+void TCustomChart::DrawTitlesAndLegend() {
+    const bool legendShown = m_legend->Visible() && ActiveSeriesCount() > 0;
+    const bool legendFirst = legendShown && m_legend->IsVertical();
+    if (legendFirst) {
+        m_legend->DrawLegend();
+    }
+    if (m_title->Visible()) {
+        m_title->DrawTitle(true);
+    }
+    if (m_foot->Visible()) {
+        m_foot->DrawTitle(false);
+    }
+    if (legendShown && !legendFirst) {
+        m_legend->DrawLegend();
+    }
+}
 
 void TCustomChart::DrawBackImage(const TRect& bounds) {
     if (!m_backImageInside) {

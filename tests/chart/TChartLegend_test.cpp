@@ -2,6 +2,7 @@
 // for the main window's chart of 673 x 385 whose plot after the margins is (20, 15, 653, 370).
 
 #include "ChartMath.h"
+#include "ChartTestSupport.h"
 #include "LegendException.h"
 #include "TChart.h"
 #include "TChartLegend.h"
@@ -239,4 +240,27 @@ TEST_F(ChartLegendTest, HorizontalLegendAtTheTopTakesItsHeight) {
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].Args.at(1), rows[1].Args.at(1));
     EXPECT_EQ(rows[1].Args.at(0) - rows[0].Args.at(0), 16 + m_legend.SymbolWidth() + 4);
+}
+
+TEST(ChartLegendInFrame, VerticalLegendComesBeforeTheTitleWhichCentresBesideIt) {
+    ChartTestSupport::TRecordedChart recorded = ChartTestSupport::ProgramChart();
+    TChart& chart = *recorded.Chart;
+    for (const QString& title : kTitles) {
+        chart.AddSeries(std::make_unique<TChartSeries>()).SetTitle(title);
+    }
+    chart.Title().SetText({QStringLiteral("Total Available AFVs")});
+    recorded.DrawFrame();
+    const TRect& legend = chart.Legend().LegendRect();
+    EXPECT_EQ(legend.Top, 38);
+    EXPECT_EQ(legend.Right, 648);
+    const auto texts = recorded.Canvas->Named(QStringLiteral("WriteText"));
+    ASSERT_GE(texts.size(), 9u);
+    EXPECT_EQ(texts[0].Text, kTitles[0]);
+    EXPECT_EQ(texts[0].Args.at(1), 39);
+    const TRecordedCall& title = texts[8];
+    EXPECT_EQ(title.Text, QStringLiteral("Total Available AFVs"));
+    const int plotRight = legend.Left - 19;
+    EXPECT_EQ(title.Args, (std::vector<int>{(20 + plotRight) / 2 - 60, 15}));
+    EXPECT_EQ(chart.ChartRect().Top, 15 + kLine + 5);
+    EXPECT_EQ(chart.ChartRect().Right, plotRight);
 }
