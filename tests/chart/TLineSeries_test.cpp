@@ -125,7 +125,7 @@ TEST(TLineSeries, LegendSymbolIsAHorizontalLineThroughTheMiddle) {
     auto& series = recorded.AddLine(clTeal);
     series.LinePen().SetStyle(TPenStyle::psDot);
     recorded.Canvas->Clear();
-    series.DrawLegendSymbol(-1, {500, 40, 520, 51});
+    series.DrawLegendSymbol(*recorded.Canvas, -1, {500, 40, 520, 51});
     const auto lines = recorded.Canvas->Named("DrawHorizLine");
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].Args, (std::vector<int>{500, 520, 45}));
@@ -133,7 +133,7 @@ TEST(TLineSeries, LegendSymbolIsAHorizontalLineThroughTheMiddle) {
     EXPECT_EQ(lines[0].Pen.Style(), TPenStyle::psDot);
     series.SetColorEachPoint(true);
     recorded.Canvas->Clear();
-    series.DrawLegendSymbol(-1, {500, 40, 520, 51});
+    series.DrawLegendSymbol(*recorded.Canvas, -1, {500, 40, 520, 51});
     EXPECT_TRUE(recorded.Canvas->Calls.empty());
 }
 
