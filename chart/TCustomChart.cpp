@@ -18,23 +18,6 @@ TCustomChart::TCustomChart(QWidget* parent)
 
 TCustomChart::~TCustomChart() = default;
 
-void TCustomChart::DrawTitlesAndLegend() {
-    const bool legendShown = m_legend->Visible() && ActiveSeriesCount() > 0;
-    const bool legendFirst = legendShown && m_legend->IsVertical();
-    if (legendFirst) {
-        m_legend->DrawLegend();
-    }
-    if (m_title->Visible()) {
-        m_title->DrawTitle(true);
-    }
-    if (m_foot->Visible()) {
-        m_foot->DrawTitle(false);
-    }
-    if (legendShown && !legendFirst) {
-        m_legend->DrawLegend();
-    }
-}
-
 void TCustomChart::DrawBackImage(const TRect& bounds) {
     if (!m_backImageInside) {
         DrawPictureInRect(bounds);
@@ -77,5 +60,30 @@ void TCustomChart::DrawWalls() {
             inside.Bottom -= 1;
         }
         DrawPictureInRect(inside);
+    }
+}
+
+void TCustomChart::DrawTitle(TChartTitle& title, TTitlePlace place) {
+    if (title.Visible()) {
+        SetChartRect(title.DrawTitleOn(Canvas(), ChartRect(), place));
+        RecalcWidthHeight();
+    }
+}
+
+void TCustomChart::DrawLegend() {
+    SetChartRect(m_legend->DrawLegendOn(Canvas(), ChartBounds(), ChartRect()));
+    RecalcWidthHeight();
+}
+
+void TCustomChart::DrawTitlesAndLegend() {
+    const bool withLegend = m_legend->Visible() && ActiveSeriesCount() > 0;
+    // A vertical legend goes first, so the titles centre over what remains beside it.
+    if (withLegend && m_legend->IsVertical()) {
+        DrawLegend();
+    }
+    DrawTitle(*m_title, TTitlePlace::tpTop);
+    DrawTitle(*m_foot, TTitlePlace::tpFoot);
+    if (withLegend && !m_legend->IsVertical()) {
+        DrawLegend();
     }
 }

@@ -29,11 +29,12 @@ protected:
     // The panel picture is drawn here only when it is not inside the plot rectangle.
     void DrawBackImage(const TRect& bounds) override;
     void DrawWalls() override;
-    // A vertical legend is drawn before the titles, so they centre over the part beside it; a
-    // horizontal one after them.
     void DrawTitlesAndLegend() override;
 
 private:
+    void DrawTitle(TChartTitle& title, TTitlePlace place);
+    void DrawLegend();
+
     std::unique_ptr<TChartTitle> m_title;
     std::unique_ptr<TChartTitle> m_foot;
     std::unique_ptr<TChartWall> m_backWall;

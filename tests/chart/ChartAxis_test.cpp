@@ -132,10 +132,11 @@ TEST_F(ChartAxis, DrawnLeftAxisLabelsRunFromTheTopDownToZero) {
         }
     }
     EXPECT_EQ(Texts(left), expected);
-    EXPECT_EQ(left.front().Args, (std::vector<int>{62, 15 - 6, 0}));
+    // Below the title: the plot starts at 33; a one-line label is centred on its tick.
+    EXPECT_EQ(left.front().Args, (std::vector<int>{62, 33 - 6, 0}));
     const auto& ticks = frame.Chart->LeftAxis().TickPositions();
     ASSERT_EQ(ticks.size(), 21u);
-    EXPECT_EQ(ticks.front(), 15);
+    EXPECT_EQ(ticks.front(), 33);
     EXPECT_EQ(ticks.back(), 339);
 }
 
@@ -152,7 +153,7 @@ TEST_F(ChartAxis, DrawnBottomAxisHasTicksMinorTicksAndDottedGrid) {
     std::vector<TRecordedCall> inner;
     std::vector<TRecordedCall> minor;
     for (const auto& call : frame.Canvas->Named("DrawVertLine3D")) {
-        if (call.Args[1] == 15) {
+        if (call.Args[1] == frame.Chart->ChartRect().Top) {
             continue; // the left axis line
         }
         (call.Args[2] == 343 ? outer : call.Args[2] == 339 ? inner : minor).push_back(call);
@@ -170,7 +171,7 @@ TEST_F(ChartAxis, DrawnBottomAxisHasTicksMinorTicksAndDottedGrid) {
     }
     std::vector<TRecordedCall> grid = frame.Canvas->Named("DrawVertLine");
     ASSERT_EQ(grid.size(), 24u);
-    EXPECT_EQ(grid.front().Args, (std::vector<int>{ticks.front(), 15, 340}));
+    EXPECT_EQ(grid.front().Args, (std::vector<int>{ticks.front(), 33, 340}));
     EXPECT_EQ(grid.front().Pen.Style(), TPenStyle::psDot);
     EXPECT_EQ(grid.front().BackMode, TBackMode::bmTransparent);
     const auto axisLine = frame.Canvas->Named("DrawHorizLine3D").front();
