@@ -138,6 +138,37 @@ TEST_F(ChartLegendTest, HiddenAndUntitledSeriesRows) {
     EXPECT_EQ(m_legend.RowCount(), 3);
 }
 
+TEST_F(ChartLegendTest, LastValueRowsLabelTheSeriesTheirSymbolsStandFor) {
+    AddSeries(QStringLiteral("off")).SetActive(false);
+    AddSeries(QStringLiteral("A")).AddPoint(1, 5, QString(), clUseSeriesColor);
+    TChartSeries& b = AddSeries(QStringLiteral("B"));
+    b.AddPoint(1, 7, QString(), clUseSeriesColor);
+    b.AddPoint(2, 9, QString(), clUseSeriesColor);
+    m_legend.SetLegendStyle(lsLastValues);
+    Draw();
+    EXPECT_EQ(RowTexts(), (QStringList{"5", "9"}));
+    const auto symbols = m_canvas.Named(QStringLiteral("DrawRectangleR"));
+    ASSERT_EQ(symbols.size(), 3u);
+    EXPECT_EQ(symbols[2].Brush.Color(), b.SeriesColor());
+}
+
+TEST_F(ChartLegendTest, DividingLinesSeparateRowsWithoutChangingTheSymbolPen) {
+    AddSeries(QStringLiteral("A"));
+    AddSeries(QStringLiteral("B"));
+    AddSeries(QStringLiteral("C"));
+    m_legend.DividingLines().SetVisible(true);
+    m_legend.DividingLines().SetColor(clRed);
+    Draw();
+    const auto lines = m_canvas.Named(QStringLiteral("DrawHorizLine"));
+    ASSERT_EQ(lines.size(), 2u);
+    const TRect& rect = m_legend.LegendRect();
+    EXPECT_EQ(lines[0].Args, (std::vector<int>{rect.Left, rect.Right, 39 + kLine}));
+    EXPECT_EQ(lines[0].Pen.Color(), clRed);
+    const auto symbols = m_canvas.Named(QStringLiteral("DrawRectangleR"));
+    ASSERT_EQ(symbols.size(), 4u);
+    EXPECT_EQ(symbols[3].Pen.Color(), clBlack);
+}
+
 TEST_F(ChartLegendTest, RowsThatDoNotFitAreLeftOut) {
     AddProgramSeries();
     // Room for three rows between the legend's top (38) and the plot's bottom, less the frame.
