@@ -1,0 +1,5 @@
+#include "TChart.h"
+
+TChart::TChart(QWidget* parent) : TCustomChart(parent) {}
+
+TChart::~TChart() = default;
