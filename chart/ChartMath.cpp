@@ -37,6 +37,10 @@ std::int32_t RoundToInt(double value) {
     return static_cast<std::int32_t>(rounded);
 }
 
+std::int32_t AddClamped(std::int64_t a, std::int64_t b) {
+    return ClampToInt(a + b);
+}
+
 std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c) {
     if (c == 0) {
         return 0;
@@ -74,6 +78,10 @@ TRect KeepRectUpright(TRect rect, const TRect& bounds, int controlWidth, int con
         rect.Bottom = rect.Top + controlHeight;
     }
     return rect;
+}
+
+std::int32_t TAxisScale::PixelSize() const {
+    return ClampToInt(static_cast<std::int64_t>(PixelEnd) - PixelStart);
 }
 
 std::int32_t TAxisScale::PixelCenter() const {

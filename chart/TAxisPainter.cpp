@@ -36,7 +36,8 @@ void TAxisPainter::Draw() {
 }
 
 void TAxisPainter::PlaceAxisLine() {
-    m_axis.m_axisLinePos = m_axis.SideOf(m_axis.m_chart.ChartRect()) + m_axis.PositionShift();
+    m_axis.m_axisLinePos =
+        ChartMath::AddClamped(m_axis.SideOf(m_axis.m_chart.ChartRect()), m_axis.PositionShift());
 }
 
 void TAxisPainter::ProduceValueLabels(double step) {
@@ -181,8 +182,8 @@ void TAxisPainter::DrawTick(std::int32_t position, int length, bool outwards) {
     // Outwards is down for the bottom axis, up for the top, left for the left, right for the right.
     const bool positive = m_axis.Kind() == TAxisKind::Bottom || m_axis.Kind() == TAxisKind::Right;
     const int sign = (positive == outwards) ? 1 : -1;
-    const int from = m_axis.m_axisLinePos + sign;
-    const int to = from + sign * length;
+    const int from = ChartMath::AddClamped(m_axis.m_axisLinePos, sign);
+    const int to = ChartMath::AddClamped(from, static_cast<std::int64_t>(sign) * length);
     if (m_axis.Horizontal()) {
         m_canvas.DrawVertLine3D(position, from, to, 0);
     } else {

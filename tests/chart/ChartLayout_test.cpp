@@ -152,3 +152,21 @@ TEST(ChartLayout, VerticalLegendIsLaidOutBeforeTheTitle) {
     const TRect legend = recorded.Chart->Legend().LegendRect();
     EXPECT_LT(recorded.Chart->ChartRect().Right, legend.Left);
 }
+
+TEST(ChartLayout, SettersRepaintOnceOnChangeAndNeverForTheSameValue) {
+    TRecordedChart recorded = ProgramChart();
+    TChart& chart = *recorded.Chart;
+    const int before = chart.RepaintRequests();
+    chart.SetView3D(false);
+    chart.SetMarginLeft(3);
+    chart.LeftAxis().SetIncrement(1000);
+    chart.BackWall().SetColor(clUseSeriesColor);
+    chart.BottomAxis().Title().SetCaption(chart.BottomAxis().Title().Caption());
+    EXPECT_EQ(chart.RepaintRequests(), before);
+    chart.SetMarginLeft(5);
+    EXPECT_EQ(chart.RepaintRequests(), before + 1);
+    chart.LeftAxis().Grid().SetColor(clRed);
+    EXPECT_EQ(chart.RepaintRequests(), before + 2);
+    chart.SetBackColor(clYellow);
+    EXPECT_EQ(chart.BackWall().Brush().Style(), TBrushStyle::bsClear); // not in a window
+}
