@@ -123,14 +123,15 @@ void TAxisPainter::WriteLines(int x, int y, int angle, const QString& text) {
     if (angle != 0) {
         m_canvas.WriteRotatedText3D(x, y, 0, angle, text);
     } else {
-        int top = y;
+        // Anchors of bands with extreme sizes can sit at the ends of the integer range.
+        std::int64_t top = y;
         if (!m_axis.Horizontal()) {
-            top = y - h / 2 - ChartMath::RoundToInt(h * 0.5 * (n + 1)) + h;
+            top = top - h / 2 - ChartMath::RoundToInt(h * 0.5 * (n + 1)) + h;
         } else if (m_axis.Kind() == TAxisKind::Top) {
-            top = y - (n - 1) * h;
+            top -= static_cast<std::int64_t>(n - 1) * h;
         }
         for (const QString& line : lines) {
-            m_canvas.WriteText3D(x, top, 0, line);
+            m_canvas.WriteText3D(x, ChartMath::AddClamped(top, 0), 0, line);
             top += h;
         }
     }
@@ -155,11 +156,11 @@ void TAxisPainter::DrawTitle() {
     const int h = m_canvas.TextLineHeight();
     const int n = static_cast<int>(lines.size());
     const bool leftSide = m_axis.Kind() == TAxisKind::Left;
-    int x = leftSide ? anchor - ChartMath::RoundToInt(h * static_cast<double>(n)) + h
-                     : anchor + ChartMath::RoundToInt(h * static_cast<double>(n)) - h;
+    const std::int64_t band = ChartMath::RoundToInt(h * static_cast<double>(n)) - h;
+    std::int64_t x = leftSide ? std::int64_t{anchor} - band : std::int64_t{anchor} + band;
     m_canvas.SetTextAlignment(kTextAlignCenter | kTextAlignBottom);
     for (const QString& line : lines) {
-        m_canvas.WriteRotatedText3D(x, center, 0, angle, line);
+        m_canvas.WriteRotatedText3D(ChartMath::AddClamped(x, 0), center, 0, angle, line);
         x += leftSide ? h : -h;
     }
     m_canvas.SetTextAlignment(kTextAlignLeft | kTextAlignTop);

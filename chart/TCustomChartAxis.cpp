@@ -322,16 +322,18 @@ void TCustomChartAxis::ShrinkBy(TRect& rect, int amount) const {
 int TCustomChartAxis::PositionShift() const {
     const TRect& rect = m_chart.ChartRect();
     const int extent = Horizontal() ? rect.Height() : rect.Width();
-    int shift = ChartMath::RoundToInt(m_positionPercent * 0.01 * extent);
+    // Rounded before the sign changes, as the shift is measured; negated in double so that a
+    // saturated shift cannot overflow.
+    double shift = ChartMath::RoundToInt(m_positionPercent * 0.01 * extent);
     if (FarSide()) {
         shift = -shift;
     }
-    return Horizontal() ? -shift : shift;
+    return ChartMath::RoundToInt(Horizontal() ? -shift : shift);
 }
 
 int TCustomChartAxis::TickAreaSize() const {
-    int size =
-        (m_axisPen.Visible() ? m_axisPen.Width() : 0) + (m_ticks.Visible() ? m_tickLength : 0);
+    int size = ChartMath::AddClamped(m_axisPen.Visible() ? m_axisPen.Width() : 0,
+                                     m_ticks.Visible() ? m_tickLength : 0);
     if (m_minorTicks.Visible()) {
         size = std::max(size, m_minorTickLength);
     }
