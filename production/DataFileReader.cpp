@@ -1,0 +1,173 @@
+#include "DataFileReader.h"
+
+#include "TProductionStore.h"
+
+#include <cmath>
+#include <optional>
+
+namespace Production1 {
+
+namespace {
+
+using TLineStorer = TLineOutcome (*)(const TParsedLine&);
+
+// Closes the data file however the read ends, an input/output error included.
+class TDataFileCloser final {
+public:
+    TDataFileCloser() = default;
+    TDataFileCloser(const TDataFileCloser&) = delete;
+    TDataFileCloser& operator=(const TDataFileCloser&) = delete;
+    ~TDataFileCloser() { CloseDataFile(); }
+};
+
+// The first month (less one) that the twelve values of a line fill, or nothing when the year,
+// truncated toward zero, lies outside the data's years.
+std::optional<int> MonthOffset(double year) {
+    const double wholeYear = std::trunc(year);
+    if (!(wholeYear >= kFirstYear && wholeYear <= kLastYear)) {
+        return std::nullopt;
+    }
+    return (static_cast<int>(wholeYear) - kFirstYear) * 12;
+}
+
+std::optional<TLineOutcome> RejectUnconverted(const TParsedLine& line) {
+    switch (line.Shape) {
+    case TLineShape::TooShort:
+        return TLineOutcome::TooShort;
+    case TLineShape::CommentOrBlankStart:
+        return TLineOutcome::CommentOrBlankStart;
+    case TLineShape::NoComma:
+        return TLineOutcome::NoComma;
+    case TLineShape::NothingConverted:
+        return TLineOutcome::NothingConverted;
+    case TLineShape::Converted:
+        break;
+    }
+    if (!MonthOffset(line.Year)) {
+        return TLineOutcome::YearOutOfRange;
+    }
+    return std::nullopt;
+}
+
+MonthSeries* FleetRow(const VehicleName& name) {
+    TProductionStore& store = Store();
+    const std::string_view text = name.View();
+    if (text == "Total") {
+        return &store.TotalInService;
+    }
+    if (text == "Loss") {
+        return &store.Losses;
+    }
+    if (text == "New") {
+        return &store.NewProduction;
+    }
+    if (text == "Lend Lease") {
+        return &store.LendLease;
+    }
+    return nullptr;
+}
+
+void CopyYear(const YearMonths& months, int offset, MonthSeries& row) {
+    for (int month = months.First(); month <= months.Last(); ++month) {
+        row[offset + month] = months[month];
+    }
+}
+
+void ReadDataFile(const char* fileName, TReadReport& report, TLineStorer storeLine) {
+    report = TReadReport();
+    if (!OpenDataFile(fileName)) {
+        return;
+    }
+    report.SetFound();
+    const TDataFileCloser closer;
+    TDataFile& file = Store().DataFile;
+    TLineParser parser(Store().LineMonths);
+    file.SkipLine();
+    while (!file.AtEnd()) {
+        parser.Begin();
+        file.ReadLine(parser);
+        report.Tally(storeLine(parser.Finish()));
+    }
+}
+
+} // namespace
+
+void ReadTotalData() {
+    ReadDataFile(kTotalDataFileName, Store().TotalDataReport, StoreTotalDataLine);
+}
+
+void ReadTankData() {
+    ReadDataFile(kTankDataFileName, Store().TankDataReport, StoreTankDataLine);
+}
+
+bool OpenDataFile(const char* fileName) {
+    return Store().DataFile.Open(fileName);
+}
+
+void CloseDataFile() {
+    Store().DataFile.Close();
+}
+
+TParsedLine ParseDataLine(std::string_view line) {
+    TLineParser parser(Store().LineMonths);
+    parser.Begin();
+    parser.Feed(line);
+    return parser.Finish();
+}
+
+TLineOutcome ApplyTotalDataLine(std::string_view line) {
+    return StoreTotalDataLine(ParseDataLine(line));
+}
+
+TLineOutcome ApplyTankDataLine(std::string_view line) {
+    return StoreTankDataLine(ParseDataLine(line));
+}
+
+TLineOutcome StoreTotalDataLine(const TParsedLine& line) {
+    if (const auto rejected = RejectUnconverted(line)) {
+        return *rejected;
+    }
+    MonthSeries* row = FleetRow(line.Name);
+    if (row == nullptr) {
+        return TLineOutcome::UnknownName;
+    }
+    CopyYear(Store().LineMonths, *MonthOffset(line.Year), *row);
+    return TLineOutcome::Stored;
+}
+
+TLineOutcome StoreTankDataLine(const TParsedLine& line) {
+    if (const auto rejected = RejectUnconverted(line)) {
+        return *rejected;
+    }
+    if (line.Name.IsEmpty()) {
+        return TLineOutcome::EmptyName;
+    }
+    const int slot = FindOrAddVehicle(line.Name);
+    if (slot == 0) {
+        return TLineOutcome::NoFreeSlot;
+    }
+    TProductionStore& store = Store();
+    store.MergeSeries = store.VehicleProduction[slot];
+    CopyYear(store.LineMonths, *MonthOffset(line.Year), store.MergeSeries);
+    store.VehicleProduction[slot] = store.MergeSeries;
+    return TLineOutcome::Stored;
+}
+
+int FindOrAddVehicle(const VehicleName& name) {
+    if (name.IsEmpty()) {
+        return 0;
+    }
+    auto& names = Store().VehicleNames;
+    for (int slot = names.First(); slot <= names.Last(); ++slot) {
+        if (names[slot] == name) {
+            return slot;
+        }
+        if (names[slot].IsEmpty()) {
+            names[slot] = name;
+            return slot;
+        }
+    }
+    return 0;
+}
+
+} // namespace Production1

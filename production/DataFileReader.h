@@ -1,0 +1,37 @@
+#pragma once
+
+#include "TLineParser.h"
+#include "TReadReport.h"
+#include "TVehicleName.h"
+
+#include <string_view>
+
+namespace Production1 {
+
+inline constexpr const char* kTotalDataFileName = "TotalData.txt";
+inline constexpr const char* kTankDataFileName = "TankData.txt";
+
+// Reads "TotalData.txt" (working directory) into the fleet rows. A file that cannot be opened is
+// skipped; a read failure raises TInOutError, keeps what was stored before it and closes the file.
+void ReadTotalData();
+// Reads "TankData.txt" into VehicleNames and VehicleProduction, with the same rules.
+void ReadTankData();
+
+bool OpenDataFile(const char* fileName);
+void CloseDataFile();
+
+// Parses one whole line; the monthly values go to the store's LineMonths.
+TParsedLine ParseDataLine(std::string_view line);
+
+// Parse one line and store what it yields.
+TLineOutcome ApplyTotalDataLine(std::string_view line);
+TLineOutcome ApplyTankDataLine(std::string_view line);
+// Store what a parsed line yields (its months in LineMonths).
+TLineOutcome StoreTotalDataLine(const TParsedLine& line);
+TLineOutcome StoreTankDataLine(const TParsedLine& line);
+
+// The slot of a vehicle name, adding the name in the first free slot when it is new. 0 when the
+// name is empty or every slot holds another name.
+int FindOrAddVehicle(const VehicleName& name);
+
+} // namespace Production1

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace Production1 {
+
+// Clears the store, reads "TotalData.txt" and "TankData.txt" from the working directory and
+// computes every derived value except the span values. A read failure raises TInOutError and
+// ends the load there.
+void LoadProductionData();
+
+// The number of leading named slots, and each one's total of its positive months.
+void ComputeVehicleTotals();
+// Production of all vehicle types per month, positive values only; lend-lease is not part of it.
+void ComputeSummedProduction();
+// Losses of months 5..53 as a fraction of the fleet in service plus the month's average
+// production (this month's and last month's, lend-lease included).
+void ComputeLossRate();
+// Span months from the selector indices, then vehicle production, the selected vehicle's (or the
+// lend-lease) production and the losses within the span. Only months 1..60 are summed.
+void ComputeSpanTotals();
+
+} // namespace Production1

@@ -1,0 +1,113 @@
+#include "TDataFile.h"
+
+#include "TInOutError.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace Production1 {
+
+namespace {
+
+class TDiscardSink final : public TLineSink {
+public:
+    void Feed(std::string_view) override {}
+};
+
+bool IsLineStop(char byte) {
+    return byte == TDataFile::kCarriageReturn || byte == TDataFile::kEndOfFileMark;
+}
+
+} // namespace
+
+bool TDataFile::Open(const char* fileName) {
+    Close();
+    // Non-blocking, so that opening a named pipe cannot hang; only regular files are read.
+    const int descriptor = ::open(fileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0) {
+        return false;
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return false;
+    }
+    m_descriptor = descriptor;
+    m_physicalEnd = false;
+    m_position = 0;
+    m_length = 0;
+    return true;
+}
+
+void TDataFile::Close() noexcept {
+    if (m_descriptor >= 0) {
+        ::close(m_descriptor);
+    }
+    m_descriptor = -1;
+    m_physicalEnd = true;
+    m_position = 0;
+    m_length = 0;
+}
+
+bool TDataFile::Refill() {
+    if (m_physicalEnd) {
+        return false;
+    }
+    const TReadFunction readFunction = m_read != nullptr ? m_read : ::read;
+    ssize_t count = -1;
+    do {
+        count = readFunction(m_descriptor, m_buffer.data(), m_buffer.size());
+    } while (count < 0 && errno == EINTR);
+    if (count < 0) {
+        throw TInOutError(TInOutError::ErrorCodeFromErrno(errno));
+    }
+    m_position = 0;
+    m_length = static_cast<std::size_t>(count);
+    m_physicalEnd = count == 0;
+    return count > 0;
+}
+
+bool TDataFile::AtEnd() {
+    if (m_position == m_length && !Refill()) {
+        return true;
+    }
+    return m_buffer[m_position] == kEndOfFileMark;
+}
+
+void TDataFile::ReadLine(TLineSink& sink) {
+    while (m_position < m_length || Refill()) {
+        const std::size_t start = m_position;
+        std::size_t stop = start;
+        while (stop < m_length && !IsLineStop(m_buffer[stop])) {
+            ++stop;
+        }
+        if (stop > start) {
+            sink.Feed(std::string_view(m_buffer.data() + start, stop - start));
+        }
+        m_position = stop;
+        if (stop == m_length) {
+            continue;
+        }
+        // A Ctrl-Z stays unread, so that the file remains at its end.
+        if (m_buffer[stop] == kCarriageReturn) {
+            ++m_position;
+            SkipLineFeedAfterLineEnd();
+        }
+        return;
+    }
+}
+
+void TDataFile::SkipLineFeedAfterLineEnd() {
+    if ((m_position < m_length || Refill()) && m_buffer[m_position] == kLineFeed) {
+        ++m_position;
+    }
+}
+
+void TDataFile::SkipLine() {
+    TDiscardSink discard;
+    ReadLine(discard);
+}
+
+} // namespace Production1

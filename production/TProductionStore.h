@@ -1,0 +1,91 @@
+#pragma once
+
+#include "TDataFile.h"
+#include "TIndexedTable.h"
+#include "TLineParser.h"
+#include "TReadReport.h"
+#include "TVehicleName.h"
+
+#include <cstdint>
+
+namespace Production1 {
+
+inline constexpr int kFirstMonth = 1;
+inline constexpr int kLastMonth = 60;
+inline constexpr int kFirstYear = 1941;
+inline constexpr int kLastYear = 1945;
+inline constexpr int MaxVehicles = 201;
+
+// Month number 1..60: 1 is January 1941, 13 January 1942, 60 December 1945.
+using MonthIndex = int;
+using MonthSeries = TIndexedTable<std::int32_t, kFirstMonth, kLastMonth>;
+using MonthValues = TIndexedTable<double, kFirstMonth, kLastMonth>;
+
+// The program's single body of production data: the fleet rows, the vehicle tables, the derived
+// series, the span selection with its totals, and the working storage of the reader. The main
+// window reads and writes these fields directly. Everything has a fixed size; nothing allocates.
+struct TProductionStore final {
+    TProductionStore() { Initialize(); }
+    TProductionStore(const TProductionStore&) = delete;
+    TProductionStore& operator=(const TProductionStore&) = delete;
+
+    // Everything zero, empty or false, then the initial selection: span January 1941 to December
+    // 1945 (months 1..60) and vehicle 1.
+    void Initialize();
+
+    // Fleet rows from "TotalData.txt".
+    MonthSeries TotalInService;
+    MonthSeries Losses;
+    MonthSeries NewProduction;
+
+    // Slot 0 is the lend-lease row; slots 1..MaxVehicles the vehicle types in order of first
+    // appearance in "TankData.txt".
+    TIndexedTable<MonthSeries, 0, MaxVehicles> VehicleProduction;
+    MonthSeries& LendLease = VehicleProduction[0];
+    TIndexedTable<VehicleName, 1, MaxVehicles> VehicleNames;
+    TIndexedTable<std::int32_t, 1, MaxVehicles> VehicleTotals;
+    std::int32_t VehicleCount = 0;
+
+    MonthValues SummedProduction;
+    MonthValues LossRate;
+
+    // Item indices of the span selectors (months 0..11, years 0..4; -1 for typed text).
+    std::int32_t StartMonthChoice = 0;
+    std::int32_t StartYearChoice = 0;
+    std::int32_t EndMonthChoice = 0;
+    std::int32_t EndYearChoice = 0;
+    MonthIndex SpanStart = 0;
+    MonthIndex SpanEnd = 0;
+    std::int32_t SpanTotal = 0;
+    std::int32_t SpanVehicleTotal = 0;
+    std::int32_t SpanLosses = 0;
+
+    std::int32_t SelectedVehicle = 0;
+    bool LendLeaseSelected = false;
+    std::int32_t ProductionSource = 0;
+    std::int32_t CompareSlot = 0;
+
+    // Working storage.
+    YearMonths LineMonths;
+    MonthSeries MergeSeries;
+    MonthSeries WorkSeries;
+    YearMonths BlankYear;
+    MonthSeries BlankSeries;
+    TDataFile DataFile;
+
+    // What the last load made of each data file.
+    TReadReport TotalDataReport;
+    TReadReport TankDataReport;
+};
+
+// The one store of the program, initialised on first use.
+TProductionStore& Store();
+
+void InitializeStore();
+// BlankYear, BlankSeries and all of LossRate become zero.
+void ClearBlanks();
+// VehicleProduction slots 1..MaxVehicles (not the lend-lease slot 0) and VehicleTotals become zero.
+void ClearVehicleData();
+void ClearVehicleNames();
+
+} // namespace Production1
