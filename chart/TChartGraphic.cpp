@@ -20,6 +20,7 @@ const QImage& TChartGraphic::ScaledBitmap(QSize size) {
     }
     if (m_scaled.size() != size) {
         m_scaled = bitmap.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        ++m_scaleCount;
     }
     return m_scaled;
 }

@@ -34,6 +34,8 @@ public:
 
     // How many times the picture was decoded; lets callers check that decoding happens once.
     int DecodeCount() const { return m_decodeCount; }
+    // How many times the bitmap was scaled to a new size.
+    int ScaleCount() const { return m_scaleCount; }
 
 protected:
     virtual QImage Decode() = 0;
@@ -43,4 +45,5 @@ private:
     bool m_decoded = false;
     int m_decodeCount = 0;
     QImage m_scaled;
+    int m_scaleCount = 0;
 };
