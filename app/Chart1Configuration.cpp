@@ -2,9 +2,14 @@
 
 #include <TChart.h>
 #include <TChartColors.h>
+#include <TChartPicture.h>
 #include <TLineSeries.h>
 
+#include <QFile>
 #include <QString>
+
+#include <cstdint>
+#include <span>
 
 #include <memory>
 
@@ -86,7 +91,27 @@ void ConfigureAxes(TChart& chart) {
     left.SetExactDateTime(false);
 }
 
+const QString kBackImageResource = QStringLiteral(":/chart/Chart1BackImage.block");
+
 } // namespace
+
+// The picture's resource lives in the program's library: register it before first use.
+static void RegisterPictureResource() {
+    Q_INIT_RESOURCE(chart_picture);
+}
+
+bool LoadChart1BackImage(TChartPicture& picture) {
+    RegisterPictureResource();
+    QFile resource(kBackImageResource);
+    if (!resource.open(QIODevice::ReadOnly)) {
+        picture.Clear();
+        return false;
+    }
+    const QByteArray block = resource.readAll();
+    return picture.LoadFromBlock(
+        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(block.constData()),
+                                      static_cast<std::size_t>(block.size())));
+}
 
 TChart1Series ConfigureChart1(TChart& chart) {
     // Stored settings apply in any order: range checks wait until all of them are in.

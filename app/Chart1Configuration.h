@@ -3,6 +3,7 @@
 // axes, background picture, and the eight line series with their titles, colours and drawing.
 
 class TChart;
+class TChartPicture;
 class TLineSeries;
 
 // The eight series as the window names them; the chart owns them. The series numbers are
@@ -20,3 +21,6 @@ struct TChart1Series {
 
 // Applies every setting to a freshly created chart and adds the series in chart order.
 TChart1Series ConfigureChart1(TChart& chart);
+
+// Loads the background picture stored with the window's layout; answers whether it loaded.
+bool LoadChart1BackImage(TChartPicture& picture);
