@@ -6,10 +6,6 @@
 
 namespace Production1 {
 
-bool IsNumberChar(char c) {
-    return c == '-' || c == '.' || (c >= '0' && c <= '9');
-}
-
 std::int32_t TruncateToInt32(double value) {
     constexpr double kAboveMaximum = 2147483648.0;
     constexpr double kBelowMinimum = -2147483649.0;
@@ -23,6 +19,18 @@ std::int32_t TruncateToInt32(double value) {
         return std::numeric_limits<std::int32_t>::min();
     }
     return static_cast<std::int32_t>(value);
+}
+
+void TNumberField::Clear() {
+    // The digit buffers are read only up to their counts, so they need no clearing.
+    m_length = 0;
+    m_negative = false;
+    m_hasPoint = false;
+    m_failed = false;
+    m_integerOverflow = false;
+    m_integerCount = 0;
+    m_fractionCount = 0;
+    m_wholeValue = 0;
 }
 
 void TNumberField::Push(char c) {
@@ -50,6 +58,8 @@ void TNumberField::PushDigit(char digit) {
     }
     if (m_integerCount < kIntegerDigits) {
         m_integer[m_integerCount++] = digit;
+        // Wraps harmlessly past 19 digits: the running value serves only up to kExactDigits.
+        m_wholeValue = m_wholeValue * 10 + static_cast<std::uint64_t>(digit - '0');
     } else {
         m_integerOverflow = true;
     }
@@ -63,6 +73,14 @@ std::optional<double> TNumberField::Convert() const {
     if (m_integerOverflow) {
         return m_negative ? -kHugeValue : kHugeValue;
     }
+    if (m_fractionCount == 0 && m_integerCount <= kExactDigits) {
+        const auto value = static_cast<double>(m_wholeValue);
+        return m_negative ? -value : value;
+    }
+    return ConvertedText();
+}
+
+std::optional<double> TNumberField::ConvertedText() const {
     // Rebuilt as "-I.F" with "0" for an empty part, which the standard conversion always accepts.
     std::array<char, kIntegerDigits + kFractionDigits + 4> text{};
     std::size_t size = 0;

@@ -8,7 +8,9 @@
 namespace Production1 {
 
 // True exactly for the characters that make up number fields: "-", "." and the digits.
-bool IsNumberChar(char c);
+inline bool IsNumberChar(char c) {
+    return c == '-' || c == '.' || (c >= '0' && c <= '9');
+}
 
 // Truncates toward zero to a signed 32-bit value; values beyond its range stay at its ends.
 std::int32_t TruncateToInt32(double value);
@@ -23,7 +25,7 @@ std::int32_t TruncateToInt32(double value);
 class TNumberField final {
 public:
     void Push(char c);
-    void Clear() { *this = TNumberField(); }
+    void Clear();
     bool IsPending() const { return m_length > 0; }
     std::optional<double> Convert() const;
 
@@ -32,8 +34,11 @@ private:
     static constexpr std::size_t kFractionDigits = 32;
     // Beyond every signed 32-bit value and every year, yet still finite.
     static constexpr double kHugeValue = 1e300;
+    // Whole numbers of up to 15 digits are exact as doubles and need no text conversion.
+    static constexpr std::size_t kExactDigits = 15;
 
     void PushDigit(char digit);
+    std::optional<double> ConvertedText() const;
 
     std::size_t m_length = 0;
     bool m_negative = false;
@@ -42,6 +47,7 @@ private:
     bool m_integerOverflow = false;
     std::size_t m_integerCount = 0;
     std::size_t m_fractionCount = 0;
+    std::uint64_t m_wholeValue = 0;
     std::array<char, kIntegerDigits> m_integer{};
     std::array<char, kFractionDigits> m_fraction{};
 };

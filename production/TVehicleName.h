@@ -23,10 +23,11 @@ public:
 
     // Appends one byte while there is room; a byte past the capacity is dropped.
     void Append(char byte);
-    void Clear() { m_length = 0; }
+    void Clear() { *this = TVehicleName(); }
 
+    // Bytes past the length are always zero, so whole arrays compare as quickly as a few words.
     friend bool operator==(const TVehicleName& left, const TVehicleName& right) {
-        return left.View() == right.View();
+        return left.m_length == right.m_length && left.m_bytes == right.m_bytes;
     }
 
 private:

@@ -1,0 +1,220 @@
+// Black-box tests of armalyx-inspect: the program runs in a temporary directory holding the data
+// files, and its JSON output is searched for the members it must print.
+#include "../production/TTempDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <numeric>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace {
+
+struct TRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadWhole(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Runs the inspector with the given directory as its working directory.
+TRun RunInspect(const std::filesystem::path& directory, const std::string& arguments) {
+    const std::filesystem::path errFile = directory / "stderr.out";
+    const std::string command = "cd '" + directory.string() + "' && '" ARMALYX_INSPECT_PATH "' " +
+                                arguments + " 2>'" + errFile.string() + "'";
+    TRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return run;
+    }
+    std::array<char, 4096> buffer{};
+    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
+        run.out.append(buffer.data(), n);
+    }
+    const int status = ::pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = ReadWhole(errFile);
+    return run;
+}
+
+// The whole numbers of the array that follows "key": in the output.
+std::vector<long long> IntegerArray(const std::string& json, const std::string& key) {
+    std::vector<long long> values;
+    const std::size_t start = json.find("\"" + key + "\": [");
+    if (start == std::string::npos) {
+        return values;
+    }
+    std::istringstream items(json.substr(json.find('[', start) + 1));
+    long long value = 0;
+    char separator = ',';
+    while (separator == ',' && items >> value >> separator) {
+        values.push_back(value);
+    }
+    return values;
+}
+
+int Occurrences(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+std::vector<long long> From(std::size_t firstMonth, std::vector<long long> values) {
+    std::vector<long long> months(60, 0);
+    std::copy(values.begin(), values.end(), months.begin() + static_cast<long>(firstMonth - 1));
+    return months;
+}
+
+class InspectTest : public ::testing::Test {
+protected:
+    void WriteData(const std::string& total, const std::string& tank) const {
+        directory.WriteFile("TotalData.txt", "Name,Year,\r\n" + total);
+        directory.WriteFile("TankData.txt", "Name,Year,\r\n" + tank);
+    }
+
+    TTempDirectory directory;
+};
+
+constexpr const char* kTotalLines = "Total,1941,1000,1000,1000,1000,1000,1000,\r\n"
+                                    "Loss,1941,0,0,0,0,50,60,\r\n"
+                                    "Lend Lease,1941,0,0,0,40,10,0,\r\n"
+                                    "total,1941,1,2,3,4,5,6,7,\r\n"
+                                    "Total,1946,1,2,3,4,5,6,7,\r\n";
+constexpr const char* kTankLines = "T-34\x80,1941,0,0,0,500,90,0,\r\n"
+                                   "KV \"1\",1942,7,-2,3,0,0,0,0,\r\n"
+                                   ",1941,5,5,5,5,5,5,5,5,\r\n"
+                                   "; a comment line here\r\n";
+
+} // namespace
+
+TEST_F(InspectTest, PrintsTheLoadedStore) {
+    WriteData(kTotalLines, kTankLines);
+    const TRun run = RunInspect(directory.Path(), "");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(IntegerArray(run.out, "TotalInService"),
+              From(1, {1000, 1000, 1000, 1000, 1000, 1000}));
+    EXPECT_EQ(IntegerArray(run.out, "Losses"), From(5, {50, 60}));
+    EXPECT_EQ(IntegerArray(run.out, "NewProduction"), From(1, {}));
+    EXPECT_EQ(IntegerArray(run.out, "LendLease"), From(4, {40, 10}));
+    EXPECT_NE(run.out.find("\"VehicleCount\": 2"), std::string::npos);
+    EXPECT_NE(run.out.find("\"name\": \"T-34\xE2\x82\xAC\""), std::string::npos) << "Windows-1252";
+    EXPECT_NE(run.out.find("\"name\": \"KV \\\"1\\\"\""), std::string::npos) << "escaped quotes";
+    EXPECT_NE(run.out.find("\"total\": 590"), std::string::npos);
+    EXPECT_NE(run.out.find("\"total\": 10"), std::string::npos);
+    EXPECT_EQ(IntegerArray(run.out, "production"), From(4, {500, 90}));
+    std::vector<long long> summed = From(4, {500, 90});
+    summed.at(12) = 7;
+    summed.at(14) = 3;
+    EXPECT_EQ(IntegerArray(run.out, "SummedProduction"), summed);
+    EXPECT_NE(run.out.find("\"LossRate\": [0, 0, 0, 0, 0.047619047619047616, 0.057142857142857141"),
+              std::string::npos)
+        << "doubles print so that they read back exactly";
+    EXPECT_NE(run.out.find("\"unknown name\": 1"), std::string::npos);
+    EXPECT_NE(run.out.find("\"year out of range\": 1"), std::string::npos);
+    EXPECT_NE(run.out.find("\"empty name\": 1"), std::string::npos);
+    EXPECT_NE(run.out.find("\"comment or blank start\": 1"), std::string::npos);
+    EXPECT_NE(run.out.find("\"lines\": 5"), std::string::npos);
+    EXPECT_NE(run.out.find("\"lines\": 4"), std::string::npos);
+    EXPECT_EQ(run.out.find("\"Span\""), std::string::npos) << "only with --span";
+    EXPECT_NE(run.out.find("\"Error\": null"), std::string::npos);
+}
+
+TEST_F(InspectTest, SpanOptionsComputeTheSpanFigures) {
+    WriteData(kTotalLines, kTankLines);
+    struct TCase {
+        const char* arguments;
+        const char* span;
+    };
+    const TCase cases[] = {
+        {"--span 0 0 11 4", "\"SpanStart\": 1,\n    \"SpanEnd\": 60,\n    \"SpanTotal\": 600,\n"
+                            "    \"SpanVehicleTotal\": 590,\n    \"SpanLosses\": 110"},
+        {"--span 3 0 4 0 --vehicle 2",
+         "\"SpanStart\": 4,\n    \"SpanEnd\": 5,\n    \"SpanTotal\": 590,\n"
+         "    \"SpanVehicleTotal\": 0,\n    \"SpanLosses\": 50"},
+        {"--span 3 0 4 0 --lend-lease", "\"SpanTotal\": 640,\n    \"SpanVehicleTotal\": 50,"},
+        {"--span 11 4 0 0", "\"SpanStart\": 60,\n    \"SpanEnd\": 1,\n    \"SpanTotal\": 0,"},
+        {"--span -1 -1 -1 4", "\"SpanStart\": -12,\n    \"SpanEnd\": 48,\n    \"SpanTotal\": 600,"},
+    };
+    for (const TCase& test : cases) {
+        const TRun run = RunInspect(directory.Path(), test.arguments);
+        EXPECT_EQ(run.status, 0) << test.arguments;
+        EXPECT_NE(run.out.find(test.span), std::string::npos) << test.arguments << "\n" << run.out;
+    }
+}
+
+TEST_F(InspectTest, MissingFilesGiveAnEmptyStore) {
+    const TRun run = RunInspect(directory.Path(), "");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("\"TotalData.txt\": {\n      \"found\": false"), std::string::npos);
+    EXPECT_NE(run.out.find("\"TankData.txt\": {\n      \"found\": false"), std::string::npos);
+    EXPECT_NE(run.out.find("\"VehicleCount\": 0"), std::string::npos);
+    EXPECT_NE(run.out.find("\"Vehicles\": []"), std::string::npos);
+}
+
+TEST_F(InspectTest, ReadFailureIsShownAsTheProgramShowsIt) {
+    // Reading the process's own memory image at offset 0 fails after a good open.
+    std::error_code error;
+    std::filesystem::create_symlink("/proc/self/mem", directory.Path() / "TotalData.txt", error);
+    if (error) {
+        GTEST_SKIP() << "no symbolic link to /proc/self/mem: " << error.message();
+    }
+    directory.WriteFile("TankData.txt", std::string("Name,Year,\r\n") + kTankLines);
+    const TRun run = RunInspect(directory.Path(), "");
+    if (run.out.find("\"Error\": null") != std::string::npos) {
+        GTEST_SKIP() << "this system lets /proc/self/mem be read at offset 0";
+    }
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("\"Error\": \"I/O error 30.\""), std::string::npos) << run.out;
+    EXPECT_EQ(run.err, "I/O error 30.\n");
+    EXPECT_NE(run.out.find("\"VehicleCount\": 0"), std::string::npos) << "the load ended there";
+}
+
+TEST_F(InspectTest, BadCommandLinesAreRefusedWithUsage) {
+    for (const char* arguments :
+         {"--span 1 2 3", "--span 1 2 3 x", "--vehicle 2", "--frobnicate"}) {
+        const TRun run = RunInspect(directory.Path(), arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_NE(run.err.find("Usage: armalyx-inspect"), std::string::npos) << arguments;
+        EXPECT_TRUE(run.out.empty()) << arguments;
+    }
+    EXPECT_EQ(RunInspect(directory.Path(), "--help").status, 0);
+}
+
+TEST(InspectSampleDataTest, SampleDataLoadsWithAFleetInEveryMonthOfTheRate) {
+    const TRun run = RunInspect(std::filesystem::path(ARMALYX_SOURCE_DIR) / "data", "");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\"Error\": null"), std::string::npos);
+    const std::vector<long long> total = IntegerArray(run.out, "TotalInService");
+    ASSERT_EQ(total.size(), 60u);
+    for (std::size_t month = 6; month <= 53; ++month) {
+        EXPECT_GT(total[month - 1], 0) << "month " << month;
+    }
+    for (const char* row : {"Losses", "NewProduction", "LendLease"}) {
+        const std::vector<long long> values = IntegerArray(run.out, row);
+        EXPECT_GT(std::accumulate(values.begin(), values.end(), 0LL), 0) << row;
+    }
+    const std::size_t count = run.out.find("\"VehicleCount\": ");
+    ASSERT_NE(count, std::string::npos);
+    const int vehicles = std::stoi(run.out.substr(count + 16));
+    EXPECT_GE(vehicles, 15);
+    EXPECT_LE(vehicles, 25);
+    for (const char* cleanCount :
+         {"\"too short\": 0", "\"no comma\": 0", "\"nothing converted\": 0",
+          "\"year out of range\": 0", "\"unknown name\": 0"}) {
+        EXPECT_EQ(Occurrences(run.out, cleanCount), 2) << cleanCount;
+    }
+}
