@@ -1,9 +1,7 @@
 #include "ChartFonts.h"
 
 namespace ChartFonts {
-QFont DefaultFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(kDefaultFontPixelSize);
-    return font;
+TChartFont DefaultFont() {
+    return TChartFont(QStringLiteral("Arial"), 8, clBlack);
 }
 } // namespace ChartFonts

@@ -1,10 +1,8 @@
 #pragma once
-// The chart's default font: "Arial" at 8 points, sized in pixels (11 at 96 dots per inch) so
-// that the layout does not move with the screen's DPI setting.
+// The chart's default font: "Arial" at 8 points in black.
 
-#include <QFont>
+#include "TChartFont.h"
 
 namespace ChartFonts {
-inline constexpr int kDefaultFontPixelSize = 11;
-QFont DefaultFont();
+TChartFont DefaultFont();
 } // namespace ChartFonts

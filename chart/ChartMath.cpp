@@ -164,6 +164,29 @@ double LabelStepForCount(std::int32_t count, double increment, double workRange,
     return std::max(step, kSmallestStep);
 }
 
+std::vector<std::int32_t> MinorTickPositions(const std::vector<std::int32_t>& ticks, int count) {
+    std::vector<std::int32_t> positions;
+    if (ticks.empty() || count <= 0) {
+        return positions;
+    }
+    const double parts = static_cast<double>(count) + 1;
+    if (ticks.size() >= 2) {
+        const double spacing = (static_cast<double>(ticks[1]) - ticks[0]) / parts;
+        for (int i = 1; i <= count; ++i) {
+            const std::int32_t d = RoundToInt(i * spacing);
+            positions.push_back(ticks.front() - d);
+            positions.push_back(ticks.back() + d);
+        }
+    }
+    for (std::size_t i = 1; i < ticks.size(); ++i) {
+        const double spacing = (static_cast<double>(ticks[i]) - ticks[i - 1]) / parts;
+        for (int j = 1; j <= count; ++j) {
+            positions.push_back(ticks[i] - RoundToInt(j * spacing));
+        }
+    }
+    return positions;
+}
+
 QString FormatAxisLabel(double value) {
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 namespace ChartMath {
 
@@ -55,6 +56,10 @@ std::int32_t LabelCount(std::int32_t labelSize, std::int32_t separationPercent,
 // The label step for a range given the count of labels that fit; never below 1e-12.
 double LabelStepForCount(std::int32_t count, double increment, double workRange,
                          std::int32_t separationPercent);
+
+// Minor tick positions for major ticks in drawing order (largest value first): count ticks in
+// every interval, and count beyond each outermost tick with the first interval's spacing.
+std::vector<std::int32_t> MinorTickPositions(const std::vector<std::int32_t>& ticks, int count);
 
 // The value as "#,##0.###" shows it, with the locale's separators.
 QString FormatAxisLabel(double value);

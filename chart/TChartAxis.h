@@ -10,6 +10,9 @@ public:
     bool GridCentered() const { return m_gridCentered; }
     void SetGridCentered(bool centered) { Set(m_gridCentered, centered); }
 
+protected:
+    bool GridIsCentered() const override { return m_gridCentered; }
+
 private:
     bool m_gridCentered = false;
 };

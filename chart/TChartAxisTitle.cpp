@@ -4,7 +4,9 @@
 #include "TCustomChartAxis.h"
 
 TChartAxisTitle::TChartAxisTitle(TCustomChartAxis& axis, int angle)
-    : m_axis(axis), m_angle(angle), m_font(ChartFonts::DefaultFont()) {}
+    : m_axis(axis), m_angle(angle), m_font(ChartFonts::DefaultFont()) {
+    m_font.SetOnChange([this] { m_axis.Changed(); });
+}
 
 void TChartAxisTitle::SetCaption(const QString& caption) {
     if (caption != m_caption) {
@@ -20,9 +22,8 @@ void TChartAxisTitle::SetAngle(int angle) {
     }
 }
 
-void TChartAxisTitle::SetFont(const QFont& font) {
-    if (font != m_font) {
+void TChartAxisTitle::SetFont(const TChartFont& font) {
+    if (!font.SameSettings(m_font)) {
         m_font = font;
-        m_axis.Changed();
     }
 }

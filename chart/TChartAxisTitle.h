@@ -1,7 +1,8 @@
 #pragma once
 // The caption of an axis with its font and angle.
 
-#include <QFont>
+#include "TChartFont.h"
+
 #include <QString>
 
 class TCustomChartAxis;
@@ -14,13 +15,14 @@ public:
     void SetCaption(const QString& caption);
     int Angle() const { return m_angle; }
     void SetAngle(int angle);
-    const QFont& Font() const { return m_font; }
-    void SetFont(const QFont& font);
+    TChartFont& Font() { return m_font; }
+    const TChartFont& Font() const { return m_font; }
+    void SetFont(const TChartFont& font);
     TCustomChartAxis& Axis() const { return m_axis; }
 
 private:
     TCustomChartAxis& m_axis;
     QString m_caption;
     int m_angle;
-    QFont m_font;
+    TChartFont m_font;
 };

@@ -1,6 +1,7 @@
 #include "TCustomAxisPanel.h"
 
 #include "ChartLayout.h"
+#include "TChartCanvas.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -91,4 +92,108 @@ bool TCustomAxisPanel::IsAxisShown(const TCustomChartAxis& axis) const {
         }
     }
     return !anyUsesAxes;
+}
+
+void TCustomAxisPanel::InternalDraw(const TRect& bounds) {
+    PaintPanel(bounds);
+    for (const auto& series : m_seriesList) {
+        if (series->Active()) {
+            series->PrepareForDrawing();
+        }
+    }
+    DrawTitlesAndLegend();
+    CalcAxisRect();
+    CalcSeriesRect();
+    Canvas().SetupProjection(0, bounds, ChartRect());
+    DrawWalls();
+    for (TCustomChartAxis* axis : m_axisList) {
+        if (IsAxisShown(*axis)) {
+            axis->DrawAxis();
+        }
+    }
+    for (const auto& series : m_seriesList) {
+        if (series->Active()) {
+            DrawSeries(*series);
+        }
+    }
+    Canvas().ResetDrawingState();
+}
+
+void TCustomAxisPanel::CalcAxisRect() {
+    for (TCustomChartAxis* axis : m_axisList) {
+        axis->ResetAxisRange();
+    }
+    RecalcWidthHeight();
+    TRect working = ChartRect();
+    for (TCustomChartAxis* axis : m_axisList) {
+        if (!IsAxisShown(*axis)) {
+            continue;
+        }
+        TRect reduced = working;
+        axis->ReserveAxisSpace(reduced);
+        const TRect common = working.Intersected(reduced);
+        if (!common.IsEmpty()) {
+            working = common;
+        }
+    }
+    SetChartRect(working);
+    RecalcWidthHeight();
+    for (TCustomChartAxis* axis : m_axisList) {
+        axis->UpdatePixelSpan();
+    }
+}
+
+TSeriesMargins TCustomAxisPanel::MarginsFor(const TCustomChartAxis& axis) const {
+    TSeriesMargins result;
+    for (const auto& series : m_seriesList) {
+        if (!series->Active() || !series->IsPlottedAgainst(axis)) {
+            continue;
+        }
+        const TSeriesMargins asked =
+            axis.Horizontal() ? series->RequestHorizMargins() : series->RequestVertMargins();
+        result.Start = std::max(result.Start, asked.Start);
+        result.End = std::max(result.End, asked.End);
+    }
+    // Margins widen automatic ends only: left/bottom follow the minimum, right/top the maximum.
+    if (axis.Horizontal()) {
+        result.Start = axis.AutomaticMinimum() ? result.Start : 0;
+        result.End = axis.AutomaticMaximum() ? result.End : 0;
+    } else {
+        result.Start = axis.AutomaticMaximum() ? result.Start : 0;
+        result.End = axis.AutomaticMinimum() ? result.End : 0;
+    }
+    return result;
+}
+
+void TCustomAxisPanel::CalcSeriesRect() {
+    for (TCustomChartAxis* axis : {static_cast<TCustomChartAxis*>(m_topAxis.get()),
+                                   static_cast<TCustomChartAxis*>(m_leftAxis.get()),
+                                   static_cast<TCustomChartAxis*>(m_rightAxis.get()),
+                                   static_cast<TCustomChartAxis*>(m_bottomAxis.get())}) {
+        const TSeriesMargins margins = MarginsFor(*axis);
+        axis->AdjustRangeForMargins(margins.Start, margins.End);
+    }
+}
+
+void TCustomAxisPanel::DrawSeries(TChartSeries& series) {
+    series.UpdateVisibleRange();
+    if (series.FirstVisibleIndex() < 0) {
+        return;
+    }
+    if (series.BeforeDrawValues) {
+        series.BeforeDrawValues(series);
+    }
+    if (m_clipPoints) {
+        Canvas().ClipToCube(ChartRect(), 0, 0);
+    }
+    series.DrawVisiblePoints();
+    if (m_clipPoints) {
+        Canvas().RemoveClip();
+    }
+    if (series.MarksVisible()) {
+        series.DrawMarks();
+    }
+    if (series.AfterDrawValues) {
+        series.AfterDrawValues(series);
+    }
 }

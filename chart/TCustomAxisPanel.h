@@ -46,11 +46,19 @@ public:
     bool IsAxisShown(const TCustomChartAxis& axis) const;
 
 protected:
+    void InternalDraw(const TRect& bounds) override;
+    virtual void DrawTitlesAndLegend() {}
+    virtual void DrawWalls() {}
+    void CalcAxisRect();
+    void CalcSeriesRect();
+    void DrawSeries(TChartSeries& series);
+
     // The colour of the back wall, which a new series' palette colour must differ from.
     virtual TColor BackWallColor() const { return clUseSeriesColor; }
 
 private:
     TColor ColorForNewSeries() const;
+    TSeriesMargins MarginsFor(const TCustomChartAxis& axis) const;
 
     std::vector<std::unique_ptr<TChartSeries>> m_seriesList;
     std::unique_ptr<TChartAxis> m_bottomAxis;

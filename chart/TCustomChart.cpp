@@ -1,6 +1,6 @@
 #include "TCustomChart.h"
 
-#include <QPainter>
+#include "TChartCanvas.h"
 
 namespace {
 constexpr TColor kLeftWallColor = 0x0080FFFF;
@@ -9,11 +9,53 @@ constexpr TColor kLeftWallColor = 0x0080FFFF;
 TCustomChart::TCustomChart(QWidget* parent)
     : TCustomAxisPanel(parent), m_backWall(std::make_unique<TChartWall>(*this, clUseSeriesColor)),
       m_leftWall(std::make_unique<TChartWall>(*this, kLeftWallColor)),
-      m_bottomWall(std::make_unique<TChartWall>(*this, clWhite)) {}
+      m_bottomWall(std::make_unique<TChartWall>(*this, clWhite)) {
+    m_backWall->Brush().SetStyle(TBrushStyle::bsClear);
+}
 
 TCustomChart::~TCustomChart() = default;
 
-void TCustomChart::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(Color()));
+void TCustomChart::DrawBackImage(const TRect& bounds) {
+    if (!m_backImageInside) {
+        DrawPictureInRect(bounds);
+    }
+}
+
+namespace {
+// The surface brush and background for the back wall.
+void PrepareWallBrush(TChartCanvas& canvas, const TChartWall& wall) {
+    const TChartBrush& brush = wall.Brush();
+    const bool solid = brush.Style() == TBrushStyle::bsSolid;
+    if (wall.Color() == clUseSeriesColor && solid) {
+        canvas.Brush() = TChartBrush(clWhite, TBrushStyle::bsClear);
+    } else {
+        TColor color = wall.Color();
+        if (!solid && color == brush.Color()) {
+            color = brush.Color() == clBlack ? clWhite : clBlack;
+        }
+        canvas.Brush() = TChartBrush(color, brush.Style());
+    }
+    if (solid) {
+        canvas.SetBackMode(TBackMode::bmTransparent);
+    } else {
+        canvas.SetBackMode(TBackMode::bmOpaque);
+        canvas.SetBackColor(brush.Color());
+    }
+}
+} // namespace
+
+void TCustomChart::DrawWalls() {
+    TChartCanvas& canvas = Canvas();
+    canvas.ApplyChartPen(m_backWall->Pen());
+    PrepareWallBrush(canvas, *m_backWall);
+    const TRect& rect = ChartRect();
+    canvas.DrawRectangle(rect.Left, rect.Top, rect.Right + 1, rect.Bottom + 1);
+    if (m_backImageInside) {
+        TRect inside = rect;
+        if (m_backWall->Pen().Visible()) {
+            inside.Top += 1;
+            inside.Bottom -= 1;
+        }
+        DrawPictureInRect(inside);
+    }
 }

@@ -21,7 +21,9 @@ public:
 
 protected:
     TColor BackWallColor() const override { return m_backWall->Color(); }
-    void paintEvent(QPaintEvent* event) override;
+    // The panel picture is drawn here only when it is not inside the plot rectangle.
+    void DrawBackImage(const TRect& bounds) override;
+    void DrawWalls() override;
 
 private:
     std::unique_ptr<TChartWall> m_backWall;

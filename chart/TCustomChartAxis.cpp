@@ -1,11 +1,15 @@
 #include "TCustomChartAxis.h"
 
 #include "AxisException.h"
+#include "AxisText.h"
 #include "ChartFonts.h"
+#include "TAxisPainter.h"
+#include "TChartCanvas.h"
 #include "TChartSeries.h"
 #include "TCustomAxisPanel.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -25,6 +29,13 @@ TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel& chart, TAxisKind kind)
     : m_chart(chart), m_kind(kind), m_labelsFont(ChartFonts::DefaultFont()),
       m_title(*this, DefaultTitleAngle(kind)) {
     m_scale.Horizontal = Horizontal();
+    for (TChartPen* pen :
+         {static_cast<TChartPen*>(&m_ticks), static_cast<TChartPen*>(&m_ticksInner),
+          static_cast<TChartPen*>(&m_minorTicks), static_cast<TChartPen*>(&m_grid),
+          static_cast<TChartPen*>(&m_minorGrid), static_cast<TChartPen*>(&m_axisPen)}) {
+        pen->SetOnChange([this] { Changed(); });
+    }
+    m_labelsFont.SetOnChange([this] { Changed(); });
     m_tickPositions.reserve(kTickCapacity);
     if (kind == TAxisKind::Depth) {
         m_visible = false;
@@ -112,8 +123,9 @@ void TCustomChartAxis::SetLabels(bool labels) {
 void TCustomChartAxis::SetLabelsAngle(int angle) {
     Set(m_labelsAngle, angle);
 }
-void TCustomChartAxis::SetLabelsFont(const QFont& font) {
-    Set(m_labelsFont, font);
+void TCustomChartAxis::SetLabelsFont(const TChartFont& font) {
+    // The font's own change notification repaints when the settings differ.
+    m_labelsFont = font;
 }
 void TCustomChartAxis::SetLabelsOnAxis(bool onAxis) {
     Set(m_labelsOnAxis, onAxis);
@@ -264,4 +276,164 @@ bool TCustomChartAxis::ValuesAreDateTime() const {
         }
     }
     return false;
+}
+
+bool TCustomChartAxis::TextRunsAlongAxis(int angle) const {
+    return Horizontal() ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
+}
+
+int TCustomChartAxis::SideOf(const TRect& rect) const {
+    switch (m_kind) {
+    case TAxisKind::Bottom:
+        return rect.Bottom;
+    case TAxisKind::Top:
+        return rect.Top;
+    case TAxisKind::Left:
+        return rect.Left;
+    default:
+        return rect.Right;
+    }
+}
+
+void TCustomChartAxis::ShrinkBy(TRect& rect, int amount) const {
+    switch (m_kind) {
+    case TAxisKind::Bottom:
+        rect.Bottom -= amount;
+        break;
+    case TAxisKind::Top:
+        rect.Top += amount;
+        break;
+    case TAxisKind::Left:
+        rect.Left += amount;
+        break;
+    default:
+        rect.Right -= amount;
+        break;
+    }
+}
+
+int TCustomChartAxis::PositionShift() const {
+    const TRect& rect = m_chart.ChartRect();
+    const int extent = Horizontal() ? rect.Height() : rect.Width();
+    int shift = ChartMath::RoundToInt(m_positionPercent * 0.01 * extent);
+    if (FarSide()) {
+        shift = -shift;
+    }
+    return Horizontal() ? -shift : shift;
+}
+
+int TCustomChartAxis::TickAreaSize() const {
+    int size =
+        (m_axisPen.Visible() ? m_axisPen.Width() : 0) + (m_ticks.Visible() ? m_tickLength : 0);
+    if (m_minorTicks.Visible()) {
+        size = std::max(size, m_minorTickLength);
+    }
+    return size;
+}
+
+int TCustomChartAxis::TitleAreaSize() {
+    if (m_titleSize != 0) {
+        return m_titleSize;
+    }
+    TChartCanvas& canvas = m_chart.Canvas();
+    canvas.AssignFont(m_title.Font());
+    return TextRunsAlongAxis(m_title.Angle()) ? canvas.TextLineHeight()
+                                              : canvas.MeasureTextWidth(m_title.Caption());
+}
+
+int TCustomChartAxis::LabelsAreaSize() {
+    if (m_labelsSize != 0) {
+        return m_labelsSize;
+    }
+    TChartCanvas& canvas = m_chart.Canvas();
+    canvas.AssignFont(m_labelsFont);
+    if (TextRunsAlongAxis(m_labelsAngle)) {
+        return canvas.TextLineHeight();
+    }
+    switch (ResolveLabelStyle()) {
+    case talValue:
+        return MaxValueLabelWidth();
+    case talText:
+    case talMark:
+        return MaxSeriesLabelWidth();
+    default:
+        return 0;
+    }
+}
+
+int TCustomChartAxis::MaxValueLabelWidth() {
+    double low = WorkMinimum();
+    double high = WorkMaximum();
+    if ((m_dateTime && m_exactDateTime) || m_roundFirstLabel) {
+        const double step = ComputeLabelStep();
+        low = std::trunc(WorkMinimum() / step) * step;
+        high = std::trunc(WorkMaximum() / step) * step;
+    }
+    TChartCanvas& canvas = m_chart.Canvas();
+    canvas.AssignFont(m_labelsFont);
+    return std::max(AxisText::Width(canvas, FormatAxisLabel(high)),
+                    AxisText::Width(canvas, FormatAxisLabel(low))) +
+           canvas.MeasureTextWidth(QStringLiteral(" "));
+}
+
+int TCustomChartAxis::MaxSeriesLabelWidth() {
+    TChartCanvas& canvas = m_chart.Canvas();
+    canvas.AssignFont(m_labelsFont);
+    int widest = 0;
+    for (const auto& series : m_chart.SeriesList()) {
+        if (!series->Active() || !series->IsPlottedAgainst(*this)) {
+            continue;
+        }
+        for (std::int32_t i = 0; i < series->PointCount(); ++i) {
+            widest = std::max(widest, AxisText::Width(canvas, series->PointLabel(i)));
+        }
+    }
+    return widest;
+}
+
+void TCustomChartAxis::ReserveAxisSpace(TRect& rect) {
+    m_dateTime = ValuesAreDateTime();
+    if (!m_title.Caption().isEmpty()) {
+        ShrinkBy(rect, TitleAreaSize());
+        m_titlePos = SideOf(rect);
+    }
+    if (m_labels) {
+        ShrinkBy(rect, LabelsAreaSize());
+        m_labelsPos = SideOf(rect);
+    }
+    const int ticks = TickAreaSize();
+    if (ticks > 0) {
+        ShrinkBy(rect, ticks);
+    }
+    const int shift = PositionShift();
+    m_titlePos += shift;
+    m_labelsPos += shift;
+}
+
+int TCustomChartAxis::LabelSizeAlongAxis() {
+    TChartCanvas& canvas = m_chart.Canvas();
+    canvas.AssignFont(m_labelsFont);
+    const int lineHeight = canvas.TextLineHeight();
+    int size = 0;
+    for (const double value : {WorkMaximum(), WorkMinimum()}) {
+        const QString text = FormatAxisLabel(value);
+        const int stacked = lineHeight * static_cast<int>(AxisText::Lines(text).size());
+        const bool upright = m_labelsAngle == 90 || m_labelsAngle == 270;
+        const bool level = m_labelsAngle == 0 || m_labelsAngle == 180;
+        const int extent = Horizontal() ? (upright ? stacked : AxisText::Width(canvas, text))
+                                        : (level ? stacked : AxisText::Width(canvas, text));
+        size = std::max(size, extent);
+    }
+    return size;
+}
+
+double TCustomChartAxis::ComputeLabelStep() {
+    const std::int32_t count =
+        ChartMath::LabelCount(LabelSizeAlongAxis(), m_labelsSeparation, PixelSize());
+    return ChartMath::LabelStepForCount(count, m_increment, WorkRange(), m_labelsSeparation);
+}
+
+void TCustomChartAxis::DrawAxis() {
+    m_dateTime = ValuesAreDateTime();
+    TAxisPainter(*this, m_chart.Canvas()).Draw();
 }

@@ -6,7 +6,8 @@
 #include "TChartAxisTitle.h"
 #include "TChartGeometry.h"
 
-#include <QFont>
+#include "TChartFont.h"
+#include "TChartPen.h"
 #include <QString>
 
 #include <cstdint>
@@ -53,8 +54,9 @@ public:
     void SetLabels(bool labels);
     int LabelsAngle() const { return m_labelsAngle; }
     void SetLabelsAngle(int angle);
-    const QFont& LabelsFont() const { return m_labelsFont; }
-    void SetLabelsFont(const QFont& font);
+    TChartFont& LabelsFont() { return m_labelsFont; }
+    const TChartFont& LabelsFont() const { return m_labelsFont; }
+    void SetLabelsFont(const TChartFont& font);
     bool LabelsOnAxis() const { return m_labelsOnAxis; }
     void SetLabelsOnAxis(bool onAxis);
     int LabelsSeparation() const { return m_labelsSeparation; }
@@ -91,6 +93,12 @@ public:
     void SetEndPosition(double percent);
     double PositionPercent() const { return m_positionPercent; }
     void SetPositionPercent(double percent);
+    TChartPen& Ticks() { return m_ticks; }
+    TChartPen& TicksInner() { return m_ticksInner; }
+    TChartPen& MinorTicks() { return m_minorTicks; }
+    TChartPen& Grid() { return m_grid; }
+    TChartPen& MinorGrid() { return m_minorGrid; }
+    TChartPen& Axis() { return m_axisPen; }
     TChartAxisTitle& Title() { return m_title; }
     const TChartAxisTitle& Title() const { return m_title; }
 
@@ -108,6 +116,11 @@ public:
     const std::vector<std::int32_t>& TickPositions() const { return m_tickPositions; }
 
     void ResetAxisRange();
+    // Moves the rectangle's side of this axis inwards by the room of title, labels and ticks.
+    void ReserveAxisSpace(TRect& rect);
+    double ComputeLabelStep();
+    void DrawAxis();
+    int TickAreaSize() const;
     void UpdatePixelSpan();
     void AdjustRangeForMargins(int startMargin, int endMargin);
     std::int32_t ValueToPixel(double value) const {
@@ -130,14 +143,23 @@ protected:
             Changed();
         }
     }
-    ChartMath::TAxisScale& Scale() { return m_scale; }
-    std::vector<std::int32_t>& MutableTickPositions() { return m_tickPositions; }
-    std::int32_t m_axisLinePos = 0;
-    std::int32_t m_labelsPos = 0;
-    std::int32_t m_titlePos = 0;
+
+    // Whether grid lines go between the ticks instead of on them.
+    virtual bool GridIsCentered() const { return false; }
 
 private:
+    friend class TAxisPainter;
+
     bool IsLoading() const;
+    bool TextRunsAlongAxis(int angle) const;
+    void ShrinkBy(TRect& rect, int amount) const;
+    int SideOf(const TRect& rect) const;
+    int PositionShift() const;
+    int TitleAreaSize();
+    int LabelsAreaSize();
+    int MaxValueLabelWidth();
+    int MaxSeriesLabelWidth();
+    int LabelSizeAlongAxis();
     bool ValuesAreDateTime() const;
 
     TCustomAxisPanel& m_chart;
@@ -152,7 +174,7 @@ private:
     TAxisLabelStyle m_labelStyle = talAuto;
     bool m_labels = true;
     int m_labelsAngle = 0;
-    QFont m_labelsFont;
+    TChartFont m_labelsFont;
     bool m_labelsOnAxis = true;
     int m_labelsSeparation = 10;
     int m_labelsSize = 0;
@@ -172,7 +194,17 @@ private:
     double m_endPosition = 100;
     double m_positionPercent = 0;
     TChartAxisTitle m_title;
+    TDarkGrayPen m_ticks;
+    TDarkGrayPen m_ticksInner;
+    TDarkGrayPen m_minorTicks;
+    TDottedGrayPen m_grid;
+    TChartHiddenPen m_minorGrid;
+    TChartAxisPen m_axisPen;
 
     ChartMath::TAxisScale m_scale;
     std::vector<std::int32_t> m_tickPositions;
+    std::int32_t m_axisLinePos = 0;
+    std::int32_t m_labelsPos = 0;
+    std::int32_t m_titlePos = 0;
+    bool m_dateTime = false;
 };

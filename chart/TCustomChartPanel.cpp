@@ -1,6 +1,11 @@
 #include "TCustomChartPanel.h"
 
-TCustomChartPanel::TCustomChartPanel(QWidget* parent) : QWidget(parent) {
+#include "TChartCanvas3D.h"
+
+#include <QResizeEvent>
+
+TCustomChartPanel::TCustomChartPanel(QWidget* parent)
+    : QWidget(parent), m_canvas(std::make_unique<TChartCanvas3D>()) {
     // The chart paints every pixel itself: no background erase between frames.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -68,6 +73,74 @@ void TCustomChartPanel::Invalidate() {
         return;
     }
     ++m_repaintRequests;
-    BufferInvalidated();
+    m_canvas->MarkBufferDirty();
     update();
+}
+
+void TCustomChartPanel::SetCanvas(std::unique_ptr<TChartCanvas> canvas) {
+    if (canvas) {
+        m_canvas = std::move(canvas);
+        Invalidate();
+    }
+}
+
+void TCustomChartPanel::paintEvent(QPaintEvent* /*event*/) {
+    Paint();
+}
+
+void TCustomChartPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The kept frame has the old size: the next paint must draw a new one.
+    Invalidate();
+}
+
+void TCustomChartPanel::Paint() {
+    m_canvas->AttachTarget(this);
+    const bool reused = m_canvas->ReuseBuffer();
+    if (!reused) {
+        Draw(this, TRect{0, 0, width(), height()});
+    }
+    m_canvas->AttachTarget(nullptr);
+}
+
+void TCustomChartPanel::Draw(QPaintDevice* target, const TRect& targetRect) {
+    m_chartBounds = m_canvas->BeginDrawing(target, nullptr, targetRect, m_view3D);
+    ApplyMargins();
+    InternalDraw(m_chartBounds);
+    m_canvas->EndDrawing(target, nullptr, targetRect.TopLeft());
+}
+
+void TCustomChartPanel::PaintPanel(const TRect& bounds) {
+    FillPanelBackground(bounds);
+    DrawBackImage(bounds);
+    DrawPanelBevels(bounds);
+}
+
+void TCustomChartPanel::FillPanelBackground(const TRect& bounds) {
+    m_canvas->Brush() = TChartBrush(m_color, TBrushStyle::bsSolid);
+    m_canvas->FillRectangle(bounds);
+}
+
+namespace {
+// Draws one bevel and answers the rectangle inside it.
+TRect DrawBevel(TChartCanvas& canvas, TRect rect, TPanelBevel bevel, int width) {
+    if (bevel == bvNone || width <= 0) {
+        return rect;
+    }
+    const bool raised = bevel == bvRaised;
+    canvas.DrawFrame3D(rect, raised ? clBtnHighlight : clBtnShadow,
+                       raised ? clBtnShadow : clBtnHighlight, width);
+    return rect.Inflated(-width, -width);
+}
+} // namespace
+
+void TCustomChartPanel::DrawPanelBevels(const TRect& bounds) {
+    m_canvas->Pen() = TChartPen(clBlack, 1, TPenStyle::psSolid, true);
+    m_canvas->Brush().SetStyle(TBrushStyle::bsClear);
+    TRect rect = DrawBevel(*m_canvas, bounds, m_bevelOuter, m_bevelWidth);
+    if (m_borderWidth > 0) {
+        m_canvas->DrawFrame3D(rect, m_color, m_color, m_borderWidth);
+        rect = rect.Inflated(-m_borderWidth, -m_borderWidth);
+    }
+    DrawBevel(*m_canvas, rect, m_bevelInner, m_bevelWidth);
 }

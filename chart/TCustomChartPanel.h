@@ -9,6 +9,10 @@
 
 #include <QWidget>
 
+#include <memory>
+
+class TChartCanvas;
+
 enum class TPanelBevel { bvNone, bvLowered, bvRaised };
 using enum TPanelBevel;
 
@@ -18,6 +22,16 @@ class TCustomChartPanel : public QWidget {
 public:
     explicit TCustomChartPanel(QWidget* parent = nullptr);
     ~TCustomChartPanel() override;
+
+    // The drawing surface every pixel of the chart goes through.
+    TChartCanvas& Canvas() const { return *m_canvas; }
+    // Replaces the drawing surface (tests install a recording one); the next paint draws anew.
+    void SetCanvas(std::unique_ptr<TChartCanvas> canvas);
+
+    // Paints the control: copies the kept frame when nothing changed, else draws a new one.
+    void Paint();
+    // Draws a complete frame for the target device at the target rectangle.
+    void Draw(QPaintDevice* target, const TRect& targetRect);
 
     TColor Color() const { return m_color; }
     void SetColor(TColor color);
@@ -63,9 +77,18 @@ public:
     bool IsLoading() const { return m_loadingDepth > 0; }
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+    // One complete frame inside the bounds.
+    virtual void InternalDraw(const TRect& bounds) = 0;
+    virtual void PaintPanel(const TRect& bounds);
+    virtual void FillPanelBackground(const TRect& bounds);
+    virtual void DrawBackImage(const TRect& /*bounds*/) {}
+    virtual void DrawPanelBevels(const TRect& bounds);
+
     void SetChartBounds(const TRect& bounds) { m_chartBounds = bounds; }
     void ApplyMargins();
-    virtual void BufferInvalidated() {}
 
     template <typename T> void Set(T& field, const T& value) {
         if (!(field == value)) {
@@ -75,6 +98,7 @@ protected:
     }
 
 private:
+    std::unique_ptr<TChartCanvas> m_canvas;
     TColor m_color = clBtnFace;
     TPanelBevel m_bevelOuter = bvRaised;
     TPanelBevel m_bevelInner = bvNone;

@@ -3,7 +3,10 @@
 #include "TCustomChartPanel.h"
 
 TCustomChartWall::TCustomChartWall(TCustomChartPanel& chart, TColor defaultColor)
-    : m_chart(chart), m_color(defaultColor), m_defaultColor(defaultColor) {}
+    : m_chart(chart), m_color(defaultColor), m_defaultColor(defaultColor) {
+    m_pen.SetOnChange([this] { Changed(); });
+    m_brush.SetOnChange([this] { Changed(); });
+}
 
 TCustomChartWall::~TCustomChartWall() = default;
 

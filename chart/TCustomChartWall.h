@@ -1,7 +1,9 @@
 #pragma once
 // A wall of the chart: colour, 3D size and shading. Only the back wall is drawn in 2D.
 
+#include "TChartBrush.h"
 #include "TChartColors.h"
+#include "TChartPen.h"
 
 class TCustomChartPanel;
 
@@ -20,6 +22,12 @@ public:
     void SetDark3D(bool dark);
     int Size() const { return m_size; }
     void SetSize(int size);
+    TChartPen& Pen() { return m_pen; }
+    const TChartPen& Pen() const { return m_pen; }
+    void SetPen(const TChartPen& pen) { m_pen = pen; }
+    TChartBrush& Brush() { return m_brush; }
+    const TChartBrush& Brush() const { return m_brush; }
+    void SetBrush(const TChartBrush& brush) { m_brush = brush; }
 
 protected:
     TCustomChartPanel& Chart() const { return m_chart; }
@@ -31,4 +39,6 @@ private:
     TColor m_defaultColor;
     bool m_dark3D = true;
     int m_size = 0;
+    TChartPen m_pen;
+    TChartBrush m_brush{clUseSeriesColor};
 };
