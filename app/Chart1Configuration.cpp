@@ -1,7 +1,9 @@
 #include "Chart1Configuration.h"
 
 #include <TChart.h>
+#include <TChartBrush.h>
 #include <TChartColors.h>
+#include <TChartPen.h>
 #include <TChartPicture.h>
 #include <TLineSeries.h>
 
@@ -61,7 +63,9 @@ TLineSeries& AddLineSeries(TChart& chart, const TSeriesSetting& setting) {
     series->Pointer().SetVisible(false);
     series->Pointer().SetStyle(TSeriesPointerStyle::psRectangle);
     series->Pointer().SetInflateMargins(true);
-    static_cast<void>(setting.Line);
+    if (setting.Line == TLineStyle::Dotted) {
+        series->LinePen().SetStyle(TPenStyle::psDot);
+    }
     return static_cast<TLineSeries&>(chart.AddSeries(std::move(series)));
 }
 
@@ -118,7 +122,10 @@ TChart1Series ConfigureChart1(TChart& chart) {
     chart.BeginLoading();
     chart.SetView3D(false);
     chart.SetAllowZoom(false);
+    chart.BackWall().Brush().SetColor(clWhite);
+    chart.BackWall().Brush().SetStyle(TBrushStyle::bsClear);
     chart.SetBackImageInside(true);
+    LoadChart1BackImage(chart.BackImage());
     ConfigureAxes(chart);
     chart.EndLoading();
 

@@ -1,6 +1,8 @@
 #include "Chart1Configuration.h"
 
 #include <TChart.h>
+#include <TChartBrush.h>
+#include <TChartPen.h>
 #include <TChartPicture.h>
 #include <TLineSeries.h>
 
@@ -50,6 +52,9 @@ TEST(Chart1Configuration, EightLineSeriesInChartOrderWithTitlesAndColours) {
         EXPECT_FALSE(line.Dark3D());
         EXPECT_FALSE(line.Pointer().Visible());
         EXPECT_TRUE(line.Pointer().InflateMargins());
+        EXPECT_EQ(line.LinePen().Style(),
+                  line.Name() == QStringLiteral("Series5") ? TPenStyle::psDot : TPenStyle::psSolid)
+            << e.Name;
     }
     EXPECT_EQ(&chart.Series(0), series.Series1);
     EXPECT_EQ(&chart.Series(2), series.Series7);
@@ -78,6 +83,9 @@ TEST(Chart1Configuration, AxesShowMonthsSixToFiftyThreeAndTheFleetRange) {
     EXPECT_TRUE(chart.BackImageInside());
     EXPECT_FALSE(chart.AllowZoom());
     EXPECT_FALSE(chart.View3D());
+    EXPECT_EQ(chart.BackWall().Brush().Color(), clWhite);
+    EXPECT_EQ(chart.BackWall().Brush().Style(), TBrushStyle::bsClear);
+    EXPECT_EQ(chart.BackImage().Width(), 420);
 }
 
 TEST(Chart1Configuration, BackgroundPictureIsTheStoredYearBands) {

@@ -54,6 +54,7 @@ protected:
     void ClickRow(int row, int column = 0);
     void PressKey(Qt::Key key);
     const std::vector<TErrorCapture::TReport>& Errors() const { return m_errors.Reports(); }
+    QString DataDirectory() const { return m_dataDirectory.path(); }
 
 private:
     QTemporaryDir m_dataDirectory;
