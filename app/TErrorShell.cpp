@@ -76,6 +76,15 @@ TErrorShell::TReportSink TErrorShell::SetReportSink(TReportSink sink) {
 }
 
 void TErrorShell::ShowErrorBox(const QString& title, const QString& text) {
+    // An error raised while the box is open (a paint that fails again behind it, for instance)
+    // goes to the log instead of opening box after box.
+    static bool showing = false;
+    if (showing) {
+        qWarning("%s: %s", qUtf8Printable(title), qUtf8Printable(text));
+        return;
+    }
+    showing = true;
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
     box.exec();
+    showing = false;
 }
