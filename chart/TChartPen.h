@@ -70,29 +70,34 @@ private:
 // Pens that are off unless switched on: minor grid, legend dividing lines, frames.
 class TChartHiddenPen final : public TChartPen {
 public:
+    using TChartPen::operator=;
     TChartHiddenPen() : TChartPen(clBlack, 1, TPenStyle::psSolid, false) {}
 };
 
 // Axis grid lines.
 class TDottedGrayPen final : public TChartPen {
 public:
+    using TChartPen::operator=;
     TDottedGrayPen() : TChartPen(clGray, 1, TPenStyle::psDot, true) {}
 };
 
 // Axis ticks, inner ticks and minor ticks.
 class TDarkGrayPen final : public TChartPen {
 public:
+    using TChartPen::operator=;
     TDarkGrayPen() : TChartPen(clGray, 1, TPenStyle::psSolid, true) {}
 };
 
 // Axis lines.
 class TChartAxisPen final : public TChartPen {
 public:
+    using TChartPen::operator=;
     TChartAxisPen() : TChartPen(clBlack, 2, TPenStyle::psSolid, true) {}
 };
 
 // Arrows of point marks.
 class TChartArrowPen final : public TChartPen {
 public:
+    using TChartPen::operator=;
     TChartArrowPen() : TChartPen(clWhite, 1, TPenStyle::psSolid, true) {}
 };

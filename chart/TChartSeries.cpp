@@ -1,5 +1,6 @@
 #include "TChartSeries.h"
 
+#include "TChartCanvas.h"
 #include "TCustomAxisPanel.h"
 #include "TCustomChartAxis.h"
 
@@ -191,4 +192,9 @@ void TChartSeries::UpdateVisibleRange() {
     if (m_lastVisibleIndex < m_firstVisibleIndex) {
         m_firstVisibleIndex = m_lastVisibleIndex = -1;
     }
+}
+
+void TChartSeries::DrawLegendSymbol(TChartCanvas& canvas, std::int32_t /*valueIndex*/,
+                                    const TRect& rect) {
+    canvas.DrawRectangleR(rect);
 }

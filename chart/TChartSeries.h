@@ -4,6 +4,7 @@
 // changes only ask the chart to repaint.
 
 #include "TChartColors.h"
+#include "TChartGeometry.h"
 #include "TChartValueList.h"
 
 #include <QString>
@@ -14,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+class TChartCanvas;
 class TCustomAxisPanel;
 class TCustomChartAxis;
 
@@ -110,6 +112,10 @@ public:
     virtual void DrawVisiblePoints() {}
     virtual bool MarksVisible() const { return false; }
     virtual void DrawMarks() {}
+    // The legend row's symbol, drawn on the canvas inside rect; the legend has set the brush to
+    // the series' colour (or the point's, for a value legend row). valueIndex is -1 for the
+    // whole series. The default is a box filled with that brush and outlined with the pen.
+    virtual void DrawLegendSymbol(TChartCanvas& canvas, std::int32_t valueIndex, const TRect& rect);
 
 protected:
     // Stores a changed setting and asks the chart to repaint; an equal value does nothing.

@@ -3,6 +3,9 @@
 #include "ChartLayout.h"
 #include "TChartCanvas.h"
 
+#include <QMouseEvent>
+#include <QWheelEvent>
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -196,4 +199,86 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& series) {
     if (series.AfterDrawValues) {
         series.AfterDrawValues(series);
     }
+}
+
+namespace {
+// One notch of a usual mouse wheel.
+constexpr int kWheelStep = 120;
+constexpr double kWheelShare = 3 * 0.01;
+
+TPoint PixelOf(const QMouseEvent& event) {
+    const QPoint p = event.position().toPoint();
+    return {p.x(), p.y()};
+}
+} // namespace
+
+void TCustomAxisPanel::ScrollVerticalAxes(int steps) {
+    for (int i = 0; i < std::abs(steps); ++i) {
+        for (TCustomChartAxis* axis : m_axisList) {
+            if (!axis->Horizontal()) {
+                const double delta = (axis->Maximum() - axis->Minimum()) * kWheelShare;
+                axis->ScrollAxis(steps > 0 ? delta : -delta);
+            }
+        }
+    }
+}
+
+void TCustomAxisPanel::PanAxes(TPoint from, TPoint to) {
+    const TPanningMode mode = AllowPanning();
+    for (TCustomChartAxis* axis : m_axisList) {
+        if (axis->Kind() == TAxisKind::Depth) {
+            continue;
+        }
+        const bool horizontal = axis->Horizontal();
+        if ((horizontal && mode != pmHorizontal && mode != pmBoth) ||
+            (!horizontal && mode != pmVertical && mode != pmBoth)) {
+            continue;
+        }
+        const int oldPixel = horizontal ? from.X : from.Y;
+        const int newPixel = horizontal ? to.X : to.Y;
+        if (oldPixel != newPixel) {
+            axis->ScrollAxis(axis->PixelToValue(oldPixel) - axis->PixelToValue(newPixel));
+        }
+    }
+}
+
+void TCustomAxisPanel::wheelEvent(QWheelEvent* event) {
+    // Downwards turns report negative angles; high-resolution wheels add up to whole steps.
+    m_wheelRemainder -= event->angleDelta().y();
+    const int steps = m_wheelRemainder / kWheelStep;
+    m_wheelRemainder -= steps * kWheelStep;
+    if (steps != 0) {
+        ScrollVerticalAxes(steps);
+    }
+    event->accept();
+}
+
+void TCustomAxisPanel::mousePressEvent(QMouseEvent* event) {
+    const TPoint at = PixelOf(*event);
+    if (event->button() == Qt::RightButton && AllowPanning() != pmNone && ActiveSeriesCount() > 0 &&
+        ChartRect().Contains(at)) {
+        m_panning = true;
+        m_panFrom = at;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void TCustomAxisPanel::mouseMoveEvent(QMouseEvent* event) {
+    if (m_panning) {
+        const TPoint at = PixelOf(*event);
+        if (!ChartRect().Contains(at)) {
+            m_panning = false;
+        } else if (!(at == m_panFrom)) {
+            PanAxes(m_panFrom, at);
+            m_panFrom = at;
+        }
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void TCustomAxisPanel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        m_panning = false;
+    }
+    QWidget::mouseReleaseEvent(event);
 }

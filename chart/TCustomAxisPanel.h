@@ -45,6 +45,12 @@ public:
 
     bool IsAxisShown(const TCustomChartAxis& axis) const;
 
+    // Shifts every vertical axis by 3 % of its span per wheel step; positive steps turn the
+    // wheel down and move the range towards larger values.
+    void ScrollVerticalAxes(int steps);
+    // Moves the axis ranges so that the data follows the mouse from one pixel to another.
+    void PanAxes(TPoint from, TPoint to);
+
 protected:
     void InternalDraw(const TRect& bounds) override;
     virtual void DrawTitlesAndLegend() {}
@@ -52,6 +58,11 @@ protected:
     void CalcAxisRect();
     void CalcSeriesRect();
     void DrawSeries(TChartSeries& series);
+
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
     // The colour of the back wall, which a new series' palette colour must differ from.
     virtual TColor BackWallColor() const { return clUseSeriesColor; }
@@ -70,4 +81,7 @@ private:
     bool m_axisVisible = true;
     bool m_clipPoints = true;
     bool m_view3DWalls = true;
+    bool m_panning = false;
+    TPoint m_panFrom;
+    int m_wheelRemainder = 0;
 };

@@ -7,8 +7,11 @@ constexpr TColor kLeftWallColor = 0x0080FFFF;
 } // namespace
 
 TCustomChart::TCustomChart(QWidget* parent)
-    : TCustomAxisPanel(parent), m_backWall(std::make_unique<TChartWall>(*this, clUseSeriesColor)),
+    : TCustomAxisPanel(parent), m_title(std::make_unique<TChartTitle>(*this)),
+      m_foot(std::make_unique<TChartTitle>(*this)),
+      m_backWall(std::make_unique<TChartWall>(*this, clUseSeriesColor)),
       m_leftWall(std::make_unique<TChartWall>(*this, kLeftWallColor)),
+      m_legend(std::make_unique<TChartLegend>(*this)),
       m_bottomWall(std::make_unique<TChartWall>(*this, clWhite)) {
     m_backWall->Brush().SetStyle(TBrushStyle::bsClear);
 }
@@ -57,5 +60,30 @@ void TCustomChart::DrawWalls() {
             inside.Bottom -= 1;
         }
         DrawPictureInRect(inside);
+    }
+}
+
+void TCustomChart::DrawTitle(TChartTitle& title, TTitlePlace place) {
+    if (title.Visible()) {
+        SetChartRect(title.DrawTitleOn(Canvas(), ChartRect(), place));
+        RecalcWidthHeight();
+    }
+}
+
+void TCustomChart::DrawLegend() {
+    SetChartRect(m_legend->DrawLegendOn(Canvas(), ChartBounds(), ChartRect()));
+    RecalcWidthHeight();
+}
+
+void TCustomChart::DrawTitlesAndLegend() {
+    const bool withLegend = m_legend->Visible() && ActiveSeriesCount() > 0;
+    // A vertical legend goes first, so the titles centre over what remains beside it.
+    if (withLegend && m_legend->IsVertical()) {
+        DrawLegend();
+    }
+    DrawTitle(*m_title, TTitlePlace::tpTop);
+    DrawTitle(*m_foot, TTitlePlace::tpFoot);
+    if (withLegend && !m_legend->IsVertical()) {
+        DrawLegend();
     }
 }

@@ -95,6 +95,11 @@ void TCustomChartPanel::resizeEvent(QResizeEvent* event) {
 }
 
 void TCustomChartPanel::Paint() {
+    if (m_frameSize != size()) {
+        // A hidden control gets its resize event late; never show a frame of another size.
+        m_canvas->MarkBufferDirty();
+        m_frameSize = size();
+    }
     m_canvas->AttachTarget(this);
     const bool reused = m_canvas->ReuseBuffer();
     if (!reused) {

@@ -117,4 +117,5 @@ private:
     bool m_invalidationAllowed = false;
     int m_loadingDepth = 0;
     int m_repaintRequests = 0;
+    QSize m_frameSize;
 };

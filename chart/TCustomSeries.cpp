@@ -124,15 +124,15 @@ void TCustomSeries::DrawPoint(std::int32_t i) {
     m_lastColor = c;
 }
 
-void TCustomSeries::DrawLegendSymbol(std::int32_t pointIndex, const TRect& rect) {
+void TCustomSeries::DrawLegendSymbol(TChartCanvas& canvas, std::int32_t pointIndex,
+                                     const TRect& rect) {
     if (pointIndex == -1 && ColorEachPoint()) {
         return;
     }
     const TColor color = pointIndex == -1 ? SeriesColor() : PointColor(pointIndex);
-    if (color == clNone || ParentChart() == nullptr) {
+    if (color == clNone) {
         return;
     }
-    TChartCanvas& canvas = Canvas();
     canvas.ApplyChartPen(m_linePen);
     canvas.Brush() = TChartBrush(color, m_lineBrush);
     if (m_lineBrush == TBrushStyle::bsSolid) {
@@ -141,7 +141,7 @@ void TCustomSeries::DrawLegendSymbol(std::int32_t pointIndex, const TRect& rect)
     canvas.ApplyChartPen(m_linePen);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     canvas.Pen().SetColor(color);
-    if (ParentChart()->View3D()) {
+    if (ParentChart() != nullptr && ParentChart()->View3D()) {
         canvas.DrawRectangle(rect.Left, rect.Top, rect.Right, rect.Bottom);
     } else {
         canvas.DrawHorizLine(rect.Left, rect.Right, (rect.Top + rect.Bottom) / 2);

@@ -40,8 +40,9 @@ public:
 
     void DrawVisiblePoints() override;
     void DrawPoint(std::int32_t i);
-    // The series' row symbol in the legend; pointIndex -1 stands for the whole series.
-    void DrawLegendSymbol(std::int32_t pointIndex, const TRect& rect);
+    // A line through the middle of the legend row's symbol box in the series' colour.
+    void DrawLegendSymbol(TChartCanvas& canvas, std::int32_t pointIndex,
+                          const TRect& rect) override;
 
     TSeriesMargins RequestHorizMargins() const override;
     TSeriesMargins RequestVertMargins() const override;

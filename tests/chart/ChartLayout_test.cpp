@@ -49,16 +49,17 @@ TEST(ChartLayout, AxesReserveTheirBandsAroundThePlot) {
     recorded.AddLine(clRed);
     recorded.DrawFrame();
     TChart& chart = *recorded.Chart;
-    // Bottom: title line 13 + label line 13 + ticks 4. Left: "20,000" + blank = 42, + 6.
-    EXPECT_EQ(chart.ChartRect(), (TRect{68, 15, 653, 340}));
+    // Top: title line 13 + gap 5. Bottom: title line 13 + label line 13 + ticks 4.
+    // Left: "20,000" + blank = 42, + 6.
+    EXPECT_EQ(chart.ChartRect(), (TRect{68, 33, 653, 340}));
     EXPECT_EQ(chart.BottomAxis().TitlePos(), 357);
     EXPECT_EQ(chart.BottomAxis().LabelsPos(), 344);
     EXPECT_EQ(chart.LeftAxis().LabelsPos(), 62);
     EXPECT_EQ(chart.BottomAxis().PixelStart(), 68);
     EXPECT_EQ(chart.BottomAxis().PixelEnd(), 653);
-    EXPECT_EQ(chart.LeftAxis().PixelStart(), 15);
+    EXPECT_EQ(chart.LeftAxis().PixelStart(), 33);
     EXPECT_EQ(chart.LeftAxis().PixelEnd(), 340);
-    EXPECT_EQ(chart.LeftAxis().PixelCenter(), 177);
+    EXPECT_EQ(chart.LeftAxis().PixelCenter(), 186);
     EXPECT_EQ(chart.BottomAxis().TickAreaSize(), 4);
     EXPECT_EQ(chart.LeftAxis().TickAreaSize(), 6);
 }
@@ -90,11 +91,22 @@ TEST(ChartLayout, FrameDrawsPanelWallAxesThenSeries) {
     auto indexOf = [&](const QString& name) {
         return std::find(names.begin(), names.end(), name) - names.begin();
     };
+    const TRect plot = recorded.Chart->ChartRect();
+    const std::vector<int> wallArgs{plot.Left, plot.Top, plot.Right + 1, plot.Bottom + 1};
+    const auto& calls = recorded.Canvas->Calls;
+    const auto wallAt =
+        std::find_if(calls.begin(), calls.end(),
+                     [&](const TRecordedCall& call) {
+                         return call.Operation == "DrawRectangle" && call.Args == wallArgs;
+                     }) -
+        calls.begin();
     ASSERT_EQ(names.front(), "FillRectangle");
     EXPECT_EQ(names[1], "DrawFrame3D");
-    EXPECT_LT(indexOf("DrawFrame3D"), indexOf("SetupProjection"));
-    EXPECT_LT(indexOf("SetupProjection"), indexOf("DrawRectangle"));
-    EXPECT_LT(indexOf("DrawRectangle"), indexOf("WriteText3D"));
+    // Legend box and title text come before the plot is fixed; the wall after it.
+    EXPECT_LT(indexOf("DrawFrame3D"), indexOf("DrawRectangle"));
+    EXPECT_LT(indexOf("WriteText"), indexOf("SetupProjection"));
+    EXPECT_LT(indexOf("SetupProjection"), wallAt);
+    EXPECT_LT(wallAt, indexOf("WriteText3D"));
     EXPECT_LT(indexOf("DrawVertLine"), indexOf("ClipToCube"));
     EXPECT_LT(indexOf("ClipToCube"), indexOf("DrawLine"));
     EXPECT_LT(indexOf("DrawLine"), indexOf("RemoveClip"));
@@ -103,12 +115,11 @@ TEST(ChartLayout, FrameDrawsPanelWallAxesThenSeries) {
     const auto frame = recorded.Canvas->Named("DrawFrame3D").front();
     EXPECT_EQ(frame.Args, (std::vector<int>{0, 0, 673, 385, static_cast<int>(clBtnHighlight),
                                             static_cast<int>(clBtnShadow), 1}));
-    const auto wall = recorded.Canvas->Named("DrawRectangle").front();
-    EXPECT_EQ(wall.Args, (std::vector<int>{68, 15, 654, 341}));
+    const TRecordedCall& wall = calls[static_cast<std::size_t>(wallAt)];
     EXPECT_EQ(wall.Brush.Style(), TBrushStyle::bsClear);
     EXPECT_EQ(wall.Pen.Color(), clBlack);
     const auto clip = recorded.Canvas->Named("ClipToCube").front();
-    EXPECT_EQ(clip.Args, (std::vector<int>{68, 15, 653, 340, 0, 0}));
+    EXPECT_EQ(clip.Args, (std::vector<int>{plot.Left, plot.Top, plot.Right, plot.Bottom, 0, 0}));
 }
 
 TEST(ChartLayout, UnchangedRepaintOnlyCopiesTheKeptFrame) {
@@ -121,4 +132,23 @@ TEST(ChartLayout, UnchangedRepaintOnlyCopiesTheKeptFrame) {
     recorded.Chart->Series(0).AddPoint(10, 10, "", clUseSeriesColor);
     recorded.Chart->Paint();
     EXPECT_EQ(recorded.Canvas->BeginCount, 2);
+}
+
+TEST(ChartLayout, VerticalLegendIsLaidOutBeforeTheTitle) {
+    TRecordedChart recorded = ProgramChart();
+    recorded.AddLine(clRed).SetTitle("One");
+    recorded.AddLine(clBlue).SetTitle("Two");
+    recorded.DrawFrame();
+    const auto& calls = recorded.Canvas->Calls;
+    const auto first = [&](const QString& operation, const QString& text) {
+        return std::find_if(calls.begin(), calls.end(),
+                            [&](const TRecordedCall& call) {
+                                return call.Operation == operation && call.Text == text;
+                            }) -
+               calls.begin();
+    };
+    EXPECT_LT(first("WriteText", "One"), first("WriteText", "Total Available AFVs"));
+    // The title is centred over the plot that the legend left.
+    const TRect legend = recorded.Chart->Legend().LegendRect();
+    EXPECT_LT(recorded.Chart->ChartRect().Right, legend.Left);
 }

@@ -40,6 +40,7 @@ TRecordedChart ProgramChart() {
     chart.SetView3D(false);
     chart.SetAllowZoom(false);
     chart.SetBackImageInside(true);
+    chart.Title().SetText({"Total Available AFVs"});
     chart.BackWall().Brush().SetColor(clWhite);
     ConfigureAxis(chart.BottomAxis(), 6, 53, 1);
     chart.BottomAxis().SetLabelStyle(talValue);
