@@ -1,20 +1,13 @@
 #pragma once
 
+#include "TLineSink.h"
+
 #include <array>
 #include <cstddef>
 #include <string_view>
 #include <sys/types.h>
 
 namespace Production1 {
-
-// Receives the bytes of one line, in one or more pieces, without the line end.
-class TLineSink {
-public:
-    virtual void Feed(std::string_view piece) = 0;
-
-protected:
-    ~TLineSink() = default;
-};
 
 // A text file of single-byte characters read through one handle, line by line, with a fixed
 // buffer: a line of any length passes through in pieces and is never held whole.

@@ -1,34 +1,13 @@
 #pragma once
 
-#include "TDataFile.h"
-#include "TIndexedTable.h"
+#include "TLineSink.h"
 #include "TNumberField.h"
-#include "TVehicleName.h"
+#include "TParsedLine.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace Production1 {
-
-// The twelve monthly values of one data line, January = 1 .. December = 12.
-using YearMonths = TIndexedTable<std::int32_t, 1, 12>;
-
-// What one data line came to before anything is stored.
-enum class TLineShape {
-    TooShort,            // fewer than kMinimumLineLength characters
-    CommentOrBlankStart, // first character ";", blank, "X" or "x"
-    NoComma,             // all name, no values
-    NothingConverted,    // no field from the year to December converted
-    Converted,           // at least one of them converted
-};
-
-struct TParsedLine {
-    TVehicleName Name;
-    double Year = 0.0;
-    TLineShape Shape = TLineShape::TooShort;
-
-    bool Converted() const { return Shape == TLineShape::Converted; }
-};
 
 // The grammar of a data line, fed in pieces so that a line of any length is read in fixed memory:
 // the name's first 20 characters, the pending number field and the field count are all it keeps.

@@ -60,7 +60,9 @@ TEST_F(CorrectionsTest, TankLineWithAnEmptyNameStoresNothing) {
 TEST_F(CorrectionsTest, ABeyondFullTableNameIsIgnoredAndTheStoredVehiclesStay) {
     std::vector<std::string> lines;
     for (int vehicle = 1; vehicle <= MaxVehicles + 1; ++vehicle) {
-        lines.push_back(DataLine("V" + std::to_string(vehicle), 1941, {vehicle}));
+        std::string name = "V";
+        name += std::to_string(vehicle);
+        lines.push_back(DataLine(name, 1941, {vehicle}));
     }
     lines.push_back(DataLine("V202", 1942, {7}));
     lines.push_back(DataLine("V201", 1942, {8}));

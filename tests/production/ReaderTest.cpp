@@ -70,6 +70,13 @@ TEST_F(ReaderTest, LaterLinesReplaceTheirYearOnly) {
               From(13, {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5}));
 }
 
+TEST_F(ReaderTest, LineWithOnlyItsYearZeroesThatYear) {
+    WriteTotalData({DataLine("Total", 1941, {5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}),
+                    DataLine("Total", 1942, {6}), "Total,1941,         "});
+    ReadTotalData();
+    EXPECT_EQ(Months(store.TotalInService), From(13, {6}));
+}
+
 TEST_F(ReaderTest, HeaderIsDiscardedAndFilesWithoutDataChangeNothing) {
     struct TCase {
         const char* what;

@@ -29,9 +29,11 @@ std::string ReadWhole(const std::filesystem::path& path) {
     return text.str();
 }
 
-// Runs the inspector with the given directory as its working directory.
+// Runs the inspector with the given directory as its working directory; its error output goes
+// to a temporary directory of its own, so that nothing is written where it runs.
 TRun RunInspect(const std::filesystem::path& directory, const std::string& arguments) {
-    const std::filesystem::path errFile = directory / "stderr.out";
+    const TTempDirectory errDirectory;
+    const std::filesystem::path errFile = errDirectory.Path() / "stderr.out";
     const std::string command = "cd '" + directory.string() + "' && '" ARMALYX_INSPECT_PATH "' " +
                                 arguments + " 2>'" + errFile.string() + "'";
     TRun run;
