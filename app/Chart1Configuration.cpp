@@ -5,6 +5,7 @@
 #include <TChartColors.h>
 #include <TChartPen.h>
 #include <TChartPicture.h>
+#include <TChartTitle.h>
 #include <TLineSeries.h>
 
 #include <QFile>
@@ -120,6 +121,7 @@ bool LoadChart1BackImage(TChartPicture& picture) {
 TChart1Series ConfigureChart1(TChart& chart) {
     // Stored settings apply in any order: range checks wait until all of them are in.
     chart.BeginLoading();
+    chart.Title().SetText(QStringList{QStringLiteral("Total Available AFVs")});
     chart.SetView3D(false);
     chart.SetAllowZoom(false);
     chart.BackWall().Brush().SetColor(clWhite);

@@ -4,6 +4,7 @@
 #include <TChartBrush.h>
 #include <TChartPen.h>
 #include <TChartPicture.h>
+#include <TChartTitle.h>
 #include <TLineSeries.h>
 
 #include <gtest/gtest.h>
@@ -80,6 +81,7 @@ TEST(Chart1Configuration, AxesShowMonthsSixToFiftyThreeAndTheFleetRange) {
     EXPECT_EQ(chart.LeftAxis().Minimum(), -51.0);
     EXPECT_EQ(chart.LeftAxis().Maximum(), 20000.0);
     EXPECT_EQ(chart.LeftAxis().Increment(), 1000.0);
+    EXPECT_EQ(chart.Title().Text(), QStringList{QStringLiteral("Total Available AFVs")});
     EXPECT_TRUE(chart.BackImageInside());
     EXPECT_FALSE(chart.AllowZoom());
     EXPECT_FALSE(chart.View3D());
