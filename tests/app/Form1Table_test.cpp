@@ -1,12 +1,16 @@
 #include "TForm1Fixture.h"
 
+#include "TCurrentDirectoryScope.h"
+#include "TErrorShell.h"
 #include "TStringGrid.h"
 
 #include <Production1.h>
 #include <TLineSeries.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFile>
 
 using TForm1Table = TForm1Fixture;
 
@@ -82,4 +86,28 @@ TEST_F(TForm1Table, MissingDataFilesGiveAnEmptyTableWithoutError) {
     EXPECT_EQ(Form().StringGrid1->Cells(1, 1), QStringLiteral("   0"));
     EXPECT_EQ(Form().Series1->PointCount(), 0);
     EXPECT_EQ(Form().Series5->PointCount(), 48);
+}
+
+TEST_F(TForm1Table, ReadFailureDuringActivationIsReportedOnceWithTheProgramTitle) {
+    // A file that opens but cannot be read: the reader raises its input/output error.
+    const QString unreadable = QStringLiteral("/proc/self/mem");
+    const QString link = QDir(DataDirectory()).filePath(QStringLiteral("TotalData.txt"));
+    if (!QFile::exists(unreadable) || !QFile::link(unreadable, link)) {
+        GTEST_SKIP() << "no unreadable file to link to";
+    }
+    QString expected;
+    try {
+        const TCurrentDirectoryScope directory(DataDirectory());
+        Production1::LoadProductionData();
+    } catch (const std::exception& error) {
+        expected = TErrorShell::ReportText(QString::fromUtf8(error.what()));
+    }
+    ASSERT_FALSE(expected.isEmpty());
+    ShowAndActivate();
+    ASSERT_EQ(Errors().size(), 1U);
+    EXPECT_EQ(Errors()[0].Title, QStringLiteral("armalyx_app_tests"));
+    EXPECT_EQ(Errors()[0].Text, expected);
+    EXPECT_TRUE(expected.endsWith(QLatin1Char('.')));
+    // The handler stopped at the load: the table keeps its design-time rows.
+    EXPECT_EQ(Form().StringGrid1->RowCount(), 99);
 }
