@@ -15,7 +15,10 @@ TStringGrid::TStringGrid(int columnCount, int rowCount, QWidget* parent) : QTabl
     horizontalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    horizontalHeader()->setSectionsClickable(true);
+    // A clickable header would select a column and move the current cell; the header row of a
+    // text grid only raises its own click.
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->viewport()->installEventFilter(this);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -25,8 +28,6 @@ TStringGrid::TStringGrid(int columnCount, int rowCount, QWidget* parent) : QTabl
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
     setShowGrid(true);
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int) { emit FixedRowClick(); });
 }
 
 int TStringGrid::RowCount() const {
@@ -83,6 +84,22 @@ void TStringGrid::SetColumnWidth(int column, int width) {
 void TStringGrid::SetDefaultRowHeight(int height) {
     verticalHeader()->setDefaultSectionSize(height);
     horizontalHeader()->setFixedHeight(height);
+}
+
+bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == horizontalHeader()->viewport()) {
+        const auto type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && type == QEvent::MouseButtonPress) {
+                m_pressedOnHeader = true;
+            } else if (mouse->button() == Qt::LeftButton &&
+                       std::exchange(m_pressedOnHeader, false)) {
+                emit FixedRowClick();
+            }
+        }
+    }
+    return QTableWidget::eventFilter(watched, event);
 }
 
 void TStringGrid::mousePressEvent(QMouseEvent* event) {

@@ -29,10 +29,12 @@ signals:
     void FixedRowClick();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool m_pressedOnCell = false;
+    bool m_pressedOnHeader = false;
 };

@@ -120,6 +120,15 @@ TEST_F(TForm1Clicks, HeaderAndEmptyRowClicksOnlyClearTheLendLeaseSelection) {
     }
 }
 
+TEST_F(TForm1Clicks, HeaderClickLeavesTheCurrentCellWhereItWas) {
+    ClickRow(3);
+    ClickRow(0, 1);
+    EXPECT_EQ(Form().StringGrid1->Row(), 3);
+    EXPECT_EQ(Form().StringGrid1->currentColumn(), 0);
+    PressKey(Qt::Key_Up);
+    EXPECT_EQ(Form().Series7->Title(), QStringLiteral("v2"));
+}
+
 TEST_F(TForm1Clicks, KeyboardMovesOfTheCurrentCellClickToo) {
     ClickRow(1);
     PressKey(Qt::Key_Down);
