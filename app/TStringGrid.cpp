@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <utility>
 
 TStringGrid::TStringGrid(int columnCount, int rowCount, QWidget* parent) : QTableWidget(parent) {
     setColumnCount(columnCount);
