@@ -37,6 +37,10 @@ std::int32_t RoundToInt(double value) {
     return static_cast<std::int32_t>(rounded);
 }
 
+std::int32_t AddClamped(std::int64_t a, std::int64_t b) {
+    return ClampToInt(a + b);
+}
+
 std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c) {
     if (c == 0) {
         return 0;
@@ -74,6 +78,10 @@ TRect KeepRectUpright(TRect rect, const TRect& bounds, int controlWidth, int con
         rect.Bottom = rect.Top + controlHeight;
     }
     return rect;
+}
+
+std::int32_t TAxisScale::PixelSize() const {
+    return ClampToInt(static_cast<std::int64_t>(PixelEnd) - PixelStart);
 }
 
 std::int32_t TAxisScale::PixelCenter() const {
@@ -174,14 +182,15 @@ std::vector<std::int32_t> MinorTickPositions(const std::vector<std::int32_t>& ti
         const double spacing = (static_cast<double>(ticks[1]) - ticks[0]) / parts;
         for (int i = 1; i <= count; ++i) {
             const std::int32_t d = RoundToInt(i * spacing);
-            positions.push_back(ticks.front() - d);
-            positions.push_back(ticks.back() + d);
+            positions.push_back(AddClamped(ticks.front(), -static_cast<std::int64_t>(d)));
+            positions.push_back(AddClamped(ticks.back(), d));
         }
     }
     for (std::size_t i = 1; i < ticks.size(); ++i) {
         const double spacing = (static_cast<double>(ticks[i]) - ticks[i - 1]) / parts;
         for (int j = 1; j <= count; ++j) {
-            positions.push_back(ticks[i] - RoundToInt(j * spacing));
+            positions.push_back(
+                AddClamped(ticks[i], -static_cast<std::int64_t>(RoundToInt(j * spacing))));
         }
     }
     return positions;

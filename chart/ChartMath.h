@@ -13,6 +13,8 @@ namespace ChartMath {
 
 // Rounds to nearest, ties to even, clamped into the 32-bit range (NaN gives 0).
 std::int32_t RoundToInt(double value);
+// a + b, saturated at the ends of the 32-bit range.
+std::int32_t AddClamped(std::int64_t a, std::int64_t b);
 // a * b / c rounded to nearest with halves away from zero; 0 when c is 0.
 std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c);
 
@@ -39,7 +41,7 @@ struct TAxisScale {
     bool Inverted = false;
 
     double WorkRange() const { return WorkMaximum - WorkMinimum; }
-    std::int32_t PixelSize() const { return PixelEnd - PixelStart; }
+    std::int32_t PixelSize() const;
     std::int32_t PixelCenter() const;
 };
 

@@ -36,7 +36,8 @@ void TAxisPainter::Draw() {
 }
 
 void TAxisPainter::PlaceAxisLine() {
-    m_axis.m_axisLinePos = m_axis.SideOf(m_axis.m_chart.ChartRect()) + m_axis.PositionShift();
+    m_axis.m_axisLinePos =
+        ChartMath::AddClamped(m_axis.SideOf(m_axis.m_chart.ChartRect()), m_axis.PositionShift());
 }
 
 void TAxisPainter::ProduceValueLabels(double step) {
@@ -122,14 +123,15 @@ void TAxisPainter::WriteLines(int x, int y, int angle, const QString& text) {
     if (angle != 0) {
         m_canvas.WriteRotatedText3D(x, y, 0, angle, text);
     } else {
-        int top = y;
+        // Anchors of bands with extreme sizes can sit at the ends of the integer range.
+        std::int64_t top = y;
         if (!m_axis.Horizontal()) {
-            top = y - h / 2 - ChartMath::RoundToInt(h * 0.5 * (n + 1)) + h;
+            top = top - h / 2 - ChartMath::RoundToInt(h * 0.5 * (n + 1)) + h;
         } else if (m_axis.Kind() == TAxisKind::Top) {
-            top = y - (n - 1) * h;
+            top -= static_cast<std::int64_t>(n - 1) * h;
         }
         for (const QString& line : lines) {
-            m_canvas.WriteText3D(x, top, 0, line);
+            m_canvas.WriteText3D(x, ChartMath::AddClamped(top, 0), 0, line);
             top += h;
         }
     }
@@ -154,11 +156,11 @@ void TAxisPainter::DrawTitle() {
     const int h = m_canvas.TextLineHeight();
     const int n = static_cast<int>(lines.size());
     const bool leftSide = m_axis.Kind() == TAxisKind::Left;
-    int x = leftSide ? anchor - ChartMath::RoundToInt(h * static_cast<double>(n)) + h
-                     : anchor + ChartMath::RoundToInt(h * static_cast<double>(n)) - h;
+    const std::int64_t band = ChartMath::RoundToInt(h * static_cast<double>(n)) - h;
+    std::int64_t x = leftSide ? std::int64_t{anchor} - band : std::int64_t{anchor} + band;
     m_canvas.SetTextAlignment(kTextAlignCenter | kTextAlignBottom);
     for (const QString& line : lines) {
-        m_canvas.WriteRotatedText3D(x, center, 0, angle, line);
+        m_canvas.WriteRotatedText3D(ChartMath::AddClamped(x, 0), center, 0, angle, line);
         x += leftSide ? h : -h;
     }
     m_canvas.SetTextAlignment(kTextAlignLeft | kTextAlignTop);
@@ -181,8 +183,8 @@ void TAxisPainter::DrawTick(std::int32_t position, int length, bool outwards) {
     // Outwards is down for the bottom axis, up for the top, left for the left, right for the right.
     const bool positive = m_axis.Kind() == TAxisKind::Bottom || m_axis.Kind() == TAxisKind::Right;
     const int sign = (positive == outwards) ? 1 : -1;
-    const int from = m_axis.m_axisLinePos + sign;
-    const int to = from + sign * length;
+    const int from = ChartMath::AddClamped(m_axis.m_axisLinePos, sign);
+    const int to = ChartMath::AddClamped(from, static_cast<std::int64_t>(sign) * length);
     if (m_axis.Horizontal()) {
         m_canvas.DrawVertLine3D(position, from, to, 0);
     } else {

@@ -17,6 +17,13 @@ TChartTitle::TChartTitle(TCustomChart& chart) : TChartFontObject(chart, clBlue) 
     m_frame.SetOnChange([this] { Repaint(); });
 }
 
+void TChartTitle::DrawTitle(bool onTop) {
+    TCustomChart& chart = ParentChart();
+    chart.SetChartRect(DrawTitleOn(chart.Canvas(), chart.ChartRect(),
+                                   onTop ? TTitlePlace::tpTop : TTitlePlace::tpFoot));
+    chart.RecalcWidthHeight();
+}
+
 // Without a colour of its own the title follows its brush: the default brush (no colour, solid)
 // leaves the background alone, a hatched brush draws on a transparent background, and a solid
 // brush of a real colour becomes the title's colour. With a colour, a solid brush fills in it and

@@ -40,6 +40,9 @@ public:
     // Where the title was last drawn, frame included.
     const TRect& TitleRect() const { return m_titleRect; }
 
+    // Draws through the chart's surface, above the plot (onTop) or below it, moves the plot
+    // rectangle's edge past the lines and lets the chart recompute its sizes.
+    void DrawTitle(bool onTop);
     // Draws the lines on the surface, above the plot or below it, and answers the plot rectangle
     // that is left: its top or bottom edge moved past the lines and the gap.
     TRect DrawTitleOn(TChartCanvas& canvas, TRect chartRect, TTitlePlace place);

@@ -63,27 +63,19 @@ void TCustomChart::DrawWalls() {
     }
 }
 
-void TCustomChart::DrawTitle(TChartTitle& title, TTitlePlace place) {
-    if (title.Visible()) {
-        SetChartRect(title.DrawTitleOn(Canvas(), ChartRect(), place));
-        RecalcWidthHeight();
-    }
-}
-
-void TCustomChart::DrawLegend() {
-    SetChartRect(m_legend->DrawLegendOn(Canvas(), ChartBounds(), ChartRect()));
-    RecalcWidthHeight();
-}
-
 void TCustomChart::DrawTitlesAndLegend() {
     const bool withLegend = m_legend->Visible() && ActiveSeriesCount() > 0;
     // A vertical legend goes first, so the titles centre over what remains beside it.
     if (withLegend && m_legend->IsVertical()) {
-        DrawLegend();
+        m_legend->DrawLegend();
     }
-    DrawTitle(*m_title, TTitlePlace::tpTop);
-    DrawTitle(*m_foot, TTitlePlace::tpFoot);
+    if (m_title->Visible()) {
+        m_title->DrawTitle(true);
+    }
+    if (m_foot->Visible()) {
+        m_foot->DrawTitle(false);
+    }
     if (withLegend && !m_legend->IsVertical()) {
-        DrawLegend();
+        m_legend->DrawLegend();
     }
 }

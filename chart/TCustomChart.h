@@ -32,9 +32,6 @@ protected:
     void DrawTitlesAndLegend() override;
 
 private:
-    void DrawTitle(TChartTitle& title, TTitlePlace place);
-    void DrawLegend();
-
     std::unique_ptr<TChartTitle> m_title;
     std::unique_ptr<TChartTitle> m_foot;
     std::unique_ptr<TChartWall> m_backWall;

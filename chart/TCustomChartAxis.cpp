@@ -216,15 +216,22 @@ void TCustomChartAxis::UpdatePixelSpan() {
     const TRect& rect = m_chart.ChartRect();
     const int origin = Horizontal() ? rect.Left : rect.Top;
     const int extent = Horizontal() ? rect.Width() : rect.Height();
-    m_scale.PixelStart = origin + ChartMath::RoundToInt(extent * 0.01 * m_startPosition);
-    m_scale.PixelEnd = origin + ChartMath::RoundToInt(extent * 0.01 * m_endPosition);
+    // Sums in double so that extreme percentages saturate instead of overflowing.
+    m_scale.PixelStart =
+        ChartMath::RoundToInt(origin + std::nearbyint(extent * 0.01 * m_startPosition));
+    m_scale.PixelEnd =
+        ChartMath::RoundToInt(origin + std::nearbyint(extent * 0.01 * m_endPosition));
 }
 
 void TCustomChartAxis::AdjustRangeForMargins(int startMargin, int endMargin) {
+    if (startMargin == 0 && endMargin == 0) {
+        // Mapping the ends back and forth could only add rounding noise to a fixed range.
+        return;
+    }
     const std::int32_t oldStart = m_scale.PixelStart;
     const std::int32_t oldEnd = m_scale.PixelEnd;
-    m_scale.PixelStart += startMargin;
-    m_scale.PixelEnd -= endMargin;
+    m_scale.PixelStart = ChartMath::AddClamped(oldStart, startMargin);
+    m_scale.PixelEnd = ChartMath::AddClamped(oldEnd, -static_cast<std::int64_t>(endMargin));
     double low = PixelToValue(oldStart);
     double high = PixelToValue(oldEnd);
     UpdatePixelSpan();
@@ -298,16 +305,16 @@ int TCustomChartAxis::SideOf(const TRect& rect) const {
 void TCustomChartAxis::ShrinkBy(TRect& rect, int amount) const {
     switch (m_kind) {
     case TAxisKind::Bottom:
-        rect.Bottom -= amount;
+        rect.Bottom = ChartMath::AddClamped(rect.Bottom, -static_cast<std::int64_t>(amount));
         break;
     case TAxisKind::Top:
-        rect.Top += amount;
+        rect.Top = ChartMath::AddClamped(rect.Top, amount);
         break;
     case TAxisKind::Left:
-        rect.Left += amount;
+        rect.Left = ChartMath::AddClamped(rect.Left, amount);
         break;
     default:
-        rect.Right -= amount;
+        rect.Right = ChartMath::AddClamped(rect.Right, -static_cast<std::int64_t>(amount));
         break;
     }
 }
@@ -315,16 +322,18 @@ void TCustomChartAxis::ShrinkBy(TRect& rect, int amount) const {
 int TCustomChartAxis::PositionShift() const {
     const TRect& rect = m_chart.ChartRect();
     const int extent = Horizontal() ? rect.Height() : rect.Width();
-    int shift = ChartMath::RoundToInt(m_positionPercent * 0.01 * extent);
+    // Rounded before the sign changes, as the shift is measured; negated in double so that a
+    // saturated shift cannot overflow.
+    double shift = ChartMath::RoundToInt(m_positionPercent * 0.01 * extent);
     if (FarSide()) {
         shift = -shift;
     }
-    return Horizontal() ? -shift : shift;
+    return ChartMath::RoundToInt(Horizontal() ? -shift : shift);
 }
 
 int TCustomChartAxis::TickAreaSize() const {
-    int size =
-        (m_axisPen.Visible() ? m_axisPen.Width() : 0) + (m_ticks.Visible() ? m_tickLength : 0);
+    int size = ChartMath::AddClamped(m_axisPen.Visible() ? m_axisPen.Width() : 0,
+                                     m_ticks.Visible() ? m_tickLength : 0);
     if (m_minorTicks.Visible()) {
         size = std::max(size, m_minorTickLength);
     }
@@ -406,8 +415,8 @@ void TCustomChartAxis::ReserveAxisSpace(TRect& rect) {
         ShrinkBy(rect, ticks);
     }
     const int shift = PositionShift();
-    m_titlePos += shift;
-    m_labelsPos += shift;
+    m_titlePos = ChartMath::AddClamped(m_titlePos, shift);
+    m_labelsPos = ChartMath::AddClamped(m_labelsPos, shift);
 }
 
 int TCustomChartAxis::LabelSizeAlongAxis() {

@@ -168,6 +168,12 @@ int TCustomChartLegend::WidestText(TChartCanvas& canvas, TItemRange items) const
     return widest;
 }
 
+void TCustomChartLegend::DrawLegend() {
+    TCustomChart& chart = ParentChart();
+    chart.SetChartRect(DrawLegendOn(chart.Canvas(), chart.ChartBounds(), chart.ChartRect()));
+    chart.RecalcWidthHeight();
+}
+
 TRect TCustomChartLegend::DrawLegendOn(TChartCanvas& canvas, const TRect& chartBounds,
                                        TRect chartRect) {
     const int chartWidth = chartRect.Width();

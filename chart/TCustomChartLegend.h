@@ -80,6 +80,8 @@ public:
     // The row under a point of the last drawn legend, or -1.
     int RowAt(TPoint point) const;
 
+    // Lays out and draws through the chart's surface, then narrows the chart's plot rectangle.
+    void DrawLegend();
     // Lays out and draws the legend on the surface, given the chart's rectangles before the
     // legend, and answers the plot rectangle that is left beside it.
     TRect DrawLegendOn(TChartCanvas& canvas, const TRect& chartBounds, TRect chartRect);

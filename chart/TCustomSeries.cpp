@@ -1,5 +1,6 @@
 #include "TCustomSeries.h"
 
+#include "ChartMath.h"
 #include "TChartCanvas.h"
 #include "TCustomAxisPanel.h"
 #include "TCustomChartAxis.h"
@@ -49,7 +50,7 @@ std::int32_t TCustomSeries::PointPixelY(std::int32_t i) const {
 TSeriesMargins TCustomSeries::RequestHorizMargins() const {
     TSeriesMargins margins;
     if (m_pointer.Visible() && m_pointer.InflateMargins()) {
-        margins.Start = margins.End = m_pointer.HorizSize() + 1;
+        margins.Start = margins.End = ChartMath::AddClamped(m_pointer.HorizSize(), 1);
     }
     return margins;
 }
@@ -57,7 +58,7 @@ TSeriesMargins TCustomSeries::RequestHorizMargins() const {
 TSeriesMargins TCustomSeries::RequestVertMargins() const {
     TSeriesMargins margins;
     if (m_pointer.Visible() && m_pointer.InflateMargins()) {
-        margins.Start = margins.End = m_pointer.VertSize() + 1;
+        margins.Start = margins.End = ChartMath::AddClamped(m_pointer.VertSize(), 1);
     }
     return margins;
 }

@@ -11,6 +11,11 @@ void CheckPointerSize(int size) {
 }
 } // namespace
 
+TSeriesPointer::TSeriesPointer(TChartSeries& owner) : m_owner(owner) {
+    m_pen.SetOnChange([this] { Changed(); });
+    m_brush.SetOnChange([this] { Changed(); });
+}
+
 void TSeriesPointer::SetHorizSize(int size) {
     CheckPointerSize(size);
     Set(m_horizSize, size);

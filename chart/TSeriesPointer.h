@@ -1,6 +1,9 @@
 #pragma once
 // The symbol a series can draw at each point, and the room it asks the axes for.
 
+#include "TChartBrush.h"
+#include "TChartPen.h"
+
 class TChartSeries;
 
 enum class TSeriesPointerStyle {
@@ -17,7 +20,7 @@ enum class TSeriesPointerStyle {
 
 class TSeriesPointer final {
 public:
-    explicit TSeriesPointer(TChartSeries& owner) : m_owner(owner) {}
+    explicit TSeriesPointer(TChartSeries& owner);
 
     bool Visible() const { return m_visible; }
     void SetVisible(bool visible) { Set(m_visible, visible); }
@@ -34,6 +37,10 @@ public:
     void SetDraw3D(bool draw3D) { Set(m_draw3D, draw3D); }
     bool Dark3D() const { return m_dark3D; }
     void SetDark3D(bool dark3D) { Set(m_dark3D, dark3D); }
+    TChartPen& Pen() { return m_pen; }
+    void SetPen(const TChartPen& pen) { m_pen = pen; }
+    TChartBrush& Brush() { return m_brush; }
+    void SetBrush(const TChartBrush& brush) { m_brush = brush; }
 
 private:
     template <typename T> void Set(T& field, const T& value) {
@@ -52,4 +59,6 @@ private:
     bool m_inflateMargins = true;
     bool m_draw3D = true;
     bool m_dark3D = true;
+    TChartPen m_pen;
+    TChartBrush m_brush;
 };

@@ -4,7 +4,10 @@
 #include "ChartMath.h"
 #include "ChartTestSupport.h"
 
+#include <QApplication>
 #include <QLocale>
+#include <QMouseEvent>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -263,4 +266,53 @@ TEST_F(ChartAxis, PanningMovesTheDataWithTheMouse) {
     chart.PanAxes({300, 100}, {300 + 585 / 47 * 2, 100});
     EXPECT_LT(chart.BottomAxis().Minimum(), before);
     EXPECT_FALSE(chart.BottomAxis().Automatic());
+}
+
+TEST_F(ChartAxis, AutomaticRangeFollowsTheDataAndVisiblePointersWidenIt) {
+    TRecordedChart recorded = ProgramChart();
+    TChart& chart = *recorded.Chart;
+    chart.LeftAxis().SetAutomatic(true);
+    auto& series = recorded.AddLine(clRed);
+    series.AddPoint(10, 100, "", clUseSeriesColor);
+    series.AddPoint(20, 300, "", clUseSeriesColor);
+    recorded.DrawFrame();
+    EXPECT_EQ(chart.LeftAxis().WorkMinimum(), 100);
+    EXPECT_EQ(chart.LeftAxis().WorkMaximum(), 300);
+    EXPECT_EQ(chart.BottomAxis().WorkMinimum(), 6); // fixed ends take no margins
+
+    series.Pointer().SetVisible(true);
+    recorded.DrawFrame();
+    EXPECT_LT(chart.LeftAxis().WorkMinimum(), 100);
+    EXPECT_GT(chart.LeftAxis().WorkMaximum(), 300);
+    EXPECT_EQ(chart.LeftAxis().ValueToPixel(300), chart.ChartRect().Top + 5);
+    EXPECT_EQ(chart.BottomAxis().WorkMinimum(), 6);
+}
+
+TEST_F(ChartAxis, WheelAndRightDragEventsScrollTheAxes) {
+    TAxisFrame frame;
+    TChart& chart = *frame.Chart;
+    frame.Chart->Series(0).AddPoint(10, 10, "", clUseSeriesColor);
+    frame.DrawFrame();
+    const QPointF inside(300, 200);
+    QWheelEvent down(inside, inside, QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&chart, &down);
+    EXPECT_NEAR(chart.LeftAxis().Minimum(), 550.53, 1e-9);
+
+    const double bottomBefore = chart.BottomAxis().Minimum();
+    QMouseEvent press(QEvent::MouseButtonPress, inside, inside, Qt::RightButton, Qt::RightButton,
+                      Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, inside + QPointF(25, 0), inside + QPointF(25, 0),
+                     Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+    QMouseEvent outside(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton,
+                        Qt::RightButton, Qt::NoModifier);
+    QMouseEvent back(QEvent::MouseMove, inside, inside, Qt::NoButton, Qt::RightButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&chart, &press);
+    QApplication::sendEvent(&chart, &move);
+    const double afterDrag = chart.BottomAxis().Minimum();
+    EXPECT_LT(afterDrag, bottomBefore);
+    QApplication::sendEvent(&chart, &outside); // leaving the plot ends the drag
+    QApplication::sendEvent(&chart, &back);
+    EXPECT_EQ(chart.BottomAxis().Minimum(), afterDrag);
 }

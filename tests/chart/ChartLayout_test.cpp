@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace ChartTestSupport;
 
 TEST(ChartLayout, MarginsOfTheProgramChartGiveItsPlotRectangle) {
@@ -86,6 +88,8 @@ TEST(ChartLayout, FrameDrawsPanelWallAxesThenSeries) {
     auto& series = recorded.AddLine(clRed);
     series.AddPoint(6, 0, "", clUseSeriesColor);
     series.AddPoint(53, 20000, "", clUseSeriesColor);
+    // Without the legend the plot keeps its right edge after the margins.
+    recorded.Chart->Legend().SetVisible(false);
     recorded.DrawFrame();
     const std::vector<QString> names = recorded.Canvas->Names();
     auto indexOf = [&](const QString& name) {
@@ -151,4 +155,66 @@ TEST(ChartLayout, VerticalLegendIsLaidOutBeforeTheTitle) {
     // The title is centred over the plot that the legend left.
     const TRect legend = recorded.Chart->Legend().LegendRect();
     EXPECT_LT(recorded.Chart->ChartRect().Right, legend.Left);
+}
+
+TEST(ChartLayout, SettersRepaintOnceOnChangeAndNeverForTheSameValue) {
+    TRecordedChart recorded = ProgramChart();
+    TChart& chart = *recorded.Chart;
+    const int before = chart.RepaintRequests();
+    chart.SetView3D(false);
+    chart.SetMarginLeft(3);
+    chart.LeftAxis().SetIncrement(1000);
+    chart.BackWall().SetColor(clUseSeriesColor);
+    chart.BottomAxis().Title().SetCaption(chart.BottomAxis().Title().Caption());
+    EXPECT_EQ(chart.RepaintRequests(), before);
+    chart.SetMarginLeft(5);
+    EXPECT_EQ(chart.RepaintRequests(), before + 1);
+    chart.LeftAxis().Grid().SetColor(clRed);
+    EXPECT_EQ(chart.RepaintRequests(), before + 2);
+    chart.SetBackColor(clYellow);
+    EXPECT_EQ(chart.BackWall().Brush().Style(), TBrushStyle::bsClear); // not in a window
+}
+
+TEST(ChartLayout, ExtremeSettingsDrawWithoutOverflow) {
+    TRecordedChart recorded = ProgramChart();
+    TChart& chart = *recorded.Chart;
+    auto& series = recorded.AddLine(clRed);
+    series.AddPoint(1, 1e300, "", clUseSeriesColor);
+    series.AddPoint(2, -1e300, "", clUseSeriesColor);
+    series.Pointer().SetVisible(true);
+    series.Pointer().SetHorizSize(std::numeric_limits<int>::max());
+    chart.LeftAxis().SetAutomatic(true);
+    chart.LeftAxis().SetTickLength(std::numeric_limits<int>::max());
+    chart.LeftAxis().SetMinorTickCount(-5);
+    chart.BottomAxis().SetEndPosition(1e12);
+    chart.BottomAxis().SetPositionPercent(-1e12);
+    chart.BottomAxis().SetLabelsSeparation(0);
+    chart.BottomAxis().SetIncrement(0);
+    recorded.DrawFrame();
+    EXPECT_LE(chart.BottomAxis().TickPositions().size(), TCustomChartAxis::kTickCapacity);
+}
+
+TEST(ChartLayout, RemovedSeriesLeavesTheChartAndComesBack) {
+    TRecordedChart recorded = ProgramChart();
+    auto& series = recorded.AddLine(clRed);
+    std::unique_ptr<TChartSeries> removed = recorded.Chart->RemoveSeries(series);
+    ASSERT_EQ(removed.get(), &series);
+    EXPECT_EQ(recorded.Chart->SeriesCount(), 0);
+    EXPECT_EQ(removed->ParentChart(), nullptr);
+    removed->SetTitle("quiet"); // no chart left to repaint
+    EXPECT_EQ(recorded.Chart->RemoveSeries(*removed), nullptr);
+}
+
+TEST(ChartLayout, ExtremeBandSizesDrawWithoutOverflow) {
+    TRecordedChart recorded = ProgramChart();
+    TChart& chart = *recorded.Chart;
+    recorded.AddLine(clRed).AddPoint(10, 10, "", clUseSeriesColor);
+    chart.LeftAxis().Title().SetCaption("Vehicles");
+    chart.LeftAxis().SetTitleSize(std::numeric_limits<int>::max());
+    chart.LeftAxis().SetLabelsSize(std::numeric_limits<int>::min());
+    chart.BottomAxis().SetLabelsSize(std::numeric_limits<int>::min());
+    chart.BottomAxis().SetLabelsMultiLine(true);
+    chart.BottomAxis().SetPositionPercent(1e300);
+    recorded.DrawFrame();
+    EXPECT_FALSE(recorded.Canvas->Named("WriteRotatedText3D").empty());
 }

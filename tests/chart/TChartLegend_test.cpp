@@ -2,6 +2,7 @@
 // for the main window's chart of 673 x 385 whose plot after the margins is (20, 15, 653, 370).
 
 #include "ChartMath.h"
+#include "ChartTestSupport.h"
 #include "LegendException.h"
 #include "TChart.h"
 #include "TChartLegend.h"
@@ -137,6 +138,37 @@ TEST_F(ChartLegendTest, HiddenAndUntitledSeriesRows) {
     EXPECT_EQ(m_legend.RowCount(), 3);
 }
 
+TEST_F(ChartLegendTest, LastValueRowsLabelTheSeriesTheirSymbolsStandFor) {
+    AddSeries(QStringLiteral("off")).SetActive(false);
+    AddSeries(QStringLiteral("A")).AddPoint(1, 5, QString(), clUseSeriesColor);
+    TChartSeries& b = AddSeries(QStringLiteral("B"));
+    b.AddPoint(1, 7, QString(), clUseSeriesColor);
+    b.AddPoint(2, 9, QString(), clUseSeriesColor);
+    m_legend.SetLegendStyle(lsLastValues);
+    Draw();
+    EXPECT_EQ(RowTexts(), (QStringList{"5", "9"}));
+    const auto symbols = m_canvas.Named(QStringLiteral("DrawRectangleR"));
+    ASSERT_EQ(symbols.size(), 3u);
+    EXPECT_EQ(symbols[2].Brush.Color(), b.SeriesColor());
+}
+
+TEST_F(ChartLegendTest, DividingLinesSeparateRowsWithoutChangingTheSymbolPen) {
+    AddSeries(QStringLiteral("A"));
+    AddSeries(QStringLiteral("B"));
+    AddSeries(QStringLiteral("C"));
+    m_legend.DividingLines().SetVisible(true);
+    m_legend.DividingLines().SetColor(clRed);
+    Draw();
+    const auto lines = m_canvas.Named(QStringLiteral("DrawHorizLine"));
+    ASSERT_EQ(lines.size(), 2u);
+    const TRect& rect = m_legend.LegendRect();
+    EXPECT_EQ(lines[0].Args, (std::vector<int>{rect.Left, rect.Right, 39 + kLine}));
+    EXPECT_EQ(lines[0].Pen.Color(), clRed);
+    const auto symbols = m_canvas.Named(QStringLiteral("DrawRectangleR"));
+    ASSERT_EQ(symbols.size(), 4u);
+    EXPECT_EQ(symbols[3].Pen.Color(), clBlack);
+}
+
 TEST_F(ChartLegendTest, RowsThatDoNotFitAreLeftOut) {
     AddProgramSeries();
     // Room for three rows between the legend's top (38) and the plot's bottom, less the frame.
@@ -239,4 +271,27 @@ TEST_F(ChartLegendTest, HorizontalLegendAtTheTopTakesItsHeight) {
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].Args.at(1), rows[1].Args.at(1));
     EXPECT_EQ(rows[1].Args.at(0) - rows[0].Args.at(0), 16 + m_legend.SymbolWidth() + 4);
+}
+
+TEST(ChartLegendInFrame, VerticalLegendComesBeforeTheTitleWhichCentresBesideIt) {
+    ChartTestSupport::TRecordedChart recorded = ChartTestSupport::ProgramChart();
+    TChart& chart = *recorded.Chart;
+    for (const QString& title : kTitles) {
+        chart.AddSeries(std::make_unique<TChartSeries>()).SetTitle(title);
+    }
+    chart.Title().SetText({QStringLiteral("Total Available AFVs")});
+    recorded.DrawFrame();
+    const TRect& legend = chart.Legend().LegendRect();
+    EXPECT_EQ(legend.Top, 38);
+    EXPECT_EQ(legend.Right, 648);
+    const auto texts = recorded.Canvas->Named(QStringLiteral("WriteText"));
+    ASSERT_GE(texts.size(), 9u);
+    EXPECT_EQ(texts[0].Text, kTitles[0]);
+    EXPECT_EQ(texts[0].Args.at(1), 39);
+    const TRecordedCall& title = texts[8];
+    EXPECT_EQ(title.Text, QStringLiteral("Total Available AFVs"));
+    const int plotRight = legend.Left - 19;
+    EXPECT_EQ(title.Args, (std::vector<int>{(20 + plotRight) / 2 - 60, 15}));
+    EXPECT_EQ(chart.ChartRect().Top, 15 + kLine + 5);
+    EXPECT_EQ(chart.ChartRect().Right, plotRight);
 }

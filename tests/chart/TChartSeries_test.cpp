@@ -154,6 +154,10 @@ TEST(TChartSeries, SettersRepaintOnlyOnRealChangesAndInactiveSeriesAddQuietly) {
     EXPECT_EQ(chart.RepaintRequests(), before + 1);
     series.AddPoint(1, 1, "", clUseSeriesColor);
     EXPECT_EQ(chart.RepaintRequests(), before + 2);
+    auto& line = static_cast<TLineSeries&>(series);
+    line.LinePen().SetStyle(TPenStyle::psDot);
+    line.Pointer().Pen().SetColor(clRed);
+    EXPECT_EQ(chart.RepaintRequests(), before + 4);
     series.SetActive(false);
     const int inactive = chart.RepaintRequests();
     series.AddPoint(2, 2, "", clUseSeriesColor);
