@@ -8,8 +8,8 @@
 namespace {
 
 constexpr std::array<TColor, kPaletteSize> kPalette = {
-    clRed,  clGreen,  clYellow, clBlue,  clWhite, clGray,   clFuchsia, clTeal,
-    clNavy, clMaroon, clLime,   clOlive, clPurple, clSilver, clAqua,   clBlack};
+    clRed,  clGreen,  clYellow, clBlue,  clWhite,  clGray,   clFuchsia, clTeal,
+    clNavy, clMaroon, clLime,   clOlive, clPurple, clSilver, clAqua,    clBlack};
 
 QColor ExplicitColor(TColor color) {
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),

@@ -36,7 +36,9 @@ constexpr TColor clBtnFace = kSystemColorFlag | 15;
 constexpr TColor clBtnShadow = kSystemColorFlag | 16;
 constexpr TColor clBtnHighlight = kSystemColorFlag | 20;
 
-constexpr bool IsSystemColor(TColor color) { return (color & kSystemColorFlag) != 0; }
+constexpr bool IsSystemColor(TColor color) {
+    return (color & kSystemColorFlag) != 0;
+}
 
 // The 16-entry default palette that series without a colour of their own draw from.
 constexpr int kPaletteSize = 16;

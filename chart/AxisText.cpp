@@ -1,0 +1,19 @@
+#include "AxisText.h"
+
+#include "TChartCanvas.h"
+
+#include <algorithm>
+
+namespace AxisText {
+QStringList Lines(const QString& text) {
+    return text.split(QLatin1Char('\r'));
+}
+
+int Width(TChartCanvas& canvas, const QString& text) {
+    int widest = 0;
+    for (const QString& line : Lines(text)) {
+        widest = std::max(widest, canvas.MeasureTextWidth(line));
+    }
+    return widest;
+}
+} // namespace AxisText

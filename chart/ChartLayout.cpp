@@ -1,0 +1,18 @@
+#include "ChartLayout.h"
+
+#include <algorithm>
+
+namespace ChartLayout {
+TColor ColorForNewSeries(const std::vector<TColor>& usedColors, TColor panelColor,
+                         TColor wallColor) {
+    for (int entry = 1; entry <= kPaletteSize; ++entry) {
+        const TColor candidate = PaletteEntry(entry);
+        const bool used =
+            std::find(usedColors.begin(), usedColors.end(), candidate) != usedColors.end();
+        if (!used && candidate != panelColor && candidate != wallColor) {
+            return candidate;
+        }
+    }
+    return PaletteEntry(1);
+}
+} // namespace ChartLayout

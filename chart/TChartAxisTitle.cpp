@@ -1,0 +1,29 @@
+#include "TChartAxisTitle.h"
+
+#include "ChartFonts.h"
+#include "TCustomChartAxis.h"
+
+TChartAxisTitle::TChartAxisTitle(TCustomChartAxis& axis, int angle)
+    : m_axis(axis), m_angle(angle), m_font(ChartFonts::DefaultFont()) {
+    m_font.SetOnChange([this] { m_axis.Changed(); });
+}
+
+void TChartAxisTitle::SetCaption(const QString& caption) {
+    if (caption != m_caption) {
+        m_caption = caption;
+        m_axis.Changed();
+    }
+}
+
+void TChartAxisTitle::SetAngle(int angle) {
+    if (angle != m_angle) {
+        m_angle = angle;
+        m_axis.Changed();
+    }
+}
+
+void TChartAxisTitle::SetFont(const TChartFont& font) {
+    if (!font.SameSettings(m_font)) {
+        m_font = font;
+    }
+}

@@ -1,0 +1,139 @@
+#pragma once
+// The chart's drawing surface on QPainter. While the chart paints it draws into an off-screen
+// picture that EndDrawing copies to the window in one step; the picture is kept between paints and
+// re-created only when the chart's size changes. Antialiasing is off, and the surface translates
+// QPainter's pixel conventions into the chart's (see TChartCanvas) in one place.
+
+#include "TCanvas3D.h"
+
+#include <QImage>
+
+#include <functional>
+#include <memory>
+
+class QPainter;
+
+class TChartCanvas3D final : public TCanvas3D {
+public:
+    TChartCanvas3D();
+    ~TChartCanvas3D() override;
+
+    TColor GetBackColor() const override { return m_backColor; }
+    TBackMode GetBackMode() const override { return m_backMode; }
+    QPaintDevice* GetTargetHandle() const override { return m_target; }
+    bool GetMonochrome() const override { return m_monochrome; }
+    TTextAlign GetTextAlignment() const override { return m_textAlign; }
+    bool GetBuffered() const override { return m_buffered; }
+    void SetBackColor(TColor color) override { m_backColor = color; }
+    void SetBackMode(TBackMode mode) override { m_backMode = mode; }
+    void SetMonochrome(bool value) override;
+    void SetPixelColor(int x, int y, TColor color) override;
+    void SetTextAlignment(TTextAlign flags) override { m_textAlign = flags; }
+    void SetBuffered(bool value) override;
+    void DrawArc(int l, int t, int r, int b, int x1, int y1, int x2, int y2) override;
+    void DrawPicture(int x, int y, TChartGraphic& picture) override;
+    void DrawEllipse(int l, int t, int r, int b) override;
+    void FillRectangle(const TRect& rect) override;
+    void DrawFrame3D(const TRect& rect, TColor topLeft, TColor bottomRight, int width) override;
+    void DrawLineTo(int x, int y) override;
+    void MovePenTo(int x, int y) override;
+    void DrawPie(int l, int t, int r, int b, int x1, int y1, int x2, int y2) override;
+    void DrawRectangle(int l, int t, int r, int b) override;
+    void DrawRoundRect(int l, int t, int r, int b, int cornerW, int cornerH) override;
+    void StretchPicture(const TRect& rect, TChartGraphic& picture) override;
+    void WriteText(int x, int y, const QString& text) override;
+    void ClipToRect(const TRect& rect) override;
+    void DrawHorizLine(int x0, int x1, int y) override { DrawLine(x0, y, x1, y); }
+    void DrawRectangleR(const TRect& rect) override;
+    void DrawVertLine(int x, int y0, int y1) override { DrawLine(x, y0, x, y1); }
+    void EraseRect(const TRect& rect) override { FillRectangle(rect); }
+    void GradientFill(const TRect& rect, TColor startColor, TColor endColor,
+                      TGradientDirection direction) override;
+    void MarkBufferDirty() override { m_bufferValid = false; }
+    void DrawLine(int x0, int y0, int x1, int y1) override;
+    void DrawPolygon(const std::vector<TPoint>& points, int lastIndex) override;
+    void WriteRotatedText(int x, int y, int angle, const QString& text) override;
+    void RemoveClip() override;
+    void DrawPixel3D(int x, int y, int z, TColor color) override;
+    bool SupportsFullRotation() const override { return false; }
+    bool SupportsLighting() const override { return false; }
+    TPoint UnprojectPoint(int x, int y, int z) const override;
+    TPoint ProjectToPoint(int x, int y, int z) const override;
+    TRect BeginDrawing(QPaintDevice* window, const TView3DOptions* options, const TRect& bounds,
+                       bool view3D) override;
+    void SetupProjection(int depth, const TRect& bounds, const TRect& rect) override;
+    void EndDrawing(QPaintDevice* destination, QPaintDevice* defaultTarget, TPoint origin) override;
+    bool ReuseBuffer() override;
+    void DrawArrow(bool filled, TPoint from, TPoint to, int headWidth, int headHeight,
+                   int z) override;
+    void ClipToCube(const TRect& rect, int z0, int z1) override;
+    void DrawCone(bool vertical, int l, int t, int r, int b, int z0, int z1) override;
+    void DrawCube(const TRect& rect, int z0, int z1) override;
+    void DrawCylinder(bool vertical, int l, int t, int r, int b, int z0, int z1) override;
+    void DrawHorizLine3D(int x0, int x1, int y, int z) override;
+    void DrawVertLine3D(int x, int y0, int y1, int z) override;
+    void DrawZLine3D(int x, int y, int z0, int z1) override;
+    void DrawEllipseWithZ(int l, int t, int r, int b, int z) override;
+    void BeginFrontPlane() override {}
+    void EndFrontPlane() override {}
+    void DrawLineWithZ(int x0, int y0, int x1, int y1, int z) override;
+    void MovePenTo3D(int x, int y, int z) override;
+    void DrawLineTo3D(int x, int y, int z) override;
+    void DrawPie3D(int x, int y, int radiusX, int radiusY, int z0, int z1, double startAngle,
+                   double endAngle) override;
+    void DrawPlane3D(TPoint from, TPoint to, int z0, int z1) override;
+    void DrawPlaneWithZ(const TFourPoints& points, int z) override;
+    void DrawPlaneFour3D(const TFourPoints& points, int z0, int z1) override;
+    void DrawPolygonWithZ(const std::vector<TPoint>& points, int lastIndex, int z) override;
+    void DrawPyramid(bool vertical, int l, int t, int r, int b, int z0, int z1) override;
+    void DrawRectangleWithZ(const TRect& rect, int z) override;
+    void DrawRectangleY(int l, int t, int r, int z0, int z1) override;
+    void DrawRectangleZ(int l, int t, int b, int z0, int z1) override;
+    void WriteRotatedText3D(int x, int y, int z, int angle, const QString& text) override;
+    void DrawSphere(int x, int y, int z, int radius) override;
+    void Refresh3D() override {}
+    void WriteText3D(int x, int y, int z, const QString& text) override;
+    void DrawTriangle3D(const std::array<TPoint, 3>& points, int z) override;
+    void DrawTriangleWithZ(TPoint p1, TPoint p2, TPoint p3, int z) override;
+
+    // Asked when a change of the surface needs the chart to draw again (a new monochrome setting).
+    void SetOnRepaintRequest(std::function<void()> handler) { m_onRepaint = std::move(handler); }
+    // The off-screen picture, null before the first buffered frame.
+    const QImage& Buffer() const { return m_buffer; }
+    bool BufferValid() const { return m_bufferValid; }
+    // How many off-screen pictures were created, so callers can see one kept across paints.
+    int BufferCreations() const { return m_bufferCreations; }
+
+protected:
+    void TargetAttached(QPaintDevice* target) override;
+
+private:
+    QPainter* Painter();
+    void ClosePainter();
+    void CopyBufferTo(QPaintDevice* destination, TPoint origin);
+    void ApplyPen(QPainter& painter) const;
+    void ApplyBrush(QPainter& painter) const;
+    void ApplyBackground(QPainter& painter) const;
+    bool PenDraws() const;
+    void DrawLinePixels(TPoint from, TPoint to);
+    void DrawWideLine(TPoint from, TPoint to);
+    void DrawOutline(int l, int t, int r, int b);
+    void FillShapeRect(int l, int t, int r, int b);
+
+    QPaintDevice* m_target = nullptr;
+    std::unique_ptr<QPainter> m_painter;
+    QImage m_buffer;
+    bool m_buffered = true;
+    bool m_monochrome = false;
+    bool m_bufferValid = false;
+    int m_bufferCreations = 0;
+    QPaintDevice* m_window = nullptr;
+    TColor m_backColor = clWhite;
+    TBackMode m_backMode = TBackMode::bmOpaque;
+    TTextAlign m_textAlign = kTextAlignLeft | kTextAlignTop;
+    TPoint m_penPos;
+    long long m_patternPos = 0;
+    TRect m_clip;
+    bool m_clipped = false;
+    std::function<void()> m_onRepaint;
+};

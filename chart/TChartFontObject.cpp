@@ -1,0 +1,12 @@
+#include "TChartFontObject.h"
+
+#include "TCustomChart.h"
+
+TChartFontObject::TChartFontObject(TCustomChart& chart, TColor fontColor)
+    : m_chart(chart), m_font(kChartDefaultFontName, kChartDefaultFontSize, fontColor) {
+    m_font.SetOnChange([this] { Repaint(); });
+}
+
+void TChartFontObject::Repaint() const {
+    m_chart.Invalidate();
+}

@@ -1,0 +1,64 @@
+#pragma once
+// A chart title: lines of text above the plot (Title) or below it (Foot). Drawing a title takes
+// its room out of the plot rectangle: n lines of a hidden-frame title take n line heights plus a
+// fixed gap of 5 pixels; a title without lines takes none.
+
+#include "TChartBrush.h"
+#include "TChartFontObject.h"
+#include "TChartGeometry.h"
+#include "TChartPen.h"
+
+#include <QStringList>
+
+class TChartCanvas;
+
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+using enum TAlignment;
+
+enum class TTitlePlace { tpTop, tpFoot };
+
+class TChartTitle final : public TChartFontObject {
+public:
+    explicit TChartTitle(TCustomChart& chart);
+
+    const QStringList& Text() const { return m_text; }
+    void SetText(const QStringList& lines) { Set(m_text, lines); }
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool value) { Set(m_visible, value); }
+    TAlignment Alignment() const { return m_alignment; }
+    void SetAlignment(TAlignment value) { Set(m_alignment, value); }
+    bool AdjustFrame() const { return m_adjustFrame; }
+    void SetAdjustFrame(bool value) { Set(m_adjustFrame, value); }
+    TColor Color() const { return m_color; }
+    void SetColor(TColor value) { Set(m_color, value); }
+    TChartBrush& Brush() { return m_brush; }
+    const TChartBrush& Brush() const { return m_brush; }
+    void SetBrush(const TChartBrush& brush) { m_brush = brush; }
+    TChartPen& Frame() { return m_frame; }
+    const TChartPen& Frame() const { return m_frame; }
+    void SetFrame(const TChartPen& pen) { m_frame = pen; }
+    // Where the title was last drawn, frame included.
+    const TRect& TitleRect() const { return m_titleRect; }
+
+    // Draws through the chart's surface, above the plot (onTop) or below it, moves the plot
+    // rectangle's edge past the lines and lets the chart recompute its sizes.
+    void DrawTitle(bool onTop);
+    // Draws the lines on the surface, above the plot or below it, and answers the plot rectangle
+    // that is left: its top or bottom edge moved past the lines and the gap.
+    TRect DrawTitleOn(TChartCanvas& canvas, TRect chartRect, TTitlePlace place);
+
+private:
+    void PrepareBackground(TChartCanvas& canvas);
+    int FrameWidth() const;
+    void DrawBackgroundBox(TChartCanvas& canvas, int lineWidthW);
+    int LineLeft(TChartCanvas& canvas, const TRect& box, const QString& line, int lineWidthW) const;
+
+    QStringList m_text;
+    bool m_visible = true;
+    TAlignment m_alignment = taCenter;
+    bool m_adjustFrame = true;
+    TColor m_color = clUseSeriesColor;
+    TChartBrush m_brush{clUseSeriesColor, TBrushStyle::bsSolid};
+    TChartHiddenPen m_frame;
+    TRect m_titleRect;
+};

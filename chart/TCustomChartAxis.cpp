@@ -1,0 +1,448 @@
+#include "TCustomChartAxis.h"
+
+#include "AxisException.h"
+#include "AxisText.h"
+#include "ChartFonts.h"
+#include "TAxisPainter.h"
+#include "TChartCanvas.h"
+#include "TChartSeries.h"
+#include "TCustomAxisPanel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace {
+int DefaultTitleAngle(TAxisKind kind) {
+    switch (kind) {
+    case TAxisKind::Left:
+        return 90;
+    case TAxisKind::Right:
+        return 270;
+    default:
+        return 0;
+    }
+}
+} // namespace
+
+TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel& chart, TAxisKind kind)
+    : m_chart(chart), m_kind(kind), m_labelsFont(ChartFonts::DefaultFont()),
+      m_title(*this, DefaultTitleAngle(kind)) {
+    m_scale.Horizontal = Horizontal();
+    for (TChartPen* pen :
+         {static_cast<TChartPen*>(&m_ticks), static_cast<TChartPen*>(&m_ticksInner),
+          static_cast<TChartPen*>(&m_minorTicks), static_cast<TChartPen*>(&m_grid),
+          static_cast<TChartPen*>(&m_minorGrid), static_cast<TChartPen*>(&m_axisPen)}) {
+        pen->SetOnChange([this] { Changed(); });
+    }
+    m_labelsFont.SetOnChange([this] { Changed(); });
+    m_tickPositions.reserve(kTickCapacity);
+    if (kind == TAxisKind::Depth) {
+        m_visible = false;
+    }
+}
+
+TCustomChartAxis::~TCustomChartAxis() = default;
+
+bool TCustomChartAxis::FarSide() const {
+    return m_kind == TAxisKind::Top || m_kind == TAxisKind::Right || m_kind == TAxisKind::Depth;
+}
+
+void TCustomChartAxis::Changed() {
+    m_chart.Invalidate();
+}
+
+bool TCustomChartAxis::IsLoading() const {
+    return m_chart.IsLoading();
+}
+
+void TCustomChartAxis::SetAutomatic(bool automatic) {
+    if (automatic == m_automatic) {
+        return;
+    }
+    m_automatic = automatic;
+    if (!IsLoading()) {
+        m_automaticMinimum = automatic;
+        m_automaticMaximum = automatic;
+    }
+    Changed();
+}
+
+void TCustomChartAxis::SetAutomaticMaximum(bool automatic) {
+    if (automatic == m_automaticMaximum) {
+        return;
+    }
+    m_automaticMaximum = automatic;
+    m_automatic = automatic && m_automaticMinimum;
+    Changed();
+}
+
+void TCustomChartAxis::SetAutomaticMinimum(bool automatic) {
+    if (automatic == m_automaticMinimum) {
+        return;
+    }
+    m_automaticMinimum = automatic;
+    m_automatic = automatic && m_automaticMaximum;
+    Changed();
+}
+
+void TCustomChartAxis::SetMaximum(double value) {
+    if (!IsLoading() && value < m_minimum) {
+        throw AxisException(QStringLiteral("Axis Maximum Value must be >= Minimum"));
+    }
+    Set(m_maximum, value);
+}
+
+void TCustomChartAxis::SetMinimum(double value) {
+    if (!IsLoading() && value > m_maximum) {
+        throw AxisException(QStringLiteral("Axis Minimum Value must be <= Maximum"));
+    }
+    Set(m_minimum, value);
+}
+
+void TCustomChartAxis::SetIncrement(double value) {
+    if (!(value >= 0)) {
+        throw AxisException(QStringLiteral("Axis increment must be >= 0"));
+    }
+    Set(m_increment, value);
+}
+
+void TCustomChartAxis::SetLabelsSeparation(int percent) {
+    if (percent < 0) {
+        throw AxisException(QStringLiteral("Labels Separation % must be greater than 0"));
+    }
+    Set(m_labelsSeparation, percent);
+}
+
+void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle style) {
+    Set(m_labelStyle, style);
+}
+void TCustomChartAxis::SetLabels(bool labels) {
+    Set(m_labels, labels);
+}
+void TCustomChartAxis::SetLabelsAngle(int angle) {
+    Set(m_labelsAngle, angle);
+}
+void TCustomChartAxis::SetLabelsFont(const TChartFont& font) {
+    // The font's own change notification repaints when the settings differ.
+    m_labelsFont = font;
+}
+void TCustomChartAxis::SetLabelsOnAxis(bool onAxis) {
+    Set(m_labelsOnAxis, onAxis);
+}
+void TCustomChartAxis::SetLabelsSize(int size) {
+    Set(m_labelsSize, size);
+}
+void TCustomChartAxis::SetLabelsMultiLine(bool multiLine) {
+    Set(m_labelsMultiLine, multiLine);
+}
+void TCustomChartAxis::SetAxisValuesFormat(const QString& format) {
+    Set(m_axisValuesFormat, format);
+}
+void TCustomChartAxis::SetRoundFirstLabel(bool round) {
+    Set(m_roundFirstLabel, round);
+}
+void TCustomChartAxis::SetExactDateTime(bool exact) {
+    Set(m_exactDateTime, exact);
+}
+void TCustomChartAxis::SetTickLength(int length) {
+    Set(m_tickLength, length);
+}
+void TCustomChartAxis::SetTickInnerLength(int length) {
+    Set(m_tickInnerLength, length);
+}
+void TCustomChartAxis::SetMinorTickLength(int length) {
+    Set(m_minorTickLength, length);
+}
+void TCustomChartAxis::SetMinorTickCount(int count) {
+    Set(m_minorTickCount, count);
+}
+void TCustomChartAxis::SetTickOnLabelsOnly(bool onLabelsOnly) {
+    Set(m_tickOnLabelsOnly, onLabelsOnly);
+}
+void TCustomChartAxis::SetTitleSize(int size) {
+    Set(m_titleSize, size);
+}
+void TCustomChartAxis::SetVisible(bool visible) {
+    Set(m_visible, visible);
+}
+void TCustomChartAxis::SetInverted(bool inverted) {
+    Set(m_inverted, inverted);
+    m_scale.Inverted = m_inverted;
+}
+void TCustomChartAxis::SetStartPosition(double percent) {
+    Set(m_startPosition, percent);
+}
+void TCustomChartAxis::SetEndPosition(double percent) {
+    Set(m_endPosition, percent);
+}
+void TCustomChartAxis::SetPositionPercent(double percent) {
+    Set(m_positionPercent, percent);
+}
+
+void TCustomChartAxis::ResetAxisRange() {
+    const bool autoMax = m_automatic || m_automaticMaximum;
+    const bool autoMin = m_automatic || m_automaticMinimum;
+    if (autoMax || autoMin) {
+        std::optional<double> low;
+        std::optional<double> high;
+        for (const auto& series : m_chart.SeriesList()) {
+            if (!series->Active() || !series->IsPlottedAgainst(*this) ||
+                series->PointCount() == 0) {
+                continue;
+            }
+            const double seriesLow = Horizontal() ? series->XMinimum() : series->YMinimum();
+            const double seriesHigh = Horizontal() ? series->XMaximum() : series->YMaximum();
+            low = low ? std::min(*low, seriesLow) : seriesLow;
+            high = high ? std::max(*high, seriesHigh) : seriesHigh;
+        }
+        if (autoMax && high) {
+            m_maximum = *high;
+        }
+        if (autoMin && low) {
+            m_minimum = *low;
+        }
+    }
+    SetWorkRange(m_minimum, m_maximum);
+}
+
+void TCustomChartAxis::SetWorkRange(double minimum, double maximum) {
+    m_scale.WorkMinimum = minimum;
+    m_scale.WorkMaximum = maximum;
+    m_scale.Inverted = m_inverted;
+}
+
+void TCustomChartAxis::UpdatePixelSpan() {
+    const TRect& rect = m_chart.ChartRect();
+    const int origin = Horizontal() ? rect.Left : rect.Top;
+    const int extent = Horizontal() ? rect.Width() : rect.Height();
+    // Sums in double so that extreme percentages saturate instead of overflowing.
+    m_scale.PixelStart =
+        ChartMath::RoundToInt(origin + std::nearbyint(extent * 0.01 * m_startPosition));
+    m_scale.PixelEnd =
+        ChartMath::RoundToInt(origin + std::nearbyint(extent * 0.01 * m_endPosition));
+}
+
+void TCustomChartAxis::AdjustRangeForMargins(int startMargin, int endMargin) {
+    if (startMargin == 0 && endMargin == 0) {
+        // Mapping the ends back and forth could only add rounding noise to a fixed range.
+        return;
+    }
+    const std::int32_t oldStart = m_scale.PixelStart;
+    const std::int32_t oldEnd = m_scale.PixelEnd;
+    m_scale.PixelStart = ChartMath::AddClamped(oldStart, startMargin);
+    m_scale.PixelEnd = ChartMath::AddClamped(oldEnd, -static_cast<std::int64_t>(endMargin));
+    double low = PixelToValue(oldStart);
+    double high = PixelToValue(oldEnd);
+    UpdatePixelSpan();
+    if (low > high) {
+        std::swap(low, high);
+    }
+    SetWorkRange(low, high);
+}
+
+TAxisLabelStyle TCustomChartAxis::ResolveLabelStyle() const {
+    if (m_labelStyle != talAuto) {
+        return m_labelStyle;
+    }
+    TAxisLabelStyle result = talNone;
+    for (const auto& series : m_chart.SeriesList()) {
+        if (!series->Active() || !series->IsPlottedAgainst(*this)) {
+            continue;
+        }
+        const bool labelsRunAlong = Horizontal() == series->YMandatory();
+        if (labelsRunAlong && series->PointCount() > 0 && !series->PointLabel(0).isEmpty()) {
+            return talText;
+        }
+        result = talValue;
+    }
+    return result;
+}
+
+QString TCustomChartAxis::FormatAxisLabel(double value) const {
+    QString text = ChartMath::FormatAxisLabel(value);
+    if (m_labelsMultiLine) {
+        text.replace(QLatin1Char(' '), QLatin1Char('\r'));
+    }
+    return text;
+}
+
+void TCustomChartAxis::ScrollAxis(double delta) {
+    m_automatic = false;
+    m_automaticMaximum = false;
+    m_automaticMinimum = false;
+    m_maximum += delta;
+    m_minimum += delta;
+    Changed();
+}
+
+bool TCustomChartAxis::ValuesAreDateTime() const {
+    for (const auto& series : m_chart.SeriesList()) {
+        if (series->Active() && series->IsPlottedAgainst(*this)) {
+            return Horizontal() ? series->XValues().DateTime() : series->YValues().DateTime();
+        }
+    }
+    return false;
+}
+
+bool TCustomChartAxis::TextRunsAlongAxis(int angle) const {
+    return Horizontal() ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
+}
+
+int TCustomChartAxis::SideOf(const TRect& rect) const {
+    switch (m_kind) {
+    case TAxisKind::Bottom:
+        return rect.Bottom;
+    case TAxisKind::Top:
+        return rect.Top;
+    case TAxisKind::Left:
+        return rect.Left;
+    default:
+        return rect.Right;
+    }
+}
+
+void TCustomChartAxis::ShrinkBy(TRect& rect, int amount) const {
+    switch (m_kind) {
+    case TAxisKind::Bottom:
+        rect.Bottom = ChartMath::AddClamped(rect.Bottom, -static_cast<std::int64_t>(amount));
+        break;
+    case TAxisKind::Top:
+        rect.Top = ChartMath::AddClamped(rect.Top, amount);
+        break;
+    case TAxisKind::Left:
+        rect.Left = ChartMath::AddClamped(rect.Left, amount);
+        break;
+    default:
+        rect.Right = ChartMath::AddClamped(rect.Right, -static_cast<std::int64_t>(amount));
+        break;
+    }
+}
+
+int TCustomChartAxis::PositionShift() const {
+    const TRect& rect = m_chart.ChartRect();
+    const int extent = Horizontal() ? rect.Height() : rect.Width();
+    // Rounded before the sign changes, as the shift is measured; negated in double so that a
+    // saturated shift cannot overflow.
+    double shift = ChartMath::RoundToInt(m_positionPercent * 0.01 * extent);
+    if (FarSide()) {
+        shift = -shift;
+    }
+    return ChartMath::RoundToInt(Horizontal() ? -shift : shift);
+}
+
+int TCustomChartAxis::TickAreaSize() const {
+    int size = ChartMath::AddClamped(m_axisPen.Visible() ? m_axisPen.Width() : 0,
+                                     m_ticks.Visible() ? m_tickLength : 0);
+    if (m_minorTicks.Visible()) {
+        size = std::max(size, m_minorTickLength);
+    }
+    return size;
+}
+
+int TCustomChartAxis::TitleAreaSize() {
+    if (m_titleSize != 0) {
+        return m_titleSize;
+    }
+    TChartCanvas& canvas = m_chart.Canvas();
+    canvas.AssignFont(m_title.Font());
+    return TextRunsAlongAxis(m_title.Angle()) ? canvas.TextLineHeight()
+                                              : canvas.MeasureTextWidth(m_title.Caption());
+}
+
+int TCustomChartAxis::LabelsAreaSize() {
+    if (m_labelsSize != 0) {
+        return m_labelsSize;
+    }
+    TChartCanvas& canvas = m_chart.Canvas();
+    canvas.AssignFont(m_labelsFont);
+    if (TextRunsAlongAxis(m_labelsAngle)) {
+        return canvas.TextLineHeight();
+    }
+    switch (ResolveLabelStyle()) {
+    case talValue:
+        return MaxValueLabelWidth();
+    case talText:
+    case talMark:
+        return MaxSeriesLabelWidth();
+    default:
+        return 0;
+    }
+}
+
+int TCustomChartAxis::MaxValueLabelWidth() {
+    double low = WorkMinimum();
+    double high = WorkMaximum();
+    if ((m_dateTime && m_exactDateTime) || m_roundFirstLabel) {
+        const double step = ComputeLabelStep();
+        low = std::trunc(WorkMinimum() / step) * step;
+        high = std::trunc(WorkMaximum() / step) * step;
+    }
+    TChartCanvas& canvas = m_chart.Canvas();
+    canvas.AssignFont(m_labelsFont);
+    return std::max(AxisText::Width(canvas, FormatAxisLabel(high)),
+                    AxisText::Width(canvas, FormatAxisLabel(low))) +
+           canvas.MeasureTextWidth(QStringLiteral(" "));
+}
+
+int TCustomChartAxis::MaxSeriesLabelWidth() {
+    TChartCanvas& canvas = m_chart.Canvas();
+    canvas.AssignFont(m_labelsFont);
+    int widest = 0;
+    for (const auto& series : m_chart.SeriesList()) {
+        if (!series->Active() || !series->IsPlottedAgainst(*this)) {
+            continue;
+        }
+        for (std::int32_t i = 0; i < series->PointCount(); ++i) {
+            widest = std::max(widest, AxisText::Width(canvas, series->PointLabel(i)));
+        }
+    }
+    return widest;
+}
+
+void TCustomChartAxis::ReserveAxisSpace(TRect& rect) {
+    m_dateTime = ValuesAreDateTime();
+    if (!m_title.Caption().isEmpty()) {
+        ShrinkBy(rect, TitleAreaSize());
+        m_titlePos = SideOf(rect);
+    }
+    if (m_labels) {
+        ShrinkBy(rect, LabelsAreaSize());
+        m_labelsPos = SideOf(rect);
+    }
+    const int ticks = TickAreaSize();
+    if (ticks > 0) {
+        ShrinkBy(rect, ticks);
+    }
+    const int shift = PositionShift();
+    m_titlePos = ChartMath::AddClamped(m_titlePos, shift);
+    m_labelsPos = ChartMath::AddClamped(m_labelsPos, shift);
+}
+
+int TCustomChartAxis::LabelSizeAlongAxis() {
+    TChartCanvas& canvas = m_chart.Canvas();
+    canvas.AssignFont(m_labelsFont);
+    const int lineHeight = canvas.TextLineHeight();
+    int size = 0;
+    for (const double value : {WorkMaximum(), WorkMinimum()}) {
+        const QString text = FormatAxisLabel(value);
+        const int stacked = lineHeight * static_cast<int>(AxisText::Lines(text).size());
+        const bool upright = m_labelsAngle == 90 || m_labelsAngle == 270;
+        const bool level = m_labelsAngle == 0 || m_labelsAngle == 180;
+        const int extent = Horizontal() ? (upright ? stacked : AxisText::Width(canvas, text))
+                                        : (level ? stacked : AxisText::Width(canvas, text));
+        size = std::max(size, extent);
+    }
+    return size;
+}
+
+double TCustomChartAxis::ComputeLabelStep() {
+    const std::int32_t count =
+        ChartMath::LabelCount(LabelSizeAlongAxis(), m_labelsSeparation, PixelSize());
+    return ChartMath::LabelStepForCount(count, m_increment, WorkRange(), m_labelsSeparation);
+}
+
+void TCustomChartAxis::DrawAxis() {
+    m_dateTime = ValuesAreDateTime();
+    TAxisPainter(*this, m_chart.Canvas()).Draw();
+}

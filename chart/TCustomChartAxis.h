@@ -1,0 +1,210 @@
+#pragma once
+// An axis of the chart: its published settings, the working range and pixel span of one paint,
+// the value/pixel mapping, label steps and the room and drawing of title, labels and ticks.
+
+#include "ChartMath.h"
+#include "TChartAxisTitle.h"
+#include "TChartGeometry.h"
+
+#include "TChartFont.h"
+#include "TChartPen.h"
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class TCustomAxisPanel;
+
+enum class TAxisKind { Bottom, Top, Left, Right, Depth };
+enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
+using enum TAxisLabelStyle;
+
+class TCustomChartAxis {
+public:
+    // Room for tick positions of one drawing; labelling stops when it is full.
+    static constexpr std::size_t kTickCapacity = 2000;
+
+    TCustomChartAxis(TCustomAxisPanel& chart, TAxisKind kind);
+    virtual ~TCustomChartAxis();
+    TCustomChartAxis(const TCustomChartAxis&) = delete;
+    TCustomChartAxis& operator=(const TCustomChartAxis&) = delete;
+
+    TAxisKind Kind() const { return m_kind; }
+    bool Horizontal() const { return m_kind == TAxisKind::Bottom || m_kind == TAxisKind::Top; }
+    bool FarSide() const;
+    TCustomAxisPanel& Chart() const { return m_chart; }
+    // Repaints the chart after a setting changed.
+    void Changed();
+
+    bool Automatic() const { return m_automatic; }
+    void SetAutomatic(bool automatic);
+    bool AutomaticMaximum() const { return m_automaticMaximum; }
+    void SetAutomaticMaximum(bool automatic);
+    bool AutomaticMinimum() const { return m_automaticMinimum; }
+    void SetAutomaticMinimum(bool automatic);
+    double Maximum() const { return m_maximum; }
+    void SetMaximum(double value);
+    double Minimum() const { return m_minimum; }
+    void SetMinimum(double value);
+    double Increment() const { return m_increment; }
+    void SetIncrement(double value);
+    TAxisLabelStyle LabelStyle() const { return m_labelStyle; }
+    void SetLabelStyle(TAxisLabelStyle style);
+    bool Labels() const { return m_labels; }
+    void SetLabels(bool labels);
+    int LabelsAngle() const { return m_labelsAngle; }
+    void SetLabelsAngle(int angle);
+    TChartFont& LabelsFont() { return m_labelsFont; }
+    const TChartFont& LabelsFont() const { return m_labelsFont; }
+    void SetLabelsFont(const TChartFont& font);
+    bool LabelsOnAxis() const { return m_labelsOnAxis; }
+    void SetLabelsOnAxis(bool onAxis);
+    int LabelsSeparation() const { return m_labelsSeparation; }
+    void SetLabelsSeparation(int percent);
+    int LabelsSize() const { return m_labelsSize; }
+    void SetLabelsSize(int size);
+    bool LabelsMultiLine() const { return m_labelsMultiLine; }
+    void SetLabelsMultiLine(bool multiLine);
+    const QString& AxisValuesFormat() const { return m_axisValuesFormat; }
+    void SetAxisValuesFormat(const QString& format);
+    bool RoundFirstLabel() const { return m_roundFirstLabel; }
+    void SetRoundFirstLabel(bool round);
+    bool ExactDateTime() const { return m_exactDateTime; }
+    void SetExactDateTime(bool exact);
+    int TickLength() const { return m_tickLength; }
+    void SetTickLength(int length);
+    int TickInnerLength() const { return m_tickInnerLength; }
+    void SetTickInnerLength(int length);
+    int MinorTickLength() const { return m_minorTickLength; }
+    void SetMinorTickLength(int length);
+    int MinorTickCount() const { return m_minorTickCount; }
+    void SetMinorTickCount(int count);
+    bool TickOnLabelsOnly() const { return m_tickOnLabelsOnly; }
+    void SetTickOnLabelsOnly(bool onLabelsOnly);
+    int TitleSize() const { return m_titleSize; }
+    void SetTitleSize(int size);
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool visible);
+    bool Inverted() const { return m_inverted; }
+    void SetInverted(bool inverted);
+    double StartPosition() const { return m_startPosition; }
+    void SetStartPosition(double percent);
+    double EndPosition() const { return m_endPosition; }
+    void SetEndPosition(double percent);
+    double PositionPercent() const { return m_positionPercent; }
+    void SetPositionPercent(double percent);
+    TChartPen& Ticks() { return m_ticks; }
+    TChartPen& TicksInner() { return m_ticksInner; }
+    TChartPen& MinorTicks() { return m_minorTicks; }
+    TChartPen& Grid() { return m_grid; }
+    TChartPen& MinorGrid() { return m_minorGrid; }
+    TChartPen& Axis() { return m_axisPen; }
+    TChartAxisTitle& Title() { return m_title; }
+    const TChartAxisTitle& Title() const { return m_title; }
+
+    // Working state of the current paint.
+    double WorkMinimum() const { return m_scale.WorkMinimum; }
+    double WorkMaximum() const { return m_scale.WorkMaximum; }
+    double WorkRange() const { return m_scale.WorkRange(); }
+    std::int32_t PixelStart() const { return m_scale.PixelStart; }
+    std::int32_t PixelEnd() const { return m_scale.PixelEnd; }
+    std::int32_t PixelSize() const { return m_scale.PixelSize(); }
+    std::int32_t PixelCenter() const { return m_scale.PixelCenter(); }
+    std::int32_t AxisLinePos() const { return m_axisLinePos; }
+    std::int32_t LabelsPos() const { return m_labelsPos; }
+    std::int32_t TitlePos() const { return m_titlePos; }
+    const std::vector<std::int32_t>& TickPositions() const { return m_tickPositions; }
+
+    void ResetAxisRange();
+    // Moves the rectangle's side of this axis inwards by the room of title, labels and ticks.
+    void ReserveAxisSpace(TRect& rect);
+    double ComputeLabelStep();
+    void DrawAxis();
+    int TickAreaSize() const;
+    void UpdatePixelSpan();
+    void AdjustRangeForMargins(int startMargin, int endMargin);
+    std::int32_t ValueToPixel(double value) const {
+        return ChartMath::ValueToPixel(m_scale, value);
+    }
+    double PixelToValue(std::int32_t pixel) const {
+        return ChartMath::PixelToValue(m_scale, pixel);
+    }
+    TAxisLabelStyle ResolveLabelStyle() const;
+    QString FormatAxisLabel(double value) const;
+    void ScrollAxis(double delta);
+
+    // Sets the working range directly; for layout code and tests that need a mapped axis.
+    void SetWorkRange(double minimum, double maximum);
+
+protected:
+    template <typename T> void Set(T& field, const T& value) {
+        if (!(field == value)) {
+            field = value;
+            Changed();
+        }
+    }
+
+    // Whether grid lines go between the ticks instead of on them.
+    virtual bool GridIsCentered() const { return false; }
+
+private:
+    friend class TAxisPainter;
+
+    bool IsLoading() const;
+    bool TextRunsAlongAxis(int angle) const;
+    void ShrinkBy(TRect& rect, int amount) const;
+    int SideOf(const TRect& rect) const;
+    int PositionShift() const;
+    int TitleAreaSize();
+    int LabelsAreaSize();
+    int MaxValueLabelWidth();
+    int MaxSeriesLabelWidth();
+    int LabelSizeAlongAxis();
+    bool ValuesAreDateTime() const;
+
+    TCustomAxisPanel& m_chart;
+    TAxisKind m_kind;
+
+    bool m_automatic = true;
+    bool m_automaticMaximum = true;
+    bool m_automaticMinimum = true;
+    double m_maximum = 0;
+    double m_minimum = 0;
+    double m_increment = 0;
+    TAxisLabelStyle m_labelStyle = talAuto;
+    bool m_labels = true;
+    int m_labelsAngle = 0;
+    TChartFont m_labelsFont;
+    bool m_labelsOnAxis = true;
+    int m_labelsSeparation = 10;
+    int m_labelsSize = 0;
+    bool m_labelsMultiLine = false;
+    QString m_axisValuesFormat = QStringLiteral("#,##0.###");
+    bool m_roundFirstLabel = true;
+    bool m_exactDateTime = true;
+    int m_tickLength = 4;
+    int m_tickInnerLength = 0;
+    int m_minorTickLength = 2;
+    int m_minorTickCount = 3;
+    bool m_tickOnLabelsOnly = true;
+    int m_titleSize = 0;
+    bool m_visible = true;
+    bool m_inverted = false;
+    double m_startPosition = 0;
+    double m_endPosition = 100;
+    double m_positionPercent = 0;
+    TChartAxisTitle m_title;
+    TDarkGrayPen m_ticks;
+    TDarkGrayPen m_ticksInner;
+    TDarkGrayPen m_minorTicks;
+    TDottedGrayPen m_grid;
+    TChartHiddenPen m_minorGrid;
+    TChartAxisPen m_axisPen;
+
+    ChartMath::TAxisScale m_scale;
+    std::vector<std::int32_t> m_tickPositions;
+    std::int32_t m_axisLinePos = 0;
+    std::int32_t m_labelsPos = 0;
+    std::int32_t m_titlePos = 0;
+    bool m_dateTime = false;
+};

@@ -1,0 +1,44 @@
+#pragma once
+// A wall of the chart: colour, 3D size and shading. Only the back wall is drawn in 2D.
+
+#include "TChartBrush.h"
+#include "TChartColors.h"
+#include "TChartPen.h"
+
+class TCustomChartPanel;
+
+class TCustomChartWall {
+public:
+    TCustomChartWall(TCustomChartPanel& chart, TColor defaultColor);
+    virtual ~TCustomChartWall();
+    TCustomChartWall(const TCustomChartWall&) = delete;
+    TCustomChartWall& operator=(const TCustomChartWall&) = delete;
+
+    TColor Color() const { return m_color; }
+    void SetColor(TColor color);
+    // The layout stores Color only when it differs from this.
+    TColor DefaultColor() const { return m_defaultColor; }
+    bool Dark3D() const { return m_dark3D; }
+    void SetDark3D(bool dark);
+    int Size() const { return m_size; }
+    void SetSize(int size);
+    TChartPen& Pen() { return m_pen; }
+    const TChartPen& Pen() const { return m_pen; }
+    void SetPen(const TChartPen& pen) { m_pen = pen; }
+    TChartBrush& Brush() { return m_brush; }
+    const TChartBrush& Brush() const { return m_brush; }
+    void SetBrush(const TChartBrush& brush) { m_brush = brush; }
+
+protected:
+    TCustomChartPanel& Chart() const { return m_chart; }
+    void Changed();
+
+private:
+    TCustomChartPanel& m_chart;
+    TColor m_color;
+    TColor m_defaultColor;
+    bool m_dark3D = true;
+    int m_size = 0;
+    TChartPen m_pen;
+    TChartBrush m_brush{clUseSeriesColor};
+};

@@ -1,0 +1,150 @@
+#include "TCustomSeries.h"
+
+#include "ChartMath.h"
+#include "TChartCanvas.h"
+#include "TCustomAxisPanel.h"
+#include "TCustomChartAxis.h"
+
+#include <algorithm>
+
+namespace {
+// Pixels beyond this distance cannot be drawn; such points are skipped.
+constexpr std::int32_t kDrawableLimit = 32766;
+
+bool Drawable(std::int32_t x, std::int32_t y) {
+    return x >= -kDrawableLimit && x <= kDrawableLimit && y >= -kDrawableLimit &&
+           y <= kDrawableLimit;
+}
+} // namespace
+
+TCustomSeries::TCustomSeries() : m_pointer(*this), m_marks(*this) {
+    m_linePen.SetOnChange([this] { RequestRepaint(); });
+}
+
+TCustomSeries::~TCustomSeries() = default;
+
+void TCustomSeries::SetDark3D(bool dark) {
+    Set(m_dark3D, dark);
+}
+
+void TCustomSeries::SetStairs(bool stairs) {
+    Set(m_stairs, stairs);
+}
+
+void TCustomSeries::SetInvertedStairs(bool inverted) {
+    Set(m_invertedStairs, inverted);
+}
+
+void TCustomSeries::SetLineHeight(int height) {
+    Set(m_lineHeight, height);
+}
+
+std::int32_t TCustomSeries::PointPixelX(std::int32_t i) const {
+    return GetHorizAxis() != nullptr ? GetHorizAxis()->ValueToPixel(XValueAt(i)) : 0;
+}
+
+std::int32_t TCustomSeries::PointPixelY(std::int32_t i) const {
+    return GetVertAxis() != nullptr ? GetVertAxis()->ValueToPixel(YValueAt(i)) : 0;
+}
+
+TSeriesMargins TCustomSeries::RequestHorizMargins() const {
+    TSeriesMargins margins;
+    if (m_pointer.Visible() && m_pointer.InflateMargins()) {
+        margins.Start = margins.End = ChartMath::AddClamped(m_pointer.HorizSize(), 1);
+    }
+    return margins;
+}
+
+TSeriesMargins TCustomSeries::RequestVertMargins() const {
+    TSeriesMargins margins;
+    if (m_pointer.Visible() && m_pointer.InflateMargins()) {
+        margins.Start = margins.End = ChartMath::AddClamped(m_pointer.VertSize(), 1);
+    }
+    return margins;
+}
+
+TChartCanvas& TCustomSeries::Canvas() const {
+    return ParentChart()->Canvas();
+}
+
+void TCustomSeries::DrawVisiblePoints() {
+    if (ParentChart() == nullptr || FirstVisibleIndex() < 0) {
+        return;
+    }
+    for (std::int32_t i = FirstVisibleIndex(); i <= LastVisibleIndex(); ++i) {
+        DrawPoint(i);
+    }
+}
+
+void TCustomSeries::DrawSegmentTo(std::int32_t x, std::int32_t y, TColor c) {
+    if ((x == m_lastPixelX && y == m_lastPixelY) || c == clNone) {
+        return;
+    }
+    TChartCanvas& canvas = Canvas();
+    canvas.ApplyChartPen(m_linePen);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    canvas.Pen().SetColor(c);
+    canvas.DrawLine(m_lastPixelX, m_lastPixelY, x, y);
+}
+
+void TCustomSeries::EnterFromLeftEdge(std::int32_t i) {
+    const TCustomChartAxis& horiz = *GetHorizAxis();
+    const TRect& rect = ParentChart()->ChartRect();
+    m_lastPixelX = horiz.Inverted() ? rect.Right : rect.Left;
+    const double xe = horiz.PixelToValue(m_lastPixelX);
+    const double x0 = XValueAt(i - 1);
+    const double x1 = XValueAt(i);
+    const double y0 = YValueAt(i - 1);
+    const double y1 = YValueAt(i);
+    m_lastPixelY = x1 != x0 ? GetVertAxis()->ValueToPixel(y0 + (y1 - y0) * (xe - x0) / (x1 - x0))
+                            : PointPixelY(i - 1);
+}
+
+void TCustomSeries::DrawPoint(std::int32_t i) {
+    const TColor c = PointColor(i);
+    const std::int32_t x = PointPixelX(i);
+    const std::int32_t y = PointPixelY(i);
+    if (Drawable(x, y)) {
+        if (m_lastColor == clNone) {
+            m_lastPixelX = x;
+            m_lastPixelY = y;
+        }
+        if (i == FirstVisibleIndex()) {
+            if (i > 0 && GetHorizAxis() != nullptr && GetVertAxis() != nullptr) {
+                EnterFromLeftEdge(i);
+                if (!IsNull(i - 1)) {
+                    DrawSegmentTo(x, y, c);
+                }
+            }
+        } else {
+            DrawSegmentTo(x, y, c);
+        }
+        m_lastPixelX = x;
+        m_lastPixelY = y;
+    }
+    m_lastColor = c;
+}
+
+void TCustomSeries::DrawLegendSymbol(TChartCanvas& canvas, std::int32_t pointIndex,
+                                     const TRect& rect) {
+    if (pointIndex == -1 && ColorEachPoint()) {
+        return;
+    }
+    const TColor color = pointIndex == -1 ? SeriesColor() : PointColor(pointIndex);
+    if (color == clNone) {
+        return;
+    }
+    canvas.ApplyChartPen(m_linePen);
+    canvas.Brush() = TChartBrush(color, m_lineBrush);
+    if (m_lineBrush == TBrushStyle::bsSolid) {
+        canvas.SetBackMode(TBackMode::bmTransparent);
+    }
+    canvas.ApplyChartPen(m_linePen);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    canvas.Pen().SetColor(color);
+    if (ParentChart() != nullptr && ParentChart()->View3D()) {
+        canvas.DrawRectangle(rect.Left, rect.Top, rect.Right, rect.Bottom);
+    } else {
+        canvas.DrawHorizLine(rect.Left, rect.Right, (rect.Top + rect.Bottom) / 2);
+    }
+}

@@ -1,0 +1,8 @@
+#include "TLineSeries.h"
+
+TLineSeries::TLineSeries() {
+    SetDrawsLines(true);
+    Pointer().SetVisible(false);
+}
+
+TLineSeries::~TLineSeries() = default;

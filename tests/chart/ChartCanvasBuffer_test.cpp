@@ -1,0 +1,81 @@
+// The surface's off-screen picture: created once per size, copied in one step, reused while valid.
+
+#include "TChartCanvas3D.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+TEST(ChartCanvasBuffer, PictureIsKeptWhileTheSizeStaysAndRecreatedOnResize) {
+    TChartCanvas3D canvas;
+    QImage window(200, 100, QImage::Format_RGB32);
+    EXPECT_EQ(canvas.BeginDrawing(&window, nullptr, {10, 10, 110, 60}, false),
+              (TRect{0, 0, 100, 50}));
+    canvas.EndDrawing(&window, &window, {10, 10});
+    canvas.BeginDrawing(&window, nullptr, {0, 0, 100, 50}, false);
+    canvas.EndDrawing(&window, &window, {0, 0});
+    EXPECT_EQ(canvas.BufferCreations(), 1);
+    canvas.BeginDrawing(&window, nullptr, {0, 0, 120, 50}, false);
+    canvas.EndDrawing(&window, &window, {0, 0});
+    EXPECT_EQ(canvas.BufferCreations(), 2);
+    EXPECT_EQ(canvas.Buffer().size(), QSize(120, 50));
+}
+
+TEST(ChartCanvasBuffer, FrameReachesTheWindowOnlyAtTheEndAndIsReusedUntilDirty) {
+    TChartCanvas3D canvas;
+    QImage window(60, 40, QImage::Format_RGB32);
+    window.fill(Qt::white);
+    EXPECT_FALSE(canvas.ReuseBuffer());
+    canvas.BeginDrawing(&window, nullptr, {0, 0, 50, 30}, false);
+    canvas.Brush().SetColor(clRed);
+    canvas.Pen().SetStyle(TPenStyle::psClear);
+    canvas.FillRectangle({0, 0, 50, 30});
+    EXPECT_EQ(window.pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu);
+    canvas.EndDrawing(&window, &window, {5, 5});
+    EXPECT_EQ(window.pixel(5, 5) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(window.pixel(4, 4) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(canvas.GetTargetHandle(), &window);
+
+    window.fill(Qt::white);
+    EXPECT_TRUE(canvas.ReuseBuffer());
+    EXPECT_EQ(window.pixel(0, 0) & 0xFFFFFF, 0xFF0000u);
+    canvas.MarkBufferDirty();
+    EXPECT_FALSE(canvas.ReuseBuffer());
+}
+
+TEST(ChartCanvasBuffer, UnbufferedSurfaceDrawsOnTheWindowInItsCoordinates) {
+    TChartCanvas3D canvas;
+    canvas.SetBuffered(false);
+    QImage window(60, 40, QImage::Format_RGB32);
+    window.fill(Qt::white);
+    EXPECT_EQ(canvas.BeginDrawing(&window, nullptr, {5, 5, 50, 30}, false), (TRect{5, 5, 50, 30}));
+    canvas.SetPixelColor(7, 7, clBlack);
+    canvas.EndDrawing(&window, &window, {5, 5});
+    EXPECT_EQ(window.pixel(7, 7) & 0xFFFFFF, 0u);
+    EXPECT_FALSE(canvas.BufferValid());
+}
+
+TEST(ChartCanvasBuffer, DepthOperationsPassThroughWhenFlat) {
+    TChartCanvas3D canvas;
+    EXPECT_EQ(canvas.ProjectToPoint(12, 34, 99), (TPoint{12, 34}));
+    EXPECT_EQ(canvas.UnprojectPoint(12, 34, 99), (TPoint{12, 34}));
+    EXPECT_FALSE(canvas.Is3D());
+    EXPECT_DOUBLE_EQ(canvas.ZoomFactor(), 1.0);
+}
+
+TEST(ChartCanvasBuffer, NewMonochromeSettingDiscardsThePictureAndAsksForRepaint) {
+    TChartCanvas3D canvas;
+    int repaints = 0;
+    canvas.SetOnRepaintRequest([&repaints] { ++repaints; });
+    QImage window(20, 20, QImage::Format_RGB32);
+    canvas.BeginDrawing(&window, nullptr, {0, 0, 20, 20}, false);
+    canvas.EndDrawing(&window, &window, {0, 0});
+    canvas.SetMonochrome(false);
+    EXPECT_EQ(repaints, 0);
+    canvas.SetMonochrome(true);
+    EXPECT_EQ(repaints, 1);
+    EXPECT_FALSE(canvas.ReuseBuffer());
+    TChartCanvas3D other;
+    other.CopyMonochrome(canvas);
+    EXPECT_TRUE(other.GetMonochrome());
+}
