@@ -63,6 +63,13 @@ def main():
     write("load_files", load_input(b"h\r\none\x1atwo\r\n", many))
     write("load_files", load_input(b"h\none\ntwo\n", b"h\rT-34,1941,1,2,3,4,5,\r"))
 
+    picture = ROOT / "app" / "resources" / "Chart1BackImage.block"
+    if picture.exists():
+        block = picture.read_bytes()
+        write("picture_block", block)
+        write("picture_block", block[: len(block) // 2])
+        write("picture_block", block[:11] + struct.pack("<I", 0xFFFFFFFF) + block[15:])
+
 
 if __name__ == "__main__":
     main()
