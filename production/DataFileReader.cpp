@@ -1,6 +1,7 @@
 #include "DataFileReader.h"
 
 #include "TProductionStore.h"
+#include "TVehicleIndex.h"
 
 #include <cmath>
 #include <optional>
@@ -8,8 +9,6 @@
 namespace Production1 {
 
 namespace {
-
-using TLineStorer = TLineOutcome (*)(const TParsedLine&);
 
 // Closes the data file however the read ends, an input/output error included.
 class TDataFileCloser final {
@@ -73,7 +72,29 @@ void CopyYear(const YearMonths& months, int offset, MonthSeries& row) {
     }
 }
 
-void ReadDataFile(const char* fileName, TReadReport& report, TLineStorer storeLine) {
+// Merges the line's year into its vehicle's row, the slot found by findSlot (FindOrAddVehicle or
+// an index that gives the same slots).
+template <typename TFindSlot>
+TLineOutcome StoreTankYear(const TParsedLine& line, const TFindSlot& findSlot) {
+    if (const auto rejected = RejectUnconverted(line)) {
+        return *rejected;
+    }
+    if (line.Name.IsEmpty()) {
+        return TLineOutcome::EmptyName;
+    }
+    const int slot = findSlot(line.Name);
+    if (slot == 0) {
+        return TLineOutcome::NoFreeSlot;
+    }
+    TProductionStore& store = Store();
+    store.MergeSeries = store.VehicleProduction[slot];
+    CopyYear(store.LineMonths, *MonthOffset(line.Year), store.MergeSeries);
+    store.VehicleProduction[slot] = store.MergeSeries;
+    return TLineOutcome::Stored;
+}
+
+template <typename TStoreLine>
+void ReadDataFile(const char* fileName, TReadReport& report, TStoreLine storeLine) {
     report = TReadReport();
     if (!OpenDataFile(fileName)) {
         return;
@@ -97,7 +118,11 @@ void ReadTotalData() {
 }
 
 void ReadTankData() {
-    ReadDataFile(kTankDataFileName, Store().TankDataReport, StoreTankDataLine);
+    // Nothing but this read writes the names until it ends, so one index serves every line.
+    TVehicleIndex index(Store().VehicleNames);
+    const auto findSlot = [&index](const VehicleName& name) { return index.FindOrAdd(name); };
+    ReadDataFile(kTankDataFileName, Store().TankDataReport,
+                 [&findSlot](const TParsedLine& line) { return StoreTankYear(line, findSlot); });
 }
 
 bool OpenDataFile(const char* fileName) {
@@ -136,21 +161,7 @@ TLineOutcome StoreTotalDataLine(const TParsedLine& line) {
 }
 
 TLineOutcome StoreTankDataLine(const TParsedLine& line) {
-    if (const auto rejected = RejectUnconverted(line)) {
-        return *rejected;
-    }
-    if (line.Name.IsEmpty()) {
-        return TLineOutcome::EmptyName;
-    }
-    const int slot = FindOrAddVehicle(line.Name);
-    if (slot == 0) {
-        return TLineOutcome::NoFreeSlot;
-    }
-    TProductionStore& store = Store();
-    store.MergeSeries = store.VehicleProduction[slot];
-    CopyYear(store.LineMonths, *MonthOffset(line.Year), store.MergeSeries);
-    store.VehicleProduction[slot] = store.MergeSeries;
-    return TLineOutcome::Stored;
+    return StoreTankYear(line, FindOrAddVehicle);
 }
 
 int FindOrAddVehicle(const VehicleName& name) {

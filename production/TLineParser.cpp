@@ -1,11 +1,21 @@
 #include "TLineParser.h"
 
+#include <algorithm>
+
 namespace Production1 {
 
 namespace {
 
 bool IsCommentStart(char c) {
     return c == ';' || c == ' ' || c == 'X' || c == 'x';
+}
+
+// The position after the run of number characters that starts at the given position.
+std::size_t NumberRunEnd(std::string_view piece, std::size_t position) {
+    while (position < piece.size() && IsNumberChar(piece[position])) {
+        ++position;
+    }
+    return position;
 }
 
 } // namespace
@@ -22,38 +32,88 @@ void TLineParser::Begin() {
 }
 
 void TLineParser::Feed(std::string_view piece) {
-    for (const char c : piece) {
-        if (m_length == 0 && IsCommentStart(c)) {
-            m_commentStart = true;
-            m_stopped = true;
-        }
-        if (m_length < kMinimumLineLength) {
-            ++m_length;
-        } else if (m_stopped) {
-            return; // nothing further on this line can change the result
-        }
-        if (!m_stopped) {
-            Take(c);
-        }
+    if (piece.empty()) {
+        return;
     }
-}
-
-void TLineParser::Take(char c) {
+    if (m_length == 0 && IsCommentStart(piece.front())) {
+        m_commentStart = true;
+        m_stopped = true;
+    }
+    m_length = std::min(kMinimumLineLength, m_length + piece.size());
+    if (m_stopped) {
+        return; // nothing further on this line can change the result
+    }
     if (m_field == 1) {
-        if (c == ',') {
-            m_field = kYearField;
-        } else {
-            m_line.Name.Append(c);
+        piece = TakeName(piece);
+    }
+    TakeFields(piece);
+}
+
+std::string_view TLineParser::TakeName(std::string_view piece) {
+    const std::size_t comma = piece.find(',');
+    m_line.Name.Append(piece.substr(0, comma));
+    if (comma == std::string_view::npos) {
+        return {};
+    }
+    m_field = kYearField;
+    return piece.substr(comma + 1);
+}
+
+void TLineParser::TakeFields(std::string_view piece) {
+    std::size_t position = 0;
+    while (position < piece.size() && !m_stopped) {
+        const std::size_t afterWholeNumbers = TakeWholeNumbers(piece, position);
+        if (afterWholeNumbers != position) {
+            position = afterWholeNumbers;
+            continue;
         }
-    } else if (IsNumberChar(c)) {
-        m_number.Push(c);
-    } else if (m_number.IsPending()) {
-        EndField();
+        const std::size_t runEnd = NumberRunEnd(piece, position);
+        if (runEnd == position) {
+            if (m_number.IsPending()) {
+                EndField(m_number.Convert());
+            }
+            ++position; // a separator
+            continue;
+        }
+        m_number.PushRun(piece.substr(position, runEnd - position));
+        if (runEnd == piece.size()) {
+            return; // the field may go on in the next piece
+        }
+        EndField(m_number.Convert());
+        position = runEnd + 1; // the separator that ended the field
     }
 }
 
-void TLineParser::EndField() {
-    if (const auto value = m_number.Convert()) {
+std::size_t TLineParser::TakeWholeNumbers(std::string_view piece, std::size_t position) {
+    if (m_number.IsPending()) {
+        return position;
+    }
+    // The usual line is nothing but whole numbers, each with one separator. This loop keeps its
+    // state in locals, where the compiler can hold it in registers across the fields.
+    int field = m_field;
+    bool converted = m_converted;
+    while (field <= kLastField) {
+        const auto number = ScanWholeNumber(piece.substr(position));
+        if (!number) {
+            break;
+        }
+        if (field == kYearField) {
+            m_line.Year = number->Value();
+        } else {
+            m_months[field - kYearField] = number->ToInt32();
+        }
+        converted = true;
+        ++field;
+        position += number->Length + 1; // with the separator that ended the field
+    }
+    m_field = field;
+    m_converted = converted;
+    m_stopped = field > kLastField;
+    return position;
+}
+
+void TLineParser::EndField(std::optional<double> value) {
+    if (value) {
         if (m_field == kYearField) {
             m_line.Year = *value;
         } else {
@@ -61,9 +121,15 @@ void TLineParser::EndField() {
         }
         m_converted = true;
     }
+    NextField();
+}
+
+void TLineParser::NextField() {
     ++m_field;
     m_stopped = m_field > kLastField;
-    m_number.Clear();
+    if (m_number.IsPending()) {
+        m_number.Clear();
+    }
 }
 
 TParsedLine TLineParser::Finish() {

@@ -3,9 +3,12 @@
 #include "TLineSink.h"
 #include "TNumberField.h"
 #include "TParsedLine.h"
+#include "TWholeNumber.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace Production1 {
 
@@ -29,8 +32,16 @@ private:
     static constexpr int kYearField = 2;
     static constexpr int kLastField = 14;
 
-    void Take(char c);
-    void EndField();
+    // Appends the name's part of the piece and gives what follows its comma.
+    std::string_view TakeName(std::string_view piece);
+    // Number fields and separators after the name's comma.
+    void TakeFields(std::string_view piece);
+    // Plain whole numbers, each with its separator, from the position on; gives the position
+    // after the last one taken.
+    std::size_t TakeWholeNumbers(std::string_view piece, std::size_t position);
+    // Stores a field's value (when it converted) and moves on to the next field.
+    void EndField(std::optional<double> value);
+    void NextField();
 
     YearMonths& m_months;
     TParsedLine m_line;

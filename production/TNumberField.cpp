@@ -46,6 +46,12 @@ void TNumberField::Push(char c) {
     ++m_length;
 }
 
+void TNumberField::PushRun(std::string_view run) {
+    for (const char c : run) {
+        Push(c);
+    }
+}
+
 void TNumberField::PushDigit(char digit) {
     if (m_hasPoint) {
         if (m_fractionCount < kFractionDigits) {

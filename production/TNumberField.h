@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace Production1 {
 
@@ -25,6 +26,7 @@ std::int32_t TruncateToInt32(double value);
 class TNumberField final {
 public:
     void Push(char c);
+    void PushRun(std::string_view run);
     void Clear();
     bool IsPending() const { return m_length > 0; }
     std::optional<double> Convert() const;

@@ -20,6 +20,7 @@ inline constexpr int MaxVehicles = 201;
 using MonthIndex = int;
 using MonthSeries = TIndexedTable<std::int32_t, kFirstMonth, kLastMonth>;
 using MonthValues = TIndexedTable<double, kFirstMonth, kLastMonth>;
+using VehicleNameTable = TIndexedTable<VehicleName, 1, MaxVehicles>;
 
 // The program's single body of production data: the fleet rows, the vehicle tables, the derived
 // series, the span selection with its totals, and the working storage of the reader. The main
@@ -42,7 +43,7 @@ struct TProductionStore final {
     // appearance in "TankData.txt".
     TIndexedTable<MonthSeries, 0, MaxVehicles> VehicleProduction;
     MonthSeries& LendLease = VehicleProduction[0];
-    TIndexedTable<VehicleName, 1, MaxVehicles> VehicleNames;
+    VehicleNameTable VehicleNames;
     TIndexedTable<std::int32_t, 1, MaxVehicles> VehicleTotals;
     std::int32_t VehicleCount = 0;
 

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace Production1 {
@@ -21,17 +23,45 @@ public:
     bool IsFull() const { return m_length == kCapacity; }
     std::string_view View() const { return {m_bytes.data(), m_length}; }
 
-    // Appends one byte while there is room; a byte past the capacity is dropped.
-    void Append(char byte);
+    // Appends bytes while there is room; bytes past the capacity are dropped.
+    void Append(std::string_view bytes);
     void Clear() { *this = TVehicleName(); }
 
-    // Bytes past the length are always zero, so whole arrays compare as quickly as a few words.
+    // A well-mixed hash of the name, for tables that look names up.
+    std::uint64_t Hash() const {
+        std::uint64_t hash = m_length;
+        for (std::size_t offset = 0; offset < kCapacity; offset += sizeof(std::uint32_t)) {
+            hash = (hash ^ Word(m_bytes, offset)) * 0x9E3779B97F4A7C15ull;
+            hash ^= hash >> 29;
+        }
+        return hash;
+    }
+
+    // Bytes past the length are always zero, so whole arrays compare, as a few words.
     friend bool operator==(const TVehicleName& left, const TVehicleName& right) {
-        return left.m_length == right.m_length && left.m_bytes == right.m_bytes;
+        return left.m_length == right.m_length && SameBytes(left.m_bytes, right.m_bytes);
     }
 
 private:
-    std::array<char, kCapacity> m_bytes{};
+    using TBytes = std::array<char, kCapacity>;
+
+    static std::uint32_t Word(const TBytes& bytes, std::size_t offset) {
+        std::uint32_t word = 0;
+        std::memcpy(&word, bytes.data() + offset, sizeof word);
+        return word;
+    }
+
+    static bool SameBytes(const TBytes& left, const TBytes& right) {
+        std::uint32_t difference = 0;
+        for (std::size_t offset = 0; offset < kCapacity; offset += sizeof(std::uint32_t)) {
+            difference |= Word(left, offset) ^ Word(right, offset);
+        }
+        return difference == 0;
+    }
+
+    static_assert(kCapacity % sizeof(std::uint32_t) == 0, "names are compared in whole words");
+
+    TBytes m_bytes{};
     std::size_t m_length = 0;
 };
 

@@ -1,0 +1,141 @@
+// Both data files from arbitrary bytes, loaded as the program loads them: the store's invariants
+// must hold afterwards, and the store must equal what the plain reading of the same bytes, line by
+// line, stores. The span totals run on selector indices from the input, in range or not.
+//
+// Input layout: one byte of flags (bit 0: "TotalData.txt" exists, bit 1: "TankData.txt" exists),
+// four signed bytes of selector indices, two bytes (little-endian) for the length of
+// "TotalData.txt", then its bytes and the bytes of "TankData.txt".
+//
+// The target works in a temporary directory of its own, made at start and removed at exit: give
+// it corpus and artifact paths that are absolute.
+#include "Production1.h"
+#include "ReferenceLineParser.h"
+#include "StoreInvariants.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include <unistd.h>
+
+namespace {
+
+using namespace Production1;
+using ArmalyxFuzz::Require;
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kHeaderBytes = 7;
+
+fs::path& WorkDirectory() {
+    static fs::path directory;
+    return directory;
+}
+
+void RemoveWorkDirectory() {
+    std::error_code ignored;
+    fs::remove_all(WorkDirectory(), ignored);
+}
+
+void PutFile(const char* name, bool exists, std::string_view bytes) {
+    if (!exists) {
+        std::error_code ignored;
+        fs::remove(name, ignored);
+        return;
+    }
+    std::ofstream file(name, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    Require(file.good(), "cannot write a data file into the work directory");
+}
+
+// The data rows of the store, as a load leaves them.
+struct TLoadedRows {
+    MonthSeries TotalInService;
+    MonthSeries Losses;
+    MonthSeries NewProduction;
+    TIndexedTable<MonthSeries, 0, MaxVehicles> VehicleProduction;
+    VehicleNameTable VehicleNames;
+
+    static TLoadedRows FromStore() {
+        const TProductionStore& store = Store();
+        return {store.TotalInService, store.Losses, store.NewProduction, store.VehicleProduction,
+                store.VehicleNames};
+    }
+    bool operator==(const TLoadedRows&) const = default;
+};
+
+// Clears the rows as a load does and stores each data line read the plain way.
+TLoadedRows ReferenceRows(bool totalExists, std::string_view total, bool tankExists,
+                          std::string_view tank) {
+    TProductionStore& store = Store();
+    ClearVehicleData();
+    ClearVehicleNames();
+    store.TotalInService.Fill(0);
+    store.Losses.Fill(0);
+    store.NewProduction.Fill(0);
+    store.LendLease.Fill(0);
+    if (totalExists) {
+        for (const std::string_view line : ArmalyxFuzz::ReferenceDataLines(total)) {
+            ApplyTotalDataLine(line);
+        }
+    }
+    if (tankExists) {
+        for (const std::string_view line : ArmalyxFuzz::ReferenceDataLines(tank)) {
+            ApplyTankDataLine(line);
+        }
+    }
+    return TLoadedRows::FromStore();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    std::string pattern = (fs::temp_directory_path() / "armalyx-fuzz-XXXXXX").string();
+    Require(::mkdtemp(pattern.data()) != nullptr, "cannot make a work directory");
+    WorkDirectory() = pattern;
+    fs::current_path(WorkDirectory());
+    std::atexit(RemoveWorkDirectory);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < kHeaderBytes) {
+        return -1; // not worth keeping in the corpus
+    }
+    const bool totalExists = (data[0] & 1) != 0;
+    const bool tankExists = (data[0] & 2) != 0;
+    const std::string_view files(reinterpret_cast<const char*>(data + kHeaderBytes),
+                                 size - kHeaderBytes);
+    const std::size_t totalLength = std::min<std::size_t>(data[5] | data[6] << 8, files.size());
+    const std::string_view total = files.substr(0, totalLength);
+    const std::string_view tank = files.substr(totalLength);
+    PutFile(kTotalDataFileName, totalExists, total);
+    PutFile(kTankDataFileName, tankExists, tank);
+
+    InitializeStore();
+    try {
+        LoadProductionData();
+    } catch (const TInOutError& error) {
+        Require(false, error.what());
+    }
+    ArmalyxFuzz::RequireStoreInvariants();
+
+    TProductionStore& store = Store();
+    store.StartMonthChoice = static_cast<std::int8_t>(data[1]);
+    store.StartYearChoice = static_cast<std::int8_t>(data[2]);
+    store.EndMonthChoice = static_cast<std::int8_t>(data[3]);
+    store.EndYearChoice = static_cast<std::int8_t>(data[4]);
+    store.SelectedVehicle = static_cast<std::int8_t>(data[1] ^ data[4]);
+    store.LendLeaseSelected = (data[0] & 4) != 0;
+    ComputeSpanTotals();
+    Require(store.SpanTotal >= 0 || store.LendLeaseSelected, "a span total of positive months < 0");
+
+    const TLoadedRows loaded = TLoadedRows::FromStore();
+    Require(ReferenceRows(totalExists, total, tankExists, tank) == loaded,
+            "the load differs from the plain reading of the same bytes");
+    return 0;
+}
