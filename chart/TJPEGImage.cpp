@@ -2,6 +2,21 @@
 
 #include "JpegCodec.h"
 
+namespace {
+
+// A background picture is a few hundred pixels each way. A header that states a far larger picture
+// comes from a damaged or hostile block: decoding it would allocate gigabytes for padding.
+constexpr int kMaxSide = 8192;
+constexpr std::int64_t kMaxPixels = 16 * 1024 * 1024;
+
+bool IsAcceptableSize(const TJpegHeader& header) {
+    return header.Width > 0 && header.Height > 0 && header.Width <= kMaxSide &&
+           header.Height <= kMaxSide &&
+           static_cast<std::int64_t>(header.Width) * header.Height <= kMaxPixels;
+}
+
+} // namespace
+
 std::size_t TJPEGImage::LoadFromData(std::span<const std::uint8_t> data) {
     m_bytes.clear();
     m_width = 0;
@@ -20,7 +35,7 @@ std::size_t TJPEGImage::LoadFromData(std::span<const std::uint8_t> data) {
     }
     const auto bytes = data.subspan(kCountSize, count);
     TJpegHeader header;
-    if (!ReadJpegHeader(bytes.data(), bytes.size(), header)) {
+    if (!ReadJpegHeader(bytes.data(), bytes.size(), header) || !IsAcceptableSize(header)) {
         return 0;
     }
     m_bytes.assign(bytes.begin(), bytes.end());

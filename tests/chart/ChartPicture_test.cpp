@@ -59,6 +59,20 @@ TEST(ChartPicture, ValidBlockLoadsTheJpegHeader) {
     EXPECT_EQ(jpeg->DecodeCount(), 0);
 }
 
+// The JPEG with the picture size in its frame header replaced: the scan data still holds 16 x 8.
+TBytes WithStatedSize(TBytes jpeg, std::uint16_t width, std::uint16_t height) {
+    for (std::size_t i = 0; i + 8 < jpeg.size(); ++i) {
+        if (jpeg[i] == 0xFF && (jpeg[i + 1] == 0xC0 || jpeg[i + 1] == 0xC2)) {
+            jpeg[i + 5] = static_cast<std::uint8_t>(height >> 8);
+            jpeg[i + 6] = static_cast<std::uint8_t>(height & 0xFF);
+            jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8);
+            jpeg[i + 8] = static_cast<std::uint8_t>(width & 0xFF);
+            break;
+        }
+    }
+    return jpeg;
+}
+
 TEST(ChartPicture, BadBlocksLeaveThePictureEmpty) {
     const TBytes jpeg = SmallJpeg();
     TBytes corrupt = jpeg;
@@ -79,6 +93,8 @@ TEST(ChartPicture, BadBlocksLeaveThePictureEmpty) {
         {"no jpeg bytes", Block("TJPEGImage", TBytes{})},
         {"empty block", TBytes{}},
         {"name past the end", nameTooLong},
+        {"oversized picture", Block("TJPEGImage", WithStatedSize(jpeg, 30000, 30000))},
+        {"too wide picture", Block("TJPEGImage", WithStatedSize(jpeg, 65000, 8))},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
