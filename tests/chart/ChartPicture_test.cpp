@@ -27,7 +27,9 @@ TBytes SmallJpeg() {
 }
 
 TBytes Block(const std::string& className, const TBytes& jpeg, std::uint32_t count) {
-    TBytes block{static_cast<std::uint8_t>(className.size())};
+    TBytes block;
+    block.reserve(1 + className.size() + 4 + jpeg.size());
+    block.push_back(static_cast<std::uint8_t>(className.size()));
     block.insert(block.end(), className.begin(), className.end());
     for (int shift = 0; shift < 32; shift += 8) {
         block.push_back(static_cast<std::uint8_t>(count >> shift));

@@ -1,13 +1,100 @@
 #include "InspectWindowOptions.h"
 
-// This build has no window options yet: every option is left to the data options.
+#include <charconv>
 
-TOptionResult TWindowOptions::Take(std::span<const std::string_view>, std::size_t&, std::string&) {
-    return TOptionResult::NotTaken;
+namespace {
+
+std::optional<int> ParseWholeNumber(std::string_view text) {
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
 }
 
-void TWindowOptions::Report(TJsonWriter&) {}
+// Rows separated by commas, each 0 or more.
+std::optional<std::vector<int>> ParseRows(std::string_view text) {
+    std::vector<int> rows;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        const std::optional<int> row = ParseWholeNumber(text.substr(0, comma));
+        if (!row || *row < 0) {
+            return std::nullopt;
+        }
+        rows.push_back(*row);
+        if (comma == std::string_view::npos) {
+            return rows;
+        }
+        text.remove_prefix(comma + 1);
+    }
+}
+
+std::optional<std::string_view> NextValue(std::span<const std::string_view> args,
+                                          std::size_t& index) {
+    if (index + 1 >= args.size()) {
+        return std::nullopt;
+    }
+    return args[++index];
+}
+
+} // namespace
+
+TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::size_t& index,
+                                   std::string& error) {
+    const std::string_view option = args[index];
+    if (option != "--picks" && option != "--source" && option != "--snapshot") {
+        return TOptionResult::NotTaken;
+    }
+#if !defined(ARMALYX_INSPECT_WITH_WINDOW)
+    error = std::string(option) + " needs a build with the program's window";
+    return TOptionResult::Invalid;
+#endif
+    const std::optional<std::string_view> value = NextValue(args, index);
+    if (option == "--picks") {
+        const auto rows = value ? ParseRows(*value) : std::nullopt;
+        if (!rows) {
+            error = "--picks needs table rows separated by commas, such as 1,3";
+            return TOptionResult::Invalid;
+        }
+        m_picks.insert(m_picks.end(), rows->begin(), rows->end());
+    } else if (option == "--source") {
+        const auto item = value ? ParseWholeNumber(*value) : std::nullopt;
+        if (!item || *item < 0 || *item > 1) {
+            error = "--source needs 0 or 1";
+            return TOptionResult::Invalid;
+        }
+        m_source = *item;
+    } else {
+        if (!value || value->empty()) {
+            error = "--snapshot needs a file name";
+            return TOptionResult::Invalid;
+        }
+        m_snapshot = std::string(*value);
+    }
+    return TOptionResult::Taken;
+}
+
+void TWindowOptions::Report(TJsonWriter& json) {
+#if defined(ARMALYX_INSPECT_WITH_WINDOW)
+    if (Requested()) {
+        ReportWindow(m_picks, m_source, m_snapshot, json);
+    }
+#else
+    static_cast<void>(json);
+#endif
+}
 
 std::string_view TWindowOptions::Usage() {
+#if defined(ARMALYX_INSPECT_WITH_WINDOW)
+    return "Window options (the real main window, off-screen):\n"
+           "  --picks R1,R2,...   activate the window and click these table rows in order\n"
+           "                      (1 is the first vehicle, 0 the header row); adds \"Series\",\n"
+           "                      \"Edits\", \"Grid\" and \"WindowErrors\" to the report\n"
+           "  --source N          first click item N (0 or 1) of the production data source\n"
+           "  --snapshot FILE.png save the \"Graph\" page as the window shows it\n"
+           "  With --span, the four span selectors are picked by item index before the clicks.\n";
+#else
     return {};
+#endif
 }

@@ -65,6 +65,7 @@ QImage DrawBands() {
 std::vector<std::uint8_t> PictureBlock(const std::vector<std::uint8_t>& jpeg) {
     const QByteArray name = TJPEGImage::StaticClassName().toLatin1();
     std::vector<std::uint8_t> block;
+    block.reserve(1 + static_cast<std::size_t>(name.size()) + 4 + jpeg.size());
     block.push_back(static_cast<std::uint8_t>(name.size()));
     block.insert(block.end(), name.begin(), name.end());
     const auto count = static_cast<std::uint32_t>(jpeg.size());

@@ -1,0 +1,42 @@
+#pragma once
+// The arithmetic behind the availability curves and the table's totals, free of any window, so
+// that it can be checked on its own. Month lists hold month 1 (January 1941) at index 0.
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace AvailabilityMaths {
+
+// Months that the curves are computed for; later months are never plotted.
+constexpr int kLastPlottedMonth = 53;
+// First month of the fleet curves that start with the bottom axis.
+constexpr int kFirstAxisMonth = 6;
+// A share s of the fleet is drawn at kShareBase + kShareBase * s on the vehicle-count axis.
+constexpr double kShareBase = 10000.0;
+// An estimate that has once exceeded this is reset when it falls below kEstimateResetLevel.
+constexpr double kEstimateHighLevel = 20.0;
+constexpr double kEstimateResetLevel = 10.0;
+
+// Estimated number in service of one vehicle type for months 1..53: each month's production
+// enters half before and half after that month's losses; never below 0; once above 20, a month
+// that ends below 10 is shown as it is and the next month starts again from 0.
+std::vector<double> VehicleEstimate(const std::vector<double>& production,
+                                    const std::vector<double>& lossRate);
+
+// The same recurrence for lend-lease deliveries, without the floor and without the reset.
+std::vector<double> LendLeaseEstimate(const std::vector<double>& deliveries,
+                                      const std::vector<double>& lossRate);
+
+// Where an estimate's share of the fleet is drawn; an empty fleet has no share at all.
+std::optional<double> FleetSharePosition(double estimate, std::int32_t totalInService);
+
+// The table's totals: the shortest decimal form.
+QString PlainInteger(std::int64_t value);
+// The lend-lease total: the monthly values summed as doubles, no decimals, right-aligned in a
+// field of at least 4 characters.
+QString LendLeaseTotalText(const std::vector<std::int32_t>& monthly);
+
+} // namespace AvailabilityMaths

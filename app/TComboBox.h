@@ -1,0 +1,28 @@
+#pragma once
+// A drop-down list with an editable text field. Picking an item selects it; typing into the
+// text field leaves no item selected, and ItemIndex then reports -1. Both raise Change.
+
+#include <QComboBox>
+
+class TComboBox final : public QComboBox {
+    Q_OBJECT
+
+public:
+    // Starts with the given text in the field and no item selected.
+    TComboBox(const QStringList& items, const QString& text, QWidget* parent);
+
+    // Index of the item picked last, or -1 when none is selected.
+    int ItemIndex() const { return m_itemIndex; }
+    // Picks an item as the user does from the list (raises Change); out-of-range indexes do
+    // nothing.
+    void PickItem(int index);
+
+signals:
+    void Change();
+
+private:
+    void ItemPicked(int index);
+    void TextTyped();
+
+    int m_itemIndex = -1;
+};

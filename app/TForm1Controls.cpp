@@ -1,0 +1,160 @@
+// The window's layout: every control at its absolute position with its texts and tab order.
+
+#include "TForm1.h"
+
+#include "Chart1Configuration.h"
+#include "TApplication.h"
+#include "TComboBox.h"
+#include "TRadioGroup.h"
+#include "TStringGrid.h"
+
+#include <TChart.h>
+
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+namespace {
+
+// Client area of a 738 x 498 window with the usual sizeable frame (4 pixels each side) and a
+// caption bar of 19 pixels.
+constexpr int kClientWidth = 730;
+constexpr int kClientHeight = 471;
+constexpr int kWindowLeft = 228;
+constexpr int kWindowTop = 147;
+// The window font: 8 points at 96 pixels per inch is an 11-pixel character height.
+constexpr int kWindowFontPixels = 11;
+constexpr int kHeadingFontPixels = 13;
+
+const QStringList kMonthItems = {"Jan",  "Feb", "Mar", "April", "May", "June",
+                                 "July", "Aug", "Sep", "Oct",   "Nov", "Dec"};
+const QStringList kYearItems = {"1941", "1942", "1943", "1944", "1945"};
+
+QLabel* CreateLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+TComboBox* CreateComboBox(QWidget* parent, const char* name, const QStringList& items,
+                          const QString& text, const QRect& geometry) {
+    auto* comboBox = new TComboBox(items, text, parent);
+    comboBox->setObjectName(QString::fromLatin1(name));
+    comboBox->setGeometry(geometry);
+    return comboBox;
+}
+
+QLineEdit* CreateEdit(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* edit = new QLineEdit(QStringLiteral("0"), parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+QFont PixelFont(const QString& family, int pixels, QFont::Weight weight = QFont::Normal) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setWeight(weight);
+    return font;
+}
+
+} // namespace
+
+// The icon's resource lives in the program's library: register it before first use.
+static void RegisterIconResource() {
+    Q_INIT_RESOURCE(Form1Icon);
+}
+
+void TForm1::CreateWindowFrame() {
+    TApplication::InstallFontSubstitutions();
+    RegisterIconResource();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Armalyx 2.1"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/Form1Icon.png")));
+    setFont(PixelFont(QStringLiteral("MS Sans Serif"), kWindowFontPixels));
+    setAutoFillBackground(true);
+    move(kWindowLeft, kWindowTop);
+    resize(kClientWidth, kClientHeight);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(8, 8, 697, 433);
+    Tabsheet1 = new QWidget();
+    Tabsheet1->setObjectName(QStringLiteral("Tabsheet1"));
+    TabSheet2 = new QWidget();
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    PageControl1->addTab(Tabsheet1, QStringLiteral("Tank Selection"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("Graph"));
+    PageControl1->setCurrentIndex(0);
+}
+
+void TForm1::CreateSelectionPage() {
+    CreateSelectionLabels();
+    CreateSelectionInputs();
+}
+
+void TForm1::CreateSelectionLabels() {
+    Label6 =
+        CreateLabel(Tabsheet1, "Label6", QStringLiteral("Select Production Time Span"), 256, 8);
+    Label6->setFont(PixelFont(QStringLiteral("MS Serif"), kHeadingFontPixels, QFont::Bold));
+    Label6->adjustSize();
+    Label1 = CreateLabel(Tabsheet1, "Label1", QStringLiteral("Start"), 272, 32);
+    Label2 = CreateLabel(Tabsheet1, "Label2", QStringLiteral("End"), 344, 32);
+    Label3 = CreateLabel(Tabsheet1, "Label3", QStringLiteral("Production"), 464, 32);
+    Label4 = CreateLabel(Tabsheet1, "Label4", QStringLiteral("Tank"), 424, 54);
+    Label5 = CreateLabel(Tabsheet1, "Label5", QStringLiteral("Total"), 424, 94);
+    Label7 = CreateLabel(Tabsheet1, "Label7", QStringLiteral("Losses"), 416, 128);
+}
+
+void TForm1::CreateSelectionInputs() {
+    StringGrid1 = new TStringGrid(2, 99, Tabsheet1);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setGeometry(8, 16, 209, 361);
+    StringGrid1->SetColumnWidth(0, 116);
+    StringGrid1->SetColumnWidth(1, 68);
+    StringGrid1->SetDefaultRowHeight(16);
+
+    ComboBox1 = CreateComboBox(Tabsheet1, "ComboBox1", kMonthItems, QStringLiteral("Jan"),
+                               QRect(264, 48, 49, 21));
+    ComboBox2 = CreateComboBox(Tabsheet1, "ComboBox2", kMonthItems, QStringLiteral("Dec"),
+                               QRect(336, 48, 49, 21));
+    ComboBox3 = CreateComboBox(Tabsheet1, "ComboBox3", kYearItems, QStringLiteral("1941"),
+                               QRect(264, 88, 49, 21));
+    ComboBox4 = CreateComboBox(Tabsheet1, "ComboBox4", kYearItems, QStringLiteral("1945"),
+                               QRect(336, 88, 49, 21));
+
+    Edit1 = CreateEdit(Tabsheet1, "Edit1", QRect(456, 48, 73, 21));
+    Edit2 = CreateEdit(Tabsheet1, "Edit2", QRect(456, 88, 73, 21));
+    Edit3 = CreateEdit(Tabsheet1, "Edit3", QRect(456, 128, 73, 21));
+}
+
+void TForm1::CreateGraphPage() {
+    Chart1 = new TChart(TabSheet2);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    Chart1->setGeometry(0, 0, 673, 385);
+    static_cast<TChart1Series&>(*this) = ConfigureChart1(*Chart1);
+
+    // The data-source selector lies over the right part of the plot, drawn above the chart.
+    RadioGroup1 = new TRadioGroup(QStringLiteral("Production Data Source"),
+                                  {QStringLiteral("Merrowin's Production Data"),
+                                   QStringLiteral("Data Driven Production Data")},
+                                  Chart1);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1->setGeometry(488, 160, 177, 105);
+    RadioGroup1->SetItemIndex(0);
+    RadioGroup1->setAutoFillBackground(true);
+}
+
+void TForm1::SetTabOrder() {
+    QWidget::setTabOrder(StringGrid1, ComboBox1);
+    QWidget::setTabOrder(ComboBox1, ComboBox2);
+    QWidget::setTabOrder(ComboBox2, ComboBox3);
+    QWidget::setTabOrder(ComboBox3, ComboBox4);
+    QWidget::setTabOrder(ComboBox4, Edit1);
+    QWidget::setTabOrder(Edit1, Edit2);
+    QWidget::setTabOrder(Edit2, Edit3);
+}

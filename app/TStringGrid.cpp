@@ -1,0 +1,125 @@
+#include "TStringGrid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <utility>
+
+TStringGrid::TStringGrid(int columnCount, int rowCount, QWidget* parent) : QTableWidget(parent) {
+    setColumnCount(columnCount);
+    setHorizontalHeaderLabels(QStringList());
+    SetRowCount(rowCount);
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // A clickable header would select a column and move the current cell; the header row of a
+    // text grid only raises its own click.
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->viewport()->installEventFilter(this);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setWordWrap(false);
+    setShowGrid(true);
+}
+
+int TStringGrid::RowCount() const {
+    return rowCount() + 1;
+}
+
+void TStringGrid::SetRowCount(int rowCount) {
+    // The header row always exists, so a grid has at least one row.
+    setRowCount(std::max(rowCount, 1) - 1);
+    if (!currentIndex().isValid() && this->rowCount() > 0) {
+        setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
+    }
+}
+
+QString TStringGrid::Cells(int column, int row) const {
+    if (column < 0 || column >= columnCount() || row < 0 || row >= RowCount()) {
+        return QString();
+    }
+    const QTableWidgetItem* cell = row == 0 ? horizontalHeaderItem(column) : item(row - 1, column);
+    return cell == nullptr ? QString() : cell->text();
+}
+
+void TStringGrid::SetCells(int column, int row, const QString& text) {
+    if (column < 0 || column >= columnCount() || row < 0 || row >= RowCount()) {
+        return;
+    }
+    if (row == 0) {
+        setHorizontalHeaderItem(column, new QTableWidgetItem(text));
+        return;
+    }
+    if (QTableWidgetItem* cell = item(row - 1, column)) {
+        cell->setText(text);
+        return;
+    }
+    setItem(row - 1, column, new QTableWidgetItem(text));
+}
+
+int TStringGrid::Row() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+void TStringGrid::SetRow(int row) {
+    if (row >= 1 && row < RowCount()) {
+        const int column = std::max(currentColumn(), 0);
+        setCurrentCell(row - 1, column);
+    }
+}
+
+void TStringGrid::SetColumnWidth(int column, int width) {
+    setColumnWidth(column, width);
+}
+
+void TStringGrid::SetDefaultRowHeight(int height) {
+    verticalHeader()->setDefaultSectionSize(height);
+    horizontalHeader()->setFixedHeight(height);
+}
+
+bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == horizontalHeader()->viewport()) {
+        const auto type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && type == QEvent::MouseButtonPress) {
+                m_pressedOnHeader = true;
+            } else if (mouse->button() == Qt::LeftButton &&
+                       std::exchange(m_pressedOnHeader, false)) {
+                emit FixedRowClick();
+            }
+        }
+    }
+    return QTableWidget::eventFilter(watched, event);
+}
+
+void TStringGrid::mousePressEvent(QMouseEvent* event) {
+    m_pressedOnCell =
+        event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid();
+    QTableWidget::mousePressEvent(event);
+}
+
+void TStringGrid::mouseReleaseEvent(QMouseEvent* event) {
+    QTableWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && std::exchange(m_pressedOnCell, false)) {
+        emit Click();
+    }
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event) {
+    const QPersistentModelIndex before = currentIndex();
+    QTableWidget::keyPressEvent(event);
+    if (currentIndex() != before) {
+        emit Click();
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+// A text grid in the classic desktop manner: row 0 is a fixed header row, rows 1.. are cells.
+// It raises Click when the mouse button is released after a press on a cell (the current cell
+// included, and after a drag over cells) and after every keyboard move of the current cell.
+
+#include <QTableWidget>
+
+class TStringGrid final : public QTableWidget {
+    Q_OBJECT
+
+public:
+    TStringGrid(int columnCount, int rowCount, QWidget* parent);
+
+    // Rows counted with the header row, as the program numbers them.
+    int RowCount() const;
+    void SetRowCount(int rowCount);
+    // Text of a cell; row 0 is the header. Cells outside the grid read empty and ignore writes.
+    QString Cells(int column, int row) const;
+    void SetCells(int column, int row, const QString& text);
+    // Row of the current cell (1 is the first row below the header); 0 when there is none.
+    int Row() const;
+    void SetRow(int row);
+    void SetColumnWidth(int column, int width);
+    void SetDefaultRowHeight(int height);
+
+signals:
+    void Click();
+    // A click on the fixed header row; it never moves the current cell.
+    void FixedRowClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool m_pressedOnCell = false;
+    bool m_pressedOnHeader = false;
+};

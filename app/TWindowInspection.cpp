@@ -1,0 +1,132 @@
+#include "TWindowInspection.h"
+
+#include "TComboBox.h"
+#include "TErrorCapture.h"
+#include "TForm1.h"
+#include "TRadioGroup.h"
+#include "TStringGrid.h"
+
+#include <TChart.h>
+#include <TChartSeries.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QTabWidget>
+
+namespace {
+
+// How long the window may take to be shown and activated on the off-screen display.
+constexpr int kActivationMilliseconds = 5000;
+constexpr int kEventSliceMilliseconds = 20;
+
+void ProcessEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void Activate(TForm1& form) {
+    form.show();
+    const QDeadlineTimer deadline(kActivationMilliseconds);
+    while (!form.Activated() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kEventSliceMilliseconds);
+    }
+    if (!form.Activated()) {
+        // No platform activation came: deliver the activation event the program waits for.
+        QEvent activation(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&form, &activation);
+    }
+    ProcessEvents();
+}
+
+// A left click as the mouse makes it: press and release at one point of a widget.
+void Click(QWidget* widget, const QPoint& position) {
+    const QPointF local(position);
+    const QPointF global(widget->mapToGlobal(position));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &release);
+    ProcessEvents();
+}
+
+void ClickRow(TForm1& form, int row) {
+    TStringGrid& grid = *form.StringGrid1;
+    form.PageControl1->setCurrentIndex(0);
+    if (row == 0) {
+        QHeaderView& header = *grid.horizontalHeader();
+        Click(header.viewport(),
+              QPoint(header.sectionViewportPosition(0) + 2, header.height() / 2));
+        return;
+    }
+    if (row < 0 || row >= grid.RowCount()) {
+        return; // no cell there to click
+    }
+    const QModelIndex cell = grid.model()->index(row - 1, 0);
+    grid.scrollTo(cell);
+    Click(grid.viewport(), grid.visualRect(cell).center());
+}
+
+void PickSpanChoices(TForm1& form, const std::array<int, 4>& choices) {
+    TComboBox* const selectors[] = {form.ComboBox1, form.ComboBox3, form.ComboBox2, form.ComboBox4};
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        selectors[i]->PickItem(choices[i]);
+    }
+}
+
+TInspectedSeries Inspect(const TChartSeries& series) {
+    TInspectedSeries inspected{series.Name(), series.Title(), series.SeriesColor(), {}};
+    for (std::int32_t i = 0; i < series.PointCount(); ++i) {
+        inspected.Points.emplace_back(series.XValueAt(i), series.YValueAt(i));
+    }
+    return inspected;
+}
+
+void ReadWindow(TForm1& form, TWindowInspectionResult& result) {
+    for (int i = 0; i < form.Chart1->SeriesCount(); ++i) {
+        result.Series.push_back(Inspect(form.Chart1->Series(i)));
+    }
+    result.Edits = {form.Edit1->text(), form.Edit2->text(), form.Edit3->text()};
+    const TStringGrid& grid = *form.StringGrid1;
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        result.Grid.push_back({grid.Cells(0, row), grid.Cells(1, row)});
+    }
+}
+
+bool SaveGraphPage(TForm1& form, const QString& fileName) {
+    form.PageControl1->setCurrentIndex(1);
+    ProcessEvents();
+    return form.TabSheet2->grab().save(fileName, "PNG");
+}
+
+} // namespace
+
+TWindowInspectionResult TWindowInspection::Run(const TWindowInspectionRequest& request,
+                                               const QString& dataDirectory) {
+    TErrorCapture errors;
+    TForm1 form(dataDirectory);
+    Activate(form);
+    if (request.SpanChoices) {
+        PickSpanChoices(form, *request.SpanChoices);
+    }
+    if (request.Source) {
+        form.RadioGroup1->ClickItem(*request.Source);
+        ProcessEvents();
+    }
+    for (const int row : request.Picks) {
+        ClickRow(form, row);
+    }
+    TWindowInspectionResult result;
+    ReadWindow(form, result);
+    if (!request.SnapshotFile.isEmpty()) {
+        result.SnapshotSaved = SaveGraphPage(form, request.SnapshotFile);
+    }
+    for (const TErrorCapture::TReport& report : errors.Reports()) {
+        result.Errors.push_back(report.Text);
+    }
+    return result;
+}

@@ -1,0 +1,54 @@
+#pragma once
+// Drives the real main window without a person: activates it as the program does, sets the
+// span selectors, clicks the data-source selector and table rows, and reads back what the window
+// then shows. The inspector prints the result; tests check it. Needs a running QApplication.
+
+#include <TChartColors.h>
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <utility>
+#include <vector>
+
+struct TWindowInspectionRequest {
+    // Table rows to click in this order; 1 is the first vehicle, 0 the header row.
+    std::vector<int> Picks;
+    // Item of the data-source selector to click before the rows, if any.
+    std::optional<int> Source;
+    // Item indices to pick in the four span selectors before the rows (start month, start year,
+    // end month, end year); indices outside a selector's items leave it as it is.
+    std::optional<std::array<int, 4>> SpanChoices;
+    // Where to save a picture of the "Graph" page, if anywhere.
+    QString SnapshotFile;
+};
+
+struct TInspectedSeries {
+    QString Name;
+    QString Title;
+    TColor Color = clBlack;
+    std::vector<std::pair<double, double>> Points;
+};
+
+struct TWindowInspectionResult {
+    // The chart's series in chart order.
+    std::vector<TInspectedSeries> Series;
+    // The texts of Edit1, Edit2 and Edit3.
+    QStringList Edits;
+    // Every row of the table, the header row first.
+    std::vector<QStringList> Grid;
+    // The messages the error box would have shown, in order.
+    QStringList Errors;
+    bool SnapshotSaved = false;
+};
+
+class TWindowInspection final {
+public:
+    TWindowInspection() = delete;
+
+    // Runs the window over the data files of a directory (empty: the working directory).
+    static TWindowInspectionResult Run(const TWindowInspectionRequest& request,
+                                       const QString& dataDirectory = QString());
+};

@@ -1,0 +1,10 @@
+#pragma once
+// How the window shows a vehicle name: its bytes read as Windows-1252 text.
+
+#include <Production1.h>
+
+#include <QString>
+
+inline QString VehicleNameText(const Production1::VehicleName& name) {
+    return QString::fromStdString(Production1::VehicleNameToUtf8(name));
+}

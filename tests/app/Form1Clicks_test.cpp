@@ -1,0 +1,247 @@
+#include "TForm1Fixture.h"
+
+#include "TComboBox.h"
+#include "TRadioGroup.h"
+#include "TStringGrid.h"
+
+#include <Production1.h>
+#include <TLineSeries.h>
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+// Vehicles v1, v2, v3 build 1, 2 and 3 a month; the fleet holds 1000, loses 10 and gets 5
+// lend-lease vehicles a month.
+class TForm1Clicks : public TForm1Fixture {
+protected:
+    void SetUp() override {
+        TForm1Fixture::SetUp();
+        WriteTotalData(FleetLines(1000, 10, 20, 5));
+        WriteVehicles(3);
+        ShowAndActivate();
+    }
+
+    QStringList EditTexts() {
+        return {Form().Edit1->text(), Form().Edit2->text(), Form().Edit3->text()};
+    }
+};
+
+std::vector<double> YValues(const TChartSeries& series) {
+    std::vector<double> values;
+    for (const auto& point : PointsOf(series)) {
+        values.push_back(point.second);
+    }
+    return values;
+}
+
+} // namespace
+
+TEST_F(TForm1Clicks, FleetCurvesAreFilledOnActivation) {
+    TForm1& form = Form();
+    EXPECT_EQ(form.Series1->PointCount(), 53);
+    EXPECT_EQ(PointsOf(*form.Series1).front(), std::make_pair(1.0, 1000.0));
+    ASSERT_EQ(form.Series5->PointCount(), 48);
+    EXPECT_EQ(PointsOf(*form.Series5).front(), std::make_pair(6.0, 20.0));
+    EXPECT_EQ(PointsOf(*form.Series5).back(), std::make_pair(53.0, 20.0));
+    EXPECT_EQ(PointsOf(*form.Series3).front(), std::make_pair(6.0, 10.0));
+    EXPECT_EQ(PointsOf(*form.Series4).front(), std::make_pair(6.0, 6.0));
+    EXPECT_EQ(form.Series2->PointCount(), 0);
+    EXPECT_EQ(form.Series2->Title(), QStringLiteral("Tanks"));
+    EXPECT_EQ(form.Series7->Title(), QStringLiteral("n/a"));
+    // Every point takes its series' colour.
+    EXPECT_EQ(form.Series5->PointColor(0), form.Series5->SeriesColor());
+    EXPECT_EQ(form.Series5->PointLabel(0), QString());
+}
+
+TEST_F(TForm1Clicks, VehicleRowPlotsItsPairAndShowsTheSpanFigures) {
+    ClickRow(2);
+    TForm1& form = Form();
+    EXPECT_TRUE(Errors().empty());
+    EXPECT_EQ(EditTexts(), QStringList({"120", "360", "600"}));
+    EXPECT_EQ(form.Series2->Title(), QStringLiteral("v2"));
+    ASSERT_EQ(form.Series2->PointCount(), 53);
+    EXPECT_EQ(PointsOf(*form.Series2).front(), std::make_pair(1.0, 1.0));
+    ASSERT_EQ(form.Series6->PointCount(), 53);
+    EXPECT_EQ(PointsOf(*form.Series6).front(), std::make_pair(1.0, 10010.0));
+    EXPECT_EQ(form.Series6->Title(), QStringLiteral("Percentage @ 10000"));
+    EXPECT_EQ(form.Series7->PointCount(), 0);
+    EXPECT_EQ(Production1::Store().CompareSlot, 1);
+    EXPECT_EQ(Production1::Store().SelectedVehicle, 2);
+}
+
+TEST_F(TForm1Clicks, SuccessivePicksAlternateBetweenTheTwoPairs) {
+    TForm1& form = Form();
+    ClickRow(1);
+    ClickRow(3);
+    EXPECT_EQ(form.Series2->Title(), QStringLiteral("v1"));
+    EXPECT_EQ(form.Series7->Title(), QStringLiteral("v3"));
+    EXPECT_EQ(form.Series8->PointCount(), 53);
+    const std::vector<double> first = YValues(*form.Series7);
+    // The same row again draws into the other pair.
+    ClickRow(3);
+    EXPECT_EQ(form.Series2->Title(), QStringLiteral("v3"));
+    EXPECT_EQ(YValues(*form.Series2), first);
+    EXPECT_EQ(Production1::Store().CompareSlot, 1);
+}
+
+TEST_F(TForm1Clicks, LendLeaseRowDrawsIntoTheFirstPairAndKeepsTheAlternation) {
+    TForm1& form = Form();
+    ClickRow(1);
+    ClickRow(4);
+    EXPECT_TRUE(Errors().empty());
+    EXPECT_EQ(form.Series2->Title(), QStringLiteral("Lend Lease"));
+    ASSERT_EQ(form.Series2->PointCount(), 53);
+    for (const double y : YValues(*form.Series2)) {
+        EXPECT_EQ(y, 5.0);
+    }
+    EXPECT_EQ(form.Series6->PointCount(), 53);
+    EXPECT_EQ(EditTexts(), QStringList({"300", "660", "600"}));
+    EXPECT_TRUE(Production1::Store().LendLeaseSelected);
+    EXPECT_EQ(Production1::Store().CompareSlot, 1);
+    EXPECT_EQ(Production1::Store().SelectedVehicle, 1);
+}
+
+TEST_F(TForm1Clicks, HeaderAndEmptyRowClicksOnlyClearTheLendLeaseSelection) {
+    for (const int row : {0, 5, 31}) {
+        SCOPED_TRACE(row);
+        ClickRow(4);
+        ASSERT_TRUE(Production1::Store().LendLeaseSelected);
+        const QStringList before = EditTexts();
+        const auto title = Form().Series2->Title();
+        ClickRow(row);
+        EXPECT_FALSE(Production1::Store().LendLeaseSelected);
+        EXPECT_EQ(EditTexts(), before);
+        EXPECT_EQ(Form().Series2->Title(), title);
+        EXPECT_EQ(Production1::Store().CompareSlot, 0);
+    }
+}
+
+TEST_F(TForm1Clicks, HeaderClickLeavesTheCurrentCellWhereItWas) {
+    ClickRow(3);
+    ClickRow(0, 1);
+    EXPECT_EQ(Form().StringGrid1->Row(), 3);
+    EXPECT_EQ(Form().StringGrid1->currentColumn(), 0);
+    PressKey(Qt::Key_Up);
+    EXPECT_EQ(Form().Series7->Title(), QStringLiteral("v2"));
+}
+
+TEST_F(TForm1Clicks, KeyboardMovesOfTheCurrentCellClickToo) {
+    ClickRow(1);
+    PressKey(Qt::Key_Down);
+    EXPECT_EQ(Form().StringGrid1->Row(), 2);
+    EXPECT_EQ(Form().Series7->Title(), QStringLiteral("v2"));
+    EXPECT_EQ(Form().Edit1->text(), QStringLiteral("120"));
+    // A key that does not move the current cell raises nothing.
+    PressKey(Qt::Key_Left);
+    EXPECT_EQ(Production1::Store().CompareSlot, 0);
+    PressKey(Qt::Key_Right);
+    EXPECT_EQ(Production1::Store().CompareSlot, 1);
+}
+
+TEST_F(TForm1Clicks, ReleaseAfterADragUsesTheRowOfTheCurrentCell) {
+    TStringGrid& grid = *Form().StringGrid1;
+    const QPoint from = grid.visualRect(grid.model()->index(0, 0)).center();
+    const QPoint to = grid.visualRect(grid.model()->index(2, 1)).center();
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(grid.viewport(), to);
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, to);
+    EXPECT_EQ(grid.Row(), 3);
+    EXPECT_EQ(Form().Series2->Title(), QStringLiteral("v3"));
+    EXPECT_EQ(Form().Edit1->text(), QStringLiteral("180"));
+}
+
+TEST_F(TForm1Clicks, SelectorsTakeEffectAtTheNextTableClick) {
+    TForm1& form = Form();
+    ClickRow(1);
+    // January 1943 to March 1943: months 25..27.
+    emit form.ComboBox3->activated(2);
+    form.ComboBox4->PickItem(2);
+    form.ComboBox2->PickItem(2);
+    EXPECT_EQ(Production1::Store().StartYearChoice, 2);
+    EXPECT_EQ(Production1::Store().EndYearChoice, 2);
+    EXPECT_EQ(Production1::Store().EndMonthChoice, 2);
+    EXPECT_EQ(form.Edit1->text(), QStringLiteral("60"));
+    ClickRow(2);
+    EXPECT_EQ(EditTexts(), QStringList({"6", "18", "30"}));
+}
+
+TEST_F(TForm1Clicks, TypedSelectorTextStoresMinusOne) {
+    TForm1& form = Form();
+    form.ComboBox1->PickItem(1);
+    ASSERT_EQ(Production1::Store().StartMonthChoice, 1);
+    form.ComboBox1->lineEdit()->selectAll();
+    QTest::keyClicks(form.ComboBox1->lineEdit(), QStringLiteral("Mar"));
+    EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("Mar"));
+    EXPECT_EQ(form.ComboBox1->ItemIndex(), -1);
+    EXPECT_EQ(Production1::Store().StartMonthChoice, -1);
+    // Return and leaving the field do not turn the typed text into a pick.
+    QTest::keyClick(form.ComboBox1->lineEdit(), Qt::Key_Return);
+    form.Edit1->setFocus();
+    EXPECT_EQ(form.ComboBox1->ItemIndex(), -1);
+    EXPECT_EQ(form.ComboBox1->count(), 12);
+    ClickRow(1);
+    EXPECT_TRUE(Errors().empty());
+}
+
+TEST_F(TForm1Clicks, RadioGroupChoosesTheProductionSource) {
+    TForm1& form = Form();
+    form.PageControl1->setCurrentIndex(1);
+    QRadioButton* second = form.RadioGroup1->Button(1);
+    QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(5, second->height() / 2));
+    EXPECT_EQ(form.RadioGroup1->ItemIndex(), 1);
+    EXPECT_EQ(Production1::Store().ProductionSource, 1);
+    // Summed production plus lend-lease: 6 + 5 a month.
+    ASSERT_EQ(form.Series5->PointCount(), 48);
+    for (const double y : YValues(*form.Series5)) {
+        EXPECT_EQ(y, 11.0);
+    }
+    // A reload plots source 0 again whatever the radio group shows.
+    form.FormActivate();
+    EXPECT_EQ(form.RadioGroup1->ItemIndex(), 1);
+    EXPECT_EQ(YValues(*form.Series5).front(), 20.0);
+}
+
+namespace {
+
+// Months whose fleet is empty have no share of it.
+class TForm1EmptyFleet : public TForm1Fixture {};
+
+} // namespace
+
+TEST_F(TForm1EmptyFleet, PicksWithoutFleetDataPlotNoSharesAndStillShowTheFigures) {
+    WriteVehicles(2);
+    ShowAndActivate();
+    ClickRow(2);
+    EXPECT_TRUE(Errors().empty());
+    EXPECT_EQ(Form().Series2->PointCount(), 53);
+    EXPECT_EQ(Form().Series6->PointCount(), 0);
+    EXPECT_EQ(Production1::Store().CompareSlot, 1);
+    EXPECT_EQ(Form().Edit1->text(), QStringLiteral("120"));
+    ClickRow(3);
+    EXPECT_TRUE(Errors().empty());
+    EXPECT_EQ(Form().Series2->Title(), QStringLiteral("Lend Lease"));
+    EXPECT_EQ(Form().Series2->PointCount(), 53);
+    EXPECT_EQ(Form().Series6->PointCount(), 0);
+    EXPECT_EQ(Form().Edit2->text(), QStringLiteral("180"));
+}
+
+TEST_F(TForm1EmptyFleet, OnlyTheEmptyMonthsLoseTheirSharePoint) {
+    std::vector<TDataLine> fleet = FleetLines(1000, 10, 20, 5);
+    fleet[0].Months[2] = 0; // March 1941
+    fleet[4].Months[0] = 0; // January 1942
+    WriteTotalData(fleet);
+    WriteVehicles(1);
+    ShowAndActivate();
+    ClickRow(1);
+    EXPECT_TRUE(Errors().empty());
+    EXPECT_EQ(Form().Series2->PointCount(), 53);
+    const auto shares = PointsOf(*Form().Series6);
+    ASSERT_EQ(shares.size(), 51U);
+    EXPECT_EQ(shares[1].first, 2.0);
+    EXPECT_EQ(shares[2].first, 4.0);
+    EXPECT_EQ(Form().Series1->PointCount(), 51);
+}

@@ -1,0 +1,113 @@
+#include "TForm1Fixture.h"
+
+#include "TCurrentDirectoryScope.h"
+#include "TErrorShell.h"
+#include "TStringGrid.h"
+
+#include <Production1.h>
+#include <TLineSeries.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+
+using TForm1Table = TForm1Fixture;
+
+TEST_F(TForm1Table, RowCountKeepsRoomForThirtyVehiclesAndTheLendLeaseRow) {
+    struct TCase {
+        int Vehicles;
+        int Rows;
+    };
+    for (const TCase c : {TCase{0, 32}, TCase{30, 32}, TCase{31, 33}}) {
+        SCOPED_TRACE(c.Vehicles);
+        WriteTotalData(FleetLines(1000, 10, 20, 1));
+        WriteVehicles(c.Vehicles);
+        Form().FormActivate();
+        const TStringGrid& grid = *Form().StringGrid1;
+        EXPECT_EQ(grid.RowCount(), c.Rows);
+        EXPECT_EQ(grid.Cells(0, 0), QStringLiteral("Vehicle Name"));
+        EXPECT_EQ(grid.Cells(1, 0), QStringLiteral("Total"));
+        EXPECT_EQ(grid.Cells(0, c.Vehicles + 1), QStringLiteral("Lend Lease"));
+        EXPECT_EQ(grid.Cells(1, c.Vehicles + 1), QStringLiteral("  60"));
+        if (c.Vehicles > 0) {
+            EXPECT_EQ(grid.Cells(0, c.Vehicles), QString("v%1").arg(c.Vehicles));
+            EXPECT_EQ(grid.Cells(1, c.Vehicles), QString::number(60 * c.Vehicles));
+        }
+        EXPECT_EQ(Production1::Store().SelectedVehicle, 1);
+    }
+}
+
+TEST_F(TForm1Table, LendLeaseTotalIsPaddedToFourCharacters) {
+    struct TCase {
+        int Monthly;
+        const char* Text;
+    };
+    for (const TCase c : {TCase{0, "   0"}, TCase{-1, " -60"}, TCase{2000, "120000"}}) {
+        WriteTotalData(FleetLines(1000, 10, 20, c.Monthly));
+        WriteVehicles(2);
+        Form().FormActivate();
+        EXPECT_EQ(Form().StringGrid1->Cells(1, 3), QString::fromLatin1(c.Text));
+    }
+}
+
+TEST_F(TForm1Table, FirstActivationLoadsOnceAndLaterActivationsReloadNothing) {
+    WriteTotalData(FleetLines(1000, 10, 20, 1));
+    WriteVehicles(3);
+    ShowAndActivate();
+    EXPECT_TRUE(Errors().empty());
+    EXPECT_EQ(Form().StringGrid1->Cells(0, 3), QStringLiteral("v3"));
+    EXPECT_EQ(Form().Series1->PointCount(), 53);
+
+    WriteVehicles(1);
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(&Form(), &activation);
+    EXPECT_EQ(Form().StringGrid1->Cells(0, 3), QStringLiteral("v3"));
+    EXPECT_EQ(Production1::Store().VehicleCount, 3);
+}
+
+TEST_F(TForm1Table, RefillWithFewerVehiclesKeepsOldTextsBelowTheLendLeaseRow) {
+    WriteTotalData(FleetLines(1000, 10, 20, 1));
+    WriteVehicles(31);
+    Form().FormActivate();
+    WriteVehicles(2);
+    Form().FormActivate();
+    const TStringGrid& grid = *Form().StringGrid1;
+    EXPECT_EQ(grid.RowCount(), 32);
+    EXPECT_EQ(grid.Cells(0, 3), QStringLiteral("Lend Lease"));
+    EXPECT_EQ(grid.Cells(0, 4), QStringLiteral("v4"));
+    EXPECT_EQ(grid.Cells(1, 31), QStringLiteral("1860"));
+}
+
+TEST_F(TForm1Table, MissingDataFilesGiveAnEmptyTableWithoutError) {
+    Form().FormActivate();
+    EXPECT_EQ(Form().StringGrid1->RowCount(), 32);
+    EXPECT_EQ(Form().StringGrid1->Cells(0, 1), QStringLiteral("Lend Lease"));
+    EXPECT_EQ(Form().StringGrid1->Cells(1, 1), QStringLiteral("   0"));
+    EXPECT_EQ(Form().Series1->PointCount(), 0);
+    EXPECT_EQ(Form().Series5->PointCount(), 48);
+}
+
+TEST_F(TForm1Table, ReadFailureDuringActivationIsReportedOnceWithTheProgramTitle) {
+    // A file that opens but cannot be read: the reader raises its input/output error.
+    const QString unreadable = QStringLiteral("/proc/self/mem");
+    const QString link = QDir(DataDirectory()).filePath(QStringLiteral("TotalData.txt"));
+    if (!QFile::exists(unreadable) || !QFile::link(unreadable, link)) {
+        GTEST_SKIP() << "no unreadable file to link to";
+    }
+    QString expected;
+    try {
+        const TCurrentDirectoryScope directory(DataDirectory());
+        Production1::LoadProductionData();
+    } catch (const std::exception& error) {
+        expected = TErrorShell::ReportText(QString::fromUtf8(error.what()));
+    }
+    ASSERT_FALSE(expected.isEmpty());
+    ShowAndActivate();
+    ASSERT_EQ(Errors().size(), 1U);
+    EXPECT_EQ(Errors()[0].Title, QStringLiteral("armalyx_app_tests"));
+    EXPECT_EQ(Errors()[0].Text, expected);
+    EXPECT_TRUE(expected.endsWith(QLatin1Char('.')));
+    // The handler stopped at the load: the table keeps its design-time rows.
+    EXPECT_EQ(Form().StringGrid1->RowCount(), 99);
+}

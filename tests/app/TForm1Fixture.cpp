@@ -1,0 +1,116 @@
+#include "TForm1Fixture.h"
+
+#include "TStringGrid.h"
+
+#include <Production1.h>
+#include <TChartSeries.h>
+
+#include <QFile>
+#include <QHeaderView>
+#include <QTabWidget>
+#include <QTest>
+
+std::array<int, 12> EveryMonth(int value) {
+    std::array<int, 12> months{};
+    months.fill(value);
+    return months;
+}
+
+std::vector<TDataLine> FleetLines(int total, int losses, int production, int lendLease) {
+    std::vector<TDataLine> lines;
+    for (int year = 1941; year <= 1945; ++year) {
+        lines.push_back({"Total", year, EveryMonth(total)});
+        lines.push_back({"Loss", year, EveryMonth(losses)});
+        lines.push_back({"New", year, EveryMonth(production)});
+        lines.push_back({"Lend Lease", year, EveryMonth(lendLease)});
+    }
+    return lines;
+}
+
+std::vector<TDataLine> SteadyVehicle(const std::string& name, int monthly) {
+    std::vector<TDataLine> lines;
+    for (int year = 1941; year <= 1945; ++year) {
+        lines.push_back({name, year, EveryMonth(monthly)});
+    }
+    return lines;
+}
+
+std::vector<std::pair<double, double>> PointsOf(const TChartSeries& series) {
+    std::vector<std::pair<double, double>> points;
+    for (std::int32_t i = 0; i < series.PointCount(); ++i) {
+        points.emplace_back(series.XValueAt(i), series.YValueAt(i));
+    }
+    return points;
+}
+
+void TForm1Fixture::SetUp() {
+    ASSERT_TRUE(m_dataDirectory.isValid());
+    Production1::InitializeStore();
+}
+
+void TForm1Fixture::TearDown() {
+    m_form.reset();
+    Production1::InitializeStore();
+}
+
+void TForm1Fixture::WriteDataFile(const char* fileName, const std::vector<TDataLine>& lines) {
+    QFile file(m_dataDirectory.filePath(QString::fromLatin1(fileName)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    std::string text = "Name,Year,Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec,\r\n";
+    for (const TDataLine& line : lines) {
+        text += line.Name + "," + std::to_string(line.Year) + ",";
+        for (const int value : line.Months) {
+            text += std::to_string(value) + ",";
+        }
+        text += "\r\n";
+    }
+    file.write(text.data(), static_cast<qint64>(text.size()));
+}
+
+void TForm1Fixture::WriteTotalData(const std::vector<TDataLine>& lines) {
+    WriteDataFile("TotalData.txt", lines);
+}
+
+void TForm1Fixture::WriteTankData(const std::vector<TDataLine>& lines) {
+    WriteDataFile("TankData.txt", lines);
+}
+
+void TForm1Fixture::WriteVehicles(int count) {
+    std::vector<TDataLine> lines;
+    for (int vehicle = 1; vehicle <= count; ++vehicle) {
+        const auto vehicleLines = SteadyVehicle("v" + std::to_string(vehicle), vehicle);
+        lines.insert(lines.end(), vehicleLines.begin(), vehicleLines.end());
+    }
+    WriteTankData(lines);
+}
+
+TForm1& TForm1Fixture::Form() {
+    if (!m_form) {
+        m_form = std::make_unique<TForm1>(m_dataDirectory.path());
+    }
+    return *m_form;
+}
+
+void TForm1Fixture::ShowAndActivate() {
+    Form().show();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Form().Activated(); }));
+}
+
+void TForm1Fixture::ClickRow(int row, int column) {
+    TStringGrid& grid = *Form().StringGrid1;
+    Form().PageControl1->setCurrentIndex(0);
+    if (row == 0) {
+        const int x = grid.horizontalHeader()->sectionViewportPosition(column) + 5;
+        QTest::mouseClick(grid.horizontalHeader()->viewport(), Qt::LeftButton, {},
+                          QPoint(x, grid.horizontalHeader()->height() / 2));
+        return;
+    }
+    const QModelIndex index = grid.model()->index(row - 1, column);
+    grid.scrollTo(index);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(index).center());
+}
+
+void TForm1Fixture::PressKey(Qt::Key key) {
+    Form().StringGrid1->setFocus();
+    QTest::keyClick(Form().StringGrid1, key);
+}

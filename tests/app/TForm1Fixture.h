@@ -1,0 +1,63 @@
+#pragma once
+// Shared set-up of the window tests: a temporary data directory with data files written by the
+// test, a fresh production store, one window on the off-screen display, and the error reports
+// captured instead of shown.
+
+#include "TErrorCapture.h"
+#include "TForm1.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class TChartSeries;
+
+// One line of a data file: a name, a year and its twelve monthly values.
+struct TDataLine {
+    std::string Name;
+    int Year = 1941;
+    std::array<int, 12> Months{};
+};
+
+// The same value in each of a year's twelve months.
+std::array<int, 12> EveryMonth(int value);
+// Fleet rows for all five years with constant monthly values.
+std::vector<TDataLine> FleetLines(int total, int losses, int production, int lendLease);
+// A vehicle with the same production in every month of every year.
+std::vector<TDataLine> SteadyVehicle(const std::string& name, int monthly);
+// The points of a series as (x, y) pairs.
+std::vector<std::pair<double, double>> PointsOf(const TChartSeries& series);
+
+class TForm1Fixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes a data file (with its header line and CR LF line ends) into the data directory.
+    void WriteDataFile(const char* fileName, const std::vector<TDataLine>& lines);
+    void WriteTotalData(const std::vector<TDataLine>& lines);
+    void WriteTankData(const std::vector<TDataLine>& lines);
+    // A data set of the given number of vehicles v1, v2, .. with production 1, 2, .. per month.
+    void WriteVehicles(int count);
+
+    // The window, created on first use over the data directory.
+    TForm1& Form();
+    // Shows the window and waits for its first activation, as the program does.
+    void ShowAndActivate();
+    // A click with the mouse on a table cell (row 0 is the header row).
+    void ClickRow(int row, int column = 0);
+    void PressKey(Qt::Key key);
+    const std::vector<TErrorCapture::TReport>& Errors() const { return m_errors.Reports(); }
+    QString DataDirectory() const { return m_dataDirectory.path(); }
+
+private:
+    QTemporaryDir m_dataDirectory;
+    TErrorCapture m_errors;
+    std::unique_ptr<TForm1> m_form;
+};

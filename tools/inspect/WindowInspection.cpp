@@ -1,0 +1,105 @@
+// The window part of the inspector: runs the program's main window off-screen and reports what
+// it shows. Built only together with the program's window.
+#if defined(ARMALYX_INSPECT_WITH_WINDOW)
+
+#include "InspectWindowOptions.h"
+
+#include <Production1.h>
+#include <TApplication.h>
+#include <TWindowInspection.h>
+
+#include <QString>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// The window needs an application object; the inspector creates an off-screen one on demand.
+std::unique_ptr<TApplication> StartApplication() {
+    if (QCoreApplication::instance() != nullptr) {
+        return nullptr;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    unsetenv("QT_SCALE_FACTOR");
+    unsetenv("QT_FONT_DPI");
+    static int argc = 1;
+    static char name[] = "armalyx-inspect";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<TApplication>(argc, argv);
+}
+
+// The span choices as the data options left them in the store.
+std::array<int, 4> StoredSpanChoices() {
+    const auto& store = Production1::Store();
+    return {store.StartMonthChoice, store.StartYearChoice, store.EndMonthChoice,
+            store.EndYearChoice};
+}
+
+std::string ColorText(TColor color) {
+    return "0x" + QStringLiteral("%1").arg(color, 6, 16, QLatin1Char('0')).toUpper().toStdString();
+}
+
+void WriteSeries(const TInspectedSeries& series, TJsonWriter& json) {
+    json.BeginObject();
+    json.Key("name");
+    json.String(series.Name.toStdString());
+    json.Key("title");
+    json.String(series.Title.toStdString());
+    json.Key("color");
+    json.String(ColorText(series.Color));
+    json.Key("points");
+    json.BeginArray();
+    for (const auto& [x, y] : series.Points) {
+        json.DoubleArray(std::array<double, 2>{x, y});
+    }
+    json.EndArray();
+    json.EndObject();
+}
+
+void WriteTexts(const QStringList& texts, TJsonWriter& json) {
+    json.BeginArray();
+    for (const QString& text : texts) {
+        json.String(text.toStdString());
+    }
+    json.EndArray();
+}
+
+void WriteResult(const TWindowInspectionResult& result, TJsonWriter& json) {
+    json.Key("Series");
+    json.BeginArray();
+    for (const TInspectedSeries& series : result.Series) {
+        WriteSeries(series, json);
+    }
+    json.EndArray();
+    json.Key("Edits");
+    WriteTexts(result.Edits, json);
+    json.Key("Grid");
+    json.BeginArray();
+    for (const QStringList& row : result.Grid) {
+        WriteTexts(row, json);
+    }
+    json.EndArray();
+    json.Key("WindowErrors");
+    WriteTexts(result.Errors, json);
+}
+
+} // namespace
+
+void ReportWindow(const std::vector<int>& picks, std::optional<int> source,
+                  const std::string& snapshot, TJsonWriter& json) {
+    const std::unique_ptr<TApplication> application = StartApplication();
+    TWindowInspectionRequest request;
+    request.Picks = picks;
+    request.Source = source;
+    request.SpanChoices = StoredSpanChoices();
+    request.SnapshotFile = QString::fromStdString(snapshot);
+    const TWindowInspectionResult result = TWindowInspection::Run(request);
+    WriteResult(result, json);
+    if (!snapshot.empty() && !result.SnapshotSaved) {
+        json.Key("SnapshotError");
+        json.String("could not write " + snapshot);
+    }
+}
+
+#endif
