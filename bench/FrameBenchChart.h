@@ -6,16 +6,9 @@
 #include "TChart.h"
 #include "TChartCanvas3D.h"
 #include "TChartColors.h"
-#include "TLineSeries.h"
-#if __has_include("TForm1.h")
 #include "TForm1.h"
+#include "TLineSeries.h"
 #include "TStringGrid.h"
-#define ARMALYX_BENCH_HAS_WINDOW 1
-#else
-#include "Derivations.h"
-#include "TProductionStore.h"
-#include <QFile>
-#endif
 
 #include <QApplication>
 #include <QDir>
@@ -54,7 +47,6 @@ inline QString DataDirectory() {
     return QStringLiteral(ARMALYX_SOURCE_DIR "/data");
 }
 
-#ifdef ARMALYX_BENCH_HAS_WINDOW
 // The program's window with the sample data, after picks of the first and second vehicle rows.
 class TBenchChart final {
 public:
@@ -71,7 +63,7 @@ public:
 
     // A click on a vehicle row of the table, as the window handles it.
     void PickVehicle(int row) {
-        m_form->StringGrid1->setCurrentCell(row, 0);
+        m_form->StringGrid1->SetRow(row);
         m_form->StringGrid1Click();
     }
 
@@ -93,100 +85,6 @@ public:
 private:
     std::unique_ptr<TForm1> m_form;
 };
-#else
-// Until the window exists: a chart configured like the program's, with store rows as curves.
-class TBenchChart final {
-public:
-    TBenchChart() : m_chart((Application(), std::make_unique<TChart>())) {
-        Configure();
-        const QString saved = QDir::currentPath();
-        QDir::setCurrent(DataDirectory());
-        Production1::LoadProductionData();
-        QDir::setCurrent(saved);
-        Plot();
-    }
-    TChart& Chart() { return *m_chart; }
-    TChartCanvas3D& Canvas() { return dynamic_cast<TChartCanvas3D&>(Chart().Canvas()); }
-    void DrawFrame(QImage& window) {
-        Canvas().MarkBufferDirty();
-        Chart().Draw(&window, {0, 0, kWidth, kHeight});
-    }
-    void Repaint(QImage& window) {
-        Canvas().AttachTarget(&window);
-        if (!Canvas().ReuseBuffer()) {
-            std::abort();
-        }
-        Canvas().AttachTarget(nullptr);
-    }
-
-private:
-    static void Axis(TChartAxis& axis, double minimum, double maximum, double increment) {
-        axis.SetAutomatic(false);
-        axis.SetAutomaticMinimum(false);
-        axis.SetAutomaticMaximum(false);
-        axis.SetMinimum(minimum);
-        axis.SetMaximum(maximum);
-        axis.SetIncrement(increment);
-        axis.SetExactDateTime(false);
-    }
-    void Configure() {
-        TChart& chart = *m_chart;
-        chart.resize(kWidth, kHeight);
-        chart.BeginLoading();
-        chart.SetView3D(false);
-        chart.SetAllowZoom(false);
-        chart.SetBackImageInside(true);
-        chart.Title().SetText({"Total Available AFVs"});
-        chart.BackWall().Brush().SetColor(clWhite);
-        chart.BackWall().Brush().SetStyle(TBrushStyle::bsClear);
-        Axis(chart.BottomAxis(), 6, 53, 1);
-        chart.BottomAxis().SetLabelStyle(talValue);
-        chart.BottomAxis().SetMinorTickCount(1);
-        chart.BottomAxis().SetMinorTickLength(4);
-        chart.BottomAxis().SetTickLength(2);
-        chart.BottomAxis().Title().SetCaption(
-            "1941                      1942                            1943                    "
-            "        1944                  1945");
-        Axis(chart.LeftAxis(), -51, 20000, 1000);
-        QFile block(QStringLiteral(ARMALYX_SOURCE_DIR "/app/resources/Chart1BackImage.block"));
-        block.open(QIODevice::ReadOnly);
-        const QByteArray bytes = block.readAll();
-        chart.BackImage().LoadFromBlock(
-            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                          static_cast<std::size_t>(bytes.size())));
-        const TColor colours[] = {clRed,  clGreen,  clBlue, clMaroon,
-                                  clNavy, clPurple, clTeal, clOlive};
-        for (TColor colour : colours) {
-            auto series = std::make_unique<TLineSeries>();
-            series->SetSeriesColor(colour);
-            series->Marks().SetVisible(false);
-            series->Pointer().SetVisible(false);
-            chart.AddSeries(std::move(series));
-        }
-        static_cast<TLineSeries&>(*chart.SeriesList()[4]).LinePen().SetStyle(TPenStyle::psDot);
-        chart.EndLoading();
-    }
-    void Plot() {
-        const Production1::TProductionStore& store = Production1::Store();
-        for (std::size_t s = 0; s < m_chart->SeriesList().size(); ++s) {
-            TChartSeries& series = *m_chart->SeriesList()[s];
-            series.SetTitle(QStringLiteral("Series %1").arg(s + 1));
-            for (int month = 6; month <= 53; ++month) {
-                const double values[] = {double(store.TotalInService[month]),
-                                         double(store.VehicleProduction[1][month]) * 10,
-                                         double(store.Losses[month]),
-                                         double(store.NewProduction[month]),
-                                         store.SummedProduction[month],
-                                         double(store.VehicleProduction[2][month]) * 10,
-                                         store.LossRate[month] * 10000,
-                                         double(store.LendLease[month]) * 5};
-                series.AddPoint(month, values[s], QString(), clUseSeriesColor);
-            }
-        }
-    }
-    std::unique_ptr<TChart> m_chart;
-};
-#endif
 
 struct TLabel {
     QPoint Position;
