@@ -61,6 +61,22 @@ TLineWalk::TLineWalk(TPoint from, TPoint to, const TRect& limit) {
     m_remainder = static_cast<long long>(numerator % m_remainderLimit);
 }
 
+TLineWalk::TStraightRun TLineWalk::StraightRun() const {
+    TStraightRun run;
+    if (m_first >= m_last || m_minorStart < m_minorLow || m_minorStart >= m_minorHigh) {
+        return run;
+    }
+    const long long major = m_majorStart + m_majorSign * m_first;
+    const int step = static_cast<int>(m_majorSign);
+    run.First = m_xMajor ? TPoint{static_cast<int>(major), static_cast<int>(m_minorStart)}
+                         : TPoint{static_cast<int>(m_minorStart), static_cast<int>(major)};
+    run.StepX = m_xMajor ? step : 0;
+    run.StepY = m_xMajor ? 0 : step;
+    run.FirstIndex = m_first;
+    run.Count = m_last - m_first;
+    return run;
+}
+
 std::vector<TLinePixel> LinePixels(TPoint from, TPoint to, const TRect& limit) {
     std::vector<TLinePixel> pixels;
     TLineWalk(from, to, limit).ForEachPixel([&pixels](int x, int y, long long index) {

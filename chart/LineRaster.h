@@ -46,6 +46,18 @@ public:
         }
     }
 
+    // A line along one axis: its pixels inside the limit, as a start, a step and a count.
+    struct TStraightRun {
+        TPoint First;
+        int StepX = 0;
+        int StepY = 0;
+        long long FirstIndex = 0;
+        long long Count = 0;
+    };
+    bool Straight() const { return m_remainderStep == 0; }
+    // Only for straight lines; the count is 0 when the line misses the limit.
+    TStraightRun StraightRun() const;
+
 private:
     bool m_xMajor = true;
     long long m_first = 0;
@@ -94,6 +106,10 @@ public:
         }
         return m_on[m_phase] != 0;
     }
+
+    // The flag of every pixel of one period, and the index of the current one.
+    const std::vector<unsigned char>& Flags() const { return m_on; }
+    std::size_t Phase() const { return m_phase; }
 
 private:
     void Seek(long long position);

@@ -250,13 +250,43 @@ void TChartCanvas3D::WriteLinePixels(TPoint from, TPoint to, const TRect& limit,
     const bool gapsDrawn = m_backMode == TBackMode::bmOpaque;
     TDashCursor dash(pattern, m_patternPos);
     const long long start = m_patternPos;
-    TLineWalk(from, to, limit).ForEachPixel([&](int x, int y, long long index) {
+    TLineWalk walk(from, to, limit);
+    if (walk.Straight() && WriteStraightRun(walk.StraightRun(), dash, on, gapsDrawn, gap)) {
+        return;
+    }
+    walk.ForEachPixel([&](int x, int y, long long index) {
         if (dash.IsOn(start + index)) {
             m_pixels.Set(x, y, on);
         } else if (gapsDrawn) {
             m_pixels.Set(x, y, gap);
         }
     });
+}
+
+// Axis lines and grid lines: one pointer stepping along the row or column, the dash pattern
+// followed by its phase.
+bool TChartCanvas3D::WriteStraightRun(const TLineWalk::TStraightRun& run, TDashCursor& dash,
+                                      QRgb on, bool gapsDrawn, QRgb gap) {
+    if (run.Count == 0) {
+        return true;
+    }
+    dash.IsOn(m_patternPos + run.FirstIndex);
+    const std::vector<unsigned char>& flags = dash.Flags();
+    if (flags.empty()) {
+        return m_pixels.SetRun(run.First.X, run.First.Y, run.StepX, run.StepY, run.Count,
+                               [on](long long, QRgb& colour) {
+                                   colour = on;
+                                   return true;
+                               });
+    }
+    std::size_t phase = dash.Phase();
+    return m_pixels.SetRun(run.First.X, run.First.Y, run.StepX, run.StepY, run.Count,
+                           [&](long long, QRgb& colour) {
+                               const bool isOn = flags[phase] != 0;
+                               phase = phase + 1 == flags.size() ? 0 : phase + 1;
+                               colour = isOn ? on : gap;
+                               return isOn || gapsDrawn;
+                           });
 }
 
 void TChartCanvas3D::PaintLinePixels(QPainter& painter, TPoint from, TPoint to, const TRect& limit,

@@ -4,6 +4,7 @@
 // re-created only when the chart's size changes. Antialiasing is off, and the surface translates
 // QPainter's pixel conventions into the chart's (see TChartCanvas) in one place.
 
+#include "LineRaster.h"
 #include "TCanvas3D.h"
 #include "TDirectPixels.h"
 #include "TTextLayoutCache.h"
@@ -132,6 +133,8 @@ private:
     void WriteLinePixels(TPoint from, TPoint to, const TRect& limit,
                          const std::vector<int>& pattern);
     bool WritesDirectly(const QPainter& painter) const;
+    bool WriteStraightRun(const TLineWalk::TStraightRun& run, TDashCursor& dash, QRgb on,
+                          bool gapsDrawn, QRgb gap);
     void DrawWideLine(TPoint from, TPoint to);
     void DrawOutline(int l, int t, int r, int b);
     void FillShapeRect(int l, int t, int r, int b);
