@@ -25,46 +25,63 @@ void RestrictSteps(const TAxisWalk& major, long long low, long long high, long l
     }
 }
 
-// The minor coordinate at step i: the exact value rounded half away from the start.
-long long MinorAt(const TAxisWalk& major, const TAxisWalk& minor, long long i) {
-    const TWide absMajor = major.delta < 0 ? -static_cast<TWide>(major.delta) : major.delta;
-    const TWide absMinor = minor.delta < 0 ? -static_cast<TWide>(minor.delta) : minor.delta;
-    const TWide offset = (2 * static_cast<TWide>(i) * absMinor + absMajor) / (2 * absMajor);
-    return minor.delta < 0 ? minor.start - static_cast<long long>(offset)
-                           : minor.start + static_cast<long long>(offset);
-}
-
-// A coordinate outside [low, high) becomes low - 1 or high, which stays outside the limit.
-int ClampToInt(long long value, int low, int high) {
-    return static_cast<int>(std::clamp<long long>(value, static_cast<long long>(low) - 1, high));
-}
-
 } // namespace
 
-std::vector<TLinePixel> LinePixels(TPoint from, TPoint to, const TRect& limit) {
+TLineWalk::TLineWalk(TPoint from, TPoint to, const TRect& limit) {
     const TAxisWalk wx{from.X, static_cast<long long>(to.X) - from.X};
     const TAxisWalk wy{from.Y, static_cast<long long>(to.Y) - from.Y};
-    const bool xMajor = std::llabs(wx.delta) >= std::llabs(wy.delta);
-    const TAxisWalk& major = xMajor ? wx : wy;
-    const TAxisWalk& minor = xMajor ? wy : wx;
-    long long first = 0;
-    long long last = std::llabs(major.delta);
-    if (xMajor) {
-        RestrictSteps(major, limit.Left, limit.Right, first, last);
+    m_xMajor = std::llabs(wx.delta) >= std::llabs(wy.delta);
+    const TAxisWalk& major = m_xMajor ? wx : wy;
+    const TAxisWalk& minor = m_xMajor ? wy : wx;
+    m_last = std::llabs(major.delta);
+    if (m_xMajor) {
+        RestrictSteps(major, limit.Left, limit.Right, m_first, m_last);
+        m_minorLow = limit.Top;
+        m_minorHigh = limit.Bottom;
     } else {
-        RestrictSteps(major, limit.Top, limit.Bottom, first, last);
+        RestrictSteps(major, limit.Top, limit.Bottom, m_first, m_last);
+        m_minorLow = limit.Left;
+        m_minorHigh = limit.Right;
     }
+    m_majorStart = major.start;
+    m_majorSign = major.delta > 0 ? 1 : -1;
+    m_minorStart = minor.start;
+    m_minorSign = minor.delta < 0 ? -1 : 1;
+    if (m_first >= m_last) {
+        return;
+    }
+    // The minor coordinate at step i is the exact value rounded half away from the start:
+    // (2 i |minor| + |major|) / (2 |major|), carried from step to step as quotient and remainder.
+    const long long absMajor = std::llabs(major.delta);
+    const long long absMinor = std::llabs(minor.delta);
+    m_remainderLimit = 2 * absMajor;
+    m_remainderStep = 2 * absMinor;
+    const TWide numerator = 2 * static_cast<TWide>(m_first) * absMinor + absMajor;
+    m_offset = static_cast<long long>(numerator / m_remainderLimit);
+    m_remainder = static_cast<long long>(numerator % m_remainderLimit);
+}
+
+TLineWalk::TStraightRun TLineWalk::StraightRun() const {
+    TStraightRun run;
+    if (m_first >= m_last || m_minorStart < m_minorLow || m_minorStart >= m_minorHigh) {
+        return run;
+    }
+    const long long major = m_majorStart + m_majorSign * m_first;
+    const int step = static_cast<int>(m_majorSign);
+    run.First = m_xMajor ? TPoint{static_cast<int>(major), static_cast<int>(m_minorStart)}
+                         : TPoint{static_cast<int>(m_minorStart), static_cast<int>(major)};
+    run.StepX = m_xMajor ? step : 0;
+    run.StepY = m_xMajor ? 0 : step;
+    run.FirstIndex = m_first;
+    run.Count = m_last - m_first;
+    return run;
+}
+
+std::vector<TLinePixel> LinePixels(TPoint from, TPoint to, const TRect& limit) {
     std::vector<TLinePixel> pixels;
-    for (long long i = first; i < last; ++i) {
-        const long long m = major.delta > 0 ? major.start + i : major.start - i;
-        const long long n = MinorAt(major, minor, i);
-        const TPoint p = xMajor
-                             ? TPoint{static_cast<int>(m), ClampToInt(n, limit.Top, limit.Bottom)}
-                             : TPoint{ClampToInt(n, limit.Left, limit.Right), static_cast<int>(m)};
-        if (limit.Contains(p)) {
-            pixels.push_back({p, i});
-        }
-    }
+    TLineWalk(from, to, limit).ForEachPixel([&pixels](int x, int y, long long index) {
+        pixels.push_back({{x, y}, index});
+    });
     return pixels;
 }
 
@@ -84,6 +101,22 @@ std::vector<int> PenDashPattern(TPenStyle style, bool smallDots) {
     default:
         return {};
     }
+}
+
+TDashCursor::TDashCursor(const std::vector<int>& pattern, long long position) {
+    for (std::size_t run = 0; run < pattern.size(); ++run) {
+        m_on.insert(m_on.end(), static_cast<std::size_t>(std::max(0, pattern[run])),
+                    run % 2 == 0 ? 1 : 0);
+    }
+    if (!m_on.empty()) {
+        Seek(position);
+    }
+}
+
+void TDashCursor::Seek(long long position) {
+    const auto period = static_cast<long long>(m_on.size());
+    m_position = position;
+    m_phase = static_cast<std::size_t>(((position % period) + period) % period);
 }
 
 bool PatternIsOn(const std::vector<int>& pattern, long long position) {

@@ -4,6 +4,8 @@
 #include "TChartGeometry.h"
 #include "TChartPen.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 struct TLinePixel {
@@ -18,6 +20,60 @@ struct TLinePixel {
 // limit is walked, so lines to far-off coordinates cost no more than the limit's size.
 std::vector<TLinePixel> LinePixels(TPoint from, TPoint to, const TRect& limit);
 
+// The walk behind LinePixels: steps first..last-1 along the longer axis, the other coordinate
+// kept as a whole part and a remainder so that no step divides.
+class TLineWalk final {
+public:
+    TLineWalk(TPoint from, TPoint to, const TRect& limit);
+
+    // Calls visit(x, y, index) for every pixel of LinePixels, in the same order.
+    template <typename TVisit> void ForEachPixel(TVisit&& visit) {
+        for (long long i = m_first; i < m_last; ++i) {
+            const long long major = m_majorStart + m_majorSign * i;
+            const long long minor = m_minorStart + m_minorSign * m_offset;
+            if (minor >= m_minorLow && minor < m_minorHigh) {
+                if (m_xMajor) {
+                    visit(static_cast<int>(major), static_cast<int>(minor), i);
+                } else {
+                    visit(static_cast<int>(minor), static_cast<int>(major), i);
+                }
+            }
+            m_remainder += m_remainderStep;
+            if (m_remainder >= m_remainderLimit) {
+                m_remainder -= m_remainderLimit;
+                ++m_offset;
+            }
+        }
+    }
+
+    // A line along one axis: its pixels inside the limit, as a start, a step and a count.
+    struct TStraightRun {
+        TPoint First;
+        int StepX = 0;
+        int StepY = 0;
+        long long FirstIndex = 0;
+        long long Count = 0;
+    };
+    bool Straight() const { return m_remainderStep == 0; }
+    // Only for straight lines; the count is 0 when the line misses the limit.
+    TStraightRun StraightRun() const;
+
+private:
+    bool m_xMajor = true;
+    long long m_first = 0;
+    long long m_last = 0;
+    long long m_majorStart = 0;
+    long long m_majorSign = 1;
+    long long m_minorStart = 0;
+    long long m_minorSign = 1;
+    long long m_minorLow = 0;
+    long long m_minorHigh = 0;
+    long long m_offset = 0;         // minor distance from the start at the current step
+    long long m_remainder = 0;      // numerator of the rounding, less whole steps taken
+    long long m_remainderStep = 0;  // twice the minor length
+    long long m_remainderLimit = 1; // twice the major length
+};
+
 // The on/off run lengths of a 1-pixel pen style, starting with an "on" run; empty for a
 // continuous line. The patterns, in pixels:
 //   psDash        18 on, 6 off
@@ -30,3 +86,35 @@ std::vector<int> PenDashPattern(TPenStyle style, bool smallDots);
 
 // Whether the pixel at the given position along a patterned line is on.
 bool PatternIsOn(const std::vector<int>& pattern, long long position);
+
+// A dash pattern unrolled into one flag per pixel of its period, followed pixel by pixel.
+class TDashCursor final {
+public:
+    TDashCursor(const std::vector<int>& pattern, long long position);
+
+    // Whether the pixel at the given position is on; the cursor moves there (cheaply when it is
+    // the next position).
+    bool IsOn(long long position) {
+        if (m_on.empty()) {
+            return true;
+        }
+        if (position == m_position + 1) {
+            m_position = position;
+            m_phase = m_phase + 1 == m_on.size() ? 0 : m_phase + 1;
+        } else if (position != m_position) {
+            Seek(position);
+        }
+        return m_on[m_phase] != 0;
+    }
+
+    // The flag of every pixel of one period, and the index of the current one.
+    const std::vector<unsigned char>& Flags() const { return m_on; }
+    std::size_t Phase() const { return m_phase; }
+
+private:
+    void Seek(long long position);
+
+    std::vector<unsigned char> m_on;
+    long long m_position = 0;
+    std::size_t m_phase = 0;
+};

@@ -125,11 +125,15 @@ QPainter* TChartCanvas3D::Painter() {
         if (m_clipped) {
             m_painter->setClipRect(FillRect(m_clip.Left, m_clip.Top, m_clip.Right, m_clip.Bottom));
         }
+        if (m_target->devType() == QInternal::Image) {
+            m_pixels = TDirectPixels(*static_cast<QImage*>(m_target));
+        }
     }
     return m_painter.get();
 }
 
 void TChartCanvas3D::ClosePainter() {
+    m_pixels = TDirectPixels();
     if (m_painter != nullptr) {
         m_painter->end();
         m_painter.reset();
@@ -222,21 +226,84 @@ void TChartCanvas3D::DrawLinePixels(TPoint from, TPoint to) {
         limit = limit.Intersected(m_clip);
     }
     const std::vector<int> pattern = PenDashPattern(Pen().Style(), Pen().SmallDots());
+    if (WritesDirectly(*painter)) {
+        WriteLinePixels(from, to, limit, pattern);
+    } else {
+        PaintLinePixels(*painter, from, to, limit, pattern);
+    }
+    m_patternPos += std::max(std::abs(static_cast<long long>(to.X) - from.X),
+                             std::abs(static_cast<long long>(to.Y) - from.Y));
+}
+
+// Copy-mode pixels of opaque colours on a 32-bit picture, with nothing turning the painter's
+// coordinates, are what QPainter would write itself.
+bool TChartCanvas3D::WritesDirectly(const QPainter& painter) const {
+    return m_rasterPath == TRasterPath::rpDirect && m_pixels.Valid() &&
+           Pen().Mode() == TPenMode::pmCopy && painter.transform().type() == QTransform::TxNone &&
+           ToQColor(Pen().Color()).alpha() == 255 && ToQColor(m_backColor).alpha() == 255;
+}
+
+void TChartCanvas3D::WriteLinePixels(TPoint from, TPoint to, const TRect& limit,
+                                     const std::vector<int>& pattern) {
+    const QRgb on = ToQColor(Pen().Color()).rgba();
+    const QRgb gap = ToQColor(m_backColor).rgba();
+    const bool gapsDrawn = m_backMode == TBackMode::bmOpaque;
+    TDashCursor dash(pattern, m_patternPos);
+    const long long start = m_patternPos;
+    TLineWalk walk(from, to, limit);
+    if (walk.Straight() && WriteStraightRun(walk.StraightRun(), dash, on, gapsDrawn, gap)) {
+        return;
+    }
+    walk.ForEachPixel([&](int x, int y, long long index) {
+        if (dash.IsOn(start + index)) {
+            m_pixels.Set(x, y, on);
+        } else if (gapsDrawn) {
+            m_pixels.Set(x, y, gap);
+        }
+    });
+}
+
+// Axis lines and grid lines: one pointer stepping along the row or column, the dash pattern
+// followed by its phase.
+bool TChartCanvas3D::WriteStraightRun(const TLineWalk::TStraightRun& run, TDashCursor& dash,
+                                      QRgb on, bool gapsDrawn, QRgb gap) {
+    if (run.Count == 0) {
+        return true;
+    }
+    dash.IsOn(m_patternPos + run.FirstIndex);
+    const std::vector<unsigned char>& flags = dash.Flags();
+    if (flags.empty()) {
+        return m_pixels.SetRun(run.First.X, run.First.Y, run.StepX, run.StepY, run.Count,
+                               [on](long long, QRgb& colour) {
+                                   colour = on;
+                                   return true;
+                               });
+    }
+    std::size_t phase = dash.Phase();
+    return m_pixels.SetRun(run.First.X, run.First.Y, run.StepX, run.StepY, run.Count,
+                           [&](long long, QRgb& colour) {
+                               const bool isOn = flags[phase] != 0;
+                               phase = phase + 1 == flags.size() ? 0 : phase + 1;
+                               colour = isOn ? on : gap;
+                               return isOn || gapsDrawn;
+                           });
+}
+
+void TChartCanvas3D::PaintLinePixels(QPainter& painter, TPoint from, TPoint to, const TRect& limit,
+                                     const std::vector<int>& pattern) {
     QPolygon on;
     QPolygon gaps;
     for (const TLinePixel& pixel : LinePixels(from, to, limit)) {
         const QPoint p(pixel.Point.X, pixel.Point.Y);
         (PatternIsOn(pattern, m_patternPos + pixel.Index) ? on : gaps) << p;
     }
-    m_patternPos += std::max(std::abs(static_cast<long long>(to.X) - from.X),
-                             std::abs(static_cast<long long>(to.Y) - from.Y));
-    painter->setCompositionMode(CompositionFor(Pen().Mode()));
+    painter.setCompositionMode(CompositionFor(Pen().Mode()));
     if (m_backMode == TBackMode::bmOpaque && !gaps.isEmpty()) {
-        painter->setPen(QPen(ToQColor(m_backColor), 0));
-        painter->drawPoints(gaps);
+        painter.setPen(QPen(ToQColor(m_backColor), 0));
+        painter.drawPoints(gaps);
     }
-    painter->setPen(QPen(ToQColor(Pen().Color()), 0));
-    painter->drawPoints(on);
+    painter.setPen(QPen(ToQColor(Pen().Color()), 0));
+    painter.drawPoints(on);
 }
 
 // Wide pens are continuous and drawn by QPainter with flat ends, shortened by one pixel at the end.
@@ -440,6 +507,14 @@ void TChartCanvas3D::StretchPicture(const TRect& rect, TChartGraphic& picture) {
     painter->drawImage(QPoint(rect.Left, rect.Top), scaled);
 }
 
+int TChartCanvas3D::MeasureTextWidth(const QString& text) {
+    return m_textLayouts.Layout(Font(), text).Width;
+}
+
+int TChartCanvas3D::MeasureTextHeight(const QString& text) {
+    return m_textLayouts.Layout(Font(), text).Height;
+}
+
 // Text is placed by the alignment flags: the horizontal flag picks the left end, centre or right
 // end of the text, the vertical flag its top, baseline or bottom.
 void TChartCanvas3D::WriteText(int x, int y, const QString& text) {
@@ -447,40 +522,43 @@ void TChartCanvas3D::WriteText(int x, int y, const QString& text) {
     if (painter == nullptr || text.isEmpty()) {
         return;
     }
-    const QFont font = ToQFont(Font());
-    const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(text);
+    const TTextLayout& layout = m_textLayouts.Layout(Font(), text);
     int left = x;
     switch (m_textAlign & kTextAlignHorizontalMask) {
     case kTextAlignRight:
-        left = x - width;
+        left = x - layout.Width;
         break;
     case kTextAlignCenter:
-        left = x - width / 2;
+        left = x - layout.Width / 2;
         break;
     default:
         break;
     }
-    int baseline = y + metrics.ascent();
+    int baseline = y + layout.Ascent;
     switch (m_textAlign & kTextAlignVerticalMask) {
     case kTextAlignBaseline:
         baseline = y;
         break;
     case kTextAlignBottom:
-        baseline = y - metrics.descent();
+        baseline = y - layout.Descent;
         break;
     default:
         break;
     }
     painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (m_backMode == TBackMode::bmOpaque) {
-        painter->fillRect(QRect(left, baseline - metrics.ascent(), width, metrics.height()),
+        painter->fillRect(QRect(left, baseline - layout.Ascent, layout.Width, layout.Height),
                           ToQColor(m_backColor));
     }
-    painter->setFont(font);
+    painter->setFont(layout.Font);
     painter->setPen(ToQColor(Font().Color()));
     painter->setBackgroundMode(Qt::TransparentMode);
-    painter->drawText(QPoint(left, baseline), text);
+    if (m_rasterPath == TRasterPath::rpDirect &&
+        painter->transform().type() == QTransform::TxNone) {
+        painter->drawStaticText(QPoint(left, baseline - layout.Ascent), layout.Prepared);
+    } else {
+        painter->drawText(QPoint(left, baseline), text);
+    }
 }
 
 // The text is turned counter-clockwise about (x, y), which stays the point picked by the

@@ -4,7 +4,10 @@
 // re-created only when the chart's size changes. Antialiasing is off, and the surface translates
 // QPainter's pixel conventions into the chart's (see TChartCanvas) in one place.
 
+#include "LineRaster.h"
 #include "TCanvas3D.h"
+#include "TDirectPixels.h"
+#include "TTextLayoutCache.h"
 
 #include <QImage>
 
@@ -12,6 +15,11 @@
 #include <memory>
 
 class QPainter;
+
+// How the surface puts its 1-pixel lines and texts on an off-screen picture: straight into the
+// picture's pixels and from kept text layouts, or through QPainter's general path. Both give the
+// same pixels; the general one is kept to prove it and for targets that are not pictures.
+enum class TRasterPath { rpDirect, rpPainter };
 
 class TChartCanvas3D final : public TCanvas3D {
 public:
@@ -29,6 +37,8 @@ public:
     void SetMonochrome(bool value) override;
     void SetPixelColor(int x, int y, TColor color) override;
     void SetTextAlignment(TTextAlign flags) override { m_textAlign = flags; }
+    int MeasureTextWidth(const QString& text) override;
+    int MeasureTextHeight(const QString& text) override;
     void SetBuffered(bool value) override;
     void DrawArc(int l, int t, int r, int b, int x1, int y1, int x2, int y2) override;
     void DrawPicture(int x, int y, TChartGraphic& picture) override;
@@ -103,6 +113,8 @@ public:
     bool BufferValid() const { return m_bufferValid; }
     // How many off-screen pictures were created, so callers can see one kept across paints.
     int BufferCreations() const { return m_bufferCreations; }
+    TRasterPath RasterPath() const { return m_rasterPath; }
+    void SetRasterPath(TRasterPath path) { m_rasterPath = path; }
 
 protected:
     void TargetAttached(QPaintDevice* target) override;
@@ -116,12 +128,22 @@ private:
     void ApplyBackground(QPainter& painter) const;
     bool PenDraws() const;
     void DrawLinePixels(TPoint from, TPoint to);
+    void PaintLinePixels(QPainter& painter, TPoint from, TPoint to, const TRect& limit,
+                         const std::vector<int>& pattern);
+    void WriteLinePixels(TPoint from, TPoint to, const TRect& limit,
+                         const std::vector<int>& pattern);
+    bool WritesDirectly(const QPainter& painter) const;
+    bool WriteStraightRun(const TLineWalk::TStraightRun& run, TDashCursor& dash, QRgb on,
+                          bool gapsDrawn, QRgb gap);
     void DrawWideLine(TPoint from, TPoint to);
     void DrawOutline(int l, int t, int r, int b);
     void FillShapeRect(int l, int t, int r, int b);
 
     QPaintDevice* m_target = nullptr;
     std::unique_ptr<QPainter> m_painter;
+    TDirectPixels m_pixels;
+    TRasterPath m_rasterPath = TRasterPath::rpDirect;
+    TTextLayoutCache m_textLayouts;
     QImage m_buffer;
     bool m_buffered = true;
     bool m_monochrome = false;

@@ -1,0 +1,241 @@
+// The surface's direct pixel writes and kept text layouts draw exactly what QPainter's general
+// path draws: whole chart frames and single shapes rendered both ways compare pixel for pixel.
+// The incremental line walk and dash cursor agree with their defining formulas.
+
+#include "ChartTestSupport.h"
+#include "LineRaster.h"
+#include "TChartCanvas3D.h"
+
+#include <QFile>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <random>
+
+namespace {
+
+using ChartTestSupport::kChartBounds;
+using ChartTestSupport::kChartHeight;
+using ChartTestSupport::kChartWidth;
+
+// The first differing pixel, or an empty text when the images are equal.
+std::string FirstDifference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) {
+        return "sizes differ";
+    }
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                return "pixel " + std::to_string(x) + "," + std::to_string(y);
+            }
+        }
+    }
+    return {};
+}
+
+void LoadProgramPicture(TChart& chart) {
+    QFile block(QStringLiteral(ARMALYX_SOURCE_DIR "/app/resources/Chart1BackImage.block"));
+    ASSERT_TRUE(block.open(QIODevice::ReadOnly));
+    const QByteArray bytes = block.readAll();
+    ASSERT_TRUE(chart.BackImage().LoadFromBlock(
+        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                      static_cast<std::size_t>(bytes.size()))));
+}
+
+// The program's chart on the real surface with eight curves, one of them dotted, some leaving
+// the plot.
+ChartTestSupport::TRecordedChart ProgramChartOnSurface() {
+    ChartTestSupport::TRecordedChart recorded = ChartTestSupport::ProgramChart();
+    recorded.Chart->SetCanvas(std::make_unique<TChartCanvas3D>());
+    recorded.Canvas = nullptr;
+    LoadProgramPicture(*recorded.Chart);
+    const TColor colours[] = {clRed, clGreen, clBlue, clMaroon, clNavy, clPurple, clTeal, clOlive};
+    for (int s = 0; s < 8; ++s) {
+        TLineSeries& series = recorded.AddLine(colours[s]);
+        series.SetTitle(QStringLiteral("Curve %1").arg(s));
+        if (s == 4) {
+            series.LinePen().SetStyle(TPenStyle::psDot);
+        }
+        for (int month = 6; month <= 53; ++month) {
+            series.AddPoint(month, ((month * 977 + s * 3301) % 23000) - 1500, "", clUseSeriesColor);
+        }
+    }
+    return recorded;
+}
+
+QImage Frame(TChart& chart, TRasterPath path) {
+    auto& canvas = dynamic_cast<TChartCanvas3D&>(chart.Canvas());
+    canvas.SetRasterPath(path);
+    canvas.MarkBufferDirty();
+    QImage window(kChartWidth, kChartHeight, QImage::Format_RGB32);
+    window.fill(Qt::black);
+    chart.Draw(&window, kChartBounds);
+    return window;
+}
+
+// One drawing on a fresh surface over a grey picture, through the given path.
+QImage Drawn(const std::function<void(TChartCanvas3D&)>& draw, TRasterPath path) {
+    QImage image(60, 40, QImage::Format_RGB32);
+    image.fill(QColor(200, 200, 200));
+    {
+        TChartCanvas3D canvas;
+        canvas.SetRasterPath(path);
+        canvas.AttachTarget(&image);
+        draw(canvas);
+    }
+    return image;
+}
+
+// The minor coordinate of step i as defined: the exact value rounded half away from the start.
+long long ReferenceMinor(long long start, long long minorDelta, long long majorDelta, long long i) {
+    const long long m = std::llabs(majorDelta);
+    const long long offset = (2 * i * std::llabs(minorDelta) + m) / (2 * m);
+    return minorDelta < 0 ? start - offset : start + offset;
+}
+
+} // namespace
+
+TEST(ChartFastPath, WholeFramesMatchTheGeneralPath) {
+    ChartTestSupport::TRecordedChart recorded = ProgramChartOnSurface();
+    const QImage general = Frame(*recorded.Chart, TRasterPath::rpPainter);
+    const QImage direct = Frame(*recorded.Chart, TRasterPath::rpDirect);
+    EXPECT_EQ(FirstDifference(general, direct), "");
+    // A second frame from kept layouts is the same again.
+    EXPECT_EQ(FirstDifference(general, Frame(*recorded.Chart, TRasterPath::rpDirect)), "");
+    // The frame is not blank: the curves' colours are in it.
+    EXPECT_NE(general.pixel(kChartWidth / 2, kChartHeight / 2), QColor(Qt::black).rgb());
+}
+
+TEST(ChartFastPath, ShapesMatchTheGeneralPath) {
+    using TDraw = std::function<void(TChartCanvas3D&)>;
+    const std::pair<const char*, TDraw> cases[] = {
+        {"solid lines every way",
+         [](TChartCanvas3D& c) {
+             c.MovePenTo(3, 3);
+             for (TPoint p : {TPoint{50, 3}, {50, 30}, {3, 30}, {40, 7}, {9, 38}, {3, 3}}) {
+                 c.DrawLineTo(p.X, p.Y);
+             }
+         }},
+        {"dotted with opaque gaps",
+         [](TChartCanvas3D& c) {
+             c.Pen().SetStyle(TPenStyle::psDot);
+             c.SetBackColor(clYellow);
+             c.SetBackMode(TBackMode::bmOpaque);
+             c.DrawLine(2, 5, 57, 5);
+             c.DrawLineTo(20, 35);
+         }},
+        {"dash-dot with transparent gaps",
+         [](TChartCanvas3D& c) {
+             c.Pen().SetStyle(TPenStyle::psDashDotDot);
+             c.SetBackMode(TBackMode::bmTransparent);
+             c.MovePenTo(1, 1);
+             c.DrawLineTo(58, 38);
+             c.DrawLineTo(58, 1);
+         }},
+        {"small dots",
+         [](TChartCanvas3D& c) {
+             c.Pen().SetSmallDots(true);
+             c.DrawLine(0, 20, 60, 20);
+         }},
+        {"clipped and far off",
+         [](TChartCanvas3D& c) {
+             c.ClipToRect({10, 10, 40, 30});
+             c.DrawLine(-1000, 15, 1000, 25);
+             c.DrawLine(20, INT_MIN, 25, INT_MAX);
+             c.RemoveClip();
+             c.DrawLine(-5, -5, 70, 50);
+         }},
+        {"frame and outlined rectangle",
+         [](TChartCanvas3D& c) {
+             c.DrawFrame3D({1, 1, 59, 39}, clWhite, clGray, 2);
+             c.Brush().SetColor(clAqua);
+             c.DrawRectangle(10, 10, 30, 25);
+         }},
+        {"texts in every alignment",
+         [](TChartCanvas3D& c) {
+             c.SetBackColor(clWhite);
+             c.SetBackMode(TBackMode::bmOpaque);
+             c.WriteText(2, 2, "Tanks 1942");
+             c.SetTextAlignment(kTextAlignRight | kTextAlignBaseline);
+             c.SetBackMode(TBackMode::bmTransparent);
+             c.WriteText(58, 25, "20000");
+             c.SetTextAlignment(kTextAlignCenter | kTextAlignBottom);
+             c.Font().SetStyle(TFontStyle::fsBold);
+             c.WriteText(30, 39, "W");
+             c.WriteRotatedText(50, 38, 90, "1941");
+         }},
+    };
+    for (const auto& [name, draw] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(FirstDifference(Drawn(draw, TRasterPath::rpPainter),
+                                  Drawn(draw, TRasterPath::rpDirect)),
+                  "");
+    }
+}
+
+TEST(ChartFastPath, ExoticPenModesAndPicturesOfOtherFormatsStillDraw) {
+    const auto xorLine = [](TChartCanvas3D& c) {
+        c.Pen().SetMode(TPenMode::pmXor);
+        c.Pen().SetColor(clWhite);
+        c.DrawLine(0, 10, 60, 10);
+    };
+    const QImage image = Drawn(xorLine, TRasterPath::rpDirect);
+    EXPECT_EQ(FirstDifference(Drawn(xorLine, TRasterPath::rpPainter), image), "");
+    EXPECT_EQ(image.pixel(5, 10) & 0xFFFFFF, 0x373737u);
+
+    QImage rgb888(20, 10, QImage::Format_RGB888);
+    rgb888.fill(Qt::white);
+    {
+        TChartCanvas3D canvas;
+        canvas.AttachTarget(&rgb888);
+        canvas.DrawLine(0, 5, 20, 5);
+    }
+    EXPECT_EQ(rgb888.pixel(7, 5) & 0xFFFFFF, 0u);
+}
+
+TEST(ChartFastPath, LineWalkFollowsTheRoundingFormula) {
+    std::mt19937 random(1941);
+    std::uniform_int_distribution<int> coordinate(-300, 300);
+    const TRect limit{-200, -150, 250, 180};
+    for (int n = 0; n < 3000; ++n) {
+        const TPoint from{coordinate(random), coordinate(random)};
+        const TPoint to{coordinate(random), coordinate(random)};
+        const long long dx = to.X - from.X;
+        const long long dy = to.Y - from.Y;
+        const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+        std::vector<TLinePixel> expected;
+        for (long long i = 0; i < std::max(std::llabs(dx), std::llabs(dy)); ++i) {
+            const long long major = (xMajor ? from.X : from.Y) + ((xMajor ? dx : dy) > 0 ? i : -i);
+            const long long minor =
+                xMajor ? ReferenceMinor(from.Y, dy, dx, i) : ReferenceMinor(from.X, dx, dy, i);
+            const TPoint p =
+                xMajor ? TPoint{int(major), int(minor)} : TPoint{int(minor), int(major)};
+            if (limit.Contains(p)) {
+                expected.push_back({p, i});
+            }
+        }
+        const std::vector<TLinePixel> walked = LinePixels(from, to, limit);
+        ASSERT_EQ(walked.size(), expected.size()) << n;
+        for (std::size_t i = 0; i < walked.size(); ++i) {
+            ASSERT_TRUE(walked[i].Point == expected[i].Point &&
+                        walked[i].Index == expected[i].Index)
+                << "line " << n << " pixel " << i;
+        }
+    }
+}
+
+TEST(ChartFastPath, DashCursorAgreesWithThePatternAtAnyStart) {
+    for (TPenStyle style : {TPenStyle::psDash, TPenStyle::psDot, TPenStyle::psDashDot,
+                            TPenStyle::psDashDotDot, TPenStyle::psSolid}) {
+        const std::vector<int> pattern = PenDashPattern(style, false);
+        for (long long start : {0LL, 1LL, 17LL, 1000003LL}) {
+            TDashCursor cursor(pattern, start);
+            for (long long p = start; p < start + 100; p += (p % 7 == 3 ? 5 : 1)) {
+                ASSERT_EQ(cursor.IsOn(p), PatternIsOn(pattern, p)) << start << " " << p;
+            }
+        }
+    }
+}
