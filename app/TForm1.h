@@ -79,6 +79,7 @@ private:
     void CreateSelectionInputs();
     void CreateGraphPage();
     void SetTabOrder();
+    void SetAccessibleNames();
     void ConnectHandlers();
     void RunFirstActivation();
 
