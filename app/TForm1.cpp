@@ -33,6 +33,7 @@ TForm1::TForm1(const QString& dataDirectory, QWidget* parent)
     CreateGraphPage();
     SetTabOrder();
     SetAccessibleNames();
+    CreateShortcuts();
     ConnectHandlers();
 }
 
