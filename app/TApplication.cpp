@@ -7,6 +7,8 @@
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     InstallFontSubstitutions();
     setApplicationName(TErrorShell::ApplicationTitle());
+    // Lets the desktop match the window with its menu entry and icon.
+    setDesktopFileName(QStringLiteral("org.armalyx.armalyx"));
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

@@ -32,6 +32,8 @@ TForm1::TForm1(const QString& dataDirectory, QWidget* parent)
     CreateSelectionPage();
     CreateGraphPage();
     SetTabOrder();
+    SetAccessibleNames();
+    CreateShortcuts();
     ConnectHandlers();
 }
 

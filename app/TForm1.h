@@ -10,6 +10,7 @@
 
 #include <cstdint>
 
+class QImage;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
@@ -43,6 +44,13 @@ public:
     void PlotVehicleEstimate();
     void PlotLendLease();
 
+    // Ctrl+C: on the "Graph" page the chart as a picture, on the "Tank Selection" page the
+    // table's rows as tab-separated text. Writes no file and keeps nothing.
+    void CopyToClipboard();
+    // The chart as it is drawn at its current size, without the controls lying on it.
+    QImage ChartImage();
+    QString TableRowsText() const;
+
     // Whether the first activation has run (it runs once per window).
     bool Activated() const { return m_activated; }
 
@@ -70,6 +78,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // A new desktop palette reaches the chart's system colours at its next frame.
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -79,6 +89,8 @@ private:
     void CreateSelectionInputs();
     void CreateGraphPage();
     void SetTabOrder();
+    void SetAccessibleNames();
+    void CreateShortcuts();
     void ConnectHandlers();
     void RunFirstActivation();
 

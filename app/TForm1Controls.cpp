@@ -158,3 +158,26 @@ void TForm1::SetTabOrder() {
     QWidget::setTabOrder(Edit1, Edit2);
     QWidget::setTabOrder(Edit2, Edit3);
 }
+
+// What a screen reader announces for each control: the text of the label beside it, made
+// whole where the layout lets a column heading speak for several controls.
+void TForm1::SetAccessibleNames() {
+    setAccessibleName(windowTitle());
+    PageControl1->setAccessibleName(QStringLiteral("Pages"));
+    StringGrid1->setAccessibleName(QStringLiteral("Vehicles"));
+    ComboBox1->setAccessibleName(QStringLiteral("Start month"));
+    ComboBox2->setAccessibleName(QStringLiteral("End month"));
+    ComboBox3->setAccessibleName(QStringLiteral("Start year"));
+    ComboBox4->setAccessibleName(QStringLiteral("End year"));
+    Edit1->setAccessibleName(QStringLiteral("Tank production"));
+    Edit2->setAccessibleName(QStringLiteral("Total production"));
+    Edit3->setAccessibleName(QStringLiteral("Losses"));
+    Chart1->setAccessibleName(QStringLiteral("Total Available AFVs"));
+    RadioGroup1->setAccessibleName(RadioGroup1->title());
+    // Desktops that read a control's label through its label relation find it here.
+    Label1->setBuddy(ComboBox1);
+    Label2->setBuddy(ComboBox2);
+    Label4->setBuddy(Edit1);
+    Label5->setBuddy(Edit2);
+    Label7->setBuddy(Edit3);
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Resting the mouse over the plot of the availability chart shows the month under it and the
+// value of each visible series in that month. Watches the chart's tooltip events; keeps no state.
+
+#include <QObject>
+
+class QHelpEvent;
+class TChart;
+
+class TChartHover final : public QObject {
+    Q_OBJECT
+
+public:
+    // Watches the chart for as long as both live; the chart's parent owns this object.
+    explicit TChartHover(TChart& chart);
+
+    // The tooltip text for a point of the chart, empty outside the plot or before a paint.
+    QString ToolTipAt(const QPoint& position) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ShowToolTip(const QHelpEvent& event) const;
+
+    TChart& m_chart;
+};

@@ -1,0 +1,55 @@
+// Started from a desktop menu the program may have any working directory, or one that no
+// longer exists: without data files there the window still opens with its caption and an empty
+// table, and reports nothing.
+#include "TCurrentDirectoryScope.h"
+#include "TErrorCapture.h"
+#include "TForm1.h"
+#include "TStringGrid.h"
+
+#include <Production1.h>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+enum class TWorkingDirectory { Empty, Removed };
+
+struct TStartCase {
+    const char* Name;
+    TWorkingDirectory Directory;
+};
+
+} // namespace
+
+TEST(Form1WorkingDirectory, WithoutDataFilesTheWindowOpensWithItsCaptionAndAnEmptyTable) {
+    const TStartCase cases[] = {
+        {"empty folder", TWorkingDirectory::Empty},
+        {"removed folder", TWorkingDirectory::Removed},
+    };
+    for (const TStartCase& start : cases) {
+        SCOPED_TRACE(start.Name);
+        Production1::InitializeStore();
+        QTemporaryDir root;
+        ASSERT_TRUE(root.isValid());
+        const QString folder = root.filePath(QStringLiteral("start"));
+        ASSERT_TRUE(QDir().mkdir(folder));
+        const TCurrentDirectoryScope workingDirectory(folder);
+        ASSERT_EQ(QDir::current().canonicalPath(), QDir(folder).canonicalPath());
+        if (start.Directory == TWorkingDirectory::Removed) {
+            ASSERT_TRUE(QDir(folder).removeRecursively());
+        }
+        const TErrorCapture errors;
+        TForm1 form;
+        form.show();
+        ASSERT_TRUE(QTest::qWaitFor([&form] { return form.Activated(); }));
+        EXPECT_TRUE(errors.Reports().empty());
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Armalyx 2.1"));
+        EXPECT_EQ(Production1::Store().VehicleCount, 0);
+        EXPECT_EQ(form.StringGrid1->Cells(0, 1), QStringLiteral("Lend Lease"));
+    }
+    Production1::InitializeStore();
+}

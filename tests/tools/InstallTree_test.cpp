@@ -1,0 +1,218 @@
+// The installed tree: `cmake --install` into a temporary prefix puts the programs, the sample
+// data, the menu entry, the icons and the software-centre description where a desktop finds
+// them, and the menu launcher picks the data folder the program then starts in.
+#include "../production/TTempDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TCommandRun {
+    int Status = -1;
+    std::string Output;
+};
+
+// Runs a shell command; its standard error joins the output so that failures explain themselves.
+TCommandRun RunCommand(const std::string& command) {
+    TCommandRun run;
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) {
+        return run;
+    }
+    std::array<char, 4096> buffer{};
+    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
+        run.Output.append(buffer.data(), n);
+    }
+    const int status = ::pclose(pipe);
+    run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string Quoted(const fs::path& path) {
+    return "'" + path.string() + "'";
+}
+
+bool HaveProgram(const std::string& name) {
+    return RunCommand("command -v " + name).Status == 0;
+}
+
+// The build installed once into a temporary prefix, shared by the tests of this file.
+class TInstalledTree final {
+public:
+    static const TInstalledTree& Get() {
+        static const TInstalledTree tree;
+        return tree;
+    }
+    const fs::path& Prefix() const { return m_prefix; }
+    const TCommandRun& Install() const { return m_install; }
+
+private:
+    TInstalledTree() : m_prefix(m_directory.Path() / "prefix") {
+        m_install = RunCommand(Quoted(ARMALYX_CMAKE_COMMAND) + " --install " +
+                               Quoted(ARMALYX_BINARY_DIR) + " --prefix " + Quoted(m_prefix));
+    }
+
+    TTempDirectory m_directory;
+    fs::path m_prefix;
+    TCommandRun m_install;
+};
+
+std::set<std::string> FilesBelow(const fs::path& root) {
+    std::set<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (!entry.is_directory()) {
+            files.insert(fs::relative(entry.path(), root).string());
+        }
+    }
+    return files;
+}
+
+// Width and height from a PNG's header; 0 x 0 when the file is not a PNG.
+std::pair<std::uint32_t, std::uint32_t> PngSize(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::array<unsigned char, 24> header{};
+    file.read(reinterpret_cast<char*>(header.data()), header.size());
+    const std::array<unsigned char, 8> signature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (!file || !std::equal(signature.begin(), signature.end(), header.begin())) {
+        return {0, 0};
+    }
+    const auto bigEndian = [&header](std::size_t at) {
+        return (std::uint32_t{header.at(at)} << 24) | (std::uint32_t{header.at(at + 1)} << 16) |
+               (std::uint32_t{header.at(at + 2)} << 8) | std::uint32_t{header.at(at + 3)};
+    };
+    return {bigEndian(16), bigEndian(20)};
+}
+
+constexpr std::array<std::uint32_t, 4> kIconSizes = {16, 32, 48, 128};
+
+std::string IconPath(std::uint32_t size) {
+    const std::string side = std::to_string(size);
+    return "share/icons/hicolor/" + side + "x" + side + "/apps/org.armalyx.armalyx.png";
+}
+
+} // namespace
+
+TEST(InstallTree, InstallsExactlyTheProgramsSampleDataDesktopEntryIconsAndDescription) {
+    const TInstalledTree& tree = TInstalledTree::Get();
+    ASSERT_EQ(tree.Install().Status, 0) << tree.Install().Output;
+    std::set<std::string> expected = {
+        "bin/armalyx-inspect",
+        "share/armalyx/examples/README.md",
+        "share/armalyx/examples/TankData.txt",
+        "share/armalyx/examples/TotalData.txt",
+        "share/doc/armalyx/README.md",
+    };
+#ifdef ARMALYX_INSTALLS_WINDOW
+    expected.insert({
+        "bin/armalyx",
+        "bin/armalyx-launcher",
+        "share/applications/org.armalyx.armalyx.desktop",
+        "share/metainfo/org.armalyx.armalyx.metainfo.xml",
+        "share/icons/hicolor/scalable/apps/org.armalyx.armalyx.svg",
+    });
+    for (const std::uint32_t size : kIconSizes) {
+        expected.insert(IconPath(size));
+    }
+#endif
+    EXPECT_EQ(FilesBelow(tree.Prefix()), expected);
+}
+
+TEST(InstallTree, ProgramsAreExecutableAndIconsHaveTheirDirectorysSize) {
+    const TInstalledTree& tree = TInstalledTree::Get();
+    ASSERT_EQ(tree.Install().Status, 0) << tree.Install().Output;
+    for (const char* program : {"armalyx", "armalyx-inspect", "armalyx-launcher"}) {
+        const fs::path path = tree.Prefix() / "bin" / program;
+        if (!fs::exists(path)) {
+            continue; // the file list test reports what is missing
+        }
+        const fs::perms perms = fs::status(path).permissions();
+        EXPECT_NE(perms & fs::perms::others_exec, fs::perms::none) << program;
+    }
+#ifdef ARMALYX_INSTALLS_WINDOW
+    for (const std::uint32_t size : kIconSizes) {
+        EXPECT_EQ(PngSize(tree.Prefix() / IconPath(size)), std::make_pair(size, size)) << size;
+    }
+#endif
+}
+
+#ifdef ARMALYX_INSTALLS_WINDOW
+TEST(InstallTree, DesktopEntryAndDescriptionPassTheirValidators) {
+    const TInstalledTree& tree = TInstalledTree::Get();
+    ASSERT_EQ(tree.Install().Status, 0) << tree.Install().Output;
+    if (!HaveProgram("desktop-file-validate") || !HaveProgram("appstreamcli")) {
+        GTEST_SKIP() << "desktop-file-utils and appstream are not installed";
+    }
+    const fs::path share = tree.Prefix() / "share";
+    const TCommandRun entry = RunCommand(
+        "desktop-file-validate " + Quoted(share / "applications/org.armalyx.armalyx.desktop"));
+    EXPECT_EQ(entry.Status, 0) << entry.Output;
+    EXPECT_EQ(entry.Output, "");
+    const TCommandRun description =
+        RunCommand("appstreamcli validate --no-net --pedantic " +
+                   Quoted(share / "metainfo/org.armalyx.armalyx.metainfo.xml"));
+    EXPECT_EQ(description.Status, 0) << description.Output;
+}
+
+// The launcher from the build, placed in a prefix of its own beside a stand-in program that
+// prints the directory it was started in.
+class DesktopLauncher : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(m_root.Path().empty());
+        fs::create_directories(Bin());
+        fs::copy_file(fs::path(ARMALYX_BINARY_DIR) / "app/armalyx-launcher",
+                      Bin() / "armalyx-launcher");
+        m_root.WriteFile("prefix/bin/armalyx", "#!/bin/sh\npwd -P\n");
+        fs::permissions(Bin() / "armalyx", fs::perms::owner_all, fs::perm_options::add);
+        fs::create_directories(Start());
+    }
+
+    fs::path Bin() const { return m_root.Path() / "prefix/bin"; }
+    fs::path Examples() const { return m_root.Path() / "prefix/share/armalyx/examples"; }
+    fs::path Start() const { return m_root.Path() / "start"; }
+    fs::path Home() const { return m_root.Path() / "home"; }
+    fs::path DataHome() const { return m_root.Path() / "xdg"; }
+
+    // The directory the program is started in, with the given environment settings.
+    std::string StartedIn(const std::string& environment) const {
+        const TCommandRun run = RunCommand("cd " + Quoted(Start()) + " && env -u XDG_DATA_HOME " +
+                                           environment + " " + Quoted(Bin() / "armalyx-launcher"));
+        EXPECT_EQ(run.Status, 0) << run.Output;
+        return run.Output;
+    }
+
+    static std::string Line(const fs::path& path) { return fs::canonical(path).string() + "\n"; }
+
+    TTempDirectory m_root;
+};
+
+TEST_F(DesktopLauncher, StartsInTheUsersDataFolderElseTheExamplesElseWhereItWasStarted) {
+    const std::string home = "HOME=" + Quoted(Home());
+    const std::string dataHome = "XDG_DATA_HOME=" + Quoted(DataHome());
+    // Neither folder: the program starts where the launcher did and skips the data files.
+    EXPECT_EQ(StartedIn(home), Line(Start()));
+
+    fs::create_directories(Examples());
+    EXPECT_EQ(StartedIn(home), Line(Examples()));
+    EXPECT_EQ(StartedIn(home + " " + dataHome), Line(Examples()));
+
+    fs::create_directories(Home() / ".local/share/armalyx");
+    EXPECT_EQ(StartedIn(home), Line(Home() / ".local/share/armalyx"));
+    // A data home of its own replaces the default under the home folder.
+    EXPECT_EQ(StartedIn(home + " " + dataHome), Line(Examples()));
+    fs::create_directories(DataHome() / "armalyx");
+    EXPECT_EQ(StartedIn(home + " " + dataHome), Line(DataHome() / "armalyx"));
+    // An empty data home counts as unset.
+    EXPECT_EQ(StartedIn(home + " XDG_DATA_HOME="), Line(Home() / ".local/share/armalyx"));
+}
+#endif
