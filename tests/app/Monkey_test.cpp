@@ -9,6 +9,7 @@
 #include <TChart.h>
 #include <TLineSeries.h>
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPixmap>
 
@@ -18,6 +19,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -25,6 +27,9 @@ constexpr std::uint32_t kDefaultSeed = 20261208;
 constexpr int kDefaultEvents = 10000;
 constexpr int kMostPointsPerSeries = 53;
 constexpr std::size_t kEventsShownOnFailure = 12;
+// Each kind of data runs in this many cases with seeds of their own, so that ctest -j2 can
+// share the work out evenly.
+constexpr int kPartsPerKind = 2;
 
 const std::array<TMonkeyDataKind, 7> kKinds = {
     TMonkeyDataKind::None,         TMonkeyDataKind::Empty,        TMonkeyDataKind::Ordinary,
@@ -50,21 +55,33 @@ std::size_t KindPosition(TMonkeyDataKind kind) {
     return 0;
 }
 
-// This case's share of the events: the total split evenly, the first cases taking the rest.
-int EventsOfCase(TMonkeyDataKind kind) {
-    const auto total = static_cast<int>(EnvironmentNumber("ARMALYX_MONKEY_EVENTS", kDefaultEvents));
-    const auto cases = static_cast<int>(kKinds.size());
-    const auto position = static_cast<int>(KindPosition(kind));
-    return total / cases + (position < total % cases ? 1 : 0);
+using TMonkeyCase = std::tuple<TMonkeyDataKind, int>;
+
+// Position of a case among all of them, 0 first.
+int CasePosition(const TMonkeyCase& monkeyCase) {
+    return static_cast<int>(KindPosition(std::get<0>(monkeyCase))) * kPartsPerKind +
+           std::get<1>(monkeyCase) - 1;
 }
 
-class TMonkeyTest : public TForm1Fixture, public ::testing::WithParamInterface<TMonkeyDataKind> {
+// This case's share of the events: the total split evenly, the first cases taking the rest.
+int EventsOfCase(const TMonkeyCase& monkeyCase) {
+    const auto total = static_cast<int>(EnvironmentNumber("ARMALYX_MONKEY_EVENTS", kDefaultEvents));
+    const auto cases = static_cast<int>(kKinds.size()) * kPartsPerKind;
+    return total / cases + (CasePosition(monkeyCase) < total % cases ? 1 : 0);
+}
+
+std::string CaseName(const TMonkeyCase& monkeyCase) {
+    return MonkeyDataKindName(std::get<0>(monkeyCase)) + "_" +
+           std::to_string(std::get<1>(monkeyCase));
+}
+
+class TMonkeyTest : public TForm1Fixture, public ::testing::WithParamInterface<TMonkeyCase> {
 protected:
     std::uint32_t BaseSeed() const {
         return static_cast<std::uint32_t>(EnvironmentNumber("ARMALYX_MONKEY_SEED", kDefaultSeed));
     }
     std::uint32_t CaseSeed() const {
-        return BaseSeed() + static_cast<std::uint32_t>(KindPosition(GetParam())) * 1000003U;
+        return BaseSeed() + static_cast<std::uint32_t>(CasePosition(GetParam())) * 1000003U;
     }
 
     // What the window shows that must hold after every event; empty when all holds.
@@ -110,10 +127,10 @@ TEST_P(TMonkeyTest, RandomEventsKeepFiguresSeriesAndPaintSound) {
     const std::uint32_t seed = CaseSeed();
     const std::string reproduce = "seed " + std::to_string(seed) +
                                   " (ARMALYX_MONKEY_SEED=" + std::to_string(BaseSeed()) +
-                                  ", data " + MonkeyDataKindName(GetParam()) + ")";
+                                  ", case " + CaseName(GetParam()) + ")";
     std::cout << "monkey " << reproduce << ", " << EventsOfCase(GetParam()) << " events\n";
     std::mt19937 dataRandom(seed);
-    WriteMonkeyData(GetParam(), DataDirectory(), dataRandom);
+    WriteMonkeyData(std::get<0>(GetParam()), DataDirectory(), dataRandom);
     ShowAndActivate();
     TMonkey monkey(Form(), seed);
     const int events = EventsOfCase(GetParam());
@@ -122,6 +139,7 @@ TEST_P(TMonkeyTest, RandomEventsKeepFiguresSeriesAndPaintSound) {
         std::string description;
         try {
             description = monkey.Step();
+            QCoreApplication::processEvents();
         } catch (const std::exception& error) {
             FAIL() << "an exception escaped: " << error.what() << " at event " << event << ", "
                    << reproduce << Recent(m_recent);
@@ -145,7 +163,9 @@ TEST_P(TMonkeyTest, RandomEventsKeepFiguresSeriesAndPaintSound) {
               << " error reports\n";
 }
 
-INSTANTIATE_TEST_SUITE_P(DataFiles, TMonkeyTest, ::testing::ValuesIn(kKinds),
-                         [](const ::testing::TestParamInfo<TMonkeyDataKind>& info) {
-                             return MonkeyDataKindName(info.param);
+INSTANTIATE_TEST_SUITE_P(DataFiles, TMonkeyTest,
+                         ::testing::Combine(::testing::ValuesIn(kKinds),
+                                            ::testing::Range(1, kPartsPerKind + 1)),
+                         [](const ::testing::TestParamInfo<TMonkeyCase>& info) {
+                             return CaseName(info.param);
                          });
