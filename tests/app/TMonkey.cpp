@@ -1,0 +1,259 @@
+#include "TMonkey.h"
+
+#include "TComboBox.h"
+#include "TForm1.h"
+#include "TRadioGroup.h"
+#include "TStringGrid.h"
+
+#include <TChart.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <array>
+#include <functional>
+
+namespace {
+
+constexpr int kSelectionPage = 0;
+constexpr int kGraphPage = 1;
+
+std::string Text(const QPoint& point) {
+    return "(" + std::to_string(point.x()) + "," + std::to_string(point.y()) + ")";
+}
+
+Qt::KeyboardModifiers Modifiers(int choice) {
+    static const std::array<Qt::KeyboardModifiers, 4> kModifiers = {
+        Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier};
+    return kModifiers.at(static_cast<std::size_t>(choice));
+}
+
+void SendWheel(QWidget& widget, const QPoint& position, int delta, Qt::KeyboardModifiers keys) {
+    QWheelEvent wheel(QPointF(position), QPointF(widget.mapToGlobal(position)), QPoint(),
+                      QPoint(0, delta), Qt::NoButton, keys, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&widget, &wheel);
+}
+
+} // namespace
+
+TMonkey::TMonkey(TForm1& form, std::uint32_t seed) : m_form(form), m_random(seed) {
+    TStringGrid* grid = m_form.StringGrid1;
+    // Connected after the window's own handlers, so these run once the window has reacted.
+    m_connections.push_back(QObject::connect(grid, &TStringGrid::Click, grid,
+                                             [this, grid] { RecordClick(grid->Row()); }));
+    m_connections.push_back(
+        QObject::connect(grid, &TStringGrid::FixedRowClick, grid, [this] { RecordClick(0); }));
+}
+
+TMonkey::~TMonkey() {
+    for (const QMetaObject::Connection& connection : m_connections) {
+        QObject::disconnect(connection);
+    }
+}
+
+std::string TMonkey::Step() {
+    using TEvent = std::string (TMonkey::*)();
+    // Weighted towards what changes the figures: table clicks and selector choices.
+    static const std::array<TEvent, 16> kEvents = {
+        &TMonkey::ClickGrid,      &TMonkey::ClickGrid,    &TMonkey::ClickGrid,
+        &TMonkey::DragGrid,       &TMonkey::PressGridKey, &TMonkey::PressGridKey,
+        &TMonkey::TurnGridWheel,  &TMonkey::PickSelector, &TMonkey::PickSelector,
+        &TMonkey::TypeSelector,   &TMonkey::ClickRadio,   &TMonkey::SwitchPage,
+        &TMonkey::TurnChartWheel, &TMonkey::DragOnChart,  &TMonkey::DragOnChart,
+        &TMonkey::Resize};
+    const TEvent event =
+        kEvents.at(static_cast<std::size_t>(Between(0, static_cast<int>(kEvents.size()) - 1)));
+    return (this->*event)();
+}
+
+std::string TMonkey::ClickGrid() {
+    ShowPage(kSelectionPage);
+    TStringGrid& grid = *m_form.StringGrid1;
+    if (Between(0, 7) == 0) {
+        QWidget* header = grid.horizontalHeader()->viewport();
+        const QPoint point = PointIn(*header);
+        QTest::mouseClick(header, Qt::LeftButton, {}, point);
+        return "header click at " + Text(point);
+    }
+    const QPoint point = PointIn(*grid.viewport());
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Modifiers(Between(0, 3)), point);
+    return "grid click at " + Text(point);
+}
+
+std::string TMonkey::DragGrid() {
+    ShowPage(kSelectionPage);
+    QWidget* viewport = m_form.StringGrid1->viewport();
+    const QPoint from = PointIn(*viewport);
+    QPoint to = from;
+    QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+    const int moves = Between(1, 4);
+    for (int move = 0; move < moves; ++move) {
+        to = PointIn(*viewport, 30);
+        QTest::mouseMove(viewport, to);
+    }
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+    return "grid drag " + Text(from) + " to " + Text(to);
+}
+
+std::string TMonkey::PressGridKey() {
+    ShowPage(kSelectionPage);
+    static const std::array<Qt::Key, 8> kKeys = {Qt::Key_Up,    Qt::Key_Down,   Qt::Key_Left,
+                                                 Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown,
+                                                 Qt::Key_Home,  Qt::Key_End};
+    const Qt::Key key = kKeys.at(static_cast<std::size_t>(Between(0, 7)));
+    const Qt::KeyboardModifiers modifiers = Modifiers(Between(0, 3));
+    m_form.StringGrid1->setFocus();
+    QTest::keyClick(m_form.StringGrid1, key, modifiers);
+    return "grid key " + std::to_string(key) + " modifiers " + std::to_string(modifiers.toInt());
+}
+
+std::string TMonkey::TurnGridWheel() {
+    ShowPage(kSelectionPage);
+    QWidget* viewport = m_form.StringGrid1->viewport();
+    const QPoint point = PointIn(*viewport);
+    const int delta = Between(-3, 3) * 120;
+    SendWheel(*viewport, point, delta, Qt::NoModifier);
+    return "grid wheel " + std::to_string(delta);
+}
+
+int& TMonkey::ChoiceOf(int selector) {
+    switch (selector) {
+    case 1:
+        return m_choices.StartMonth;
+    case 2:
+        return m_choices.EndMonth;
+    case 3:
+        return m_choices.StartYear;
+    default:
+        return m_choices.EndYear;
+    }
+}
+
+std::string TMonkey::PickSelector() {
+    ShowPage(kSelectionPage);
+    const int selector = Between(1, 4);
+    const std::array<TComboBox*, 4> boxes = {m_form.ComboBox1, m_form.ComboBox2, m_form.ComboBox3,
+                                             m_form.ComboBox4};
+    TComboBox& box = *boxes.at(static_cast<std::size_t>(selector - 1));
+    const int index = Between(-1, box.count());
+    box.PickItem(index);
+    if (index >= 0 && index < box.count()) {
+        ChoiceOf(selector) = index;
+    }
+    return "pick item " + std::to_string(index) + " of selector " + std::to_string(selector);
+}
+
+std::string TMonkey::TypeSelector() {
+    ShowPage(kSelectionPage);
+    static const std::array<const char*, 10> kTexts = {"Jan", "Dec", "1941", "1945", "June",
+                                                       "13",  "-1",  "",     "x9",   "1946"};
+    const int selector = Between(1, 4);
+    const std::array<TComboBox*, 4> boxes = {m_form.ComboBox1, m_form.ComboBox2, m_form.ComboBox3,
+                                             m_form.ComboBox4};
+    QLineEdit* field = boxes.at(static_cast<std::size_t>(selector - 1))->lineEdit();
+    const QString text = QString::fromLatin1(kTexts.at(static_cast<std::size_t>(Between(0, 9))));
+    const bool hadText = !field->text().isEmpty();
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+    // Clearing a text or typing one leaves no item selected.
+    if (hadText || !text.isEmpty()) {
+        ChoiceOf(selector) = -1;
+    }
+    return "type '" + text.toStdString() + "' into selector " + std::to_string(selector);
+}
+
+std::string TMonkey::ClickRadio() {
+    ShowPage(kGraphPage);
+    const int item = Between(0, 2);
+    QRadioButton* button = m_form.RadioGroup1->Button(item);
+    if (button == nullptr) {
+        const QPoint point = PointIn(*m_form.RadioGroup1);
+        QTest::mouseClick(m_form.RadioGroup1, Qt::LeftButton, {}, point);
+        return "radio group frame click at " + Text(point);
+    }
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    return "radio click on item " + std::to_string(item);
+}
+
+std::string TMonkey::SwitchPage() {
+    const int page = Between(0, 1);
+    ShowPage(page);
+    return "page " + std::to_string(page);
+}
+
+std::string TMonkey::TurnChartWheel() {
+    ShowPage(kGraphPage);
+    const QPoint point = PointIn(*m_form.Chart1);
+    const int delta = Between(-4, 4) * 120 + Between(-1, 1) * Between(1, 60);
+    SendWheel(*m_form.Chart1, point, delta, Modifiers(Between(0, 3)));
+    return "chart wheel " + std::to_string(delta) + " at " + Text(point);
+}
+
+std::string TMonkey::DragOnChart() {
+    ShowPage(kGraphPage);
+    static const std::array<Qt::MouseButton, 4> kButtons = {Qt::RightButton, Qt::RightButton,
+                                                            Qt::LeftButton, Qt::MiddleButton};
+    const Qt::MouseButton button = kButtons.at(static_cast<std::size_t>(Between(0, 3)));
+    TChart& chart = *m_form.Chart1;
+    const QPoint from = PointIn(chart);
+    QPoint to = from;
+    QTest::mousePress(&chart, button, {}, from);
+    const int moves = Between(1, 5);
+    for (int move = 0; move < moves; ++move) {
+        to = PointIn(chart, 200);
+        QTest::mouseMove(&chart, to);
+    }
+    QTest::mouseRelease(&chart, button, {}, to);
+    return "chart drag button " + std::to_string(button) + " " + Text(from) + " to " + Text(to);
+}
+
+std::string TMonkey::Resize() {
+    if (Between(0, 1) == 0) {
+        const QSize size(Between(1, 1400), Between(1, 1000));
+        m_form.resize(size);
+        return "window resize " + std::to_string(size.width()) + "x" +
+               std::to_string(size.height());
+    }
+    // The chart itself, down to nothing and back to its own size now and then.
+    const QSize size =
+        Between(0, 3) == 0 ? QSize(673, 385) : QSize(Between(0, 1400), Between(0, 1000));
+    m_form.Chart1->resize(size);
+    return "chart resize " + std::to_string(size.width()) + "x" + std::to_string(size.height());
+}
+
+void TMonkey::ShowPage(int page) {
+    QTabWidget& pages = *m_form.PageControl1;
+    if (pages.currentIndex() == page) {
+        return;
+    }
+    QTabBar& tabs = *pages.tabBar();
+    QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(page).center());
+    if (pages.currentIndex() != page) {
+        // The tab bar may have been resized out of reach; the user would still get there.
+        pages.setCurrentIndex(page);
+    }
+}
+
+void TMonkey::RecordClick(int row) {
+    if (const auto texts = ExpectedSpanTexts(row, m_choices)) {
+        m_expectedEdits = *texts;
+        ++m_figureClicks;
+    }
+}
+
+int TMonkey::Between(int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(m_random);
+}
+
+QPoint TMonkey::PointIn(const QWidget& widget, int overshoot) {
+    return QPoint(Between(-overshoot, std::max(widget.width() - 1, 0) + overshoot),
+                  Between(-overshoot, std::max(widget.height() - 1, 0) + overshoot));
+}

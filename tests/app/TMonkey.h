@@ -1,0 +1,61 @@
+#pragma once
+// Drives the real window with random user events: clicks and drags on the table, arrow keys,
+// picked and typed selector texts, radio clicks, page switches, wheel turns and drags on the
+// chart, resizes. It keeps its own record of what the user chose, so that the span figures the
+// window must show can be worked out independently after every event.
+
+#include "TSpanOracle.h"
+
+#include <QMetaObject>
+#include <QPoint>
+#include <QStringList>
+
+#include <random>
+#include <string>
+#include <vector>
+
+class QWidget;
+class TComboBox;
+class TForm1;
+
+class TMonkey final {
+public:
+    TMonkey(TForm1& form, std::uint32_t seed);
+    ~TMonkey();
+    TMonkey(const TMonkey&) = delete;
+    TMonkey& operator=(const TMonkey&) = delete;
+
+    // Runs one random event and says what it was.
+    std::string Step();
+    // Texts Edit1..Edit3 must show after the events so far.
+    const QStringList& ExpectedEdits() const { return m_expectedEdits; }
+    // Row clicks so far that gave the edit boxes new figures.
+    int FigureClicks() const { return m_figureClicks; }
+
+private:
+    std::string ClickGrid();
+    std::string DragGrid();
+    std::string PressGridKey();
+    std::string TurnGridWheel();
+    std::string PickSelector();
+    std::string TypeSelector();
+    std::string ClickRadio();
+    std::string SwitchPage();
+    std::string TurnChartWheel();
+    std::string DragOnChart();
+    std::string Resize();
+
+    // Shows a page by clicking its tab, as a user must before touching its controls.
+    void ShowPage(int page);
+    void RecordClick(int row);
+    int& ChoiceOf(int selector);
+    int Between(int low, int high);
+    QPoint PointIn(const QWidget& widget, int overshoot = 0);
+
+    TForm1& m_form;
+    std::mt19937 m_random;
+    TSpanChoices m_choices;
+    QStringList m_expectedEdits{"0", "0", "0"};
+    int m_figureClicks = 0;
+    std::vector<QMetaObject::Connection> m_connections;
+};
