@@ -8,7 +8,8 @@ size_t qHash(const TTextLayoutKey& key, size_t seed) noexcept {
 }
 
 const QFont& TTextLayoutCache::FontFor(const TChartFont& font) {
-    TTextLayoutKey fontKey{m_probe.FontName, m_probe.PixelHeight, m_probe.Style, QString()};
+    TTextLayoutKey fontKey{font.Name(), font.PixelHeight(), static_cast<unsigned>(font.Style()),
+                           QString()};
     const auto found = m_fonts.constFind(fontKey);
     if (found != m_fonts.constEnd()) {
         return *found;
