@@ -10,6 +10,9 @@ QStringList Lines(const QString& text) {
 }
 
 int Width(TChartCanvas& canvas, const QString& text) {
+    if (!text.contains(QLatin1Char('\r'))) {
+        return std::max(0, canvas.MeasureTextWidth(text));
+    }
     int widest = 0;
     for (const QString& line : Lines(text)) {
         widest = std::max(widest, canvas.MeasureTextWidth(line));

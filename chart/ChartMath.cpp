@@ -1,8 +1,10 @@
 #include "ChartMath.h"
 
+#include <QHash>
 #include <QLocale>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -196,9 +198,8 @@ std::vector<std::int32_t> MinorTickPositions(const std::vector<std::int32_t>& ti
     return positions;
 }
 
-QString FormatAxisLabel(double value) {
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+namespace {
+QString FormatInLocale(const QLocale& locale, double value) {
     QString text = locale.toString(value, 'f', 3);
     const QString point = locale.decimalPoint();
     if (text.contains(point)) {
@@ -213,6 +214,39 @@ QString FormatAxisLabel(double value) {
     if (text == negativeZero) {
         text = locale.zeroDigit();
     }
+    return text;
+}
+
+// The chart writes the same labels every frame, and the locale formats slowly: the texts made
+// in the locale in force are kept, at most kLabelMemoCapacity of them, until the locale changes.
+constexpr qsizetype kLabelMemoCapacity = 1024;
+
+struct TLabelMemo {
+    QLocale Base;       // the default locale the texts were made in
+    QLocale Formatting; // the same with its group separator in force
+    QHash<quint64, QString> Texts;
+};
+} // namespace
+
+QString FormatAxisLabel(double value) {
+    thread_local TLabelMemo memo;
+    const QLocale current;
+    if (memo.Texts.isEmpty() || !(current == memo.Base)) {
+        memo.Base = current;
+        memo.Formatting = current;
+        memo.Formatting.setNumberOptions(current.numberOptions() & ~QLocale::OmitGroupSeparator);
+        memo.Texts.clear();
+    }
+    const quint64 bits = std::bit_cast<quint64>(value);
+    const auto found = memo.Texts.constFind(bits);
+    if (found != memo.Texts.constEnd()) {
+        return *found;
+    }
+    if (memo.Texts.size() >= kLabelMemoCapacity) {
+        memo.Texts.clear();
+    }
+    QString text = FormatInLocale(memo.Formatting, value);
+    memo.Texts.insert(bits, text);
     return text;
 }
 

@@ -11,6 +11,15 @@
 #include <algorithm>
 
 namespace {
+// The colour as the picture stores it. Lines ask for it at every segment, so an explicit colour
+// is unpacked here without going through QColor.
+QRgb ToRgba(TColor color) {
+    if (color == clNone || IsSystemColor(color)) {
+        return ToQColor(color).rgba();
+    }
+    return qRgb(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                static_cast<int>((color >> 16) & 0xFF));
+}
 
 QPainter::CompositionMode CompositionFor(TPenMode mode) {
     switch (mode) {
@@ -120,6 +129,7 @@ QPainter* TChartCanvas3D::Painter() {
             m_painter.reset();
             return nullptr;
         }
+        m_painterFontKnown = false;
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         m_painter->setRenderHint(QPainter::TextAntialiasing, true);
         if (m_clipped) {
@@ -240,13 +250,13 @@ void TChartCanvas3D::DrawLinePixels(TPoint from, TPoint to) {
 bool TChartCanvas3D::WritesDirectly(const QPainter& painter) const {
     return m_rasterPath == TRasterPath::rpDirect && m_pixels.Valid() &&
            Pen().Mode() == TPenMode::pmCopy && painter.transform().type() == QTransform::TxNone &&
-           ToQColor(Pen().Color()).alpha() == 255 && ToQColor(m_backColor).alpha() == 255;
+           qAlpha(ToRgba(Pen().Color())) == 255 && qAlpha(ToRgba(m_backColor)) == 255;
 }
 
 void TChartCanvas3D::WriteLinePixels(TPoint from, TPoint to, const TRect& limit,
                                      const std::vector<int>& pattern) {
-    const QRgb on = ToQColor(Pen().Color()).rgba();
-    const QRgb gap = ToQColor(m_backColor).rgba();
+    const QRgb on = ToRgba(Pen().Color());
+    const QRgb gap = ToRgba(m_backColor);
     const bool gapsDrawn = m_backMode == TBackMode::bmOpaque;
     TDashCursor dash(pattern, m_patternPos);
     const long long start = m_patternPos;
@@ -550,7 +560,7 @@ void TChartCanvas3D::WriteText(int x, int y, const QString& text) {
         painter->fillRect(QRect(left, baseline - layout.Ascent, layout.Width, layout.Height),
                           ToQColor(m_backColor));
     }
-    painter->setFont(layout.Font);
+    SelectFont(*painter, layout.Font);
     painter->setPen(ToQColor(Font().Color()));
     painter->setBackgroundMode(Qt::TransparentMode);
     if (m_rasterPath == TRasterPath::rpDirect &&
@@ -559,6 +569,15 @@ void TChartCanvas3D::WriteText(int x, int y, const QString& text) {
     } else {
         painter->drawText(QPoint(left, baseline), text);
     }
+}
+
+void TChartCanvas3D::SelectFont(QPainter& painter, const QFont& font) {
+    if (m_painterFontKnown && m_painterFont == font) {
+        return;
+    }
+    painter.setFont(font);
+    m_painterFont = font;
+    m_painterFontKnown = true;
 }
 
 // The text is turned counter-clockwise about (x, y), which stays the point picked by the
@@ -576,6 +595,7 @@ void TChartCanvas3D::WriteRotatedText(int x, int y, int angle, const QString& te
     painter->rotate(-NormalisedAngle(angle));
     WriteText(0, 0, text);
     painter->restore();
+    m_painterFontKnown = false;
     m_backMode = savedMode;
 }
 

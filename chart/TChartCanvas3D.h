@@ -9,6 +9,7 @@
 #include "TDirectPixels.h"
 #include "TTextLayoutCache.h"
 
+#include <QFont>
 #include <QImage>
 
 #include <functional>
@@ -122,6 +123,7 @@ protected:
 private:
     QPainter* Painter();
     void ClosePainter();
+    void SelectFont(QPainter& painter, const QFont& font);
     void CopyBufferTo(QPaintDevice* destination, TPoint origin);
     void ApplyPen(QPainter& painter) const;
     void ApplyBrush(QPainter& painter) const;
@@ -144,6 +146,10 @@ private:
     TDirectPixels m_pixels;
     TRasterPath m_rasterPath = TRasterPath::rpDirect;
     TTextLayoutCache m_textLayouts;
+    // The font last given to the painter by the text writer; selecting it again costs a font
+    // lookup, so an equal font is not selected twice. Unknown after the painter's state changes.
+    QFont m_painterFont;
+    bool m_painterFontKnown = false;
     QImage m_buffer;
     bool m_buffered = true;
     bool m_monochrome = false;

@@ -426,7 +426,7 @@ int TCustomChartAxis::LabelSizeAlongAxis() {
     int size = 0;
     for (const double value : {WorkMaximum(), WorkMinimum()}) {
         const QString text = FormatAxisLabel(value);
-        const int stacked = lineHeight * static_cast<int>(AxisText::Lines(text).size());
+        const int stacked = lineHeight * static_cast<int>(text.count(QLatin1Char('\r')) + 1);
         const bool upright = m_labelsAngle == 90 || m_labelsAngle == 270;
         const bool level = m_labelsAngle == 0 || m_labelsAngle == 180;
         const int extent = Horizontal() ? (upright ? stacked : AxisText::Width(canvas, text))

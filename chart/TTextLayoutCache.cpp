@@ -3,22 +3,31 @@
 #include <QFontMetrics>
 #include <QTransform>
 
-QString TTextLayoutCache::Key(const TChartFont& font, const QString& text) {
-    QString key;
-    key.reserve(font.Name().size() + text.size() + 16);
-    key += font.Name();
-    key += QChar(0);
-    key += QString::number(font.PixelHeight());
-    key += QChar(0);
-    key += QString::number(static_cast<unsigned>(font.Style()));
-    key += QChar(0);
-    key += text;
-    return key;
+size_t qHash(const TTextLayoutKey& key, size_t seed) noexcept {
+    return qHashMulti(seed, key.FontName, key.PixelHeight, key.Style, key.Text);
+}
+
+const QFont& TTextLayoutCache::FontFor(const TChartFont& font) {
+    TTextLayoutKey fontKey{font.Name(), font.PixelHeight(), static_cast<unsigned>(font.Style()),
+                           QString()};
+    const auto found = m_fonts.constFind(fontKey);
+    if (found != m_fonts.constEnd()) {
+        return *found;
+    }
+    if (m_fonts.size() >= kCapacity) {
+        m_fonts.clear();
+    }
+    return *m_fonts.insert(std::move(fontKey), ToQFont(font));
 }
 
 const TTextLayout& TTextLayoutCache::Layout(const TChartFont& font, const QString& text) {
-    const QString key = Key(font, text);
-    const auto found = m_layouts.constFind(key);
+    // The probe key is kept between calls so that looking up a known text copies no strings
+    // beyond sharing them.
+    m_probe.FontName = font.Name();
+    m_probe.PixelHeight = font.PixelHeight();
+    m_probe.Style = static_cast<unsigned>(font.Style());
+    m_probe.Text = text;
+    const auto found = m_layouts.constFind(m_probe);
     if (found != m_layouts.constEnd()) {
         return *found;
     }
@@ -26,7 +35,7 @@ const TTextLayout& TTextLayoutCache::Layout(const TChartFont& font, const QStrin
         m_layouts.clear();
     }
     TTextLayout layout;
-    layout.Font = ToQFont(font);
+    layout.Font = FontFor(font);
     const QFontMetrics metrics(layout.Font);
     layout.Width = metrics.horizontalAdvance(text);
     layout.Ascent = metrics.ascent();
@@ -35,5 +44,5 @@ const TTextLayout& TTextLayoutCache::Layout(const TChartFont& font, const QStrin
     layout.Prepared.setText(text);
     layout.Prepared.setTextFormat(Qt::PlainText);
     layout.Prepared.prepare(QTransform(), layout.Font);
-    return *m_layouts.insert(key, std::move(layout));
+    return *m_layouts.insert(m_probe, std::move(layout));
 }

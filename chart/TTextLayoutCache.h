@@ -20,6 +20,18 @@ struct TTextLayout {
     QStaticText Prepared;
 };
 
+// What tells one layout from another: the font settings that shape the text, and the text.
+struct TTextLayoutKey {
+    QString FontName;
+    int PixelHeight = 0;
+    unsigned Style = 0;
+    QString Text;
+
+    bool operator==(const TTextLayoutKey& other) const = default;
+};
+
+size_t qHash(const TTextLayoutKey& key, size_t seed = 0) noexcept;
+
 class TTextLayoutCache final {
 public:
     // Older layouts are dropped when this many are kept, so changing texts cannot grow it.
@@ -31,7 +43,10 @@ public:
     int Size() const { return static_cast<int>(m_layouts.size()); }
 
 private:
-    static QString Key(const TChartFont& font, const QString& text);
+    const QFont& FontFor(const TChartFont& font);
 
-    QHash<QString, TTextLayout> m_layouts;
+    QHash<TTextLayoutKey, TTextLayout> m_layouts;
+    // The fonts of the layouts, one per font setting, so that layouts in the same font share it.
+    QHash<TTextLayoutKey, QFont> m_fonts;
+    TTextLayoutKey m_probe;
 };

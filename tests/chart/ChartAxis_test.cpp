@@ -121,6 +121,14 @@ TEST_F(ChartAxis, LabelsUseTheLocaleGroupingWithUpToThreeDecimals) {
     }
 }
 
+TEST_F(ChartAxis, LabelsFollowAChangeOfTheDefaultLocale) {
+    EXPECT_EQ(ChartMath::FormatAxisLabel(20000.5), "20,000.5");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(ChartMath::FormatAxisLabel(20000.5), "20.000,5");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(ChartMath::FormatAxisLabel(20000.5), "20,000.5");
+}
+
 TEST_F(ChartAxis, DrawnLeftAxisLabelsRunFromTheTopDownToZero) {
     TAxisFrame frame;
     frame.DrawFrame();
