@@ -78,7 +78,8 @@ void TForm1Fixture::WriteTankData(const std::vector<TDataLine>& lines) {
 void TForm1Fixture::WriteVehicles(int count) {
     std::vector<TDataLine> lines;
     for (int vehicle = 1; vehicle <= count; ++vehicle) {
-        const auto vehicleLines = SteadyVehicle("v" + std::to_string(vehicle), vehicle);
+        const auto vehicleLines =
+            SteadyVehicle(std::string("v").append(std::to_string(vehicle)), vehicle);
         lines.insert(lines.end(), vehicleLines.begin(), vehicleLines.end());
     }
     WriteTankData(lines);

@@ -25,7 +25,11 @@ constexpr int kSelectionPage = 0;
 constexpr int kGraphPage = 1;
 
 std::string Text(const QPoint& point) {
-    return "(" + std::to_string(point.x()) + "," + std::to_string(point.y()) + ")";
+    return std::string("(")
+        .append(std::to_string(point.x()))
+        .append(",")
+        .append(std::to_string(point.y()))
+        .append(")");
 }
 
 Qt::KeyboardModifiers Modifiers(int choice) {

@@ -39,7 +39,7 @@ TCommandRun RunCommand(const std::string& command) {
 }
 
 std::string Quoted(const fs::path& path) {
-    return "'" + path.string() + "'";
+    return std::string("'").append(path.string()).append("'");
 }
 
 bool HaveProgram(const std::string& name) {
