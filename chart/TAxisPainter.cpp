@@ -93,11 +93,17 @@ bool TAxisPainter::DrawValueLabel(double value) {
 
 void TAxisPainter::WriteLabel(std::int32_t position, const QString& text) {
     m_canvas.AssignFont(m_axis.m_labelsFont);
-    m_canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    ClearTextBackground();
     const bool horizontal = m_axis.Horizontal();
     const int x = horizontal ? position : m_axis.m_labelsPos;
     const int y = horizontal ? m_axis.m_labelsPos : position;
     WriteLines(x, y, m_axis.m_labelsAngle, text);
+}
+
+// Labels and titles leave the panel showing around their letters.
+void TAxisPainter::ClearTextBackground() {
+    m_canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    m_canvas.SetBackMode(TBackMode::bmTransparent);
 }
 
 namespace {
@@ -141,7 +147,7 @@ void TAxisPainter::WriteLines(int x, int y, int angle, const QString& text) {
 void TAxisPainter::DrawTitle() {
     const TChartAxisTitle& title = m_axis.m_title;
     m_canvas.AssignFont(title.Font());
-    m_canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    ClearTextBackground();
     const int center = m_axis.PixelCenter();
     const int anchor = m_axis.m_titlePos;
     const int angle = title.Angle();

@@ -24,6 +24,7 @@ private:
     // Answers false once the tick positions are full, which ends the labelling.
     bool DrawValueLabel(double value);
     bool RecordTick(std::int32_t position);
+    void ClearTextBackground();
     void WriteLabel(std::int32_t position, const QString& text);
     void WriteLines(int x, int y, int angle, const QString& text);
     void DrawAxisLine();

@@ -9,7 +9,6 @@
 #include <TChartLegend.h>
 #include <TChartPicture.h>
 
-#include <QFile>
 #include <QImage>
 #include <QTabWidget>
 
@@ -36,10 +35,7 @@ class TGraphScreenshotTest : public TForm1Fixture {
 protected:
     // The chart after picking the third and the seventh vehicle of the sample data.
     QImage RenderGraphAfterTwoPicks() {
-        for (const char* name : {"TotalData.txt", "TankData.txt"}) {
-            const QString source = QStringLiteral(ARMALYX_SOURCE_DIR "/data/") + name;
-            EXPECT_TRUE(QFile::copy(source, DataDirectory() + "/" + name)) << name;
-        }
+        CopySampleData();
         ShowAndActivate();
         ClickRow(3);
         ClickRow(7);
@@ -179,4 +175,24 @@ TEST_F(TGraphScreenshotTest, ProductionCurveIsDottedAndSummedProductionSolid) {
         }
     }
     EXPECT_GT(curvePixels, 100);
+}
+
+TEST_F(TGraphScreenshotTest, AxisLabelsAndTitleLeaveThePanelShowing) {
+    const QImage image = RenderGraphAfterTwoPicks();
+    const TRect plot = Chart().ChartRect();
+    // The bands of the left and bottom labels and the title above the plot lie on the panel,
+    // which is not white; letters are drawn without a box of their own around them.
+    const TRect bands[] = {{2, plot.Top - 5, plot.Left - 6, plot.Bottom + 5},
+                           {plot.Left - 10, plot.Bottom + 6, plot.Right, image.height() - 3},
+                           {plot.Left, 3, plot.Right, plot.Top - 2}};
+    ASSERT_FALSE(Is(image.pixel(1, 1), clWhite));
+    for (const TRect& band : bands) {
+        int white = 0;
+        for (int y = band.Top; y < band.Bottom; ++y) {
+            for (int x = band.Left; x < band.Right; ++x) {
+                white += Is(image.pixel(x, y), clWhite) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(white, 0) << "band at " << band.Left << "," << band.Top;
+    }
 }

@@ -85,6 +85,13 @@ void TForm1Fixture::WriteVehicles(int count) {
     WriteTankData(lines);
 }
 
+void TForm1Fixture::CopySampleData() {
+    for (const char* name : {"TotalData.txt", "TankData.txt"}) {
+        const QString source = QStringLiteral(ARMALYX_SOURCE_DIR "/data/") + name;
+        EXPECT_TRUE(QFile::copy(source, DataDirectory() + "/" + name)) << name;
+    }
+}
+
 TForm1& TForm1Fixture::Form() {
     if (!m_form) {
         m_form = std::make_unique<TForm1>(m_dataDirectory.path());

@@ -43,6 +43,8 @@ protected:
     void WriteDataFile(const char* fileName, const std::vector<TDataLine>& lines);
     void WriteTotalData(const std::vector<TDataLine>& lines);
     void WriteTankData(const std::vector<TDataLine>& lines);
+    // Copies the sample data files shipped with the program into the data directory.
+    void CopySampleData();
     // A data set of the given number of vehicles v1, v2, .. with production 1, 2, .. per month.
     void WriteVehicles(int count);
 
