@@ -38,13 +38,17 @@ void TForm1::CopyToClipboard() {
     }
 }
 
+// The picture has the screen's resolution: on a high-resolution screen it is as sharp as shown.
 QImage TForm1::ChartImage() {
-    QImage image(Chart1->size(), QImage::Format_RGB32);
+    const qreal ratio = Chart1->devicePixelRatio();
+    QImage image(qRound(Chart1->width() * ratio), qRound(Chart1->height() * ratio),
+                 QImage::Format_RGB32);
     if (image.isNull()) {
         return image;
     }
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
-    Chart1->Draw(&image, TRect{0, 0, image.width(), image.height()});
+    Chart1->Draw(&image, TRect{0, 0, Chart1->width(), Chart1->height()});
     return image;
 }
 

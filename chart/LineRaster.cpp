@@ -27,9 +27,12 @@ void RestrictSteps(const TAxisWalk& major, long long low, long long high, long l
 
 } // namespace
 
-TLineWalk::TLineWalk(TPoint from, TPoint to, const TRect& limit) {
-    const TAxisWalk wx{from.X, static_cast<long long>(to.X) - from.X};
-    const TAxisWalk wy{from.Y, static_cast<long long>(to.Y) - from.Y};
+TLineWalk::TLineWalk(TPoint from, TPoint to, const TRect& limit)
+    : TLineWalk(TWidePoint{from.X, from.Y}, TWidePoint{to.X, to.Y}, limit) {}
+
+TLineWalk::TLineWalk(TWidePoint from, TWidePoint to, const TRect& limit) {
+    const TAxisWalk wx{from.X, to.X - from.X};
+    const TAxisWalk wy{from.Y, to.Y - from.Y};
     m_xMajor = std::llabs(wx.delta) >= std::llabs(wy.delta);
     const TAxisWalk& major = m_xMajor ? wx : wy;
     const TAxisWalk& minor = m_xMajor ? wy : wx;

@@ -8,6 +8,12 @@
 #include <cstdlib>
 #include <vector>
 
+// A point whose coordinates may lie outside the range of int.
+struct TWidePoint {
+    long long X = 0;
+    long long Y = 0;
+};
+
 struct TLinePixel {
     TPoint Point;
     long long Index = 0; // steps from the start pixel; drives the dash pattern
@@ -25,6 +31,8 @@ std::vector<TLinePixel> LinePixels(TPoint from, TPoint to, const TRect& limit);
 class TLineWalk final {
 public:
     TLineWalk(TPoint from, TPoint to, const TRect& limit);
+    // The same for end points beyond the range of int, as lines scaled to a device's pixels have.
+    TLineWalk(TWidePoint from, TWidePoint to, const TRect& limit);
 
     // Calls visit(x, y, index) for every pixel of LinePixels, in the same order.
     template <typename TVisit> void ForEachPixel(TVisit&& visit) {

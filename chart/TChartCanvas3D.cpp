@@ -1,5 +1,6 @@
 #include "TChartCanvas3D.h"
 
+#include "DeviceStrokes.h"
 #include "LineRaster.h"
 #include "TChartGraphic.h"
 
@@ -138,6 +139,7 @@ QPainter* TChartCanvas3D::Painter() {
         if (m_target->devType() == QInternal::Image) {
             m_pixels = TDirectPixels(*static_cast<QImage*>(m_target));
         }
+        m_scale = TDeviceScale(m_target->devicePixelRatio());
     }
     return m_painter.get();
 }
@@ -161,7 +163,13 @@ void TChartCanvas3D::ApplyPen(QPainter& painter) const {
         return;
     }
     QPen pen(ToQColor(Pen().Color()));
-    pen.setWidth(Pen().Width() <= 1 ? 0 : Pen().Width());
+    // A 1-pixel pen is one device pixel wide on a plain picture and one chart pixel wide on a
+    // high-resolution one.
+    if (Pen().Width() > 1) {
+        pen.setWidth(Pen().Width());
+    } else {
+        pen.setWidth(m_scale.Identity() ? 0 : 1);
+    }
     const std::vector<int> pattern = PenDashPattern(Pen().Style(), Pen().SmallDots());
     if (!pattern.empty() && Pen().Width() <= 1) {
         pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
@@ -225,24 +233,53 @@ void TChartCanvas3D::SetPixelColor(int x, int y, TColor color) {
 
 // Lines of 1-pixel pens are set pixel by pixel from LinePixels, which keeps the start pixel and
 // drops the end pixel in every direction; QPainter's own lines drop the right or bottom pixel
-// instead. The dash pattern runs on from one DrawLineTo to the next and restarts at a move.
+// instead. The dash pattern runs on from one DrawLineTo to the next and restarts at a move. On a
+// high-resolution picture the line is a band of device lines with the pattern scaled alike.
 void TChartCanvas3D::DrawLinePixels(TPoint from, TPoint to) {
     QPainter* painter = Painter();
     if (painter == nullptr) {
         return;
     }
-    TRect limit{0, 0, m_target->width(), m_target->height()};
-    if (m_clipped) {
-        limit = limit.Intersected(m_clip);
-    }
+    const TRect limit = DeviceLimit();
     const std::vector<int> pattern = PenDashPattern(Pen().Style(), Pen().SmallDots());
-    if (WritesDirectly(*painter)) {
-        WriteLinePixels(from, to, limit, pattern);
+    if (m_scale.Identity()) {
+        DrawDeviceLine(*painter, {from.X, from.Y}, {to.X, to.Y}, limit, pattern, m_patternPos);
     } else {
-        PaintLinePixels(*painter, from, to, limit, pattern);
+        const TDeviceStrokes strokes = DeviceStrokes(from, to, m_scale);
+        const std::vector<int> devicePattern = DevicePattern(pattern, m_scale);
+        const long long patternStart =
+            std::llround(static_cast<double>(m_patternPos) * m_scale.Ratio());
+        for (int k = 0; k < strokes.Count; ++k) {
+            DrawDeviceLine(*painter, strokes.FromOf(k), strokes.ToOf(k), limit, devicePattern,
+                           patternStart);
+        }
     }
     m_patternPos += std::max(std::abs(static_cast<long long>(to.X) - from.X),
                              std::abs(static_cast<long long>(to.Y) - from.Y));
+}
+
+void TChartCanvas3D::DrawDeviceLine(QPainter& painter, TWidePoint from, TWidePoint to,
+                                    const TRect& limit, const std::vector<int>& pattern,
+                                    long long patternStart) {
+    const TDeviceLine line{TLineWalk(from, to, limit), pattern, patternStart};
+    if (WritesDirectly(painter)) {
+        WriteLinePixels(line);
+    } else {
+        PaintLinePixels(painter, line);
+    }
+}
+
+// The device pixels lines may touch: the target's, within the clip rectangle.
+TRect TChartCanvas3D::DeviceLimit() const {
+    const int type = m_target->devType();
+    const bool sizedInDevicePixels = type == QInternal::Image || type == QInternal::Pixmap;
+    TRect limit = sizedInDevicePixels
+                      ? TRect{0, 0, m_target->width(), m_target->height()}
+                      : m_scale.DeviceRect({0, 0, m_target->width(), m_target->height()});
+    if (m_clipped) {
+        limit = limit.Intersected(m_scale.DeviceRect(m_clip));
+    }
+    return limit;
 }
 
 // Copy-mode pixels of opaque colours on a 32-bit picture, with nothing turning the painter's
@@ -253,19 +290,17 @@ bool TChartCanvas3D::WritesDirectly(const QPainter& painter) const {
            qAlpha(ToRgba(Pen().Color())) == 255 && qAlpha(ToRgba(m_backColor)) == 255;
 }
 
-void TChartCanvas3D::WriteLinePixels(TPoint from, TPoint to, const TRect& limit,
-                                     const std::vector<int>& pattern) {
+void TChartCanvas3D::WriteLinePixels(TDeviceLine line) {
     const QRgb on = ToRgba(Pen().Color());
     const QRgb gap = ToRgba(m_backColor);
     const bool gapsDrawn = m_backMode == TBackMode::bmOpaque;
-    TDashCursor dash(pattern, m_patternPos);
-    const long long start = m_patternPos;
-    TLineWalk walk(from, to, limit);
-    if (walk.Straight() && WriteStraightRun(walk.StraightRun(), dash, on, gapsDrawn, gap)) {
+    TDashCursor dash(line.Pattern, line.PatternStart);
+    if (line.Walk.Straight() &&
+        WriteStraightRun(line.Walk.StraightRun(), line.PatternStart, dash, on, gapsDrawn, gap)) {
         return;
     }
-    walk.ForEachPixel([&](int x, int y, long long index) {
-        if (dash.IsOn(start + index)) {
+    line.Walk.ForEachPixel([&](int x, int y, long long index) {
+        if (dash.IsOn(line.PatternStart + index)) {
             m_pixels.Set(x, y, on);
         } else if (gapsDrawn) {
             m_pixels.Set(x, y, gap);
@@ -275,12 +310,12 @@ void TChartCanvas3D::WriteLinePixels(TPoint from, TPoint to, const TRect& limit,
 
 // Axis lines and grid lines: one pointer stepping along the row or column, the dash pattern
 // followed by its phase.
-bool TChartCanvas3D::WriteStraightRun(const TLineWalk::TStraightRun& run, TDashCursor& dash,
-                                      QRgb on, bool gapsDrawn, QRgb gap) {
+bool TChartCanvas3D::WriteStraightRun(const TLineWalk::TStraightRun& run, long long patternStart,
+                                      TDashCursor& dash, QRgb on, bool gapsDrawn, QRgb gap) {
     if (run.Count == 0) {
         return true;
     }
-    dash.IsOn(m_patternPos + run.FirstIndex);
+    dash.IsOn(patternStart + run.FirstIndex);
     const std::vector<unsigned char>& flags = dash.Flags();
     if (flags.empty()) {
         return m_pixels.SetRun(run.First.X, run.First.Y, run.StepX, run.StepY, run.Count,
@@ -299,13 +334,17 @@ bool TChartCanvas3D::WriteStraightRun(const TLineWalk::TStraightRun& run, TDashC
                            });
 }
 
-void TChartCanvas3D::PaintLinePixels(QPainter& painter, TPoint from, TPoint to, const TRect& limit,
-                                     const std::vector<int>& pattern) {
+// The same pixels through QPainter. On a high-resolution picture the points are device pixels,
+// so the painter's scale is undone while they are drawn.
+void TChartCanvas3D::PaintLinePixels(QPainter& painter, TDeviceLine line) {
     QPolygon on;
     QPolygon gaps;
-    for (const TLinePixel& pixel : LinePixels(from, to, limit)) {
-        const QPoint p(pixel.Point.X, pixel.Point.Y);
-        (PatternIsOn(pattern, m_patternPos + pixel.Index) ? on : gaps) << p;
+    line.Walk.ForEachPixel([&](int x, int y, long long index) {
+        (PatternIsOn(line.Pattern, line.PatternStart + index) ? on : gaps) << QPoint(x, y);
+    });
+    const QTransform saved = painter.worldTransform();
+    if (!m_scale.Identity()) {
+        painter.setWorldTransform(QTransform::fromScale(1 / m_scale.Ratio(), 1 / m_scale.Ratio()));
     }
     painter.setCompositionMode(CompositionFor(Pen().Mode()));
     if (m_backMode == TBackMode::bmOpaque && !gaps.isEmpty()) {
@@ -314,6 +353,7 @@ void TChartCanvas3D::PaintLinePixels(QPainter& painter, TPoint from, TPoint to, 
     }
     painter.setPen(QPen(ToQColor(Pen().Color()), 0));
     painter.drawPoints(on);
+    painter.setWorldTransform(saved);
 }
 
 // Wide pens are continuous and drawn by QPainter with flat ends, shortened by one pixel at the end.
@@ -509,12 +549,19 @@ void TChartCanvas3D::StretchPicture(const TRect& rect, TChartGraphic& picture) {
     if (painter == nullptr || rect.IsEmpty()) {
         return;
     }
-    const QImage& scaled = picture.ScaledBitmap(QSize(rect.Width(), rect.Height()));
+    // Scaled once to the device pixels it covers, so a high-resolution picture shows it sharp.
+    const TRect device = m_scale.DeviceRect(rect);
+    const QImage& scaled = picture.ScaledBitmap(QSize(device.Width(), device.Height()));
     if (scaled.isNull()) {
         return;
     }
     painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter->drawImage(QPoint(rect.Left, rect.Top), scaled);
+    if (m_scale.Identity()) {
+        painter->drawImage(QPoint(rect.Left, rect.Top), scaled);
+    } else {
+        painter->drawImage(QRectF(rect.Left, rect.Top, rect.Width(), rect.Height()), scaled,
+                           QRectF(scaled.rect()));
+    }
 }
 
 int TChartCanvas3D::MeasureTextWidth(const QString& text) {
@@ -687,11 +734,16 @@ TRect TChartCanvas3D::BeginDrawing(QPaintDevice* window, const TView3DOptions* o
     if (m_target == &m_buffer) {
         TargetAttached(nullptr);
     }
-    if (!m_buffer.isNull() && (m_buffer.width() != w || m_buffer.height() != h)) {
+    // The frame is drawn at the window's own resolution, laid out in chart pixels.
+    const TDeviceScale scale(window != nullptr ? window->devicePixelRatio() : 1.0);
+    const QSize deviceSize(scale.DeviceLength(w), scale.DeviceLength(h));
+    if (!m_buffer.isNull() &&
+        (m_buffer.size() != deviceSize || m_buffer.devicePixelRatio() != scale.Ratio())) {
         m_buffer = QImage();
     }
-    if (m_buffer.isNull() && w > 0 && h > 0) {
-        m_buffer = QImage(w, h, QImage::Format_RGB32);
+    if (m_buffer.isNull() && !deviceSize.isEmpty()) {
+        m_buffer = QImage(deviceSize, QImage::Format_RGB32);
+        m_buffer.setDevicePixelRatio(scale.Ratio());
         m_buffer.fill(Qt::white);
         ++m_bufferCreations;
     }
@@ -735,6 +787,10 @@ bool TChartCanvas3D::ReuseBuffer() {
         return false;
     }
     QPaintDevice* window = m_target != nullptr ? m_target : m_window;
+    // A window moved to a screen of another resolution needs a new frame.
+    if (window != nullptr && window->devicePixelRatio() != m_buffer.devicePixelRatio()) {
+        return false;
+    }
     ClosePainter();
     CopyBufferTo(window, {0, 0});
     return true;

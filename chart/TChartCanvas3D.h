@@ -6,6 +6,7 @@
 
 #include "LineRaster.h"
 #include "TCanvas3D.h"
+#include "TDeviceScale.h"
 #include "TDirectPixels.h"
 #include "TTextLayoutCache.h"
 
@@ -129,14 +130,21 @@ private:
     void ApplyBrush(QPainter& painter) const;
     void ApplyBackground(QPainter& painter) const;
     bool PenDraws() const;
+    // One line in device pixels: its walk within the limit and the dash pattern from a position.
+    struct TDeviceLine {
+        TLineWalk Walk;
+        const std::vector<int>& Pattern;
+        long long PatternStart = 0;
+    };
     void DrawLinePixels(TPoint from, TPoint to);
-    void PaintLinePixels(QPainter& painter, TPoint from, TPoint to, const TRect& limit,
-                         const std::vector<int>& pattern);
-    void WriteLinePixels(TPoint from, TPoint to, const TRect& limit,
-                         const std::vector<int>& pattern);
+    void DrawDeviceLine(QPainter& painter, TWidePoint from, TWidePoint to, const TRect& limit,
+                        const std::vector<int>& pattern, long long patternStart);
+    TRect DeviceLimit() const;
+    void PaintLinePixels(QPainter& painter, TDeviceLine line);
+    void WriteLinePixels(TDeviceLine line);
     bool WritesDirectly(const QPainter& painter) const;
-    bool WriteStraightRun(const TLineWalk::TStraightRun& run, TDashCursor& dash, QRgb on,
-                          bool gapsDrawn, QRgb gap);
+    bool WriteStraightRun(const TLineWalk::TStraightRun& run, long long patternStart,
+                          TDashCursor& dash, QRgb on, bool gapsDrawn, QRgb gap);
     void DrawWideLine(TPoint from, TPoint to);
     void DrawOutline(int l, int t, int r, int b);
     void FillShapeRect(int l, int t, int r, int b);
@@ -145,6 +153,8 @@ private:
     std::unique_ptr<QPainter> m_painter;
     TDirectPixels m_pixels;
     TRasterPath m_rasterPath = TRasterPath::rpDirect;
+    // The device pixels per chart pixel of the target being drawn.
+    TDeviceScale m_scale;
     TTextLayoutCache m_textLayouts;
     // The font last given to the painter by the text writer; selecting it again costs a font
     // lookup, so an equal font is not selected twice. Unknown after the painter's state changes.

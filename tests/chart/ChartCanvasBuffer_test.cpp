@@ -43,6 +43,33 @@ TEST(ChartCanvasBuffer, FrameReachesTheWindowOnlyAtTheEndAndIsReusedUntilDirty) 
     EXPECT_FALSE(canvas.ReuseBuffer());
 }
 
+TEST(ChartCanvasBuffer, HighResolutionWindowGetsAFrameOfItsOwnResolution) {
+    TChartCanvas3D canvas;
+    QImage sharp(120, 80, QImage::Format_RGB32);
+    sharp.setDevicePixelRatio(2);
+    sharp.fill(Qt::white);
+    // Layout stays in chart pixels; the picture behind it has the window's device pixels.
+    EXPECT_EQ(canvas.BeginDrawing(&sharp, nullptr, {0, 0, 60, 40}, false), (TRect{0, 0, 60, 40}));
+    EXPECT_EQ(canvas.Buffer().size(), QSize(120, 80));
+    EXPECT_EQ(canvas.Buffer().devicePixelRatio(), 2.0);
+    canvas.Brush().SetColor(clRed);
+    canvas.FillRectangle({10, 10, 20, 20});
+    canvas.EndDrawing(&sharp, &sharp, {0, 0});
+    EXPECT_EQ(sharp.pixel(20, 20) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(sharp.pixel(39, 39) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(sharp.pixel(19, 20) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(sharp.pixel(40, 39) & 0xFFFFFF, 0xFFFFFFu);
+    // A window of another resolution, as after a move to another screen, needs a new frame.
+    QImage plain(60, 40, QImage::Format_RGB32);
+    canvas.AttachTarget(&plain);
+    EXPECT_FALSE(canvas.ReuseBuffer());
+    canvas.AttachTarget(&sharp);
+    EXPECT_TRUE(canvas.ReuseBuffer());
+    canvas.BeginDrawing(&plain, nullptr, {0, 0, 60, 40}, false);
+    EXPECT_EQ(canvas.Buffer().size(), QSize(60, 40));
+    EXPECT_EQ(canvas.BufferCreations(), 2);
+}
+
 TEST(ChartCanvasBuffer, UnbufferedSurfaceDrawsOnTheWindowInItsCoordinates) {
     TChartCanvas3D canvas;
     canvas.SetBuffered(false);

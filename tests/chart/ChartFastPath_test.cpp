@@ -66,20 +66,26 @@ ChartTestSupport::TRecordedChart ProgramChartOnSurface() {
     return recorded;
 }
 
-QImage Frame(TChart& chart, TRasterPath path) {
+// A black picture of the given size in chart pixels at a device pixel ratio.
+QImage Picture(int width, int height, int ratio, QColor fill) {
+    QImage image(width * ratio, height * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(fill);
+    return image;
+}
+
+QImage Frame(TChart& chart, TRasterPath path, int ratio = 1) {
     auto& canvas = dynamic_cast<TChartCanvas3D&>(chart.Canvas());
     canvas.SetRasterPath(path);
     canvas.MarkBufferDirty();
-    QImage window(kChartWidth, kChartHeight, QImage::Format_RGB32);
-    window.fill(Qt::black);
+    QImage window = Picture(kChartWidth, kChartHeight, ratio, Qt::black);
     chart.Draw(&window, kChartBounds);
     return window;
 }
 
 // One drawing on a fresh surface over a grey picture, through the given path.
-QImage Drawn(const std::function<void(TChartCanvas3D&)>& draw, TRasterPath path) {
-    QImage image(60, 40, QImage::Format_RGB32);
-    image.fill(QColor(200, 200, 200));
+QImage Drawn(const std::function<void(TChartCanvas3D&)>& draw, TRasterPath path, int ratio = 1) {
+    QImage image = Picture(60, 40, ratio, QColor(200, 200, 200));
     {
         TChartCanvas3D canvas;
         canvas.SetRasterPath(path);
@@ -100,13 +106,18 @@ long long ReferenceMinor(long long start, long long minorDelta, long long majorD
 
 TEST(ChartFastPath, WholeFramesMatchTheGeneralPath) {
     ChartTestSupport::TRecordedChart recorded = ProgramChartOnSurface();
-    const QImage general = Frame(*recorded.Chart, TRasterPath::rpPainter);
-    const QImage direct = Frame(*recorded.Chart, TRasterPath::rpDirect);
-    EXPECT_EQ(FirstDifference(general, direct), "");
-    // A second frame from kept layouts is the same again.
-    EXPECT_EQ(FirstDifference(general, Frame(*recorded.Chart, TRasterPath::rpDirect)), "");
-    // The frame is not blank: the curves' colours are in it.
-    EXPECT_NE(general.pixel(kChartWidth / 2, kChartHeight / 2), QColor(Qt::black).rgb());
+    for (const int ratio : {1, 2, 3}) {
+        SCOPED_TRACE(ratio);
+        const QImage general = Frame(*recorded.Chart, TRasterPath::rpPainter, ratio);
+        const QImage direct = Frame(*recorded.Chart, TRasterPath::rpDirect, ratio);
+        EXPECT_EQ(FirstDifference(general, direct), "");
+        // A second frame from kept layouts is the same again.
+        EXPECT_EQ(FirstDifference(general, Frame(*recorded.Chart, TRasterPath::rpDirect, ratio)),
+                  "");
+        // The frame is not blank: the curves' colours are in it.
+        EXPECT_NE(general.pixel(general.width() / 2, general.height() / 2),
+                  QColor(Qt::black).rgb());
+    }
 }
 
 TEST(ChartFastPath, ShapesMatchTheGeneralPath) {
@@ -168,11 +179,13 @@ TEST(ChartFastPath, ShapesMatchTheGeneralPath) {
              c.WriteRotatedText(50, 38, 90, "1941");
          }},
     };
-    for (const auto& [name, draw] : cases) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(FirstDifference(Drawn(draw, TRasterPath::rpPainter),
-                                  Drawn(draw, TRasterPath::rpDirect)),
-                  "");
+    for (const int ratio : {1, 2, 3}) {
+        for (const auto& [name, draw] : cases) {
+            SCOPED_TRACE(std::string(name) + " at ratio " + std::to_string(ratio));
+            EXPECT_EQ(FirstDifference(Drawn(draw, TRasterPath::rpPainter, ratio),
+                                      Drawn(draw, TRasterPath::rpDirect, ratio)),
+                      "");
+        }
     }
 }
 
