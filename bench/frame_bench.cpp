@@ -1,7 +1,7 @@
 // Full frames of the availability chart (673 x 385, eight curves of 48 months over the background
-// picture) drawn from scratch, against the same chart drawn straight through QPainter, built with
-// Qt Charts and with QCustomPlot (each when installed); and an unchanged repaint against one bare
-// drawImage of a picture of the same size.
+// picture) drawn from scratch, at 1x and on a 2x screen, against the same chart drawn straight
+// through QPainter, built with Qt Charts and with QCustomPlot (each when installed); and an
+// unchanged repaint against one bare drawImage of a picture of the same size.
 
 #include "FrameBenchChart.h"
 
@@ -41,14 +41,18 @@ void KeepFrame(const QImage& image, const char* name) {
 using FrameBench::kHeight;
 using FrameBench::kWidth;
 
+// The argument is the window's device pixel ratio: 2 is a high-resolution screen, with four
+// times the pixels for the same layout.
 void ChartFullFrame(benchmark::State& state) {
     FrameBench::TBenchChart chart;
-    QImage window(kWidth, kHeight, QImage::Format_RGB32);
+    const int ratio = static_cast<int>(state.range(0));
+    QImage window(kWidth * ratio, kHeight * ratio, QImage::Format_RGB32);
+    window.setDevicePixelRatio(ratio);
     for (auto _ : state) {
         chart.DrawFrame(window);
         benchmark::DoNotOptimize(window.constBits());
     }
-    KeepFrame(window, "ChartFullFrame");
+    KeepFrame(window, ratio == 1 ? "ChartFullFrame" : "ChartFullFrame2x");
 }
 
 // The same chart straight through QPainter: the floor for any engine on this surface.
@@ -238,7 +242,7 @@ void DrawImageBaseline(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(QPainterFrameBaseline)->Unit(benchmark::kMicrosecond);
-BENCHMARK(ChartFullFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ChartFullFrame)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ClickToFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DrawImageBaseline)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ChartUnchangedRepaint)->Unit(benchmark::kMicrosecond);

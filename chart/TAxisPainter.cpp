@@ -92,16 +92,18 @@ bool TAxisPainter::DrawValueLabel(double value) {
 }
 
 void TAxisPainter::WriteLabel(std::int32_t position, const QString& text) {
-    m_canvas.AssignFont(m_axis.m_labelsFont);
-    ClearTextBackground();
+    SelectTextFont(m_axis.m_labelsFont);
     const bool horizontal = m_axis.Horizontal();
     const int x = horizontal ? position : m_axis.m_labelsPos;
     const int y = horizontal ? m_axis.m_labelsPos : position;
     WriteLines(x, y, m_axis.m_labelsAngle, text);
 }
 
-// Labels and titles leave the panel showing around their letters.
-void TAxisPainter::ClearTextBackground() {
+// Labels and titles leave the panel showing around their letters, and stay readable on it under
+// a dark desktop theme.
+void TAxisPainter::SelectTextFont(const TChartFont& font) {
+    m_canvas.AssignFont(font);
+    m_canvas.Font().SetColor(ReadableTextColor(font.Color(), m_axis.m_chart.Color()));
     m_canvas.Brush().SetStyle(TBrushStyle::bsClear);
     m_canvas.SetBackMode(TBackMode::bmTransparent);
 }
@@ -146,8 +148,7 @@ void TAxisPainter::WriteLines(int x, int y, int angle, const QString& text) {
 
 void TAxisPainter::DrawTitle() {
     const TChartAxisTitle& title = m_axis.m_title;
-    m_canvas.AssignFont(title.Font());
-    ClearTextBackground();
+    SelectTextFont(title.Font());
     const int center = m_axis.PixelCenter();
     const int anchor = m_axis.m_titlePos;
     const int angle = title.Angle();

@@ -9,6 +9,7 @@
 
 class TCustomChartAxis;
 class TChartCanvas;
+class TChartFont;
 class TChartPen;
 
 class TAxisPainter final {
@@ -24,7 +25,7 @@ private:
     // Answers false once the tick positions are full, which ends the labelling.
     bool DrawValueLabel(double value);
     bool RecordTick(std::int32_t position);
-    void ClearTextBackground();
+    void SelectTextFont(const TChartFont& font);
     void WriteLabel(std::int32_t position, const QString& text);
     void WriteLines(int x, int y, int angle, const QString& text);
     void DrawAxisLine();

@@ -65,3 +65,10 @@ QColor ToQColor(TColor color) {
     }
     return ExplicitColor(color);
 }
+
+TColor ReadableTextColor(TColor text, TColor background) {
+    if (text != clBlack || !IsSystemColor(background) || background == clNone) {
+        return text;
+    }
+    return ToQColor(background).lightness() < 128 ? clWindowText : text;
+}

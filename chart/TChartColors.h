@@ -50,3 +50,8 @@ TColor PaletteEntry(int entry);
 // Explicit colours convert bit for bit; system colours resolve through the application's palette,
 // so the chart follows the desktop theme. clNone gives a transparent colour.
 QColor ToQColor(TColor color);
+
+// The colour for text written straight on a background: black text on a dark system colour (the
+// panel under a dark desktop theme) becomes the theme's window text colour; any other text keeps
+// its colour.
+TColor ReadableTextColor(TColor text, TColor background);

@@ -177,4 +177,17 @@ TEST_F(TForm1Clipboard, DarkDesktopPaletteReachesTheWindowAndTheChartPanel) {
     // The panel's button-face colour shows just inside its bevel.
     const QImage chart = Form().ChartImage();
     EXPECT_EQ(QColor(chart.pixel(2, chart.height() / 2)), QColor(0x30, 0x32, 0x34));
+    // The value labels left of the plot are written in the theme's light text colour.
+    const TRect plot = Form().Chart1->ChartRect();
+    int light = 0;
+    int black = 0;
+    for (int y = plot.Top; y < plot.Bottom; ++y) {
+        for (int x = 2; x < plot.Left - 6; ++x) {
+            const int lightness = QColor(chart.pixel(x, y)).lightness();
+            light += lightness > 0xC0 ? 1 : 0;
+            black += lightness < 0x20 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(light, 100);
+    EXPECT_EQ(black, 0);
 }
