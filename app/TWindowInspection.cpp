@@ -97,10 +97,11 @@ void ReadWindow(TForm1& form, TWindowInspectionResult& result) {
     }
 }
 
-bool SaveGraphPage(TForm1& form, const QString& fileName) {
-    form.PageControl1->setCurrentIndex(1);
+// Shows a page and saves it as a PNG picture, as the window shows it.
+bool SavePage(TForm1& form, QWidget& page, const QString& fileName) {
+    form.PageControl1->setCurrentWidget(&page);
     ProcessEvents();
-    return form.TabSheet2->grab().save(fileName, "PNG");
+    return page.grab().save(fileName, "PNG");
 }
 
 } // namespace
@@ -122,8 +123,11 @@ TWindowInspectionResult TWindowInspection::Run(const TWindowInspectionRequest& r
     }
     TWindowInspectionResult result;
     ReadWindow(form, result);
+    if (!request.TableSnapshotFile.isEmpty()) {
+        result.TableSnapshotSaved = SavePage(form, *form.Tabsheet1, request.TableSnapshotFile);
+    }
     if (!request.SnapshotFile.isEmpty()) {
-        result.SnapshotSaved = SaveGraphPage(form, request.SnapshotFile);
+        result.SnapshotSaved = SavePage(form, *form.TabSheet2, request.SnapshotFile);
     }
     for (const TErrorCapture::TReport& report : errors.Reports()) {
         result.Errors.push_back(report.Text);

@@ -21,7 +21,8 @@ struct TWindowInspectionRequest {
     // Item indices to pick in the four span selectors before the rows (start month, start year,
     // end month, end year); indices outside a selector's items leave it as it is.
     std::optional<std::array<int, 4>> SpanChoices;
-    // Where to save a picture of the "Graph" page, if anywhere.
+    // Where to save pictures of the "Tank Selection" and the "Graph" page, if anywhere.
+    QString TableSnapshotFile;
     QString SnapshotFile;
 };
 
@@ -41,6 +42,7 @@ struct TWindowInspectionResult {
     std::vector<QStringList> Grid;
     // The messages the error box would have shown, in order.
     QStringList Errors;
+    bool TableSnapshotSaved = false;
     bool SnapshotSaved = false;
 };
 

@@ -1,11 +1,23 @@
 #include "TForm1Fixture.h"
 
+#include "TStringGrid.h"
 #include "TWindowInspection.h"
 
 #include <Production1.h>
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QTabWidget>
+
+namespace {
+
+bool IsPngFile(const QString& fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) && file.read(8) == QByteArray("\x89PNG\r\n\x1a\n", 8);
+}
+
+} // namespace
 
 using TWindowInspectionTest = TForm1Fixture;
 
@@ -50,4 +62,57 @@ TEST_F(TWindowInspectionTest, HeaderAndMissingRowsClickNothing) {
     EXPECT_EQ(result.Series[1].Title, QStringLiteral("v1"));
     EXPECT_EQ(result.Series[2].Title, QStringLiteral("n/a"));
     EXPECT_EQ(result.Edits, QStringList({"60", "60", "0"}));
+}
+
+TEST_F(TWindowInspectionTest, SavesEachRequestedPageAsThePictureTheWindowShows) {
+    WriteTotalData(FleetLines(1000, 10, 20, 5));
+    WriteVehicles(3);
+    const QDir directory(DataDirectory());
+    const QString good[] = {directory.filePath(QStringLiteral("table.png")),
+                            directory.filePath(QStringLiteral("graph.png"))};
+    const QString unwritable = directory.filePath(QStringLiteral("missing/page.png"));
+    struct TCase {
+        QString TableFile;
+        QString GraphFile;
+        bool TableSaved;
+        bool GraphSaved;
+    };
+    const TCase cases[] = {
+        {good[0], good[1], true, true},
+        {unwritable, good[1], false, true},
+        {good[0], unwritable, true, false},
+        {good[0], QString(), true, false},
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE((test.TableFile + " / " + test.GraphFile).toStdString());
+        for (const QString& fileName : good) {
+            QFile::remove(fileName);
+        }
+        TWindowInspectionRequest request;
+        request.Picks = {2};
+        request.TableSnapshotFile = test.TableFile;
+        request.SnapshotFile = test.GraphFile;
+        const TWindowInspectionResult result = TWindowInspection::Run(request, DataDirectory());
+        EXPECT_EQ(result.TableSnapshotSaved, test.TableSaved);
+        EXPECT_EQ(result.SnapshotSaved, test.GraphSaved);
+        EXPECT_EQ(QFile::exists(good[0]), test.TableSaved);
+        EXPECT_EQ(QFile::exists(good[1]), test.GraphSaved);
+        EXPECT_FALSE(QFile::exists(unwritable));
+        EXPECT_TRUE(result.Errors.isEmpty());
+    }
+
+    // The last run saved the "Tank Selection" page alone, in PNG format, at the page's size. Beside
+    // the table (whose selection is drawn differently with and without the keyboard focus) it is
+    // the page of a window after the same pick, figures included, pixel for pixel.
+    ASSERT_TRUE(IsPngFile(good[0]));
+    ShowAndActivate();
+    ClickRow(2);
+    const QImage saved = QImage(good[0], "PNG").convertToFormat(QImage::Format_RGB32);
+    QWidget& page = *Form().Tabsheet1;
+    EXPECT_EQ(saved.size(), page.size());
+    Form().PageControl1->setCurrentWidget(&page);
+    const QImage shown = page.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int besideTable = Form().StringGrid1->geometry().right() + 1;
+    const QRect controls(besideTable, 0, page.width() - besideTable, page.height());
+    EXPECT_TRUE(saved.copy(controls) == shown.copy(controls));
 }

@@ -187,13 +187,51 @@ TEST_F(InspectTest, ReadFailureIsShownAsTheProgramShowsIt) {
 
 TEST_F(InspectTest, BadCommandLinesAreRefusedWithUsage) {
     for (const char* arguments :
-         {"--span 1 2 3", "--span 1 2 3 x", "--vehicle 2", "--frobnicate"}) {
+         {"--span 1 2 3", "--span 1 2 3 x", "--vehicle 2", "--frobnicate", "--table-snapshot"}) {
         const TRun run = RunInspect(directory.Path(), arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_NE(run.err.find("Usage: armalyx-inspect"), std::string::npos) << arguments;
         EXPECT_TRUE(run.out.empty()) << arguments;
     }
     EXPECT_EQ(RunInspect(directory.Path(), "--help").status, 0);
+}
+
+TEST_F(InspectTest, PicturesOfBothPagesAreWrittenOrReportedAsErrors) {
+    if (RunInspect(directory.Path(), "--help").out.find("--table-snapshot") == std::string::npos) {
+        GTEST_SKIP() << "this inspector is built without the program's window";
+    }
+    WriteData(kTotalLines, kTankLines);
+    struct TCase {
+        const char* arguments;
+        int status;
+        bool tableWritten;
+        bool graphWritten;
+        const char* errorMember;
+    };
+    const TCase cases[] = {
+        {"--picks 1 --table-snapshot table.png --snapshot graph.png", 0, true, true, nullptr},
+        {"--table-snapshot missing/table.png --snapshot graph.png", 1, false, true,
+         "\"TableSnapshotError\": \"could not write missing/table.png\""},
+        {"--table-snapshot table.png --snapshot missing/graph.png", 1, true, false,
+         "\"SnapshotError\": \"could not write missing/graph.png\""},
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.arguments);
+        std::filesystem::remove(directory.Path() / "table.png");
+        std::filesystem::remove(directory.Path() / "graph.png");
+        const TRun run = RunInspect(directory.Path(), test.arguments);
+        EXPECT_EQ(run.status, test.status) << run.err;
+        EXPECT_EQ(ReadWhole(directory.Path() / "table.png").starts_with("\x89PNG"),
+                  test.tableWritten);
+        EXPECT_EQ(ReadWhole(directory.Path() / "graph.png").starts_with("\x89PNG"),
+                  test.graphWritten);
+        EXPECT_EQ(Occurrences(run.out, "SnapshotError"), test.errorMember ? 1 : 0) << run.out;
+        if (test.errorMember != nullptr) {
+            EXPECT_NE(run.out.find(test.errorMember), std::string::npos) << run.out;
+            EXPECT_NE(run.err.find("could not write missing/"), std::string::npos) << run.err;
+        }
+        EXPECT_NE(run.out.find("\"Error\": null"), std::string::npos) << "the data loaded";
+    }
 }
 
 TEST(InspectSampleDataTest, SampleDataLoadsWithAFleetInEveryMonthOfTheRate) {

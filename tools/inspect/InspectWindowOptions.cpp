@@ -43,7 +43,8 @@ std::optional<std::string_view> NextValue(std::span<const std::string_view> args
 TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::size_t& index,
                                    std::string& error) {
     const std::string_view option = args[index];
-    if (option != "--picks" && option != "--source" && option != "--snapshot") {
+    if (option != "--picks" && option != "--source" && option != "--snapshot" &&
+        option != "--table-snapshot") {
         return TOptionResult::NotTaken;
     }
 #if !defined(ARMALYX_INSPECT_WITH_WINDOW)
@@ -57,32 +58,34 @@ TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::
             error = "--picks needs table rows separated by commas, such as 1,3";
             return TOptionResult::Invalid;
         }
-        m_picks.insert(m_picks.end(), rows->begin(), rows->end());
+        m_choices.Picks.insert(m_choices.Picks.end(), rows->begin(), rows->end());
     } else if (option == "--source") {
         const auto item = value ? ParseWholeNumber(*value) : std::nullopt;
         if (!item || *item < 0 || *item > 1) {
             error = "--source needs 0 or 1";
             return TOptionResult::Invalid;
         }
-        m_source = *item;
+        m_choices.Source = *item;
     } else {
         if (!value || value->empty()) {
-            error = "--snapshot needs a file name";
+            error = std::string(option) + " needs a file name";
             return TOptionResult::Invalid;
         }
-        m_snapshot = std::string(*value);
+        std::string& file = option == "--snapshot" ? m_choices.Snapshot : m_choices.TableSnapshot;
+        file = *value;
     }
     return TOptionResult::Taken;
 }
 
-void TWindowOptions::Report(TJsonWriter& json) {
+std::vector<std::string> TWindowOptions::Report(TJsonWriter& json) {
 #if defined(ARMALYX_INSPECT_WITH_WINDOW)
     if (Requested()) {
-        ReportWindow(m_picks, m_source, m_snapshot, json);
+        return ReportWindow(m_choices, json);
     }
 #else
     static_cast<void>(json);
 #endif
+    return {};
 }
 
 std::string_view TWindowOptions::Usage() {
@@ -92,7 +95,11 @@ std::string_view TWindowOptions::Usage() {
            "                      (1 is the first vehicle, 0 the header row); adds \"Series\",\n"
            "                      \"Edits\", \"Grid\" and \"WindowErrors\" to the report\n"
            "  --source N          first click item N (0 or 1) of the production data source\n"
+           "  --table-snapshot FILE.png\n"
+           "                      save the \"Tank Selection\" page as the window shows it\n"
            "  --snapshot FILE.png save the \"Graph\" page as the window shows it\n"
+           "  A picture that cannot be written is reported as \"TableSnapshotError\" or\n"
+           "  \"SnapshotError\" and on standard error, with exit status 1.\n"
            "  With --span, the four span selectors are picked by item index before the clicks.\n";
 #else
     return {};

@@ -12,6 +12,15 @@
 
 enum class TOptionResult { NotTaken, Taken, Invalid };
 
+// What the window options ask for.
+struct TWindowChoices {
+    std::vector<int> Picks;
+    std::optional<int> Source;
+    // Where to save the "Tank Selection" and the "Graph" page; empty: nowhere.
+    std::string TableSnapshot;
+    std::string Snapshot;
+};
+
 // The inspector's window options, kept apart from its data options: they look at the main window
 // and its chart once the data is loaded. InspectWindowOptions.cpp reads them; WindowInspection.cpp
 // runs the window and reports it (in builds with the program's window).
@@ -22,19 +31,22 @@ public:
     TOptionResult Take(std::span<const std::string_view> args, std::size_t& index,
                        std::string& error);
     // Runs what the window options asked for and adds its members to the report. The span
-    // selectors are set from the store's span choices (the data option --span).
-    void Report(TJsonWriter& json);
+    // selectors are set from the store's span choices (the data option --span). Gives the
+    // pictures that could not be written, as the report states them.
+    std::vector<std::string> Report(TJsonWriter& json);
     // The lines the usage text shows for the window options (empty when there are none).
     static std::string_view Usage();
 
-    bool Requested() const { return !m_picks.empty() || m_source || !m_snapshot.empty(); }
+    bool Requested() const {
+        return !m_choices.Picks.empty() || m_choices.Source || !m_choices.TableSnapshot.empty() ||
+               !m_choices.Snapshot.empty();
+    }
 
 private:
-    std::vector<int> m_picks;
-    std::optional<int> m_source;
-    std::string m_snapshot;
+    TWindowChoices m_choices;
 };
 
-// Runs the window for the options and writes "Series", "Edits", "Grid" and "WindowErrors".
-void ReportWindow(const std::vector<int>& picks, std::optional<int> source,
-                  const std::string& snapshot, TJsonWriter& json);
+// Runs the window for the options and writes "Series", "Edits", "Grid" and "WindowErrors", and
+// "TableSnapshotError" and "SnapshotError" for pictures that could not be written; gives the
+// texts of those two.
+std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter& json);

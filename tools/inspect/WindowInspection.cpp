@@ -84,22 +84,38 @@ void WriteResult(const TWindowInspectionResult& result, TJsonWriter& json) {
     WriteTexts(result.Errors, json);
 }
 
+// Whether a picture the options asked for was written, and the report key that says it was not.
+struct TSnapshotOutcome {
+    const char* Key;
+    const std::string& File;
+    bool Saved;
+};
+
 } // namespace
 
-void ReportWindow(const std::vector<int>& picks, std::optional<int> source,
-                  const std::string& snapshot, TJsonWriter& json) {
+std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter& json) {
     const std::unique_ptr<TApplication> application = StartApplication();
     TWindowInspectionRequest request;
-    request.Picks = picks;
-    request.Source = source;
+    request.Picks = choices.Picks;
+    request.Source = choices.Source;
     request.SpanChoices = StoredSpanChoices();
-    request.SnapshotFile = QString::fromStdString(snapshot);
+    request.TableSnapshotFile = QString::fromStdString(choices.TableSnapshot);
+    request.SnapshotFile = QString::fromStdString(choices.Snapshot);
     const TWindowInspectionResult result = TWindowInspection::Run(request);
     WriteResult(result, json);
-    if (!snapshot.empty() && !result.SnapshotSaved) {
-        json.Key("SnapshotError");
-        json.String("could not write " + snapshot);
+    const TSnapshotOutcome outcomes[] = {
+        {"TableSnapshotError", choices.TableSnapshot, result.TableSnapshotSaved},
+        {"SnapshotError", choices.Snapshot, result.SnapshotSaved},
+    };
+    std::vector<std::string> failures;
+    for (const TSnapshotOutcome& outcome : outcomes) {
+        if (!outcome.File.empty() && !outcome.Saved) {
+            failures.push_back("could not write " + outcome.File);
+            json.Key(outcome.Key);
+            json.String(failures.back());
+        }
     }
+    return failures;
 }
 
 #endif

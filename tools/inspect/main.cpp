@@ -48,7 +48,7 @@ int Inspect(const TInspectOptions& options, TWindowOptions& windowOptions) {
     TJsonWriter json(std::cout);
     json.BeginObject();
     WriteStoreReport(json, options.Span ? TSpanPart::Included : TSpanPart::Omitted);
-    windowOptions.Report(json);
+    const std::vector<std::string> unwritten = windowOptions.Report(json);
     json.Key("Error");
     if (failure) {
         json.String(*failure);
@@ -59,9 +59,11 @@ int Inspect(const TInspectOptions& options, TWindowOptions& windowOptions) {
     std::cout.flush();
     if (failure) {
         std::cerr << *failure << '\n';
-        return kExitFailure;
     }
-    return 0;
+    for (const std::string& picture : unwritten) {
+        std::cerr << "armalyx-inspect: " << picture << '\n';
+    }
+    return failure || !unwritten.empty() ? kExitFailure : 0;
 }
 
 } // namespace
