@@ -1,6 +1,29 @@
 #include "TComboBox.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Draws the drop-down list's rows as usual, each as high as the combo box asks.
+class TItemHeightDelegate final : public QStyledItemDelegate {
+public:
+    explicit TItemHeightDelegate(TComboBox& owner) : QStyledItemDelegate(&owner), m_owner(owner) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        if (m_owner.ItemHeight() > 0) {
+            size.setHeight(m_owner.ItemHeight());
+        }
+        return size;
+    }
+
+private:
+    const TComboBox& m_owner;
+};
+
+} // namespace
 
 TComboBox::TComboBox(const QStringList& items, const QString& text, QWidget* parent)
     : QComboBox(parent) {
@@ -14,6 +37,18 @@ TComboBox::TComboBox(const QStringList& items, const QString& text, QWidget* par
     disconnect(lineEdit(), SIGNAL(editingFinished()), this, nullptr);
     connect(this, &QComboBox::activated, this, &TComboBox::ItemPicked);
     connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::TextTyped);
+}
+
+void TComboBox::SetItemHeight(int height) {
+    if (height < 1 || height == m_itemHeight) {
+        return;
+    }
+    if (m_itemHeight == 0) {
+        // The combo box owns the delegate.
+        setItemDelegate(new TItemHeightDelegate(*this));
+    }
+    m_itemHeight = height;
+    view()->doItemsLayout();
 }
 
 void TComboBox::PickItem(int index) {

@@ -16,6 +16,9 @@ public:
     // Picks an item as the user does from the list (raises Change); out-of-range indexes do
     // nothing.
     void PickItem(int index);
+    // The height in pixels of each row of the drop-down list; heights below 1 are ignored.
+    int ItemHeight() const { return m_itemHeight; }
+    void SetItemHeight(int height);
 
 signals:
     void Change();
@@ -25,4 +28,5 @@ private:
     void TextTyped();
 
     int m_itemIndex = -1;
+    int m_itemHeight = 0;
 };

@@ -42,9 +42,11 @@ QLabel* CreateLabel(QWidget* parent, const char* name, const QString& text, int 
 
 TComboBox* CreateComboBox(QWidget* parent, const char* name, const QStringList& items,
                           const QString& text, const QRect& geometry) {
+    constexpr int kItemHeight = 13;
     auto* comboBox = new TComboBox(items, text, parent);
     comboBox->setObjectName(QString::fromLatin1(name));
     comboBox->setGeometry(geometry);
+    comboBox->SetItemHeight(kItemHeight);
     return comboBox;
 }
 

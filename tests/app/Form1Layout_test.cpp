@@ -6,6 +6,7 @@
 
 #include <TChart.h>
 
+#include <QAbstractItemView>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -94,6 +95,8 @@ TEST_F(TForm1Layout, SelectorsShowTheirTextWithNoItemSelected) {
         EXPECT_EQ(comboBox->ItemIndex(), -1);
         EXPECT_EQ(comboBox->currentIndex(), -1);
         EXPECT_TRUE(comboBox->isEditable());
+        EXPECT_EQ(comboBox->ItemHeight(), 13);
+        EXPECT_EQ(comboBox->view()->sizeHintForRow(0), 13) << "rows of the drop-down list";
         ASSERT_EQ(comboBox->count(), items.size());
         for (int i = 0; i < comboBox->count(); ++i) {
             EXPECT_EQ(comboBox->itemText(i), items[i]);
