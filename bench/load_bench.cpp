@@ -4,6 +4,7 @@
 // The peak-memory measures load a 1 GB file that is one single line and a 100 MB file of ordinary
 // lines in a child process each, and report how far the child's peak resident size rose above its
 // size before the load (counter PeakGrowthKiB): it must not depend on the length of the lines.
+#include "ProcessMemory.h"
 #include "Production1.h"
 
 #include <benchmark/benchmark.h>
@@ -170,26 +171,8 @@ void Load(benchmark::State& state, const fs::path& directory) {
     state.SetBytesProcessed(state.iterations() * DirectoryBytes(directory));
 }
 
-// A field of /proc/self/status in kilobytes, or -1 where the system does not provide it.
-long StatusKilobytes(const std::string& field) {
-    std::ifstream status("/proc/self/status");
-    std::string word;
-    while (status >> word) {
-        if (word == field + ":") {
-            long kilobytes = -1;
-            status >> kilobytes;
-            return kilobytes;
-        }
-    }
-    return -1;
-}
-
-bool ResetPeakResidentSize() {
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-    clear.flush();
-    return clear.good();
-}
+using ProcessMemory::ResetPeakResidentSize;
+using ProcessMemory::StatusKilobytes;
 
 // What a load in a child process measured. Sent back to the parent as plain bytes.
 struct TChildLoad {

@@ -1,3 +1,4 @@
+#include "ProcessMemory.h"
 #include "ProductionTest.h"
 
 #include <atomic>
@@ -37,26 +38,8 @@ namespace {
 
 constexpr std::size_t kMegabyte = 1024 * 1024;
 
-// A field of /proc/self/status in kilobytes, or -1 where the system does not provide it.
-long StatusKilobytes(const std::string& field) {
-    std::ifstream status("/proc/self/status");
-    std::string word;
-    while (status >> word) {
-        if (word == field + ":") {
-            long kilobytes = -1;
-            status >> kilobytes;
-            return kilobytes;
-        }
-    }
-    return -1;
-}
-
-bool ResetPeakResidentSize() {
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-    clear.flush();
-    return clear.good();
-}
+using ProcessMemory::ResetPeakResidentSize;
+using ProcessMemory::StatusKilobytes;
 
 // Appends count copies of the byte, a megabyte at a time.
 void AppendRun(std::ofstream& file, char byte, std::size_t count) {
