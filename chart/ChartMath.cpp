@@ -18,12 +18,12 @@ constexpr double kSmallestStep = 1e-12;
 // A step grows at least tenfold every three rounds, so this covers the whole double range.
 constexpr int kMaxStepRounds = 4000;
 
+} // namespace
+
 std::int32_t ClampToInt(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
-
-} // namespace
 
 std::int32_t RoundToInt(double value) {
     if (std::isnan(value)) {

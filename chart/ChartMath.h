@@ -13,6 +13,8 @@ namespace ChartMath {
 
 // Rounds to nearest, ties to even, clamped into the 32-bit range (NaN gives 0).
 std::int32_t RoundToInt(double value);
+// The value saturated at the ends of the 32-bit range.
+std::int32_t ClampToInt(std::int64_t value);
 // a + b, saturated at the ends of the 32-bit range.
 std::int32_t AddClamped(std::int64_t a, std::int64_t b);
 // a * b / c rounded to nearest with halves away from zero; 0 when c is 0.

@@ -1,14 +1,11 @@
 #include "TDeviceScale.h"
 
+#include "ChartMath.h"
+
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace {
-
-int ClampToInt(long long value) {
-    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
 
 long long FloorDivide(long long a, long long b) {
     const long long quotient = a / b;
@@ -50,10 +47,11 @@ int TDeviceScale::Thickness(long long v) const {
 }
 
 TRect TDeviceScale::DeviceRect(const TRect& logical) const {
-    return {ClampToInt(Edge(logical.Left)), ClampToInt(Edge(logical.Top)),
-            ClampToInt(Edge(logical.Right)), ClampToInt(Edge(logical.Bottom))};
+    return {ChartMath::ClampToInt(Edge(logical.Left)), ChartMath::ClampToInt(Edge(logical.Top)),
+            ChartMath::ClampToInt(Edge(logical.Right)),
+            ChartMath::ClampToInt(Edge(logical.Bottom))};
 }
 
 int TDeviceScale::DeviceLength(int logical) const {
-    return ClampToInt(Edge(logical));
+    return ChartMath::ClampToInt(Edge(logical));
 }
