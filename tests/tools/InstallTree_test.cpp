@@ -1,46 +1,22 @@
-// The installed tree: `cmake --install` into a temporary prefix puts the programs, the sample
-// data, the menu entry, the icons and the software-centre description where a desktop finds
-// them, and the menu launcher picks the data folder the program then starts in.
+// The installed tree: `cmake --install` into a temporary prefix puts the programs, their manual
+// pages, the copyright file and the changelog, the sample data, the menu entry, the icons and the
+// software-centre description where a desktop finds them, and the menu launcher picks the data
+// folder the program then starts in.
 #include "../production/TTempDirectory.h"
+#include "ToolTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
-#include <sys/wait.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct TCommandRun {
-    int Status = -1;
-    std::string Output;
-};
-
-// Runs a shell command; its standard error joins the output so that failures explain themselves.
-TCommandRun RunCommand(const std::string& command) {
-    TCommandRun run;
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    std::array<char, 4096> buffer{};
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
-        run.Output.append(buffer.data(), n);
-    }
-    const int status = ::pclose(pipe);
-    run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-std::string Quoted(const fs::path& path) {
-    return std::string("'").append(path.string()).append("'");
-}
 
 bool HaveProgram(const std::string& name) {
     return RunCommand("command -v " + name).Status == 0;
@@ -102,7 +78,7 @@ std::string IconPath(std::uint32_t size) {
 
 } // namespace
 
-TEST(InstallTree, InstallsExactlyTheProgramsSampleDataDesktopEntryIconsAndDescription) {
+TEST(InstallTree, InstallsExactlyTheProgramsDocumentsSampleDataDesktopEntryIconsAndDescription) {
     const TInstalledTree& tree = TInstalledTree::Get();
     ASSERT_EQ(tree.Install().Status, 0) << tree.Install().Output;
     std::set<std::string> expected = {
@@ -111,11 +87,16 @@ TEST(InstallTree, InstallsExactlyTheProgramsSampleDataDesktopEntryIconsAndDescri
         "share/armalyx/examples/TankData.txt",
         "share/armalyx/examples/TotalData.txt",
         "share/doc/armalyx/README.md",
+        "share/doc/armalyx/changelog.gz",
+        "share/doc/armalyx/copyright",
+        "share/man/man1/armalyx-inspect.1.gz",
     };
 #ifdef ARMALYX_INSTALLS_WINDOW
     expected.insert({
         "bin/armalyx",
         "bin/armalyx-launcher",
+        "share/man/man1/armalyx.1.gz",
+        "share/man/man1/armalyx-launcher.1.gz",
         "share/applications/org.armalyx.armalyx.desktop",
         "share/metainfo/org.armalyx.armalyx.metainfo.xml",
         "share/icons/hicolor/scalable/apps/org.armalyx.armalyx.svg",
@@ -143,6 +124,33 @@ TEST(InstallTree, ProgramsAreExecutableAndIconsHaveTheirDirectorysSize) {
         EXPECT_EQ(PngSize(tree.Prefix() / IconPath(size)), std::make_pair(size, size)) << size;
     }
 #endif
+}
+
+// Debian compares packages byte for byte: a compressed document carries neither the name nor the
+// time of the file it was made from, and unpacks to its source in the repository.
+TEST(InstallTree, CompressedDocumentsUnpackToTheirSourcesAndCarryNoNameOrTime) {
+    const TInstalledTree& tree = TInstalledTree::Get();
+    ASSERT_EQ(tree.Install().Status, 0) << tree.Install().Output;
+    std::vector<std::pair<std::string, std::string>> documents = {
+        {"share/doc/armalyx/changelog.gz", "docs/changelog"},
+        {"share/man/man1/armalyx-inspect.1.gz", "docs/man/armalyx-inspect.1"},
+    };
+#ifdef ARMALYX_INSTALLS_WINDOW
+    documents.emplace_back("share/man/man1/armalyx.1.gz", "docs/man/armalyx.1");
+    documents.emplace_back("share/man/man1/armalyx-launcher.1.gz", "docs/man/armalyx-launcher.1");
+#endif
+    for (const auto& [installed, source] : documents) {
+        SCOPED_TRACE(installed);
+        const std::string bytes = ReadFileBytes(tree.Prefix() / installed);
+        ASSERT_GE(bytes.size(), 10U);
+        constexpr char kNameFlag = 0x08;
+        EXPECT_EQ(bytes.substr(0, 3), std::string("\x1f\x8b\x08")) << "not a gzip file";
+        EXPECT_EQ(bytes[3] & kNameFlag, 0) << "the header names the source file";
+        EXPECT_EQ(bytes.substr(4, 4), std::string(4, '\0')) << "the header holds a time";
+        const TCommandRun unpacked = RunCommand("gzip -dc " + Quoted(tree.Prefix() / installed));
+        EXPECT_EQ(unpacked.Status, 0);
+        EXPECT_EQ(unpacked.Output, ReadFileBytes(fs::path(ARMALYX_SOURCE_DIR) / source));
+    }
 }
 
 #ifdef ARMALYX_INSTALLS_WINDOW

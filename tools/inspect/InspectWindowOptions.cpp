@@ -97,7 +97,8 @@ std::string_view TWindowOptions::Usage() {
            "  --source N          first click item N (0 or 1) of the production data source\n"
            "  --table-snapshot FILE.png\n"
            "                      save the \"Tank Selection\" page as the window shows it\n"
-           "  --snapshot FILE.png save the \"Graph\" page as the window shows it\n"
+           "  --snapshot FILE.png\n"
+           "                      save the \"Graph\" page as the window shows it\n"
            "  A picture that cannot be written is reported as \"TableSnapshotError\" or\n"
            "  \"SnapshotError\" and on standard error, with exit status 1.\n"
            "  With --span, the four span selectors are picked by item index before the clicks.\n";

@@ -38,6 +38,8 @@ std::string TInspectOptions::Parse(std::span<const std::string_view> args,
         std::string error;
         if (arg == "--help" || arg == "-h") {
             Help = true;
+        } else if (arg == "--version") {
+            Version = true;
         } else if (arg == "--span") {
             Span = true;
             error = TakeIntegers(args, index, SpanChoices);
@@ -69,7 +71,9 @@ std::string TInspectOptions::Usage() {
         "  --span SM SY EM EY  also compute the span totals for these selector item indices\n"
         "                      (months 0 = Jan .. 11 = Dec, years 0 = 1941 .. 4 = 1945)\n"
         "  --vehicle N         the selected vehicle slot for the span (default 1)\n"
-        "  --lend-lease        the span figures are for lend-lease\n";
+        "  --lend-lease        the span figures are for lend-lease\n"
+        "  -h, --help          print this help and exit\n"
+        "  --version           print the version and exit\n";
     usage += TWindowOptions::Usage();
     return usage;
 }

@@ -12,6 +12,7 @@
 // The inspector's data options.
 struct TInspectOptions {
     bool Help = false;
+    bool Version = false;
     bool Span = false;
     // StartMonthChoice, StartYearChoice, EndMonthChoice, EndYearChoice.
     std::array<std::int32_t, 4> SpanChoices{};

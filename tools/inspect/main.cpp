@@ -5,6 +5,7 @@
 #include "TInspectOptions.h"
 #include "TJsonWriter.h"
 
+#include "ArmalyxVersion.h"
 #include "Production1.h"
 
 #include <exception>
@@ -79,6 +80,10 @@ int main(int argc, char** argv) {
         }
         if (options.Help) {
             std::cout << TInspectOptions::Usage();
+            return 0;
+        }
+        if (options.Version) {
+            std::cout << "armalyx-inspect " << kArmalyxVersion << '\n';
             return 0;
         }
         return Inspect(options, windowOptions);
