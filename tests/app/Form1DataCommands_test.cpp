@@ -16,12 +16,14 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextDocument>
@@ -405,4 +407,18 @@ TEST_F(TForm1DataCommands, RightClickOnTheTableOffersItsMenuAndLeavesTheCurrentR
     ActionNamed(menu, QStringLiteral("Copy"))->trigger();
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
         QStringLiteral("Vehicle Name\tTotal\nv1\t60\n")));
+}
+
+TEST_F(TForm1DataCommands, MenuKeyOpensTheMenuOfTheTableAndOfTheChart) {
+    Form().StringGrid1->setFocus();
+    QContextMenuEvent fromTable(QContextMenuEvent::Keyboard, QPoint(5, 5));
+    QCoreApplication::sendEvent(Form().StringGrid1, &fromTable);
+    EXPECT_TRUE(Form().PopupMenu2->isVisible());
+    Form().PopupMenu2->hide();
+    // On "Graph" the focus rests on the data-source selector lying on the chart.
+    ShowGraphPage();
+    QContextMenuEvent fromSelector(QContextMenuEvent::Keyboard, QPoint(5, 5));
+    QCoreApplication::sendEvent(Form().RadioGroup1->Button(0), &fromSelector);
+    EXPECT_TRUE(Form().PopupMenu1->isVisible());
+    Form().PopupMenu1->hide();
 }
