@@ -106,13 +106,14 @@ void TForm1::LoadDataFiles() {
 }
 
 void TForm1::ReloadDataFiles() {
-    LoadDataFiles();
+    // Cleared first, so that even a load that fails part-way leaves nothing of the old files.
     auto& store = Production1::Store();
     store.LendLeaseSelected = false;
     ClearVehicleCurves();
     for (QLineEdit* edit : {Edit1, Edit2, Edit3}) {
         edit->setText(QStringLiteral("0"));
     }
+    LoadDataFiles();
     // The load starts from the first data source; the selector may show the other one.
     if (RadioGroup1->ItemIndex() != store.ProductionSource) {
         store.ProductionSource = RadioGroup1->ItemIndex();
