@@ -65,6 +65,10 @@ std::vector<double> LendLeaseEstimate(const std::vector<double>& deliveries,
     return estimates;
 }
 
+double FleetSharePercent(double position) {
+    return (position - kShareBase) / kShareBase * 100.0;
+}
+
 std::optional<double> FleetSharePosition(double estimate, std::int32_t totalInService) {
     if (totalInService == 0) {
         return std::nullopt;

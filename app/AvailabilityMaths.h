@@ -32,6 +32,8 @@ std::vector<double> LendLeaseEstimate(const std::vector<double>& deliveries,
 
 // Where an estimate's share of the fleet is drawn; an empty fleet has no share at all.
 std::optional<double> FleetSharePosition(double estimate, std::int32_t totalInService);
+// The share of the fleet, in percent, that a share curve's point stands for.
+double FleetSharePercent(double position);
 
 // The table's totals: the shortest decimal form.
 QString PlainInteger(std::int64_t value);

@@ -1,6 +1,6 @@
 #include "ChartHoverText.h"
 
-#include <ChartMath.h>
+#include "AvailabilityMaths.h"
 
 #include <array>
 #include <cmath>
@@ -14,6 +14,23 @@ constexpr double kFirstMonth = 1;
 constexpr double kLastMonth = 60;
 constexpr std::array<const char*, 12> kMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+// Beyond this a double no longer holds every whole number, and a count this large is no count.
+constexpr double kLargestWholeNumber = 9007199254740992.0;
+constexpr int kSwatchPixels = 10;
+
+// The locale as it is, but with its group separator in force, as the axis labels write it.
+QLocale Grouping(const QLocale& locale) {
+    QLocale grouping = locale;
+    grouping.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return grouping;
+}
+
+QString Swatch(TColor color, const QColor& border) {
+    return QStringLiteral("<td width=\"%1\" style=\"background-color:%2; border-width:1px; "
+                          "border-style:solid; border-color:%3\">&nbsp;</td>")
+        .arg(kSwatchPixels)
+        .arg(ToQColor(color).name(), border.name());
+}
 
 } // namespace
 
@@ -36,14 +53,49 @@ QString MonthCaption(int month) {
            QLatin1Char(' ') + QString::number(year);
 }
 
-QString ToolTip(int month, const std::vector<TSeriesValue>& values) {
-    QString text = QStringLiteral("<b>") + MonthCaption(month) + QStringLiteral("</b>");
-    for (const TSeriesValue& value : values) {
-        text += QStringLiteral("<br><span style=\"color:%1\">&#9632;</span> %2: %3")
-                    .arg(ToQColor(value.Color).name(), value.Title.toHtmlEscaped(),
-                         ChartMath::FormatAxisLabel(value.Value));
+QString WholeNumberText(double value, const QLocale& locale) {
+    const QLocale grouping = Grouping(locale);
+    if (!(std::fabs(value) < kLargestWholeNumber)) {
+        return grouping.toString(value, 'g', 6);
     }
-    return QStringLiteral("<p style=\"white-space:pre\">") + text + QStringLiteral("</p>");
+    return grouping.toString(static_cast<qlonglong>(std::llround(value)));
+}
+
+QString SharePercentText(double position, const QLocale& locale) {
+    double percent = std::round(AvailabilityMaths::FleetSharePercent(position) * 10.0) / 10.0;
+    if (percent == 0.0) {
+        percent = 0.0; // no "-0.0 %" for a share just below nothing
+    }
+    return Grouping(locale).toString(percent, 'f', 1) + QStringLiteral(" %");
+}
+
+QString ValueLine(const TSeriesValue& value, const QLocale& locale) {
+    switch (value.Kind) {
+    case TReadingKind::FleetShare:
+        return value.Name + QStringLiteral(": ") + SharePercentText(value.Value, locale);
+    case TReadingKind::Deliveries:
+        return value.Name + QStringLiteral(" deliveries: ") + WholeNumberText(value.Value, locale);
+    case TReadingKind::Count:
+        break;
+    }
+    return value.Name + QStringLiteral(": ") + WholeNumberText(value.Value, locale);
+}
+
+QString ToolTip(int month, const std::vector<TSeriesValue>& values, const QLocale& locale,
+                const QColor& swatchBorder) {
+    QString rows;
+    for (const TSeriesValue& value : values) {
+        rows += QStringLiteral("<tr>") + Swatch(value.Color, swatchBorder) +
+                QStringLiteral("<td style=\"white-space:pre\">&nbsp;") +
+                ValueLine(value, locale).toHtmlEscaped() + QStringLiteral("</td></tr>");
+    }
+    QString text = QStringLiteral("<p style=\"white-space:pre\"><b>") + MonthCaption(month) +
+                   QStringLiteral("</b></p>");
+    if (!rows.isEmpty()) {
+        text += QStringLiteral("<table cellspacing=\"2\" cellpadding=\"0\">") + rows +
+                QStringLiteral("</table>");
+    }
+    return text;
 }
 
 } // namespace ChartHoverText

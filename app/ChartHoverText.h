@@ -1,9 +1,14 @@
 #pragma once
 // What the tooltip over the availability chart says: the month under the mouse and the value of
-// each visible series in that month. Pure text work, so tests need no window.
+// each visible series in that month, in a historian's terms. Pure text work, so tests need no
+// window.
+
+#include "SeriesReading.h"
 
 #include <TChartColors.h>
 
+#include <QColor>
+#include <QLocale>
 #include <QString>
 
 #include <optional>
@@ -13,9 +18,10 @@ namespace ChartHoverText {
 
 // One series' line in the tooltip.
 struct TSeriesValue {
-    QString Title;
+    QString Name;
     double Value = 0;
     TColor Color = clBlack;
+    TReadingKind Kind = TReadingKind::Count;
 };
 
 // The month (1 = January 1941 .. 60 = December 1945) nearest to a bottom-axis value, if it lies
@@ -23,8 +29,16 @@ struct TSeriesValue {
 std::optional<int> MonthAt(double axisValue, double axisMinimum, double axisMaximum);
 // "Mar 1943" for month 27.
 QString MonthCaption(int month);
-// The tooltip as rich text: the month, then one line per series with a swatch of its colour.
-// Series titles come from the data files and are escaped.
-QString ToolTip(int month, const std::vector<TSeriesValue>& values);
+// A count as a whole number with the locale's grouping: "1,234".
+QString WholeNumberText(double value, const QLocale& locale);
+// A share curve's point as a percentage of the fleet with one decimal: "12.3 %".
+QString SharePercentText(double position, const QLocale& locale);
+// One line: "Losses: 1,234", "Lend Lease deliveries: 300", "T-34 share: 12.3 %".
+QString ValueLine(const TSeriesValue& value, const QLocale& locale);
+// The tooltip as rich text: the month, then one line per series behind a swatch of its colour.
+// The swatch's border takes the tooltip's text colour, so that a black curve stays visible on a
+// dark tooltip. Series names come from the data files and are escaped.
+QString ToolTip(int month, const std::vector<TSeriesValue>& values, const QLocale& locale,
+                const QColor& swatchBorder);
 
 } // namespace ChartHoverText

@@ -6,21 +6,13 @@
 #include <TChartSeries.h>
 
 #include <QHelpEvent>
+#include <QLocale>
+#include <QPalette>
 #include <QToolTip>
 
-#include <optional>
+#include <utility>
 
 namespace {
-
-// The value a series holds at exactly this month, if it has a point there.
-std::optional<double> ValueAtMonth(const TChartSeries& series, int month) {
-    for (std::int32_t i = 0; i < series.PointCount(); ++i) {
-        if (series.XValueAt(i) == month && !series.IsNull(i)) {
-            return series.YValueAt(i);
-        }
-    }
-    return std::nullopt;
-}
 
 bool Inside(const TRect& rect, const QPoint& point) {
     return point.x() >= rect.Left && point.x() < rect.Right && point.y() >= rect.Top &&
@@ -29,7 +21,8 @@ bool Inside(const TRect& rect, const QPoint& point) {
 
 } // namespace
 
-TChartHover::TChartHover(TChart& chart) : QObject(&chart), m_chart(chart) {
+TChartHover::TChartHover(TChart& chart, TReadings readings)
+    : QObject(&chart), m_chart(chart), m_readings(std::move(readings)) {
     chart.installEventFilter(this);
 }
 
@@ -44,15 +37,13 @@ QString TChartHover::ToolTipAt(const QPoint& position) const {
         return QString();
     }
     std::vector<ChartHoverText::TSeriesValue> values;
-    for (const auto& series : m_chart.SeriesList()) {
-        if (!series->Active()) {
-            continue;
-        }
-        if (const auto value = ValueAtMonth(*series, *month)) {
-            values.push_back({series->Title(), *value, series->SeriesColor()});
+    for (const TSeriesReading& reading : m_readings()) {
+        if (const auto value = ValueAtMonth(*reading.Series, *month)) {
+            values.push_back({reading.Name, *value, reading.Series->SeriesColor(), reading.Kind});
         }
     }
-    return ChartHoverText::ToolTip(*month, values);
+    return ChartHoverText::ToolTip(*month, values, QLocale(),
+                                   QToolTip::palette().color(QPalette::ToolTipText));
 }
 
 bool TChartHover::eventFilter(QObject* watched, QEvent* event) {

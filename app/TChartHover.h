@@ -2,7 +2,12 @@
 // Resting the mouse over the plot of the availability chart shows the month under it and the
 // value of each visible series in that month. Watches the chart's tooltip events; keeps no state.
 
+#include "SeriesReading.h"
+
 #include <QObject>
+
+#include <functional>
+#include <vector>
 
 class QHelpEvent;
 class TChart;
@@ -11,8 +16,11 @@ class TChartHover final : public QObject {
     Q_OBJECT
 
 public:
+    // Names and kinds of the chart's visible curves, asked for at each tooltip.
+    using TReadings = std::function<std::vector<TSeriesReading>()>;
+
     // Watches the chart for as long as both live; the chart's parent owns this object.
-    explicit TChartHover(TChart& chart);
+    TChartHover(TChart& chart, TReadings readings);
 
     // The tooltip text for a point of the chart, empty outside the plot or before a paint.
     QString ToolTipAt(const QPoint& position) const;
@@ -24,4 +32,5 @@ private:
     void ShowToolTip(const QHelpEvent& event) const;
 
     TChart& m_chart;
+    TReadings m_readings;
 };

@@ -10,11 +10,15 @@
 
 #include <Production1.h>
 
+#include <TChart.h>
+#include <TLineSeries.h>
+
 #include <QEvent>
 #include <QLineEdit>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -31,6 +35,12 @@ TForm1::TForm1(const QString& dataDirectory, QWidget* parent)
     CreateWindowFrame();
     CreateSelectionPage();
     CreateGraphPage();
+    m_homeView = Chart1->AxisRanges();
+    const TAxisRange months = Chart1->BottomAxis().Range();
+    m_firstHomeMonth = static_cast<int>(std::ceil(months.Minimum));
+    m_lastHomeMonth = static_cast<int>(std::floor(months.Maximum));
+    m_startTitleSeries2 = Series2->Title();
+    m_startTitleSeries7 = Series7->Title();
     SetTabOrder();
     SetAccessibleNames();
     CreateShortcuts();
@@ -82,6 +92,10 @@ void TForm1::RunFirstActivation() {
 }
 
 void TForm1::FormActivate() {
+    LoadDataFiles();
+}
+
+void TForm1::LoadDataFiles() {
     {
         const TCurrentDirectoryScope dataDirectory(m_dataDirectory);
         Production1::LoadProductionData();
@@ -89,6 +103,35 @@ void TForm1::FormActivate() {
     FillVehicleTable();
     Production1::Store().CompareSlot = 0;
     PlotFleetCurves();
+}
+
+void TForm1::ReloadDataFiles() {
+    // Cleared first, so that even a load that fails part-way leaves nothing of the old files.
+    auto& store = Production1::Store();
+    store.LendLeaseSelected = false;
+    ClearVehicleCurves();
+    for (QLineEdit* edit : {Edit1, Edit2, Edit3}) {
+        edit->setText(QStringLiteral("0"));
+    }
+    LoadDataFiles();
+    // The load starts from the first data source; the selector may show the other one.
+    if (RadioGroup1->ItemIndex() != store.ProductionSource) {
+        store.ProductionSource = RadioGroup1->ItemIndex();
+        PlotFleetCurves();
+    }
+}
+
+void TForm1::ClearVehicleCurves() {
+    for (TLineSeries* series : {Series2, Series6, Series7, Series8}) {
+        series->ClearPoints();
+    }
+    Series2->SetTitle(m_startTitleSeries2);
+    Series7->SetTitle(m_startTitleSeries7);
+    m_firstPairHoldsLendLease = false;
+}
+
+void TForm1::ResetView() {
+    Chart1->RestoreAxisRanges(m_homeView);
 }
 
 void TForm1::FillVehicleTable() {

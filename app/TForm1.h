@@ -4,14 +4,21 @@
 // numbers from the production data store into the controls and the chart's series.
 
 #include "Chart1Configuration.h"
+#include "SeriesReading.h"
+
+#include <TCustomChartAxis.h>
 
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
+#include <vector>
 
+class QAction;
 class QImage;
+class QKeySequence;
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QTabWidget;
 class TChart;
@@ -39,14 +46,32 @@ public:
     void ComboBox4Change();
     void RadioGroup1Click();
 
+    // The activation's work: reads both data files, refills the table, resets the selection and
+    // the alternation of the vehicle pairs, and replots the fleet curves.
+    void LoadDataFiles();
+    // F5: the activation's work again, over the files as they are now. Nothing shown afterwards
+    // describes the previous files: the vehicle curves are emptied, the figures read 0, and the
+    // fleet curves follow the data source that the selector shows.
+    void ReloadDataFiles();
+    // Home on the "Graph" page: the axis ranges return to the chart's configuration after
+    // wheel turns and right-drags.
+    void ResetView();
+
     void FillVehicleTable();
     void PlotFleetCurves();
     void PlotVehicleEstimate();
     void PlotLendLease();
 
-    // Ctrl+C: on the "Graph" page the chart as a picture, on the "Tank Selection" page the
-    // table's rows as tab-separated text. Writes no file and keeps nothing.
+    // Ctrl+C: on the "Graph" page the chart as a picture together with its numbers as text, on
+    // the "Tank Selection" page the table's rows as tab-separated text. Writes no file and keeps
+    // nothing.
     void CopyToClipboard();
+    // Only the chart's numbers, as text.
+    void CopyChartData();
+    // The chart's numbers: a header row, then one row per plotted month, tab-separated.
+    QString ChartDataText() const;
+    // The visible curves in chart order, with their names and kinds for a reader.
+    std::vector<TSeriesReading> SeriesReadings() const;
     // The chart as it is drawn at its current size, without the controls lying on it.
     QImage ChartImage();
     QString TableRowsText() const;
@@ -75,6 +100,13 @@ public:
     QLineEdit* Edit3 = nullptr;
     TChart* Chart1 = nullptr;
     TRadioGroup* RadioGroup1 = nullptr;
+    // Context menus of the chart and of the table, and the commands they offer with their keys.
+    QMenu* PopupMenu1 = nullptr;
+    QMenu* PopupMenu2 = nullptr;
+    QAction* CopyAction = nullptr;
+    QAction* CopyDataAction = nullptr;
+    QAction* ReloadAction = nullptr;
+    QAction* ResetViewAction = nullptr;
 
 protected:
     bool event(QEvent* event) override;
@@ -91,6 +123,8 @@ private:
     void SetTabOrder();
     void SetAccessibleNames();
     void CreateShortcuts();
+    QAction* CreateAction(const QString& text, const QKeySequence& key, void (TForm1::*command)());
+    void CreateContextMenus();
     void ConnectHandlers();
     void RunFirstActivation();
 
@@ -98,7 +132,18 @@ private:
     void SelectRow(int row);
     void ShowSpanFigures();
 
+    // Empties both vehicle pairs and gives them back their titles from the window's layout.
+    void ClearVehicleCurves();
+
     QString m_dataDirectory;
+    // The axis ranges of the chart's configuration, and the months its bottom axis spans then.
+    std::vector<TAxisRange> m_homeView;
+    int m_firstHomeMonth = 0;
+    int m_lastHomeMonth = 0;
+    QString m_startTitleSeries2;
+    QString m_startTitleSeries7;
+    // Whether the first pair shows lend-lease deliveries rather than a vehicle's estimate.
+    bool m_firstPairHoldsLendLease = false;
     bool m_activated = false;
     bool m_shown = false;
 };

@@ -3,39 +3,83 @@
 
 #include "TForm1.h"
 
+#include "ChartDataText.h"
 #include "TChartHover.h"
-#include "TErrorShell.h"
 #include "TStringGrid.h"
 #include "TableText.h"
 
 #include <TChart.h>
+#include <TLineSeries.h>
 
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QImage>
-#include <QShortcut>
+#include <QLocale>
+#include <QMimeData>
 #include <QTabWidget>
 
-void TForm1::CreateShortcuts() {
-    // A text field with the focus keeps Ctrl+C for its own selection.
-    auto* copy = new QShortcut(QKeySequence::Copy, this);
-    copy->setContext(Qt::WindowShortcut);
-    connect(copy, &QShortcut::activated, this,
-            [this] { TErrorShell::Guard([this] { CopyToClipboard(); }); });
-    new TChartHover(*Chart1);
-}
+#include <memory>
 
 void TForm1::CopyToClipboard() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr) {
         return;
     }
-    if (PageControl1->currentWidget() == TabSheet2) {
-        clipboard->setImage(ChartImage());
-    } else {
+    if (PageControl1->currentWidget() != TabSheet2) {
         clipboard->setText(TableRowsText());
+        return;
     }
+    // A document takes the picture, a spreadsheet the numbers.
+    auto data = std::make_unique<QMimeData>();
+    data->setImageData(ChartImage());
+    data->setText(ChartDataText());
+    clipboard->setMimeData(data.release());
+}
+
+void TForm1::CopyChartData() {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        clipboard->setText(ChartDataText());
+    }
+}
+
+std::vector<TSeriesReading> TForm1::SeriesReadings() const {
+    std::vector<TSeriesReading> readings;
+    for (const auto& series : Chart1->SeriesList()) {
+        if (!series->Active()) {
+            continue;
+        }
+        TSeriesReading reading{series.get(), series->Title(), TReadingKind::Count};
+        // A share curve is named after the vehicle (or the deliveries) of its pair.
+        if (series.get() == Series6 || series.get() == Series8) {
+            const TLineSeries& estimate = series.get() == Series6 ? *Series2 : *Series7;
+            reading.Name = estimate.Title() + QStringLiteral(" share");
+            reading.Kind = TReadingKind::FleetShare;
+        } else if (series.get() == Series2 && m_firstPairHoldsLendLease) {
+            reading.Kind = TReadingKind::Deliveries;
+        }
+        readings.push_back(reading);
+    }
+    return readings;
+}
+
+QString TForm1::ChartDataText() const {
+    std::vector<ChartDataText::TDataColumn> columns;
+    for (const TSeriesReading& reading : SeriesReadings()) {
+        ChartDataText::TDataColumn column{reading.Name, reading.Kind, {}};
+        const TChartSeries& series = *reading.Series;
+        for (std::int32_t i = 0; i < series.PointCount(); ++i) {
+            const double month = series.XValueAt(i);
+            if (!series.IsNull(i) && month >= m_firstHomeMonth && month <= m_lastHomeMonth) {
+                column.Points.emplace_back(month, series.YValueAt(i));
+            }
+        }
+        // A curve without a point among the plotted months is not shown, and gets no column.
+        if (!column.Points.empty()) {
+            columns.push_back(std::move(column));
+        }
+    }
+    return ChartDataText::TabSeparated(columns, m_firstHomeMonth, m_lastHomeMonth, QLocale());
 }
 
 // The picture has the screen's resolution: on a high-resolution screen it is as sharp as shown.

@@ -78,6 +78,9 @@ void TForm1::PlotVehicleEstimate() {
     TLineSeries& shareSeries = slot == 0 ? *Series6 : *Series8;
     estimateSeries.ClearPoints();
     shareSeries.ClearPoints();
+    if (slot == 0) {
+        m_firstPairHoldsLendLease = false;
+    }
     const int vehicle = store.SelectedVehicle;
     store.WorkSeries = store.VehicleProduction[vehicle];
     estimateSeries.SetTitle(VehicleNameText(store.VehicleNames[vehicle]));
@@ -96,6 +99,7 @@ void TForm1::PlotLendLease() {
     Series6->ClearPoints();
     store.WorkSeries = store.LendLease;
     Series2->SetTitle(QStringLiteral("Lend Lease"));
+    m_firstPairHoldsLendLease = true;
     const std::vector<double> deliveries = MonthValues(store.WorkSeries);
     for (int month = 1; month <= kLastPlottedMonth; ++month) {
         AddMonthPoint(*Series2, month, deliveries.at(static_cast<std::size_t>(month - 1)));

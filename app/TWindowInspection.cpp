@@ -95,6 +95,7 @@ void ReadWindow(TForm1& form, TWindowInspectionResult& result) {
     for (int row = 0; row < grid.RowCount(); ++row) {
         result.Grid.push_back({grid.Cells(0, row), grid.Cells(1, row)});
     }
+    result.ChartData = form.ChartDataText();
 }
 
 // Shows a page and saves it as a PNG picture, as the window shows it.

@@ -40,6 +40,8 @@ struct TWindowInspectionResult {
     QStringList Edits;
     // Every row of the table, the header row first.
     std::vector<QStringList> Grid;
+    // What "Copy data" puts on the clipboard: the chart's numbers, tab-separated.
+    QString ChartData;
     // The messages the error box would have shown, in order.
     QStringList Errors;
     bool TableSnapshotSaved = false;

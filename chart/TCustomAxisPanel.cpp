@@ -242,6 +242,23 @@ void TCustomAxisPanel::PanAxes(TPoint from, TPoint to) {
     }
 }
 
+std::vector<TAxisRange> TCustomAxisPanel::AxisRanges() const {
+    std::vector<TAxisRange> ranges;
+    for (const TCustomChartAxis* axis : m_axisList) {
+        ranges.push_back(axis->Range());
+    }
+    return ranges;
+}
+
+void TCustomAxisPanel::RestoreAxisRanges(const std::vector<TAxisRange>& ranges) {
+    if (ranges.size() != m_axisList.size()) {
+        return;
+    }
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        m_axisList[i]->SetRange(ranges[i]);
+    }
+}
+
 void TCustomAxisPanel::wheelEvent(QWheelEvent* event) {
     // Downwards turns report negative angles; high-resolution wheels add up to whole steps.
     m_wheelRemainder -= event->angleDelta().y();

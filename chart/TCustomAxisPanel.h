@@ -50,6 +50,10 @@ public:
     void ScrollVerticalAxes(int steps);
     // Moves the axis ranges so that the data follows the mouse from one pixel to another.
     void PanAxes(TPoint from, TPoint to);
+    // The range settings of every axis in axis-list order, and their return after wheel turns
+    // and drags; a list of another length is ignored.
+    std::vector<TAxisRange> AxisRanges() const;
+    void RestoreAxisRanges(const std::vector<TAxisRange>& ranges);
 
 protected:
     void InternalDraw(const TRect& bounds) override;

@@ -276,6 +276,25 @@ void TCustomChartAxis::ScrollAxis(double delta) {
     Changed();
 }
 
+TAxisRange TCustomChartAxis::Range() const {
+    return {m_automatic, m_automaticMinimum, m_automaticMaximum, m_minimum, m_maximum};
+}
+
+void TCustomChartAxis::SetRange(const TAxisRange& range) {
+    if (!IsLoading() && range.Minimum > range.Maximum) {
+        throw AxisException(QStringLiteral("Axis Minimum Value must be <= Maximum"));
+    }
+    if (range == Range()) {
+        return;
+    }
+    m_automatic = range.Automatic;
+    m_automaticMinimum = range.AutomaticMinimum;
+    m_automaticMaximum = range.AutomaticMaximum;
+    m_minimum = range.Minimum;
+    m_maximum = range.Maximum;
+    Changed();
+}
+
 bool TCustomChartAxis::ValuesAreDateTime() const {
     for (const auto& series : m_chart.SeriesList()) {
         if (series->Active() && series->IsPlottedAgainst(*this)) {

@@ -19,6 +19,17 @@ enum class TAxisKind { Bottom, Top, Left, Right, Depth };
 enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
 using enum TAxisLabelStyle;
 
+// The settings that decide an axis's range, kept so that a view can be brought back later.
+struct TAxisRange {
+    bool Automatic = true;
+    bool AutomaticMinimum = true;
+    bool AutomaticMaximum = true;
+    double Minimum = 0;
+    double Maximum = 0;
+
+    bool operator==(const TAxisRange&) const = default;
+};
+
 class TCustomChartAxis {
 public:
     // Room for tick positions of one drawing; labelling stops when it is full.
@@ -132,6 +143,10 @@ public:
     TAxisLabelStyle ResolveLabelStyle() const;
     QString FormatAxisLabel(double value) const;
     void ScrollAxis(double delta);
+    TAxisRange Range() const;
+    // Sets both ends and the automatic switches at once, so that no order of the two ends can
+    // trip the check that the minimum stays at or below the maximum.
+    void SetRange(const TAxisRange& range);
 
     // Sets the working range directly; for layout code and tests that need a mapped axis.
     void SetWorkRange(double minimum, double maximum);

@@ -108,11 +108,11 @@ TEST(ChartHoverText, MonthsAreNamedAndFoundWithinTheAxisRange) {
 
 TEST(ChartHoverText, ToolTipListsEachSeriesWithItsValueAndEscapesTitles) {
     const QString text =
-        ChartHoverText::ToolTip(27, {{QStringLiteral("<b>T-34</b> & co"), 1250.5, clRed}});
+        ChartHoverText::ToolTip(27, {{QStringLiteral("<b>T-34</b> & co"), 1250.5, clRed}},
+                                QLocale(QLocale::English), Qt::white);
     EXPECT_TRUE(text.contains(QStringLiteral("<b>Mar 1943</b>")));
-    EXPECT_TRUE(text.contains(QStringLiteral("&lt;b&gt;T-34&lt;/b&gt; &amp; co: ") +
-                              ChartMath::FormatAxisLabel(1250.5)));
-    EXPECT_TRUE(text.contains(QStringLiteral("color:#ff0000")));
+    EXPECT_TRUE(text.contains(QStringLiteral("&lt;b&gt;T-34&lt;/b&gt; &amp; co: 1,251")));
+    EXPECT_TRUE(text.contains(QStringLiteral("background-color:#ff0000")));
 }
 
 TEST_F(TForm1Clipboard, CopyOnTheTableGivesItsRowsAsTabSeparatedText) {

@@ -324,3 +324,35 @@ TEST_F(ChartAxis, WheelAndRightDragEventsScrollTheAxes) {
     QApplication::sendEvent(&chart, &back);
     EXPECT_EQ(chart.BottomAxis().Minimum(), afterDrag);
 }
+
+TEST_F(ChartAxis, SavedRangesComeBackAfterWheelTurnsAndDragsWhateverTheDistance) {
+    TAxisFrame frame;
+    frame.DrawFrame();
+    TChart& chart = *frame.Chart;
+    const std::vector<TAxisRange> home = chart.AxisRanges();
+    ASSERT_EQ(home.size(), chart.AxisList().size());
+    // Far enough down that the saved maximum lies below the current minimum, and far enough up
+    // the other way: restoring one end before the other would trip the range check.
+    for (const int steps : {40, -80}) {
+        SCOPED_TRACE(steps);
+        chart.ScrollVerticalAxes(steps);
+        chart.PanAxes({300, 100}, {100, 150});
+        ASSERT_NE(chart.AxisRanges(), home);
+        const int requests = chart.RepaintRequests();
+        chart.RestoreAxisRanges(home);
+        EXPECT_EQ(chart.AxisRanges(), home);
+        EXPECT_EQ(chart.LeftAxis().Minimum(), -51);
+        EXPECT_EQ(chart.LeftAxis().Maximum(), 20000);
+        EXPECT_EQ(chart.BottomAxis().Minimum(), 6);
+        EXPECT_GT(chart.RepaintRequests(), requests);
+    }
+    // Restoring what is already there asks for no repaint; a list of another length is ignored.
+    const int requests = chart.RepaintRequests();
+    chart.RestoreAxisRanges(home);
+    chart.RestoreAxisRanges({});
+    EXPECT_EQ(chart.RepaintRequests(), requests);
+    TAxisRange inverted = chart.LeftAxis().Range();
+    std::swap(inverted.Minimum, inverted.Maximum);
+    EXPECT_THROW(chart.LeftAxis().SetRange(inverted), AxisException);
+    EXPECT_EQ(chart.AxisRanges(), home);
+}

@@ -234,6 +234,22 @@ TEST_F(InspectTest, PicturesOfBothPagesAreWrittenOrReportedAsErrors) {
     }
 }
 
+TEST_F(InspectTest, WindowReportCarriesTheChartNumbersAsCopyDataGivesThem) {
+    if (RunInspect(directory.Path(), "--help").out.find("ChartData") == std::string::npos) {
+        GTEST_SKIP() << "this inspector is built without the program's window";
+    }
+    WriteData(kTotalLines, kTankLines);
+    const TRun run = RunInspect(directory.Path(), "--picks 1");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string header =
+        "\"ChartData\": \"Month\\u0009Total In service\\u0009T-34\xE2\x82\xAC"
+        "\\u0009Losses\\u0009Production & Lend Lease\\u0009"
+        "Total Soviet Production\\u0009T-34\xE2\x82\xAC share %\\u000a";
+    EXPECT_NE(run.out.find(header), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\\u000aJun 1941\\u00091000\\u0009"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\\u000aMay 1945\\u0009\\u0009"), std::string::npos) << run.out;
+}
+
 TEST(InspectSampleDataTest, SampleDataLoadsWithAFleetInEveryMonthOfTheRate) {
     const TRun run = RunInspect(std::filesystem::path(ARMALYX_SOURCE_DIR) / "data", "");
     ASSERT_EQ(run.status, 0) << run.err;

@@ -80,6 +80,8 @@ void WriteResult(const TWindowInspectionResult& result, TJsonWriter& json) {
         WriteTexts(row, json);
     }
     json.EndArray();
+    json.Key("ChartData");
+    json.String(result.ChartData.toStdString());
     json.Key("WindowErrors");
     WriteTexts(result.Errors, json);
 }

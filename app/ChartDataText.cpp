@@ -1,0 +1,68 @@
+#include "ChartDataText.h"
+
+#include "AvailabilityMaths.h"
+#include "ChartHoverText.h"
+#include "TableText.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace ChartDataText {
+
+namespace {
+
+constexpr int kFirstMonth = 1;
+constexpr int kLastMonth = 60;
+
+std::optional<double> ValueAt(const TDataColumn& column, int month) {
+    for (const auto& [x, y] : column.Points) {
+        if (x == month) {
+            return y;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString ColumnTitle(const TDataColumn& column) {
+    return column.Kind == TReadingKind::FleetShare ? column.Name + QStringLiteral(" %")
+                                                   : column.Name;
+}
+
+QString CellText(double value, TReadingKind kind, const QLocale& locale) {
+    double shown =
+        kind == TReadingKind::FleetShare ? AvailabilityMaths::FleetSharePercent(value) : value;
+    if (shown == 0.0) {
+        shown = 0.0; // a spreadsheet reads "-0" as text in some locales
+    }
+    QLocale plain = locale;
+    plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return plain.toString(shown, 'f', QLocale::FloatingPointShortest);
+}
+
+QString TabSeparated(const std::vector<TDataColumn>& columns, int firstMonth, int lastMonth,
+                     const QLocale& locale) {
+    std::vector<QStringList> rows;
+    QStringList header{QStringLiteral("Month")};
+    for (const TDataColumn& column : columns) {
+        header.push_back(ColumnTitle(column));
+    }
+    rows.push_back(header);
+    for (int month = std::max(firstMonth, kFirstMonth); month <= std::min(lastMonth, kLastMonth);
+         ++month) {
+        QStringList row{ChartHoverText::MonthCaption(month)};
+        bool anyValue = false;
+        for (const TDataColumn& column : columns) {
+            const auto value = ValueAt(column, month);
+            anyValue = anyValue || value.has_value();
+            row.push_back(value ? CellText(*value, column.Kind, locale) : QString());
+        }
+        if (anyValue) {
+            rows.push_back(row);
+        }
+    }
+    return TableText::TabSeparatedRows(rows);
+}
+
+} // namespace ChartDataText

@@ -1,0 +1,33 @@
+#pragma once
+// The chart's numbers as a spreadsheet takes them from the clipboard: a header row (Month, then
+// one column per curve), then one row per plotted month, cells separated by tabs. Pure text work,
+// so tests need no window.
+
+#include "SeriesReading.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+namespace ChartDataText {
+
+struct TDataColumn {
+    QString Name;
+    TReadingKind Kind = TReadingKind::Count;
+    // The curve's points as (month, value) pairs; a month without a point gives an empty cell.
+    std::vector<std::pair<double, double>> Points;
+};
+
+// "T-34 share %" for a share curve, the curve's name otherwise.
+QString ColumnTitle(const TDataColumn& column);
+// A cell: the value as the curve holds it, a share as a percentage of the fleet, written with
+// the locale's decimal point, without grouping and without rounding.
+QString CellText(double value, TReadingKind kind, const QLocale& locale);
+// Months firstMonth..lastMonth (kept within 1..60) in which some column has a value, each as
+// "Jun 1941".
+QString TabSeparated(const std::vector<TDataColumn>& columns, int firstMonth, int lastMonth,
+                     const QLocale& locale);
+
+} // namespace ChartDataText

@@ -1,0 +1,22 @@
+#pragma once
+// How a reader of the chart names each curve and reads its values: vehicle counts, lend-lease
+// deliveries, or a share of the fleet drawn on the count axis. Shared by the tooltip and by the
+// chart's numbers on the clipboard.
+
+#include <QString>
+
+#include <optional>
+
+class TChartSeries;
+
+enum class TReadingKind { Count, Deliveries, FleetShare };
+
+struct TSeriesReading {
+    const TChartSeries* Series = nullptr;
+    // The curve's name for a reader: the series' title, or "T-34 share" for a share curve.
+    QString Name;
+    TReadingKind Kind = TReadingKind::Count;
+};
+
+// The value a series holds at exactly this month, if it has a point there that is not null.
+std::optional<double> ValueAtMonth(const TChartSeries& series, int month);
