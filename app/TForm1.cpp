@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "AvailabilityMaths.h"
+#include "DataStatusText.h"
 #include "TComboBox.h"
 #include "TCurrentDirectoryScope.h"
 #include "TErrorShell.h"
@@ -10,11 +11,14 @@
 
 #include <Production1.h>
 
+#include <QDir>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -84,11 +88,38 @@ void TForm1::RunFirstActivation() {
 void TForm1::FormActivate() {
     {
         const TCurrentDirectoryScope dataDirectory(m_dataDirectory);
-        Production1::LoadProductionData();
+        const QString directory = QDir::currentPath();
+        try {
+            Production1::LoadProductionData();
+        } catch (...) {
+            // A read failure is reported by the error box; the line still tells what was read.
+            ShowDataStatus(directory);
+            throw;
+        }
+        ShowDataStatus(directory);
     }
     FillVehicleTable();
     Production1::Store().CompareSlot = 0;
     PlotFleetCurves();
+}
+
+void TForm1::ShowDataStatus(const QString& directory) {
+    const auto& store = Production1::Store();
+    Label8->setText(
+        DataStatusText::StatusText(directory, store.TotalDataReport, store.TankDataReport));
+    const std::pair<const char*, bool> files[] = {
+        {Production1::kTotalDataFileName, store.TotalDataReport.Found()},
+        {Production1::kTankDataFileName, store.TankDataReport.Found()},
+    };
+    for (std::size_t i = 0; i < m_dataFileFound.size(); ++i) {
+        const auto& [fileName, found] = files[i];
+        if (!found && m_dataFileFound[i]) {
+            const QString path = DataStatusText::DataFilePath(directory, fileName);
+            std::fprintf(stderr, "%s\n",
+                         DataStatusText::MissingFileMessage(path).toLocal8Bit().constData());
+        }
+        m_dataFileFound[i] = found;
+    }
 }
 
 void TForm1::FillVehicleTable() {

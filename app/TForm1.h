@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 
 class QImage;
@@ -65,6 +66,8 @@ public:
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
+    // The data status line below the span figures: what the last load made of the data files.
+    QLabel* Label8 = nullptr;
     TStringGrid* StringGrid1 = nullptr;
     TComboBox* ComboBox1 = nullptr;
     TComboBox* ComboBox2 = nullptr;
@@ -97,8 +100,14 @@ private:
     // What a grid click does for the row of the current cell (0 is the header row).
     void SelectRow(int row);
     void ShowSpanFigures();
+    // Shows what the load just made of the data files, and names a file that has gone missing
+    // on standard error.
+    void ShowDataStatus(const QString& directory);
 
     QString m_dataDirectory;
     bool m_activated = false;
     bool m_shown = false;
+    // Whether each data file (TotalData.txt, TankData.txt) was found at the previous load, so that
+    // a missing file is named on standard error once, not at every load.
+    std::array<bool, 2> m_dataFileFound{true, true};
 };
