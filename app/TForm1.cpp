@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "AvailabilityMaths.h"
+#include "CueColors.h"
 #include "DataStatusText.h"
 #include "TComboBox.h"
 #include "TCurrentDirectoryScope.h"
@@ -26,12 +27,18 @@ namespace {
 // The table always has room for this many vehicle rows, so the "Lend Lease" row always exists.
 constexpr int kMinimumVehicleRows = 30;
 
+std::array<int, 4> StoredSpanChoices() {
+    const auto& store = Production1::Store();
+    return {store.StartMonthChoice, store.EndMonthChoice, store.StartYearChoice,
+            store.EndYearChoice};
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : TForm1(QString(), parent) {}
 
 TForm1::TForm1(const QString& dataDirectory, QWidget* parent)
-    : QWidget(parent), m_dataDirectory(dataDirectory) {
+    : QWidget(parent), m_dataDirectory(dataDirectory), m_figureChoices(StoredSpanChoices()) {
     CreateWindowFrame();
     CreateSelectionPage();
     CreateGraphPage();
@@ -54,6 +61,10 @@ void TForm1::ConnectHandlers() {
     connect(ComboBox3, &TComboBox::Change, this, guarded(&TForm1::ComboBox3Change));
     connect(ComboBox4, &TComboBox::Change, this, guarded(&TForm1::ComboBox4Change));
     connect(RadioGroup1, &TRadioGroup::Click, this, guarded(&TForm1::RadioGroup1Click));
+    // After the handlers, which record the new choice.
+    for (TComboBox* selector : {ComboBox1, ComboBox2, ComboBox3, ComboBox4}) {
+        connect(selector, &TComboBox::Change, this, &TForm1::ShowFiguresCue);
+    }
 }
 
 bool TForm1::event(QEvent* event) {
@@ -174,6 +185,29 @@ void TForm1::ShowSpanFigures() {
     Edit1->setText(AvailabilityMaths::PlainInteger(store.SpanVehicleTotal));
     Edit2->setText(AvailabilityMaths::PlainInteger(store.SpanTotal));
     Edit3->setText(AvailabilityMaths::PlainInteger(store.SpanLosses));
+    m_figureChoices = StoredSpanChoices();
+    ShowFiguresCue();
+}
+
+bool TForm1::FiguresOutOfDate() const {
+    return StoredSpanChoices() != m_figureChoices;
+}
+
+// The dimmed colour is worked out from the window's palette, which a new desktop palette reaches
+// before the figures' own.
+void TForm1::ShowFiguresCue() {
+    QPalette figures;
+    if (FiguresOutOfDate()) {
+        const QPalette window = palette();
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            figures.setColor(group, QPalette::Text,
+                             CueColors::DimmedTextColor(window.color(group, QPalette::Text),
+                                                        window.color(group, QPalette::Base)));
+        }
+    }
+    for (QLineEdit* figure : {Edit1, Edit2, Edit3}) {
+        figure->setPalette(figures);
+    }
 }
 
 void TForm1::ComboBox1Change() {

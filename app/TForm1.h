@@ -52,6 +52,10 @@ public:
     QImage ChartImage();
     QString TableRowsText() const;
 
+    // Whether a span selector has changed since the three figures were computed; they are shown
+    // dimmed until the next row click computes them again.
+    bool FiguresOutOfDate() const;
+
     // Whether the first activation has run (it runs once per window).
     bool Activated() const { return m_activated; }
 
@@ -103,6 +107,7 @@ private:
     // Shows what the load just made of the data files, and names a file that has gone missing
     // on standard error.
     void ShowDataStatus(const QString& directory);
+    void ShowFiguresCue();
 
     QString m_dataDirectory;
     bool m_activated = false;
@@ -110,4 +115,7 @@ private:
     // Whether each data file (TotalData.txt, TankData.txt) was found at the previous load, so that
     // a missing file is named on standard error once, not at every load.
     std::array<bool, 2> m_dataFileFound{true, true};
+    // The span choices (start month, end month, start year, end year) the figures were computed
+    // with, or that the store held when the window was made.
+    std::array<int, 4> m_figureChoices{};
 };
