@@ -9,13 +9,16 @@
 #include "TRadioGroup.h"
 #include "TStringGrid.h"
 #include "VehicleNameText.h"
+#include "WindowPlacement.h"
 
 #include <Production1.h>
 
 #include <QDir>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -86,6 +89,38 @@ void TForm1::showEvent(QShowEvent* event) {
             activateWindow();
         }
     });
+}
+
+void TForm1::setVisible(bool visible) {
+    if (visible && !std::exchange(m_placed, true)) {
+        FitIntoScreen();
+    }
+    QWidget::setVisible(visible);
+}
+
+// The built-in position and size suit a screen of at least 966 x 645 pixels; on a smaller one
+// the caption would lie off the screen.
+void TForm1::FitIntoScreen() {
+    const QRect client = geometry();
+    QScreen* screen = QGuiApplication::screenAt(client.center());
+    if (screen == nullptr) {
+        screen = this->screen();
+    }
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect frame = frameGeometry();
+    QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                     frame.right() - client.right(), frame.bottom() - client.bottom());
+    if (margins.isNull()) {
+        margins = WindowPlacement::kDesignedFrameMargins;
+    }
+    const QRect outer = client.marginsAdded(margins);
+    const QRect fitted = WindowPlacement::FitIntoArea(outer, screen->availableGeometry());
+    if (fitted != outer) {
+        resize(fitted.marginsRemoved(margins).size());
+        move(fitted.topLeft());
+    }
 }
 
 void TForm1::RunFirstActivation() {

@@ -88,6 +88,8 @@ protected:
     // A new desktop palette reaches the chart's system colours at its next frame.
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Before the window first appears it is fitted into its screen's available area.
+    void setVisible(bool visible) override;
 
 private:
     void CreateWindowFrame();
@@ -100,6 +102,7 @@ private:
     void CreateShortcuts();
     void ConnectHandlers();
     void RunFirstActivation();
+    void FitIntoScreen();
 
     // What a grid click does for the row of the current cell (0 is the header row).
     void SelectRow(int row);
@@ -112,6 +115,7 @@ private:
     QString m_dataDirectory;
     bool m_activated = false;
     bool m_shown = false;
+    bool m_placed = false;
     // Whether each data file (TotalData.txt, TankData.txt) was found at the previous load, so that
     // a missing file is named on standard error once, not at every load.
     std::array<bool, 2> m_dataFileFound{true, true};
