@@ -121,10 +121,9 @@ QString StatusText(const QString& directory, const TReadReport& totalData,
     }
     if (ReadWithoutProblems(totalData) && ReadWithoutProblems(tankData)) {
         return QStringLiteral("Read %1 (%2) and %3 (%4) from %5.")
-            .arg(QLatin1String(kTotalDataFileName),
-                 Count(totalData.Lines(), "data line", "data lines"),
-                 QLatin1String(kTankDataFileName),
-                 Count(tankData.Lines(), "data line", "data lines"), DirectoryText(directory));
+            .arg(QLatin1String(kTotalDataFileName), Count(totalData.Lines(), "line", "lines"),
+                 QLatin1String(kTankDataFileName), Count(tankData.Lines(), "line", "lines"),
+                 DirectoryText(directory));
     }
     return FileLine(directory, kTotalDataFileName, totalData) + QLatin1Char('\n') +
            FileLine(directory, kTankDataFileName, tankData);

@@ -101,24 +101,26 @@ void TForm1::setVisible(bool visible) {
 // The built-in position and size suit a screen of at least 966 x 645 pixels; on a smaller one
 // the caption would lie off the screen.
 void TForm1::FitIntoScreen() {
-    const QRect client = geometry();
-    QScreen* screen = QGuiApplication::screenAt(client.center());
+    QScreen* screen = QGuiApplication::screenAt(geometry().center());
     if (screen == nullptr) {
         screen = this->screen();
     }
     if (screen == nullptr) {
         return;
     }
-    const QRect frame = frameGeometry();
-    QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
-                     frame.right() - client.right(), frame.bottom() - client.bottom());
+    // A window's position is that of its frame; before the desktop has framed the window its
+    // frame is taken to be the built-in one.
+    const QRect client = geometry();
+    QRect outer = frameGeometry();
+    QMargins margins(client.left() - outer.left(), client.top() - outer.top(),
+                     outer.right() - client.right(), outer.bottom() - client.bottom());
     if (margins.isNull()) {
         margins = WindowPlacement::kDesignedFrameMargins;
+        outer = QRect(pos(), size().grownBy(margins));
     }
-    const QRect outer = client.marginsAdded(margins);
     const QRect fitted = WindowPlacement::FitIntoArea(outer, screen->availableGeometry());
     if (fitted != outer) {
-        resize(fitted.marginsRemoved(margins).size());
+        resize(fitted.size().shrunkBy(margins));
         move(fitted.topLeft());
     }
 }

@@ -60,9 +60,9 @@ TEST(DataStatusText, NamesEachFileWithItsPathCountsAndCommonestReasons) {
     };
     const TCase cases[] = {
         {"both clean", clean, one,
-         "Read TotalData.txt (20 data lines) and TankData.txt (1 data line) from /home/ana/data."},
+         "Read TotalData.txt (20 lines) and TankData.txt (1 line) from /home/ana/data."},
         {"comment lines are no problem", commented, clean,
-         "Read TotalData.txt (5 data lines) and TankData.txt (20 data lines) from /home/ana/data."},
+         "Read TotalData.txt (5 lines) and TankData.txt (20 lines) from /home/ana/data."},
         {"but a file of comments alone is", onlyComments, clean,
          "/home/ana/data/TotalData.txt: 2 data lines read, 2 ignored (2 comment or blank start).\n"
          "/home/ana/data/TankData.txt: 20 data lines read."},

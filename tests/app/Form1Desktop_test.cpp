@@ -48,7 +48,8 @@ TEST_F(TForm1Desktop, TheShownWindowLiesInsideItsScreensAvailableArea) {
     const QRect area = Form().screen()->availableGeometry();
     // The off-screen display is 800 x 600, smaller than the built-in place needs.
     ASSERT_FALSE(area.contains(QRect(228, 147, 738, 498)));
-    const QRect frame = Form().geometry().marginsAdded(WindowPlacement::kDesignedFrameMargins);
+    // The window's position is that of its frame.
+    const QRect frame(Form().pos(), Form().size().grownBy(WindowPlacement::kDesignedFrameMargins));
     EXPECT_TRUE(area.contains(frame)) << frame.x() << "," << frame.y();
     // Only moved, since the window fits in its built-in size.
     EXPECT_EQ(Form().size(), QSize(730, 471));
