@@ -1,6 +1,9 @@
 #include "TComboBox.h"
 
+#include "CueColors.h"
+
 #include <QAbstractItemView>
+#include <QEvent>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
@@ -62,10 +65,39 @@ void TComboBox::PickItem(int index) {
 
 void TComboBox::ItemPicked(int index) {
     m_itemIndex = index;
+    m_typed = false;
+    ShowTypedCue();
     emit Change();
 }
 
 void TComboBox::TextTyped() {
     m_itemIndex = -1;
+    m_typed = true;
+    ShowTypedCue();
     emit Change();
+}
+
+QString TComboBox::TypedTextToolTip() {
+    return QStringLiteral("Typed text selects no item and counts as none: pick an item from the "
+                          "list.");
+}
+
+// Only the text field is tinted: the combo box itself keeps the inherited palette, so that it
+// hears of a new desktop palette and the tint can be worked out afresh from it.
+void TComboBox::ShowTypedCue() {
+    QPalette field = palette();
+    if (m_typed) {
+        field.setColor(QPalette::Base, CueColors::TypedFieldColor(field.color(QPalette::Base)));
+    }
+    lineEdit()->setPalette(field);
+    const QString tip = m_typed ? TypedTextToolTip() : QString();
+    setToolTip(tip);
+    setAccessibleDescription(tip);
+}
+
+void TComboBox::changeEvent(QEvent* event) {
+    QComboBox::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && lineEdit() != nullptr) {
+        ShowTypedCue();
+    }
 }

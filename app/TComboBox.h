@@ -1,6 +1,7 @@
 #pragma once
 // A drop-down list with an editable text field. Picking an item selects it; typing into the
-// text field leaves no item selected, and ItemIndex then reports -1. Both raise Change.
+// text field leaves no item selected, and ItemIndex then reports -1. Both raise Change. A field
+// that holds typed text is tinted and its tooltip says to pick an item instead.
 
 #include <QComboBox>
 
@@ -13,6 +14,8 @@ public:
 
     // Index of the item picked last, or -1 when none is selected.
     int ItemIndex() const { return m_itemIndex; }
+    // Whether the text in the field was typed since the last pick (so no item is selected).
+    bool HoldsTypedText() const { return m_typed; }
     // Picks an item as the user does from the list (raises Change); out-of-range indexes do
     // nothing.
     void PickItem(int index);
@@ -20,13 +23,21 @@ public:
     int ItemHeight() const { return m_itemHeight; }
     void SetItemHeight(int height);
 
+    // The tooltip of a field that holds typed text.
+    static QString TypedTextToolTip();
+
 signals:
     void Change();
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     void ItemPicked(int index);
     void TextTyped();
+    void ShowTypedCue();
 
     int m_itemIndex = -1;
+    bool m_typed = false;
     int m_itemHeight = 0;
 };

@@ -1,24 +1,32 @@
 #include "TForm1.h"
 
 #include "AvailabilityMaths.h"
+#include "CueColors.h"
+#include "DataStatusText.h"
 #include "TComboBox.h"
 #include "TCurrentDirectoryScope.h"
 #include "TErrorShell.h"
 #include "TRadioGroup.h"
 #include "TStringGrid.h"
 #include "VehicleNameText.h"
+#include "WindowPlacement.h"
 
 #include <Production1.h>
 
 #include <TChart.h>
 #include <TLineSeries.h>
 
+#include <QDir>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -26,12 +34,18 @@ namespace {
 // The table always has room for this many vehicle rows, so the "Lend Lease" row always exists.
 constexpr int kMinimumVehicleRows = 30;
 
+std::array<int, 4> StoredSpanChoices() {
+    const auto& store = Production1::Store();
+    return {store.StartMonthChoice, store.EndMonthChoice, store.StartYearChoice,
+            store.EndYearChoice};
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : TForm1(QString(), parent) {}
 
 TForm1::TForm1(const QString& dataDirectory, QWidget* parent)
-    : QWidget(parent), m_dataDirectory(dataDirectory) {
+    : QWidget(parent), m_dataDirectory(dataDirectory), m_figureChoices(StoredSpanChoices()) {
     CreateWindowFrame();
     CreateSelectionPage();
     CreateGraphPage();
@@ -60,6 +74,10 @@ void TForm1::ConnectHandlers() {
     connect(ComboBox3, &TComboBox::Change, this, guarded(&TForm1::ComboBox3Change));
     connect(ComboBox4, &TComboBox::Change, this, guarded(&TForm1::ComboBox4Change));
     connect(RadioGroup1, &TRadioGroup::Click, this, guarded(&TForm1::RadioGroup1Click));
+    // After the handlers, which record the new choice.
+    for (TComboBox* selector : {ComboBox1, ComboBox2, ComboBox3, ComboBox4}) {
+        connect(selector, &TComboBox::Change, this, &TForm1::ShowFiguresCue);
+    }
 }
 
 bool TForm1::event(QEvent* event) {
@@ -83,6 +101,40 @@ void TForm1::showEvent(QShowEvent* event) {
     });
 }
 
+void TForm1::setVisible(bool visible) {
+    if (visible && !std::exchange(m_placed, true)) {
+        FitIntoScreen();
+    }
+    QWidget::setVisible(visible);
+}
+
+// The built-in position and size suit a screen of at least 966 x 645 pixels; on a smaller one
+// the caption would lie off the screen.
+void TForm1::FitIntoScreen() {
+    QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    if (screen == nullptr) {
+        screen = this->screen();
+    }
+    if (screen == nullptr) {
+        return;
+    }
+    // A window's position is that of its frame; before the desktop has framed the window its
+    // frame is taken to be the built-in one.
+    const QRect client = geometry();
+    QRect outer = frameGeometry();
+    QMargins margins(client.left() - outer.left(), client.top() - outer.top(),
+                     outer.right() - client.right(), outer.bottom() - client.bottom());
+    if (margins.isNull()) {
+        margins = WindowPlacement::kDesignedFrameMargins;
+        outer = QRect(pos(), size().grownBy(margins));
+    }
+    const QRect fitted = WindowPlacement::FitIntoArea(outer, screen->availableGeometry());
+    if (fitted != outer) {
+        resize(fitted.size().shrunkBy(margins));
+        move(fitted.topLeft());
+    }
+}
+
 void TForm1::RunFirstActivation() {
     // Later activations (after a message box, after another program) reload nothing.
     if (std::exchange(m_activated, true)) {
@@ -98,7 +150,15 @@ void TForm1::FormActivate() {
 void TForm1::LoadDataFiles() {
     {
         const TCurrentDirectoryScope dataDirectory(m_dataDirectory);
-        Production1::LoadProductionData();
+        const QString directory = QDir::currentPath();
+        try {
+            Production1::LoadProductionData();
+        } catch (...) {
+            // A read failure is reported by the error box; the line still tells what was read.
+            ShowDataStatus(directory);
+            throw;
+        }
+        ShowDataStatus(directory);
     }
     FillVehicleTable();
     Production1::Store().CompareSlot = 0;
@@ -132,6 +192,25 @@ void TForm1::ClearVehicleCurves() {
 
 void TForm1::ResetView() {
     Chart1->RestoreAxisRanges(m_homeView);
+}
+
+void TForm1::ShowDataStatus(const QString& directory) {
+    const auto& store = Production1::Store();
+    Label8->setText(
+        DataStatusText::StatusText(directory, store.TotalDataReport, store.TankDataReport));
+    const std::pair<const char*, bool> files[] = {
+        {Production1::kTotalDataFileName, store.TotalDataReport.Found()},
+        {Production1::kTankDataFileName, store.TankDataReport.Found()},
+    };
+    for (std::size_t i = 0; i < m_dataFileFound.size(); ++i) {
+        const auto& [fileName, found] = files[i];
+        if (!found && m_dataFileFound[i]) {
+            const QString path = DataStatusText::DataFilePath(directory, fileName);
+            std::fprintf(stderr, "%s\n",
+                         DataStatusText::MissingFileMessage(path).toLocal8Bit().constData());
+        }
+        m_dataFileFound[i] = found;
+    }
 }
 
 void TForm1::FillVehicleTable() {
@@ -186,6 +265,29 @@ void TForm1::ShowSpanFigures() {
     Edit1->setText(AvailabilityMaths::PlainInteger(store.SpanVehicleTotal));
     Edit2->setText(AvailabilityMaths::PlainInteger(store.SpanTotal));
     Edit3->setText(AvailabilityMaths::PlainInteger(store.SpanLosses));
+    m_figureChoices = StoredSpanChoices();
+    ShowFiguresCue();
+}
+
+bool TForm1::FiguresOutOfDate() const {
+    return StoredSpanChoices() != m_figureChoices;
+}
+
+// The dimmed colour is worked out from the window's palette, which a new desktop palette reaches
+// before the figures' own.
+void TForm1::ShowFiguresCue() {
+    QPalette figures;
+    if (FiguresOutOfDate()) {
+        const QPalette window = palette();
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            figures.setColor(group, QPalette::Text,
+                             CueColors::DimmedTextColor(window.color(group, QPalette::Text),
+                                                        window.color(group, QPalette::Base)));
+        }
+    }
+    for (QLineEdit* figure : {Edit1, Edit2, Edit3}) {
+        figure->setPalette(figures);
+    }
 }
 
 void TForm1::ComboBox1Change() {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -76,6 +77,10 @@ public:
     QImage ChartImage();
     QString TableRowsText() const;
 
+    // Whether a span selector has changed since the three figures were computed; they are shown
+    // dimmed until the next row click computes them again.
+    bool FiguresOutOfDate() const;
+
     // Whether the first activation has run (it runs once per window).
     bool Activated() const { return m_activated; }
 
@@ -90,6 +95,8 @@ public:
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
+    // The data status line below the span figures: what the last load made of the data files.
+    QLabel* Label8 = nullptr;
     TStringGrid* StringGrid1 = nullptr;
     TComboBox* ComboBox1 = nullptr;
     TComboBox* ComboBox2 = nullptr;
@@ -113,6 +120,8 @@ protected:
     // A new desktop palette reaches the chart's system colours at its next frame.
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Before the window first appears it is fitted into its screen's available area.
+    void setVisible(bool visible) override;
 
 private:
     void CreateWindowFrame();
@@ -127,10 +136,15 @@ private:
     void CreateContextMenus();
     void ConnectHandlers();
     void RunFirstActivation();
+    void FitIntoScreen();
 
     // What a grid click does for the row of the current cell (0 is the header row).
     void SelectRow(int row);
     void ShowSpanFigures();
+    // Shows what the load just made of the data files, and names a file that has gone missing
+    // on standard error.
+    void ShowDataStatus(const QString& directory);
+    void ShowFiguresCue();
 
     // Empties both vehicle pairs and gives them back their titles from the window's layout.
     void ClearVehicleCurves();
@@ -146,4 +160,11 @@ private:
     bool m_firstPairHoldsLendLease = false;
     bool m_activated = false;
     bool m_shown = false;
+    bool m_placed = false;
+    // Whether each data file (TotalData.txt, TankData.txt) was found at the previous load, so that
+    // a missing file is named on standard error once, not at every load.
+    std::array<bool, 2> m_dataFileFound{true, true};
+    // The span choices (start month, end month, start year, end year) the figures were computed
+    // with, or that the store held when the window was made.
+    std::array<int, 4> m_figureChoices{};
 };

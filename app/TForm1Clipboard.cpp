@@ -115,4 +115,8 @@ void TForm1::changeEvent(QEvent* event) {
         Chart1 != nullptr) {
         Chart1->Invalidate();
     }
+    // The figures' own palette keeps them from hearing of a new desktop palette themselves.
+    if (type == QEvent::PaletteChange && Edit1 != nullptr) {
+        ShowFiguresCue();
+    }
 }

@@ -110,6 +110,12 @@ void TForm1::CreateSelectionLabels() {
     Label4 = CreateLabel(Tabsheet1, "Label4", QStringLiteral("Tank"), 424, 54);
     Label5 = CreateLabel(Tabsheet1, "Label5", QStringLiteral("Total"), 424, 94);
     Label7 = CreateLabel(Tabsheet1, "Label7", QStringLiteral("Losses"), 416, 128);
+    // The free area below the figures, down to the foot of the table.
+    Label8 = CreateLabel(Tabsheet1, "Label8", QString(), 256, 168);
+    Label8->setGeometry(256, 168, 425, 209);
+    Label8->setTextFormat(Qt::PlainText);
+    Label8->setWordWrap(true);
+    Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void TForm1::CreateSelectionInputs() {
@@ -176,6 +182,7 @@ void TForm1::SetAccessibleNames() {
     Edit3->setAccessibleName(QStringLiteral("Losses"));
     Chart1->setAccessibleName(QStringLiteral("Total Available AFVs"));
     RadioGroup1->setAccessibleName(RadioGroup1->title());
+    Label8->setAccessibleName(QStringLiteral("Data files"));
     // Desktops that read a control's label through its label relation find it here.
     Label1->setBuddy(ComboBox1);
     Label2->setBuddy(ComboBox2);

@@ -3,11 +3,31 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <utility>
 
+namespace {
+
+// Cells drawn as usual, but without the style's own focus mark: the grid draws the classic
+// dotted frame itself, on every style.
+class TCellDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
+    }
+};
+
+} // namespace
+
 TStringGrid::TStringGrid(int columnCount, int rowCount, QWidget* parent) : QTableWidget(parent) {
+    setItemDelegate(new TCellDelegate(this));
     setColumnCount(columnCount);
     setHorizontalHeaderLabels(QStringList());
     SetRowCount(rowCount);
@@ -124,4 +144,25 @@ void TStringGrid::keyPressEvent(QKeyEvent* event) {
     if (currentIndex() != before) {
         emit Click();
     }
+}
+
+// A dotted frame along the cell's edges, inside its grid lines, in the colour of its text.
+void TStringGrid::paintEvent(QPaintEvent* event) {
+    QTableWidget::paintEvent(event);
+    const QModelIndex current = currentIndex();
+    if (!hasFocus() || !current.isValid()) {
+        return;
+    }
+    const QRect cell = visualRect(current);
+    if (cell.width() < 3 || cell.height() < 3) {
+        return;
+    }
+    const bool selected = selectionModel()->isSelected(current);
+    QPen pen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text), 0);
+    pen.setDashPattern({1, 1});
+    QPainter painter(viewport());
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    // With a 1-pixel pen the outline covers width + 1 pixels: it ends left of the grid line.
+    painter.drawRect(QRect(cell.left(), cell.top(), cell.width() - 2, cell.height() - 2));
 }

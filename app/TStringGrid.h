@@ -33,6 +33,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Draws the focus frame on the current cell while the grid has the keyboard focus.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressedOnCell = false;

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -96,6 +97,7 @@ void ReadWindow(TForm1& form, TWindowInspectionResult& result) {
         result.Grid.push_back({grid.Cells(0, row), grid.Cells(1, row)});
     }
     result.ChartData = form.ChartDataText();
+    result.Status = form.Label8->text();
 }
 
 // Shows a page and saves it as a PNG picture, as the window shows it.

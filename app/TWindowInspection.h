@@ -44,6 +44,8 @@ struct TWindowInspectionResult {
     QString ChartData;
     // The messages the error box would have shown, in order.
     QStringList Errors;
+    // The data status line below the span figures.
+    QString Status;
     bool TableSnapshotSaved = false;
     bool SnapshotSaved = false;
 };

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -67,8 +68,25 @@ QColor ToQColor(TColor color) {
 }
 
 TColor ReadableTextColor(TColor text, TColor background) {
-    if (text != clBlack || !IsSystemColor(background) || background == clNone) {
+    // Lightness (0..255) below which a background counts as dark, and the least perceived
+    // brightness (qGray) that text on it needs.
+    constexpr int kDarkBelow = 128;
+    constexpr int kReadableGray = 150;
+    constexpr int kLightnessStep = 5;
+    if (text == clNone || IsSystemColor(text) || !IsSystemColor(background) ||
+        ToQColor(background).lightness() >= kDarkBelow) {
         return text;
     }
-    return ToQColor(background).lightness() < 128 ? clWindowText : text;
+    if (text == clBlack) {
+        return clWindowText;
+    }
+    const QColor colour = ExplicitColor(text);
+    QColor lighter = colour;
+    for (int lightness = colour.lightness(); qGray(lighter.rgb()) < kReadableGray;
+         lightness += kLightnessStep) {
+        lighter =
+            QColor::fromHsl(colour.hslHue(), colour.hslSaturation(), std::min(lightness, 255));
+    }
+    return static_cast<TColor>(lighter.red()) | static_cast<TColor>(lighter.green()) << 8 |
+           static_cast<TColor>(lighter.blue()) << 16;
 }

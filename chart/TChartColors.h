@@ -51,7 +51,7 @@ TColor PaletteEntry(int entry);
 // so the chart follows the desktop theme. clNone gives a transparent colour.
 QColor ToQColor(TColor color);
 
-// The colour for text written straight on a background: black text on a dark system colour (the
-// panel under a dark desktop theme) becomes the theme's window text colour; any other text keeps
-// its colour.
+// The colour for text written straight on a background. On a dark system colour (the panel under
+// a dark desktop theme) black text becomes the theme's window text colour and other dark colours
+// are lightened, keeping their hue; on any other background, and light text, keep their colour.
 TColor ReadableTextColor(TColor text, TColor background);

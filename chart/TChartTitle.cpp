@@ -103,6 +103,10 @@ TRect TChartTitle::DrawTitleOn(TChartCanvas& canvas, TRect chartRect, TTitlePlac
     canvas.AssignFont(Font());
     const int fontH = canvas.TextLineHeight();
     PrepareBackground(canvas);
+    // Written straight on the panel, the title stays readable under a dark desktop theme.
+    if (canvas.Brush().Style() == TBrushStyle::bsClear) {
+        canvas.Font().SetColor(ReadableTextColor(Font().Color(), ParentChart().Color()));
+    }
     const int fw = FrameWidth();
     const int n = static_cast<int>(m_text.size());
 

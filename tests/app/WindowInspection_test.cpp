@@ -62,6 +62,11 @@ TEST_F(TWindowInspectionTest, HeaderAndMissingRowsClickNothing) {
     EXPECT_EQ(result.Series[1].Title, QStringLiteral("v1"));
     EXPECT_EQ(result.Series[2].Title, QStringLiteral("n/a"));
     EXPECT_EQ(result.Edits, QStringList({"60", "60", "0"}));
+    // Only the vehicle file is there, and the status line says so.
+    EXPECT_TRUE(result.Status.contains(QStringLiteral("TotalData.txt: not found")))
+        << result.Status.toStdString();
+    EXPECT_TRUE(result.Status.contains(QStringLiteral("TankData.txt: 5 data lines read.")))
+        << result.Status.toStdString();
 }
 
 TEST_F(TWindowInspectionTest, SavesEachRequestedPageAsThePictureTheWindowShows) {

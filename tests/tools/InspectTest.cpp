@@ -231,6 +231,11 @@ TEST_F(InspectTest, PicturesOfBothPagesAreWrittenOrReportedAsErrors) {
             EXPECT_NE(run.err.find("could not write missing/"), std::string::npos) << run.err;
         }
         EXPECT_NE(run.out.find("\"Error\": null"), std::string::npos) << "the data loaded";
+        EXPECT_NE(run.out.find("TotalData.txt: 5 data lines read, 2 ignored (1 year out of "
+                               "range, 1 unknown name)."),
+                  std::string::npos)
+            << run.out;
+        EXPECT_EQ(Occurrences(run.out, "\"Status\": \""), 1) << run.out;
     }
 }
 

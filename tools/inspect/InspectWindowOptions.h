@@ -46,7 +46,7 @@ private:
     TWindowChoices m_choices;
 };
 
-// Runs the window for the options and writes "Series", "Edits", "Grid", "ChartData" and
-// "WindowErrors", and "TableSnapshotError" and "SnapshotError" for pictures that could not be
-// written; gives the texts of those two.
+// Runs the window for the options and writes "Series", "Edits", "Grid", "ChartData",
+// "WindowErrors" and "Status", and "TableSnapshotError" and "SnapshotError" for pictures that
+// could not be written; gives the texts of those two.
 std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter& json);

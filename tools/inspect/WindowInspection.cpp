@@ -84,6 +84,8 @@ void WriteResult(const TWindowInspectionResult& result, TJsonWriter& json) {
     json.String(result.ChartData.toStdString());
     json.Key("WindowErrors");
     WriteTexts(result.Errors, json);
+    json.Key("Status");
+    json.String(result.Status.toStdString());
 }
 
 // Whether a picture the options asked for was written, and the report key that says it was not.

@@ -1,0 +1,168 @@
+// The data status line: what the last load made of each data file, in one short line when all is
+// well, and one line per file naming its full path, counts and reasons otherwise.
+#include "TForm1Fixture.h"
+
+#include "DataStatusText.h"
+
+#include <Production1.h>
+
+#include "TStringGrid.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+namespace {
+
+using Production1::TLineOutcome;
+using Production1::TReadReport;
+
+// A report of a found file whose data lines came out as given.
+TReadReport FoundReport(std::initializer_list<std::pair<TLineOutcome, int>> outcomes) {
+    TReadReport report;
+    report.SetFound();
+    for (const auto& [outcome, count] : outcomes) {
+        for (int i = 0; i < count; ++i) {
+            report.Tally(outcome);
+        }
+    }
+    return report;
+}
+
+const QString kDirectory = QStringLiteral("/home/ana/data");
+
+} // namespace
+
+TEST(DataStatusText, NamesEachFileWithItsPathCountsAndCommonestReasons) {
+    const TReadReport missing;
+    const TReadReport clean = FoundReport({{TLineOutcome::Stored, 20}});
+    const TReadReport one = FoundReport({{TLineOutcome::Stored, 1}});
+    const TReadReport commented =
+        FoundReport({{TLineOutcome::Stored, 3}, {TLineOutcome::CommentOrBlankStart, 2}});
+    const TReadReport onlyComments = FoundReport({{TLineOutcome::CommentOrBlankStart, 2}});
+    const TReadReport headerOnly = FoundReport({});
+    const TReadReport illFormed = FoundReport({{TLineOutcome::Stored, 5},
+                                               {TLineOutcome::NoComma, 1},
+                                               {TLineOutcome::TooShort, 3},
+                                               {TLineOutcome::YearOutOfRange, 3},
+                                               {TLineOutcome::UnknownName, 1},
+                                               {TLineOutcome::EmptyName, 2}});
+    struct TCase {
+        const char* Name;
+        const TReadReport& Total;
+        const TReadReport& Tank;
+        QString Expected;
+    };
+    const TCase cases[] = {
+        {"both clean", clean, one,
+         "Read TotalData.txt (20 lines) and TankData.txt (1 line) from /home/ana/data."},
+        {"comment lines are no problem", commented, clean,
+         "Read TotalData.txt (5 lines) and TankData.txt (20 lines) from /home/ana/data."},
+        {"but a file of comments alone is", onlyComments, clean,
+         "/home/ana/data/TotalData.txt: 2 data lines read, 2 ignored (2 comment or blank start).\n"
+         "/home/ana/data/TankData.txt: 20 data lines read."},
+        {"both missing", missing, missing,
+         "No data files found in /home/ana/data. The program reads \"TotalData.txt\" and "
+         "\"TankData.txt\" from its working directory: start it in the folder that holds them."},
+        {"fleet file missing", missing, clean,
+         "/home/ana/data/TotalData.txt: not found; vehicles in service, losses, production and "
+         "lend-lease are 0.\n"
+         "/home/ana/data/TankData.txt: 20 data lines read."},
+        {"vehicle file missing", one, missing,
+         "/home/ana/data/TotalData.txt: 1 data line read.\n"
+         "/home/ana/data/TankData.txt: not found; no vehicle types."},
+        {"ill-formed lines, ties in the reader's order, the rest as other", clean, illFormed,
+         "/home/ana/data/TotalData.txt: 20 data lines read.\n"
+         "/home/ana/data/TankData.txt: 15 data lines read, 10 ignored (3 too short, 3 year out "
+         "of range, 2 empty name, 2 other)."},
+        {"header only", headerOnly, clean,
+         "/home/ana/data/TotalData.txt: no data lines below the header (each line must end with "
+         "a carriage return).\n"
+         "/home/ana/data/TankData.txt: 20 data lines read."},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(DataStatusText::StatusText(kDirectory, c.Total, c.Tank), c.Expected);
+    }
+}
+
+TEST(DataStatusText, AnUnknownWorkingDirectoryIsCalledSo) {
+    const TReadReport missing;
+    EXPECT_TRUE(DataStatusText::StatusText(QString(), missing, missing)
+                    .startsWith(QStringLiteral("No data files found in the working directory.")));
+    EXPECT_EQ(DataStatusText::DataFilePath(QString(), Production1::kTankDataFileName),
+              QStringLiteral("TankData.txt"));
+}
+
+class TDataStatusLine : public TForm1Fixture {
+protected:
+    QString StatusLine() { return Form().Label8->text(); }
+    QString FilePath(const char* name) { return QDir(DataDirectory()).filePath(name); }
+};
+
+TEST_F(TDataStatusLine, SampleDataGivesOneShortLineBelowTheFigures) {
+    CopySampleData();
+    ShowAndActivate();
+    const QString status = StatusLine();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Read TotalData.txt ("))) << status.toStdString();
+    EXPECT_FALSE(status.contains(QLatin1Char('\n')));
+    EXPECT_TRUE(status.endsWith(QDir::toNativeSeparators(DataDirectory()) + QLatin1Char('.')));
+    // It lies in the free area below the figures and beside the table, in the window's font.
+    const QLabel& label = *Form().Label8;
+    EXPECT_EQ(label.parentWidget(), Form().Tabsheet1);
+    EXPECT_GE(label.y(), Form().Edit3->geometry().bottom());
+    EXPECT_GT(label.x(), Form().StringGrid1->geometry().right());
+    EXPECT_LE(label.geometry().bottom(), Form().StringGrid1->geometry().bottom());
+    EXPECT_EQ(label.font(), Form().font());
+    EXPECT_EQ(label.focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(TDataStatusLine, IllFormedLinesAreCountedWithTheirReasons) {
+    WriteTotalData(FleetLines(1000, 10, 20, 5));
+    QFile tank(FilePath("TankData.txt"));
+    ASSERT_TRUE(tank.open(QIODevice::WriteOnly));
+    tank.write("Name,Year,\r\n"
+               "T-34,1942,1,2,3,4,5,6,7,8,9,10,11,12,\r\n"
+               "short,1942,\r\n"
+               "no comma in this line at all\r\n"
+               "KV-1,1939,1,2,3,4,5,6,7,8,9,10,11,12,\r\n"
+               "T-60,1950,1,2,3,4,5,6,7,8,9,10,11,12,\r\n");
+    tank.close();
+    ShowAndActivate();
+    EXPECT_EQ(StatusLine(), QStringLiteral("%1: 20 data lines read.\n"
+                                           "%2: 5 data lines read, 4 ignored (2 year out of range, "
+                                           "1 too short, 1 no comma).")
+                                .arg(QDir::toNativeSeparators(FilePath("TotalData.txt")),
+                                     QDir::toNativeSeparators(FilePath("TankData.txt"))));
+}
+
+TEST_F(TDataStatusLine, AMissingFileIsNamedOnceOnStandardError) {
+    WriteVehicles(2);
+    testing::internal::CaptureStderr();
+    ShowAndActivate();
+    // A second load with the file still missing says nothing more.
+    Form().FormActivate();
+    const std::string written = testing::internal::GetCapturedStderr();
+    const std::string expected =
+        DataStatusText::MissingFileMessage(QDir::toNativeSeparators(FilePath("TotalData.txt")))
+            .toStdString() +
+        "\n";
+    // Qt may write its own notes there too; the program's line comes once.
+    const std::size_t first = written.find(expected);
+    ASSERT_NE(first, std::string::npos) << written;
+    EXPECT_EQ(written.find(expected, first + 1), std::string::npos) << written;
+    EXPECT_EQ(written.find("TankData.txt"), std::string::npos) << written;
+    EXPECT_TRUE(StatusLine().contains(QStringLiteral("TotalData.txt: not found")));
+    EXPECT_TRUE(StatusLine().contains(QStringLiteral("TankData.txt: 10 data lines read.")));
+}
+
+TEST_F(TDataStatusLine, BothFilesMissingSaysWhereTheProgramLooked) {
+    ShowAndActivate();
+    EXPECT_TRUE(StatusLine().startsWith(QStringLiteral("No data files found in %1.")
+                                            .arg(QDir::toNativeSeparators(DataDirectory()))));
+}
