@@ -19,6 +19,7 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -244,6 +245,9 @@ TEST_F(TForm1DataCommands, ReloadOfAFileThatIsGoneEmptiesTheTableAndTheActivatio
     Form().ReloadAction->trigger();
     EXPECT_EQ(Form().StringGrid1->Cells(0, 1), QStringLiteral("Lend Lease"));
     EXPECT_EQ(Production1::Store().VehicleCount, 0);
+    // The status line tells what the reload found.
+    EXPECT_TRUE(Form().Label8->text().contains(QStringLiteral("TankData.txt: not found")))
+        << Form().Label8->text().toStdString();
     // Another activation of the window loads nothing.
     WriteVehicles(2);
     QEvent activation(QEvent::WindowActivate);
