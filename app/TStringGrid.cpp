@@ -125,17 +125,50 @@ bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
     return QTableWidget::eventFilter(watched, event);
 }
 
+// Only the left button moves the current cell and selects: the row that the figures belong to
+// stays highlighted while another button is pressed, dragged or released (a context menu, say).
+bool TStringGrid::SwallowsOtherButtons(QMouseEvent& event) {
+    const bool other = event.type() == QEvent::MouseMove
+                           ? event.buttons() != Qt::NoButton && !(event.buttons() & Qt::LeftButton)
+                           : event.button() != Qt::LeftButton;
+    if (other) {
+        event.accept();
+    }
+    return other;
+}
+
 void TStringGrid::mousePressEvent(QMouseEvent* event) {
-    m_pressedOnCell =
-        event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid();
+    if (SwallowsOtherButtons(*event)) {
+        return;
+    }
+    m_pressedOnCell = indexAt(event->position().toPoint()).isValid();
     QTableWidget::mousePressEvent(event);
 }
 
+void TStringGrid::mouseMoveEvent(QMouseEvent* event) {
+    if (SwallowsOtherButtons(*event)) {
+        return;
+    }
+    QTableWidget::mouseMoveEvent(event);
+}
+
 void TStringGrid::mouseReleaseEvent(QMouseEvent* event) {
+    if (SwallowsOtherButtons(*event)) {
+        return;
+    }
     QTableWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && std::exchange(m_pressedOnCell, false)) {
+    if (std::exchange(m_pressedOnCell, false)) {
         emit Click();
     }
+}
+
+// The second press of a double-click is a press like the first: its release clicks again.
+void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (SwallowsOtherButtons(*event)) {
+        return;
+    }
+    m_pressedOnCell = indexAt(event->position().toPoint()).isValid();
+    QTableWidget::mouseDoubleClickEvent(event);
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* event) {

@@ -1,7 +1,8 @@
 #pragma once
 // A text grid in the classic desktop manner: row 0 is a fixed header row, rows 1.. are cells.
-// It raises Click when the mouse button is released after a press on a cell (the current cell
-// included, and after a drag over cells) and after every keyboard move of the current cell.
+// It raises Click when the left mouse button is released after a press on a cell (the current
+// cell included, after a drag over cells, and for each click of a double-click) and after every
+// keyboard move of the current cell. Other mouse buttons neither move the current cell nor click.
 
 #include <QTableWidget>
 
@@ -31,12 +32,17 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Draws the focus frame on the current cell while the grid has the keyboard focus.
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Accepts an event of a button other than the left one and answers whether it did.
+    static bool SwallowsOtherButtons(QMouseEvent& event);
+
     bool m_pressedOnCell = false;
     bool m_pressedOnHeader = false;
 };

@@ -90,19 +90,49 @@ std::int32_t TAxisScale::PixelCenter() const {
     return ClampToInt((static_cast<std::int64_t>(PixelStart) + PixelEnd) / 2);
 }
 
+namespace {
+
+// The offset of a value from the minimum's end of the span, in pixels towards the maximum.
+double PixelOffset(const TAxisScale& scale, double value) {
+    return static_cast<double>((static_cast<long double>(value) - scale.WorkMinimum) *
+                               scale.PixelSize() / scale.WorkRange());
+}
+
+bool GrowsFromStart(const TAxisScale& scale) {
+    return scale.Horizontal != scale.Inverted;
+}
+
+std::int32_t PixelAtOffset(const TAxisScale& scale, double t) {
+    const std::int64_t offset = RoundToInt(t);
+    return ClampToInt(GrowsFromStart(scale) ? scale.PixelStart + offset : scale.PixelEnd - offset);
+}
+
+} // namespace
+
 std::int32_t ValueToPixel(const TAxisScale& scale, double value) {
-    const double range = scale.WorkRange();
-    if (range == 0) {
+    if (scale.WorkRange() == 0) {
         return scale.PixelCenter();
     }
-    const double t = static_cast<double>((static_cast<long double>(value) - scale.WorkMinimum) *
-                                         scale.PixelSize() / range);
+    const double t = PixelOffset(scale, value);
     if (!(std::fabs(t) < kOffsetLimit)) {
         return scale.PixelCenter();
     }
-    const std::int64_t offset = RoundToInt(t);
-    const bool fromStart = scale.Horizontal != scale.Inverted;
-    return ClampToInt(fromStart ? scale.PixelStart + offset : scale.PixelEnd - offset);
+    return PixelAtOffset(scale, t);
+}
+
+std::int32_t ValueToPixelBeyondEdges(const TAxisScale& scale, double value, std::int32_t farPixel) {
+    if (scale.WorkRange() == 0) {
+        return scale.PixelCenter();
+    }
+    const double t = PixelOffset(scale, value);
+    if (std::isnan(t)) {
+        return std::numeric_limits<std::int32_t>::min();
+    }
+    if (std::fabs(t) < kOffsetLimit) {
+        return PixelAtOffset(scale, t);
+    }
+    const bool towardsHigherPixels = (t > 0) == GrowsFromStart(scale);
+    return towardsHigherPixels ? farPixel : -farPixel;
 }
 
 double PixelToValue(const TAxisScale& scale, std::int32_t pixel) {

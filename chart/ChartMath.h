@@ -49,6 +49,10 @@ struct TAxisScale {
 
 // The pixel of a value; a zero range or an offset beyond 32 bits gives the span's centre.
 std::int32_t ValueToPixel(const TAxisScale& scale, double value);
+// The same for drawing, where a value is never shown at the centre it does not have: an offset
+// beyond 32 bits gives -farPixel or +farPixel, whichever lies beyond the end the value exceeds.
+// A value that is not a number lies on no side and gives the lowest 32-bit pixel.
+std::int32_t ValueToPixelBeyondEdges(const TAxisScale& scale, double value, std::int32_t farPixel);
 // The value at a pixel; 0 for a span shorter than one pixel.
 double PixelToValue(const TAxisScale& scale, std::int32_t pixel);
 

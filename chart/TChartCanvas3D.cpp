@@ -779,6 +779,9 @@ void TChartCanvas3D::EndDrawing(QPaintDevice* destination, QPaintDevice* default
         CopyBufferTo(destination, origin);
         m_bufferValid = !m_buffer.isNull();
     }
+    // The frame's window may be a picture that is gone after the frame; between frames only the
+    // default context is known.
+    m_window = defaultTarget;
     AttachTarget(defaultTarget);
 }
 

@@ -18,6 +18,15 @@ std::int32_t TChartSeries::AddPoint(double x, double y, const QString& label, TC
     }
     const std::int32_t index = m_xValues.InsertSorted(x);
     m_yValues.InsertAt(index, y);
+    // Values added to the lists directly have no colour or label of their own: the lists are
+    // filled up to the new point so that colours and labels stay with their points.
+    const auto position = static_cast<std::size_t>(index);
+    if (m_pointColors.size() < position) {
+        m_pointColors.resize(position, clUseSeriesColor);
+    }
+    if (m_pointLabels.size() < position) {
+        m_pointLabels.resize(position);
+    }
     m_pointColors.insert(m_pointColors.begin() + index, color);
     m_pointLabels.insert(m_pointLabels.begin() + index,
                          label.isEmpty() ? std::nullopt : std::optional<QString>(label));

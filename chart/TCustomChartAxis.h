@@ -137,6 +137,9 @@ public:
     std::int32_t ValueToPixel(double value) const {
         return ChartMath::ValueToPixel(m_scale, value);
     }
+    std::int32_t ValueToPixelBeyondEdges(double value, std::int32_t farPixel) const {
+        return ChartMath::ValueToPixelBeyondEdges(m_scale, value, farPixel);
+    }
     double PixelToValue(std::int32_t pixel) const {
         return ChartMath::PixelToValue(m_scale, pixel);
     }

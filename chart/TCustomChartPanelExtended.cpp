@@ -2,7 +2,10 @@
 
 #include "TChartCanvas.h"
 
-TCustomChartPanelExtended::TCustomChartPanelExtended(QWidget* parent) : TCustomChartPanel(parent) {}
+TCustomChartPanelExtended::TCustomChartPanelExtended(QWidget* parent) : TCustomChartPanel(parent) {
+    // A picture loaded or cleared after a frame was drawn shows at the next paint.
+    m_backImage.SetOnChange([this] { Invalidate(); });
+}
 
 TCustomChartPanelExtended::~TCustomChartPanelExtended() = default;
 

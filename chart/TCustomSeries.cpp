@@ -39,12 +39,18 @@ void TCustomSeries::SetLineHeight(int height) {
     Set(m_lineHeight, height);
 }
 
+// A value too far off the axis for 32-bit pixel arithmetic lies beyond the edge it exceeds, at the
+// edge of the drawable range, so that the line leaves the plot towards it.
 std::int32_t TCustomSeries::PointPixelX(std::int32_t i) const {
-    return GetHorizAxis() != nullptr ? GetHorizAxis()->ValueToPixel(XValueAt(i)) : 0;
+    return GetHorizAxis() != nullptr
+               ? GetHorizAxis()->ValueToPixelBeyondEdges(XValueAt(i), kDrawableLimit)
+               : 0;
 }
 
 std::int32_t TCustomSeries::PointPixelY(std::int32_t i) const {
-    return GetVertAxis() != nullptr ? GetVertAxis()->ValueToPixel(YValueAt(i)) : 0;
+    return GetVertAxis() != nullptr
+               ? GetVertAxis()->ValueToPixelBeyondEdges(YValueAt(i), kDrawableLimit)
+               : 0;
 }
 
 TSeriesMargins TCustomSeries::RequestHorizMargins() const {
@@ -71,6 +77,8 @@ void TCustomSeries::DrawVisiblePoints() {
     if (ParentChart() == nullptr || FirstVisibleIndex() < 0) {
         return;
     }
+    // The pixel left over from an earlier frame is never the start of a segment of this one.
+    m_lineStarted = false;
     for (std::int32_t i = FirstVisibleIndex(); i <= LastVisibleIndex(); ++i) {
         DrawPoint(i);
     }
@@ -83,6 +91,9 @@ void TCustomSeries::DrawSegmentTo(std::int32_t x, std::int32_t y, TColor c) {
     TChartCanvas& canvas = Canvas();
     canvas.ApplyChartPen(m_linePen);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    // The gaps of a dotted or dashed line show what lies below it, picture and grid alike,
+    // whatever background mode the steps before left on the surface.
+    canvas.SetBackMode(TBackMode::bmTransparent);
     canvas.Pen().SetColor(c);
     canvas.DrawLine(m_lastPixelX, m_lastPixelY, x, y);
 }
@@ -96,7 +107,8 @@ void TCustomSeries::EnterFromLeftEdge(std::int32_t i) {
     const double x1 = XValueAt(i);
     const double y0 = YValueAt(i - 1);
     const double y1 = YValueAt(i);
-    m_lastPixelY = x1 != x0 ? GetVertAxis()->ValueToPixel(y0 + (y1 - y0) * (xe - x0) / (x1 - x0))
+    m_lastPixelY = x1 != x0 ? GetVertAxis()->ValueToPixelBeyondEdges(
+                                  y0 + (y1 - y0) * (xe - x0) / (x1 - x0), kDrawableLimit)
                             : PointPixelY(i - 1);
 }
 
@@ -116,11 +128,13 @@ void TCustomSeries::DrawPoint(std::int32_t i) {
                     DrawSegmentTo(x, y, c);
                 }
             }
-        } else {
+        } else if (m_lineStarted) {
             DrawSegmentTo(x, y, c);
         }
+        // After skipped first points the line starts here.
         m_lastPixelX = x;
         m_lastPixelY = y;
+        m_lineStarted = true;
     }
     m_lastColor = c;
 }

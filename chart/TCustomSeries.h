@@ -60,6 +60,8 @@ protected:
     std::int32_t m_lastPixelX = 0;
     std::int32_t m_lastPixelY = 0;
     TColor m_lastColor = clBlack;
+    // Whether the previous pixel belongs to a point drawn in the current frame.
+    bool m_lineStarted = false;
 
 private:
     TChartPen m_linePen;

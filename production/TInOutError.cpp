@@ -34,7 +34,9 @@ std::string TInOutError::MessageFor(int errorCode) {
 
 // The program's error numbers follow the classic desktop numbering. Operating-system errors with
 // an equivalent take its number; a device read failure (EIO, whose value 5 would otherwise read as
-// "File access denied") becomes the classic read fault 30; any other errno keeps its own value.
+// "File access denied") becomes the classic read fault 30. Any other errno is shown as its own
+// value plus kSystemErrorBase: passed through unchanged, a network error of a mounted drive (100,
+// 101, 106 on Linux) would read "Read beyond end of file", "Disk full" or "Invalid numeric input".
 int TInOutError::ErrorCodeFromErrno(int errnoValue) {
     switch (errnoValue) {
     case ENOENT:
@@ -54,7 +56,8 @@ int TInOutError::ErrorCodeFromErrno(int errnoValue) {
     case EIO:
         return kReadFault;
     default:
-        return errnoValue;
+        return errnoValue > 0 && errnoValue < kSystemErrorBase ? kSystemErrorBase + errnoValue
+                                                               : kSystemErrorBase;
     }
 }
 

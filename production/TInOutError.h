@@ -14,8 +14,13 @@ public:
     int ErrorCode() const { return m_errorCode; }
 
     static std::string MessageFor(int errorCode);
-    // Turns an operating-system error (errno) into the program's error number.
+    // Turns an operating-system error (errno) into the program's error number. An errno that has
+    // no meaning of the program's own becomes kSystemErrorBase + errno ("I/O error 1021" for
+    // EISDIR), which no fixed text uses.
     static int ErrorCodeFromErrno(int errnoValue);
+
+    // Also the number of an errno outside 1..999, which no system uses.
+    static constexpr int kSystemErrorBase = 1000;
 
 private:
     int m_errorCode;

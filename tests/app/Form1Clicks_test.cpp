@@ -154,6 +154,46 @@ TEST_F(TForm1Clicks, ReleaseAfterADragUsesTheRowOfTheCurrentCell) {
     EXPECT_EQ(Form().Edit1->text(), QStringLiteral("180"));
 }
 
+TEST_F(TForm1Clicks, OnlyTheLeftButtonMovesTheCurrentRowAndClicks) {
+    ClickRow(2);
+    ASSERT_EQ(Form().StringGrid1->Row(), 2);
+    const QStringList figures = EditTexts();
+    int clicks = 0;
+    QObject::connect(Form().StringGrid1, &TStringGrid::Click, [&clicks] { ++clicks; });
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        SCOPED_TRACE(button == Qt::RightButton ? "right" : "middle");
+        ClickRowWith(button, 3);
+        EXPECT_EQ(Form().StringGrid1->Row(), 2) << "the highlighted row keeps its figures";
+        EXPECT_EQ(clicks, 0);
+        EXPECT_EQ(EditTexts(), figures);
+        EXPECT_EQ(Production1::Store().CompareSlot, 1);
+        // Dragging with the button held selects nothing either.
+        TStringGrid& grid = *Form().StringGrid1;
+        const QPoint from = grid.visualRect(grid.model()->index(0, 0)).center();
+        QTest::mousePress(grid.viewport(), button, {}, from);
+        QTest::mouseMove(grid.viewport(), grid.visualRect(grid.model()->index(3, 1)).center());
+        QTest::mouseRelease(grid.viewport(), button, {}, from);
+        EXPECT_EQ(grid.Row(), 2);
+        EXPECT_EQ(grid.selectedItems().size(), 1);
+        EXPECT_EQ(clicks, 0);
+    }
+    ClickRowWith(Qt::LeftButton, 3);
+    EXPECT_EQ(Form().StringGrid1->Row(), 3);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(TForm1Clicks, EachClickOfADoubleClickIsAClick) {
+    int clicks = 0;
+    QObject::connect(Form().StringGrid1, &TStringGrid::Click, [&clicks] { ++clicks; });
+    DoubleClickRow(3);
+    EXPECT_EQ(clicks, 2);
+    // Two picks of the same vehicle: both pairs show it and the alternation is back at the first.
+    EXPECT_EQ(Form().Series2->Title(), QStringLiteral("v3"));
+    EXPECT_EQ(Form().Series7->Title(), QStringLiteral("v3"));
+    EXPECT_EQ(Production1::Store().CompareSlot, 0);
+    EXPECT_EQ(Form().StringGrid1->Row(), 3);
+}
+
 TEST_F(TForm1Clicks, SelectorsTakeEffectAtTheNextTableClick) {
     TForm1& form = Form();
     ClickRow(1);

@@ -196,3 +196,17 @@ TEST_F(TGraphScreenshotTest, AxisLabelsAndTitleLeaveThePanelShowing) {
         EXPECT_EQ(white, 0) << "band at " << band.Left << "," << band.Top;
     }
 }
+
+TEST_F(TGraphScreenshotTest, NoPureWhitePixelLiesInsideThePlot) {
+    const QImage image = RenderGraphAfterTwoPicks();
+    const TRect plot = Chart().ChartRect();
+    // The pale picture has no pure white, so white inside the frame would be a gap of the dotted
+    // production curve filled with the background colour instead of showing picture and grid.
+    int white = 0;
+    for (int y = plot.Top + 1; y < plot.Bottom; ++y) {
+        for (int x = plot.Left + 1; x < plot.Right; ++x) {
+            white += Is(image.pixel(x, y), clWhite) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(white, 0);
+}

@@ -118,6 +118,27 @@ void TForm1Fixture::ClickRow(int row, int column) {
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(index).center());
 }
 
+namespace {
+// The window position of the centre of a table cell, scrolled into view.
+QPoint CellInWindow(TForm1& form, int row) {
+    TStringGrid& grid = *form.StringGrid1;
+    form.PageControl1->setCurrentIndex(0);
+    const QModelIndex index = grid.model()->index(row - 1, 0);
+    grid.scrollTo(index);
+    return grid.viewport()->mapTo(&form, grid.visualRect(index).center());
+}
+} // namespace
+
+void TForm1Fixture::ClickRowWith(Qt::MouseButton button, int row) {
+    const QPoint position = CellInWindow(Form(), row);
+    QTest::mouseClick(Form().windowHandle(), button, {}, position);
+}
+
+void TForm1Fixture::DoubleClickRow(int row) {
+    const QPoint position = CellInWindow(Form(), row);
+    QTest::mouseDClick(Form().windowHandle(), Qt::LeftButton, {}, position);
+}
+
 void TForm1Fixture::PressKey(Qt::Key key) {
     Form().StringGrid1->setFocus();
     QTest::keyClick(Form().StringGrid1, key);

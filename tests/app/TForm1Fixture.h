@@ -54,6 +54,10 @@ protected:
     void ShowAndActivate();
     // A click with the mouse on a table cell (row 0 is the header row).
     void ClickRow(int row, int column = 0);
+    // A press and release of the given button, or a double-click with the left one, on a table
+    // cell, sent through the window as the windowing system sends them.
+    void ClickRowWith(Qt::MouseButton button, int row);
+    void DoubleClickRow(int row);
     void PressKey(Qt::Key key);
     const std::vector<TErrorCapture::TReport>& Errors() const { return m_errors.Reports(); }
     QString DataDirectory() const { return m_dataDirectory.path(); }

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 
 using namespace ChartTestSupport;
 
@@ -65,6 +66,35 @@ TEST_F(ChartAxis, ValueToPixelMapsEndsAndOffRangeValuesWithoutClipping) {
     auto inverted = bottom;
     inverted.Inverted = true;
     EXPECT_EQ(ChartMath::ValueToPixel(inverted, 6), 653);
+}
+
+TEST_F(ChartAxis, DrawingMapsOverflowingValuesBeyondTheEdgeTheyExceed) {
+    const auto bottom = Scale(6, 53, 68, 653, true);
+    const auto left = Scale(-51, 20000, 15, 340, false);
+    auto inverted = bottom;
+    inverted.Inverted = true;
+    const struct {
+        const char* name;
+        ChartMath::TAxisScale scale;
+        double value;
+        std::int32_t pixel;
+    } cases[] = {
+        {"right of the bottom axis", bottom, 1e300, 1000},
+        {"left of the bottom axis", bottom, -1e300, -1000},
+        {"above the left axis", left, 1e15, -1000},
+        {"below the left axis", left, -1e15, 1000},
+        {"left of an inverted axis", inverted, 1e300, -1000},
+        {"infinitely high", left, INFINITY, -1000},
+        {"not a number", left, NAN, INT32_MIN},
+        // Values that fit keep their pixel, and a zero range its centre.
+        {"in range", left, 0, 339},
+        {"far but fitting", left, 1e9, ChartMath::ValueToPixel(left, 1e9)},
+        {"zero range", Scale(6, 6, 68, 653, true), 1e300, 360},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ChartMath::ValueToPixelBeyondEdges(c.scale, c.value, 1000), c.pixel);
+    }
 }
 
 TEST_F(ChartAxis, PixelToValueInvertsTheMappingAndIsZeroWithoutSpan) {

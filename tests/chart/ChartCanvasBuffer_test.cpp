@@ -6,6 +6,8 @@
 
 #include <QImage>
 
+#include <memory>
+
 TEST(ChartCanvasBuffer, PictureIsKeptWhileTheSizeStaysAndRecreatedOnResize) {
     TChartCanvas3D canvas;
     QImage window(200, 100, QImage::Format_RGB32);
@@ -105,4 +107,23 @@ TEST(ChartCanvasBuffer, NewMonochromeSettingDiscardsThePictureAndAsksForRepaint)
     TChartCanvas3D other;
     other.CopyMonochrome(canvas);
     EXPECT_TRUE(other.GetMonochrome());
+}
+
+TEST(ChartCanvasBuffer, AFrameForAPictureKeepsNoHoldOnItAfterwards) {
+    TChartCanvas3D canvas;
+    QImage kept(20, 20, QImage::Format_RGB32);
+    canvas.BeginDrawing(&kept, nullptr, {0, 0, 20, 20}, false);
+    canvas.Brush().SetColor(clRed);
+    canvas.FillRectangle({0, 0, 20, 20});
+    canvas.EndDrawing(&kept, nullptr, {0, 0});
+    // Reused without a target, the frame goes nowhere: not to the picture it was drawn for.
+    kept.fill(Qt::white);
+    EXPECT_TRUE(canvas.ReuseBuffer());
+    EXPECT_EQ(kept.pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu);
+    // Nor to one that is gone (the sanitizer build sees any read of it).
+    auto gone = std::make_unique<QImage>(20, 20, QImage::Format_RGB32);
+    canvas.BeginDrawing(gone.get(), nullptr, {0, 0, 20, 20}, false);
+    canvas.EndDrawing(gone.get(), nullptr, {0, 0});
+    gone.reset();
+    EXPECT_TRUE(canvas.ReuseBuffer());
 }

@@ -1,17 +1,18 @@
 // The surface's direct pixel writes and kept text layouts draw exactly what QPainter's general
 // path draws: whole chart frames and single shapes rendered both ways compare pixel for pixel.
-// The incremental line walk and dash cursor agree with their defining formulas.
+// Both paths share the surface's line walk, so their lines are also checked against a Bresenham
+// walk written here; the incremental walk and dash cursor agree with their defining formulas.
 
 #include "ChartTestSupport.h"
 #include "LineRaster.h"
 #include "TChartCanvas3D.h"
 
-#include <QFile>
 #include <QImage>
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
 #include <functional>
 #include <random>
 
@@ -20,6 +21,7 @@ namespace {
 using ChartTestSupport::kChartBounds;
 using ChartTestSupport::kChartHeight;
 using ChartTestSupport::kChartWidth;
+using ChartTestSupport::LoadProgramPicture;
 
 // The first differing pixel, or an empty text when the images are equal.
 std::string FirstDifference(const QImage& a, const QImage& b) {
@@ -34,15 +36,6 @@ std::string FirstDifference(const QImage& a, const QImage& b) {
         }
     }
     return {};
-}
-
-void LoadProgramPicture(TChart& chart) {
-    QFile block(QStringLiteral(ARMALYX_SOURCE_DIR "/app/resources/Chart1BackImage.block"));
-    ASSERT_TRUE(block.open(QIODevice::ReadOnly));
-    const QByteArray bytes = block.readAll();
-    ASSERT_TRUE(chart.BackImage().LoadFromBlock(
-        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                      static_cast<std::size_t>(bytes.size()))));
 }
 
 // The program's chart on the real surface with eight curves, one of them dotted, some leaving
@@ -102,7 +95,82 @@ long long ReferenceMinor(long long start, long long minorDelta, long long majorD
     return minorDelta < 0 ? start - offset : start + offset;
 }
 
+// The pixels of a 1-pixel line by the textbook Bresenham walk, independent of the surface's own:
+// one pixel per step along the longer axis, the shorter axis advanced when the error term
+// reaches half a pixel (so a tie goes away from the start). The end pixel is not drawn.
+std::vector<QPoint> BresenhamPixels(QPoint from, QPoint to) {
+    const int dx = std::abs(to.x() - from.x());
+    const int dy = std::abs(to.y() - from.y());
+    const int stepX = to.x() >= from.x() ? 1 : -1;
+    const int stepY = to.y() >= from.y() ? 1 : -1;
+    const bool xMajor = dx >= dy;
+    const int major = xMajor ? dx : dy;
+    const int minor = xMajor ? dy : dx;
+    std::vector<QPoint> pixels;
+    QPoint p = from;
+    int error = 0;
+    for (int i = 0; i < major; ++i) {
+        pixels.push_back(p);
+        error += 2 * minor;
+        if (error >= major) {
+            error -= 2 * major;
+            (xMajor ? p.ry() : p.rx()) += xMajor ? stepY : stepX;
+        }
+        (xMajor ? p.rx() : p.ry()) += xMajor ? stepX : stepY;
+    }
+    return pixels;
+}
+
+// A run of connected lines as the reference draws it: 3 pixels on and 3 off for a dotted pen,
+// the pattern running on from one line to the next; gaps in the background colour when opaque.
+void DrawReferencePolyline(QImage& image, const std::vector<QPoint>& corners, bool dotted,
+                           const QColor* gapColour) {
+    const QColor black(Qt::black);
+    long long position = 0;
+    for (std::size_t k = 1; k < corners.size(); ++k) {
+        for (const QPoint& p : BresenhamPixels(corners[k - 1], corners[k])) {
+            const bool on = !dotted || position % 6 < 3;
+            ++position;
+            if (!image.rect().contains(p) || (!on && gapColour == nullptr)) {
+                continue;
+            }
+            image.setPixelColor(p, on ? black : *gapColour);
+        }
+    }
+}
+
 } // namespace
+
+TEST(ChartFastPath, LinesOfBothPathsMatchAnIndependentBresenham) {
+    std::mt19937 random(1942);
+    std::uniform_int_distribution<int> coordinate(-30, 90);
+    const QColor grey(200, 200, 200);
+    const QColor yellow = ToQColor(clYellow);
+    for (int n = 0; n < 400; ++n) {
+        std::vector<QPoint> corners;
+        for (int k = 0; k < 4; ++k) {
+            corners.emplace_back(coordinate(random), coordinate(random) * 2 / 3);
+        }
+        const bool dotted = n % 2 == 1;
+        const bool opaque = n % 4 == 3;
+        const auto draw = [&](TChartCanvas3D& c) {
+            c.Pen().SetStyle(dotted ? TPenStyle::psDot : TPenStyle::psSolid);
+            c.SetBackColor(clYellow);
+            c.SetBackMode(opaque ? TBackMode::bmOpaque : TBackMode::bmTransparent);
+            c.MovePenTo(corners[0].x(), corners[0].y());
+            for (std::size_t k = 1; k < corners.size(); ++k) {
+                c.DrawLineTo(corners[k].x(), corners[k].y());
+            }
+        };
+        QImage expected = Picture(60, 40, 1, grey);
+        DrawReferencePolyline(expected, corners, dotted, opaque ? &yellow : nullptr);
+        for (const TRasterPath path : {TRasterPath::rpDirect, TRasterPath::rpPainter}) {
+            SCOPED_TRACE("polyline " + std::to_string(n) +
+                         (path == TRasterPath::rpDirect ? " direct" : " general"));
+            ASSERT_EQ(FirstDifference(Drawn(draw, path), expected), "");
+        }
+    }
+}
 
 TEST(ChartFastPath, WholeFramesMatchTheGeneralPath) {
     ChartTestSupport::TRecordedChart recorded = ProgramChartOnSurface();

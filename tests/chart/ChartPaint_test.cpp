@@ -1,5 +1,6 @@
 // A chart painted through the real surface: the frame reaches the window, is kept while nothing
 // changes and is re-created at a new size.
+#include "ChartTestSupport.h"
 #include "TChart.h"
 #include "TChartCanvas3D.h"
 #include "TLineSeries.h"
@@ -12,6 +13,16 @@
 namespace {
 QRgb Pixel(const QImage& image, int x, int y) {
     return image.pixel(x, y) & 0xFFFFFF;
+}
+
+// One frame of the chart drawn afresh into a picture of its size.
+QImage Frame(TChart& chart) {
+    chart.Canvas().MarkBufferDirty();
+    QImage image(ChartTestSupport::kChartWidth, ChartTestSupport::kChartHeight,
+                 QImage::Format_RGB32);
+    image.fill(Qt::black);
+    chart.Draw(&image, ChartTestSupport::kChartBounds);
+    return image;
 }
 } // namespace
 
@@ -59,4 +70,36 @@ TEST(ChartPaint, UnchangedRepaintReusesTheFrameAndResizeMakesANewPicture) {
     EXPECT_EQ(canvas.BufferCreations(), 2);
     EXPECT_EQ(canvas.Buffer().size(), QSize(320, 210));
     EXPECT_EQ(image.size(), QSize(320, 210));
+}
+
+TEST(ChartPaint, DottedCurveShowsPictureAndGridThroughItsGaps) {
+    ChartTestSupport::TRecordedChart recorded = ChartTestSupport::ProgramChart();
+    TChart& chart = *recorded.Chart;
+    chart.SetCanvas(std::make_unique<TChartCanvas3D>());
+    ChartTestSupport::LoadProgramPicture(chart);
+    // A dotted zigzag over the whole plot, across picture, grid lines and the axis ends.
+    TLineSeries& dotted = recorded.AddLine(clNavy);
+    dotted.LinePen().SetStyle(TPenStyle::psDot);
+    for (int month = 1; month <= 60; ++month) {
+        dotted.AddPoint(month, month % 2 == 0 ? 19500 : (month * 331) % 15000, "",
+                        clUseSeriesColor);
+    }
+    // The same frame with the pen hidden has the same layout and shows what lies below the line.
+    dotted.LinePen().SetVisible(false);
+    const QImage below = Frame(chart);
+    dotted.LinePen().SetVisible(true);
+    const QImage drawn = Frame(chart);
+    const QRgb navy = ToQColor(clNavy).rgb() & 0xFFFFFF;
+    int dots = 0;
+    int changedOtherwise = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (Pixel(drawn, x, y) == Pixel(below, x, y)) {
+                continue;
+            }
+            (Pixel(drawn, x, y) == navy ? dots : changedOtherwise) += 1;
+        }
+    }
+    EXPECT_GT(dots, 1000);
+    EXPECT_EQ(changedOtherwise, 0) << "every pixel under a gap keeps the picture or the grid";
 }

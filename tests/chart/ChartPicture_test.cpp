@@ -2,6 +2,7 @@
 // decoding the JPEG once.
 
 #include "JpegCodec.h"
+#include "TChart.h"
 #include "TChartCanvas3D.h"
 #include "TChartPicture.h"
 #include "TJPEGImage.h"
@@ -104,6 +105,22 @@ TEST(ChartPicture, BadBlocksLeaveThePictureEmpty) {
         EXPECT_TRUE(picture.Empty());
         EXPECT_EQ(picture.Graphic(), nullptr);
     }
+}
+
+TEST(ChartPicture, LoadingOrClearingTheChartsPictureRepaintsIt) {
+    TChart chart;
+    chart.grab();
+    const auto& canvas = dynamic_cast<const TChartCanvas3D&>(chart.Canvas());
+    ASSERT_TRUE(canvas.BufferValid());
+    int before = chart.RepaintRequests();
+    ASSERT_TRUE(chart.BackImage().LoadFromBlock(Block("TJPEGImage", SmallJpeg())));
+    EXPECT_EQ(chart.RepaintRequests(), before + 1);
+    EXPECT_FALSE(canvas.BufferValid()) << "the kept frame has no picture";
+    before = chart.RepaintRequests();
+    chart.BackImage().Clear();
+    EXPECT_EQ(chart.RepaintRequests(), before + 1);
+    chart.BackImage().Clear();
+    EXPECT_EQ(chart.RepaintRequests(), before + 1) << "no picture, no change";
 }
 
 TEST(ChartPicture, DamagedScanDecodesWithoutCrashing) {

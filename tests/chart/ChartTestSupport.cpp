@@ -1,5 +1,12 @@
 #include "ChartTestSupport.h"
 
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <span>
+
 namespace ChartTestSupport {
 
 std::unique_ptr<TChart> MappedChart(const TRect& rect, double xMin, double xMax, double yMin,
@@ -54,6 +61,15 @@ TRecordedChart ProgramChart() {
     ConfigureAxis(chart.LeftAxis(), -51, 20000, 1000);
     chart.EndLoading();
     return recorded;
+}
+
+void LoadProgramPicture(TChart& chart) {
+    QFile block(QStringLiteral(ARMALYX_SOURCE_DIR "/app/resources/Chart1BackImage.block"));
+    ASSERT_TRUE(block.open(QIODevice::ReadOnly));
+    const QByteArray bytes = block.readAll();
+    ASSERT_TRUE(chart.BackImage().LoadFromBlock(
+        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                      static_cast<std::size_t>(bytes.size()))));
 }
 
 void TRecordedChart::DrawFrame() {

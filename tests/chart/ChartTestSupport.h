@@ -30,4 +30,7 @@ struct TRecordedChart {
 };
 TRecordedChart ProgramChart();
 
+// Loads the program's own background picture into the chart (a test failure if it cannot).
+void LoadProgramPicture(TChart& chart);
+
 } // namespace ChartTestSupport

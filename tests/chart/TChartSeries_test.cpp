@@ -109,6 +109,24 @@ TEST(TChartSeries, PointColorFollowsSeriesColorAndFallsBackOutsideTheList) {
     EXPECT_EQ(series.PointColor(0), PaletteColor(0));
 }
 
+TEST(TChartSeries, AddPointKeepsColoursWithTheirPointsAfterDirectListChanges) {
+    TLineSeries series;
+    series.SetSeriesColor(clTeal);
+    // Values put into the lists directly have no colour or label of their own.
+    for (const double x : {1.0, 2.0, 3.0}) {
+        series.YValues().InsertAt(series.XValues().InsertSorted(x), x * 10);
+    }
+    EXPECT_EQ(series.AddPoint(4, 40, "four", clRed), 3);
+    EXPECT_EQ(series.AddPoint(0, 0, "", clGreen), 0);
+    const TColor expected[] = {clGreen, clTeal, clTeal, clTeal, clRed};
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(series.PointColor(i), expected[i]);
+    }
+    EXPECT_EQ(series.PointLabel(4), "four");
+    EXPECT_EQ(series.PointLabel(1), "");
+}
+
 TEST(TChartSeries, OnBeforeAddCanRefuseAPoint) {
     TLineSeries series;
     series.OnBeforeAdd = [](TChartSeries&) { return false; };

@@ -57,6 +57,7 @@ TEST(TLineSeries, SegmentsTakeTheColourOfThePointTheyEndAt) {
     EXPECT_EQ(lines[0].Pen.Color(), clGreen);
     EXPECT_EQ(lines[1].Pen.Color(), clRed);
     EXPECT_EQ(lines[1].Brush.Style(), TBrushStyle::bsClear);
+    EXPECT_EQ(lines[1].BackMode, TBackMode::bmTransparent) << "gaps show what lies below";
 }
 
 TEST(TLineSeries, PointsOnTheSamePixelDrawNoSegment) {
@@ -80,6 +81,50 @@ TEST(TLineSeries, PointBeyondTheDrawableRangeIsSkipped) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].Args,
               (std::vector<int>{frame.X(10), frame.Y(0), frame.X(30), frame.Y(1000)}));
+}
+
+TEST(TLineSeries, SkippedFirstPointStartsANewLine) {
+    const struct {
+        const char* name;
+        std::initializer_list<TPoint2> points;
+    } cases[] = {
+        {"first point of the series", {{10, 1e9}, {20, 1000}, {30, 2000}}},
+        {"first point inside the plot", {{5, 0}, {10, 1e9}, {20, 1000}, {30, 2000}}},
+        {"first two points", {{10, 1e9}, {15, -1e9}, {20, 1000}, {30, 2000}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // The frame before ends its line elsewhere; nothing of it is joined to this one.
+        TLineFrame frame({{40, 15000}, {50, 18000}});
+        frame.Series->ClearPoints();
+        for (const TPoint2& p : c.points) {
+            frame.Series->AddPoint(p.x, p.y, "", p.color);
+        }
+        frame.DrawFrame();
+        const auto lines = frame.Lines();
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].Args,
+                  (std::vector<int>{frame.X(20), frame.Y(1000), frame.X(30), frame.Y(2000)}));
+    }
+}
+
+TEST(TLineSeries, OverflowingValueLeavesThePlotTowardsTheEdgeItExceeds) {
+    for (const double huge : {1e15, -1e15}) {
+        SCOPED_TRACE(huge);
+        TLineFrame frame({{10, 1000}, {20, huge}, {30, 2000}});
+        const int beyond = huge > 0 ? -32766 : 32766;
+        const auto lines = frame.Lines();
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines[0].Args,
+                  (std::vector<int>{frame.X(10), frame.Y(1000), frame.X(20), beyond}));
+        EXPECT_EQ(lines[1].Args,
+                  (std::vector<int>{frame.X(20), beyond, frame.X(30), frame.Y(2000)}));
+    }
+    // Entering at the left edge from such a value comes in from beyond the edge as well.
+    TLineFrame entering({{5, 1e15}, {7, 1000}});
+    ASSERT_EQ(entering.Lines().size(), 1u);
+    EXPECT_EQ(entering.Lines()[0].Args,
+              (std::vector<int>{68, -32766, entering.X(7), entering.Y(1000)}));
 }
 
 TEST(TLineSeries, LineEntersAtTheLeftEdgeAtTheInterpolatedHeight) {

@@ -1,6 +1,7 @@
 #include "ProductionTest.h"
 
 #include <cerrno>
+#include <climits>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -116,5 +117,18 @@ TEST(InOutErrorTest, MessagesFollowTheProgramsErrorNumbers) {
     EXPECT_EQ(TInOutError::ErrorCodeFromErrno(EACCES), 5);
     EXPECT_EQ(TInOutError::ErrorCodeFromErrno(EMFILE), 4);
     EXPECT_EQ(TInOutError::ErrorCodeFromErrno(EIO), 30) << "not 5, which reads as access denied";
-    EXPECT_EQ(TInOutError::ErrorCodeFromErrno(EISDIR), EISDIR);
+}
+
+TEST(InOutErrorTest, OtherSystemErrorsCannotBeMistakenForTheProgramsOwn) {
+    // Network errors of a mounted drive, and errors whose numbers equal fixed-text ones.
+    for (const int errnoValue : {ENETDOWN, ENETUNREACH, EISCONN, ESRCH, EINTR, EROFS, EISDIR}) {
+        SCOPED_TRACE(errnoValue);
+        const TInOutError error(TInOutError::ErrorCodeFromErrno(errnoValue));
+        EXPECT_EQ(error.ErrorCode(), 1000 + errnoValue);
+        EXPECT_EQ(error.what(), "I/O error " + std::to_string(1000 + errnoValue));
+    }
+    for (const int odd : {0, -1, 1000, INT_MAX}) {
+        SCOPED_TRACE(odd);
+        EXPECT_EQ(TInOutError::ErrorCodeFromErrno(odd), 1000);
+    }
 }
