@@ -26,8 +26,8 @@ constexpr int kMinimumVehicleRows = 30;
 
 TForm1::TForm1(QWidget* parent) : TForm1(QString(), parent) {}
 
-TForm1::TForm1(const QString& dataDirectory, QWidget* parent)
-    : QWidget(parent), m_dataDirectory(dataDirectory) {
+TForm1::TForm1(QString dataDirectory, QWidget* parent)
+    : QWidget(parent), m_dataDirectory(std::move(dataDirectory)) {
     CreateWindowFrame();
     CreateSelectionPage();
     CreateGraphPage();

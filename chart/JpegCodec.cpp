@@ -1,6 +1,7 @@
 #include "JpegCodec.h"
 
 #include <csetjmp>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 
@@ -81,7 +82,7 @@ bool DecodeInto(const std::uint8_t* data, std::size_t size, QImage* image) {
         jpeg_read_scanlines(&info, row, 1);
         auto* out = reinterpret_cast<QRgb*>(image->scanLine(y));
         for (int x = 0; x < image->width(); ++x) {
-            const JSAMPLE* pixel = row[0] + x * components;
+            const JSAMPLE* pixel = row[0] + static_cast<std::ptrdiff_t>(x) * components;
             out[x] = gray ? qRgb(pixel[0], pixel[0], pixel[0]) : qRgb(pixel[0], pixel[1], pixel[2]);
         }
     }
@@ -115,9 +116,10 @@ bool EncodeFrom(const QImage* image, int quality, unsigned char** buffer, unsign
         const auto* in = reinterpret_cast<const QRgb*>(
             image->constScanLine(static_cast<int>(info.next_scanline)));
         for (int x = 0; x < image->width(); ++x) {
-            row[0][3 * x] = static_cast<JSAMPLE>(qRed(in[x]));
-            row[0][3 * x + 1] = static_cast<JSAMPLE>(qGreen(in[x]));
-            row[0][3 * x + 2] = static_cast<JSAMPLE>(qBlue(in[x]));
+            JSAMPLE* const pixel = row[0] + std::ptrdiff_t{3} * x;
+            pixel[0] = static_cast<JSAMPLE>(qRed(in[x]));
+            pixel[1] = static_cast<JSAMPLE>(qGreen(in[x]));
+            pixel[2] = static_cast<JSAMPLE>(qBlue(in[x]));
         }
         jpeg_write_scanlines(&info, row, 1);
     }

@@ -21,7 +21,7 @@ int Percent(int value, int percent) {
 }
 
 QString ValueText(const TChartSeries& series, int index, TLegendTextStyle style) {
-    const QString value = ChartMath::FormatAxisLabel(series.YValueAt(index));
+    QString value = ChartMath::FormatAxisLabel(series.YValueAt(index));
     const QString label = series.PointLabel(index);
     double total = 0;
     for (int i = 0; i < series.PointCount(); ++i) {
