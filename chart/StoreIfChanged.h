@@ -9,3 +9,12 @@ template <typename T, typename U> bool StoreIfChanged(T& field, const U& value) 
     field = value;
     return true;
 }
+
+// The setter of a chart object: stores a different value and then asks for a repaint; an equal
+// value does nothing. Each chart object passes its own repaint request.
+template <typename T, typename U, typename TRequest>
+void StoreAndRepaint(T& field, const U& value, const TRequest& requestRepaint) {
+    if (StoreIfChanged(field, value)) {
+        requestRepaint();
+    }
+}

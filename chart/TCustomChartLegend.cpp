@@ -51,16 +51,16 @@ QString ValueText(const TChartSeries& series, int index, TLegendTextStyle style)
 } // namespace
 
 TCustomChartLegend::TCustomChartLegend(TCustomChart& chart) : TChartFontObject(chart, clBlack) {
-    m_brush.SetOnChange([this] { Repaint(); });
-    m_frame.SetOnChange([this] { Repaint(); });
-    m_dividingLines.SetOnChange([this] { Repaint(); });
+    m_brush.SetOnChange([this] { RequestRepaint(); });
+    m_frame.SetOnChange([this] { RequestRepaint(); });
+    m_dividingLines.SetOnChange([this] { RequestRepaint(); });
 }
 
 void TCustomChartLegend::SetLegendStyle(TLegendStyle value) {
     if (m_legendStyle != value) {
         m_legendStyle = value;
         CalcEffectiveStyle();
-        Repaint();
+        RequestRepaint();
     }
 }
 
