@@ -95,8 +95,8 @@ std::int32_t ValueToPixel(const TAxisScale& scale, double value) {
     if (range == 0) {
         return scale.PixelCenter();
     }
-    const double t = static_cast<double>((static_cast<long double>(value) - scale.WorkMinimum) *
-                                         scale.PixelSize() / range);
+    const auto t = static_cast<double>((static_cast<long double>(value) - scale.WorkMinimum) *
+                                       scale.PixelSize() / range);
     if (!(std::fabs(t) < kOffsetLimit)) {
         return scale.PixelCenter();
     }
@@ -237,7 +237,7 @@ QString FormatAxisLabel(double value) {
         memo.Formatting.setNumberOptions(current.numberOptions() & ~QLocale::OmitGroupSeparator);
         memo.Texts.clear();
     }
-    const quint64 bits = std::bit_cast<quint64>(value);
+    const auto bits = std::bit_cast<quint64>(value);
     const auto found = memo.Texts.constFind(bits);
     if (found != memo.Texts.constEnd()) {
         return *found;
