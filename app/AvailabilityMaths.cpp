@@ -16,17 +16,13 @@ double ValueAt(const std::vector<double>& values, int index) {
     return values[static_cast<std::size_t>(index)];
 }
 
-// One month of the recurrence: half the production before the losses, half of last month's after.
-double AdvanceEstimate(double estimate, double production, double previous, double lossRate) {
-    estimate = estimate + production / 2;
-    estimate = estimate - estimate * lossRate;
-    return estimate + previous / 2;
-}
+// Whether an estimate is held at zero or above and restarts after falling from a high level.
+enum class TEstimateBounds { Unbounded, FloorAndReset };
 
-} // namespace
-
-std::vector<double> VehicleEstimate(const std::vector<double>& production,
-                                    const std::vector<double>& lossRate) {
+// The month-by-month recurrence: each month's production enters half before that month's losses
+// and half after them, the previous month's second half after them too.
+std::vector<double> RunEstimate(const std::vector<double>& production,
+                                const std::vector<double>& lossRate, TEstimateBounds bounds) {
     std::vector<double> shown;
     shown.reserve(kLastPlottedMonth);
     double estimate = 0.0;
@@ -34,12 +30,18 @@ std::vector<double> VehicleEstimate(const std::vector<double>& production,
     bool wasHigh = false;
     for (int i = 0; i < kLastPlottedMonth; ++i) {
         const double current = ValueAt(production, i);
-        estimate = AdvanceEstimate(estimate, current, previous, ValueAt(lossRate, i));
+        estimate = estimate + current / 2;
+        estimate = estimate - estimate * ValueAt(lossRate, i);
+        estimate = estimate + previous / 2;
+        previous = current;
+        if (bounds == TEstimateBounds::Unbounded) {
+            shown.push_back(estimate);
+            continue;
+        }
         if (!(estimate >= 0.0)) {
             estimate = 0.0;
         }
         shown.push_back(estimate);
-        previous = current;
         if (estimate > kEstimateHighLevel) {
             wasHigh = true;
         }
@@ -50,19 +52,16 @@ std::vector<double> VehicleEstimate(const std::vector<double>& production,
     return shown;
 }
 
+} // namespace
+
+std::vector<double> VehicleEstimate(const std::vector<double>& production,
+                                    const std::vector<double>& lossRate) {
+    return RunEstimate(production, lossRate, TEstimateBounds::FloorAndReset);
+}
+
 std::vector<double> LendLeaseEstimate(const std::vector<double>& deliveries,
                                       const std::vector<double>& lossRate) {
-    std::vector<double> estimates;
-    estimates.reserve(kLastPlottedMonth);
-    double estimate = 0.0;
-    double previous = 0.0;
-    for (int i = 0; i < kLastPlottedMonth; ++i) {
-        const double current = ValueAt(deliveries, i);
-        estimate = AdvanceEstimate(estimate, current, previous, ValueAt(lossRate, i));
-        estimates.push_back(estimate);
-        previous = current;
-    }
-    return estimates;
+    return RunEstimate(deliveries, lossRate, TEstimateBounds::Unbounded);
 }
 
 double FleetSharePercent(double position) {

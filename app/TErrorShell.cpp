@@ -41,7 +41,7 @@ QString TErrorShell::ReportText(const QString& message) {
     return message;
 }
 
-QString TErrorShell::MessageOf(std::exception_ptr error) {
+QString TErrorShell::MessageOf(const std::exception_ptr& error) {
     try {
         if (error) {
             std::rethrow_exception(error);

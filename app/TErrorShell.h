@@ -24,7 +24,7 @@ public:
     // The message as shown: a full stop is appended when its last character sorts after ".".
     static QString ReportText(const QString& message);
     // The message an exception carries; exceptions of unknown kind get a fixed text.
-    static QString MessageOf(std::exception_ptr error);
+    static QString MessageOf(const std::exception_ptr& error);
 
     // Shows the error box (or hands the report to the installed sink).
     static void Report(const QString& message);

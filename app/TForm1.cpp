@@ -44,8 +44,9 @@ std::array<int, 4> StoredSpanChoices() {
 
 TForm1::TForm1(QWidget* parent) : TForm1(QString(), parent) {}
 
-TForm1::TForm1(const QString& dataDirectory, QWidget* parent)
-    : QWidget(parent), m_dataDirectory(dataDirectory), m_figureChoices(StoredSpanChoices()) {
+TForm1::TForm1(QString dataDirectory, QWidget* parent)
+    : QWidget(parent), m_dataDirectory(std::move(dataDirectory)),
+      m_figureChoices(StoredSpanChoices()) {
     CreateWindowFrame();
     CreateSelectionPage();
     CreateGraphPage();

@@ -35,7 +35,7 @@ public:
     // The program reads its data files from the working directory.
     explicit TForm1(QWidget* parent = nullptr);
     // Tests and the inspector read them from a directory of their choice.
-    explicit TForm1(const QString& dataDirectory, QWidget* parent = nullptr);
+    explicit TForm1(QString dataDirectory, QWidget* parent = nullptr);
 
     // Event handlers. Called from the window's events through the error guard; a test may call
     // them directly, and then sees their exceptions itself.

@@ -19,7 +19,7 @@ class TDataFile final {
 public:
     using TReadFunction = ssize_t (*)(int descriptor, void* buffer, std::size_t count);
 
-    static constexpr std::size_t kBufferSize = 64 * 1024;
+    static constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
     static constexpr char kCarriageReturn = '\r';
     static constexpr char kLineFeed = '\n';
     static constexpr char kEndOfFileMark = '\x1a';

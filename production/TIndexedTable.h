@@ -18,7 +18,7 @@ template <typename T, int Low, int High> class TIndexedTable final {
 public:
     static constexpr int kFirst = Low;
     static constexpr int kLast = High;
-    static constexpr std::size_t kSize = static_cast<std::size_t>(High - Low + 1);
+    static constexpr std::size_t kSize = std::size_t{High - Low + 1};
 
     static constexpr int First() { return Low; }
     static constexpr int Last() { return High; }

@@ -415,13 +415,15 @@ TEST_F(TForm1DataCommands, RightClickOnTheTableOffersItsMenuAndLeavesTheCurrentR
 
 TEST_F(TForm1DataCommands, MenuKeyOpensTheMenuOfTheTableAndOfTheChart) {
     Form().StringGrid1->setFocus();
-    QContextMenuEvent fromTable(QContextMenuEvent::Keyboard, QPoint(5, 5));
+    QContextMenuEvent fromTable(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                Form().StringGrid1->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(Form().StringGrid1, &fromTable);
     EXPECT_TRUE(Form().PopupMenu2->isVisible());
     Form().PopupMenu2->hide();
     // On "Graph" the focus rests on the data-source selector lying on the chart.
     ShowGraphPage();
-    QContextMenuEvent fromSelector(QContextMenuEvent::Keyboard, QPoint(5, 5));
+    QContextMenuEvent fromSelector(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                   Form().RadioGroup1->Button(0)->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(Form().RadioGroup1->Button(0), &fromSelector);
     EXPECT_TRUE(Form().PopupMenu1->isVisible());
     Form().PopupMenu1->hide();

@@ -17,7 +17,7 @@ const QFont& TTextLayoutCache::FontFor(const TChartFont& font) {
     if (m_fonts.size() >= kCapacity) {
         m_fonts.clear();
     }
-    return *m_fonts.insert(std::move(fontKey), ToQFont(font));
+    return *m_fonts.emplace(std::move(fontKey), ToQFont(font));
 }
 
 const TTextLayout& TTextLayoutCache::Layout(const TChartFont& font, const QString& text) {
@@ -44,5 +44,5 @@ const TTextLayout& TTextLayoutCache::Layout(const TChartFont& font, const QStrin
     layout.Prepared.setText(text);
     layout.Prepared.setTextFormat(Qt::PlainText);
     layout.Prepared.prepare(QTransform(), layout.Font);
-    return *m_layouts.insert(m_probe, std::move(layout));
+    return *m_layouts.emplace(m_probe, std::move(layout));
 }

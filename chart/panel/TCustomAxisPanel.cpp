@@ -148,15 +148,12 @@ void TCustomAxisPanel::CalcAxisRect() {
 
 TSeriesMargins TCustomAxisPanel::MarginsFor(const TCustomChartAxis& axis) const {
     TSeriesMargins result;
-    for (const auto& series : m_seriesList) {
-        if (!series->Active() || !series->IsPlottedAgainst(axis)) {
-            continue;
-        }
+    ForEachSeriesPlottedAgainst(axis, [&](const TChartSeries& series) {
         const TSeriesMargins asked =
-            axis.Horizontal() ? series->RequestHorizMargins() : series->RequestVertMargins();
+            axis.Horizontal() ? series.RequestHorizMargins() : series.RequestVertMargins();
         result.Start = std::max(result.Start, asked.Start);
         result.End = std::max(result.End, asked.End);
-    }
+    });
     // Margins widen automatic ends only: left/bottom follow the minimum, right/top the maximum.
     if (axis.Horizontal()) {
         result.Start = axis.AutomaticMinimum() ? result.Start : 0;

@@ -32,7 +32,7 @@ long long TDeviceScale::LogicalPixel(long long device) const {
         return FloorDivide(device, m_whole);
     }
     // An estimate from the ratio, set right against Edge so both always agree.
-    long long v = static_cast<long long>(std::floor((static_cast<double>(device) + 0.5) / m_ratio));
+    auto v = static_cast<long long>(std::floor((static_cast<double>(device) + 0.5) / m_ratio));
     while (Edge(v) > device) {
         --v;
     }

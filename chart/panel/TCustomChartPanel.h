@@ -4,6 +4,7 @@
 // legend and axes shrink in turn), repaint requests and the loading mode.
 
 #include "ChartMath.h"
+#include "StoreIfChanged.h"
 #include "TChartColors.h"
 #include "TChartGeometry.h"
 
@@ -91,10 +92,7 @@ protected:
     void ApplyMargins();
 
     template <typename T> void Set(T& field, const T& value) {
-        if (!(field == value)) {
-            field = value;
-            Invalidate();
-        }
+        StoreAndRepaint(field, value, [this] { Invalidate(); });
     }
 
 private:

@@ -3,6 +3,7 @@
 // the value/pixel mapping, label steps and the room and drawing of title, labels and ticks.
 
 #include "ChartMath.h"
+#include "StoreIfChanged.h"
 #include "TChartAxisTitle.h"
 #include "TChartGeometry.h"
 
@@ -45,7 +46,7 @@ public:
     bool FarSide() const;
     TCustomAxisPanel& Chart() const { return m_chart; }
     // Repaints the chart after a setting changed.
-    void Changed();
+    void RequestRepaint();
 
     bool Automatic() const { return m_automatic; }
     void SetAutomatic(bool automatic);
@@ -156,10 +157,7 @@ public:
 
 protected:
     template <typename T> void Set(T& field, const T& value) {
-        if (!(field == value)) {
-            field = value;
-            Changed();
-        }
+        StoreAndRepaint(field, value, [this] { RequestRepaint(); });
     }
 
     // Whether grid lines go between the ticks instead of on them.

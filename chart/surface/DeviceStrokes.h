@@ -19,8 +19,13 @@ struct TDeviceStrokes {
     int StepY = 0;
     int Count = 0;
 
-    TWidePoint FromOf(int k) const { return {From.X + k * StepX, From.Y + k * StepY}; }
-    TWidePoint ToOf(int k) const { return {To.X + k * StepX, To.Y + k * StepY}; }
+    TWidePoint FromOf(int k) const {
+        return {From.X + static_cast<long long>(k) * StepX,
+                From.Y + static_cast<long long>(k) * StepY};
+    }
+    TWidePoint ToOf(int k) const {
+        return {To.X + static_cast<long long>(k) * StepX, To.Y + static_cast<long long>(k) * StepY};
+    }
 };
 
 // The band for the logical line from one point to another; no lines for a line from a point to

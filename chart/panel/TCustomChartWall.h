@@ -31,7 +31,7 @@ public:
 
 protected:
     TCustomChartPanel& Chart() const { return m_chart; }
-    void Changed();
+    void RequestRepaint();
 
 private:
     TCustomChartPanel& m_chart;

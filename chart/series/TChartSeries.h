@@ -3,6 +3,7 @@
 // own colour and title, and the link to the chart that draws it. No series operation draws:
 // changes only ask the chart to repaint.
 
+#include "StoreIfChanged.h"
 #include "TChartColors.h"
 #include "TChartGeometry.h"
 #include "TChartValueList.h"
@@ -120,10 +121,7 @@ public:
 protected:
     // Stores a changed setting and asks the chart to repaint; an equal value does nothing.
     template <typename T> void Set(T& field, const T& value) {
-        if (!(field == value)) {
-            field = value;
-            RequestRepaint();
-        }
+        StoreAndRepaint(field, value, [this] { RequestRepaint(); });
     }
     // A line-type series keeps the first point at or beyond the right edge, so that its line
     // runs on to the edge of the plot and is clipped there.

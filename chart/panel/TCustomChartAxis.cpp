@@ -33,9 +33,9 @@ TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel& chart, TAxisKind kind)
          {static_cast<TChartPen*>(&m_ticks), static_cast<TChartPen*>(&m_ticksInner),
           static_cast<TChartPen*>(&m_minorTicks), static_cast<TChartPen*>(&m_grid),
           static_cast<TChartPen*>(&m_minorGrid), static_cast<TChartPen*>(&m_axisPen)}) {
-        pen->SetOnChange([this] { Changed(); });
+        pen->SetOnChange([this] { RequestRepaint(); });
     }
-    m_labelsFont.SetOnChange([this] { Changed(); });
+    m_labelsFont.SetOnChange([this] { RequestRepaint(); });
     m_tickPositions.reserve(kTickCapacity);
     if (kind == TAxisKind::Depth) {
         m_visible = false;
@@ -48,7 +48,7 @@ bool TCustomChartAxis::FarSide() const {
     return m_kind == TAxisKind::Top || m_kind == TAxisKind::Right || m_kind == TAxisKind::Depth;
 }
 
-void TCustomChartAxis::Changed() {
+void TCustomChartAxis::RequestRepaint() {
     m_chart.Invalidate();
 }
 
@@ -65,7 +65,7 @@ void TCustomChartAxis::SetAutomatic(bool automatic) {
         m_automaticMinimum = automatic;
         m_automaticMaximum = automatic;
     }
-    Changed();
+    RequestRepaint();
 }
 
 void TCustomChartAxis::SetAutomaticMaximum(bool automatic) {
@@ -74,7 +74,7 @@ void TCustomChartAxis::SetAutomaticMaximum(bool automatic) {
     }
     m_automaticMaximum = automatic;
     m_automatic = automatic && m_automaticMinimum;
-    Changed();
+    RequestRepaint();
 }
 
 void TCustomChartAxis::SetAutomaticMinimum(bool automatic) {
@@ -83,7 +83,7 @@ void TCustomChartAxis::SetAutomaticMinimum(bool automatic) {
     }
     m_automaticMinimum = automatic;
     m_automatic = automatic && m_automaticMaximum;
-    Changed();
+    RequestRepaint();
 }
 
 void TCustomChartAxis::SetMaximum(double value) {
@@ -186,16 +186,15 @@ void TCustomChartAxis::ResetAxisRange() {
     if (autoMax || autoMin) {
         std::optional<double> low;
         std::optional<double> high;
-        for (const auto& series : m_chart.SeriesList()) {
-            if (!series->Active() || !series->IsPlottedAgainst(*this) ||
-                series->PointCount() == 0) {
-                continue;
+        m_chart.ForEachSeriesPlottedAgainst(*this, [&](const TChartSeries& series) {
+            if (series.PointCount() == 0) {
+                return;
             }
-            const double seriesLow = Horizontal() ? series->XMinimum() : series->YMinimum();
-            const double seriesHigh = Horizontal() ? series->XMaximum() : series->YMaximum();
+            const double seriesLow = Horizontal() ? series.XMinimum() : series.YMinimum();
+            const double seriesHigh = Horizontal() ? series.XMaximum() : series.YMaximum();
             low = low ? std::min(*low, seriesLow) : seriesLow;
             high = high ? std::max(*high, seriesHigh) : seriesHigh;
-        }
+        });
         if (autoMax && high) {
             m_maximum = *high;
         }
@@ -245,17 +244,16 @@ TAxisLabelStyle TCustomChartAxis::ResolveLabelStyle() const {
     if (m_labelStyle != talAuto) {
         return m_labelStyle;
     }
+    // Text as soon as one series has labels along the axis, else values if any series is drawn.
     TAxisLabelStyle result = talNone;
-    for (const auto& series : m_chart.SeriesList()) {
-        if (!series->Active() || !series->IsPlottedAgainst(*this)) {
-            continue;
+    m_chart.ForEachSeriesPlottedAgainst(*this, [&](const TChartSeries& series) {
+        const bool labelsRunAlong = Horizontal() == series.YMandatory();
+        if (labelsRunAlong && series.PointCount() > 0 && !series.PointLabel(0).isEmpty()) {
+            result = talText;
+        } else if (result != talText) {
+            result = talValue;
         }
-        const bool labelsRunAlong = Horizontal() == series->YMandatory();
-        if (labelsRunAlong && series->PointCount() > 0 && !series->PointLabel(0).isEmpty()) {
-            return talText;
-        }
-        result = talValue;
-    }
+    });
     return result;
 }
 
@@ -273,7 +271,7 @@ void TCustomChartAxis::ScrollAxis(double delta) {
     m_automaticMinimum = false;
     m_maximum += delta;
     m_minimum += delta;
-    Changed();
+    RequestRepaint();
 }
 
 TAxisRange TCustomChartAxis::Range() const {
@@ -292,16 +290,21 @@ void TCustomChartAxis::SetRange(const TAxisRange& range) {
     m_automaticMaximum = range.AutomaticMaximum;
     m_minimum = range.Minimum;
     m_maximum = range.Maximum;
-    Changed();
+    RequestRepaint();
 }
 
 bool TCustomChartAxis::ValuesAreDateTime() const {
-    for (const auto& series : m_chart.SeriesList()) {
-        if (series->Active() && series->IsPlottedAgainst(*this)) {
-            return Horizontal() ? series->XValues().DateTime() : series->YValues().DateTime();
+    // The first series drawn against the axis decides.
+    const TChartSeries* first = nullptr;
+    m_chart.ForEachSeriesPlottedAgainst(*this, [&](const TChartSeries& series) {
+        if (first == nullptr) {
+            first = &series;
         }
+    });
+    if (first == nullptr) {
+        return false;
     }
-    return false;
+    return Horizontal() ? first->XValues().DateTime() : first->YValues().DateTime();
 }
 
 bool TCustomChartAxis::TextRunsAlongAxis(int angle) const {
@@ -408,14 +411,11 @@ int TCustomChartAxis::MaxSeriesLabelWidth() {
     TChartCanvas& canvas = m_chart.Canvas();
     canvas.AssignFont(m_labelsFont);
     int widest = 0;
-    for (const auto& series : m_chart.SeriesList()) {
-        if (!series->Active() || !series->IsPlottedAgainst(*this)) {
-            continue;
+    m_chart.ForEachSeriesPlottedAgainst(*this, [&](const TChartSeries& series) {
+        for (std::int32_t i = 0; i < series.PointCount(); ++i) {
+            widest = std::max(widest, AxisText::Width(canvas, series.PointLabel(i)));
         }
-        for (std::int32_t i = 0; i < series->PointCount(); ++i) {
-            widest = std::max(widest, AxisText::Width(canvas, series->PointLabel(i)));
-        }
-    }
+    });
     return widest;
 }
 

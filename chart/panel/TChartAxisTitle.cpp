@@ -5,20 +5,20 @@
 
 TChartAxisTitle::TChartAxisTitle(TCustomChartAxis& axis, int angle)
     : m_axis(axis), m_angle(angle), m_font(ChartFonts::DefaultFont()) {
-    m_font.SetOnChange([this] { m_axis.Changed(); });
+    m_font.SetOnChange([this] { m_axis.RequestRepaint(); });
 }
 
 void TChartAxisTitle::SetCaption(const QString& caption) {
     if (caption != m_caption) {
         m_caption = caption;
-        m_axis.Changed();
+        m_axis.RequestRepaint();
     }
 }
 
 void TChartAxisTitle::SetAngle(int angle) {
     if (angle != m_angle) {
         m_angle = angle;
-        m_axis.Changed();
+        m_axis.RequestRepaint();
     }
 }
 

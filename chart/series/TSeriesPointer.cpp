@@ -12,8 +12,8 @@ void CheckPointerSize(int size) {
 } // namespace
 
 TSeriesPointer::TSeriesPointer(TChartSeries& owner) : m_owner(owner) {
-    m_pen.SetOnChange([this] { Changed(); });
-    m_brush.SetOnChange([this] { Changed(); });
+    m_pen.SetOnChange([this] { RequestRepaint(); });
+    m_brush.SetOnChange([this] { RequestRepaint(); });
 }
 
 void TSeriesPointer::SetHorizSize(int size) {
@@ -26,6 +26,6 @@ void TSeriesPointer::SetVertSize(int size) {
     Set(m_vertSize, size);
 }
 
-void TSeriesPointer::Changed() const {
+void TSeriesPointer::RequestRepaint() const {
     m_owner.RequestRepaint();
 }

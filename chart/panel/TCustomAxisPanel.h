@@ -27,6 +27,15 @@ public:
     TChartSeries& Series(int index);
     const std::vector<std::unique_ptr<TChartSeries>>& SeriesList() const { return m_seriesList; }
     int ActiveSeriesCount() const;
+    // Calls visit with each active series drawn against the axis, in drawing order.
+    template <typename TVisit>
+    void ForEachSeriesPlottedAgainst(const TCustomChartAxis& axis, const TVisit& visit) const {
+        for (const auto& series : m_seriesList) {
+            if (series->Active() && series->IsPlottedAgainst(axis)) {
+                visit(*series);
+            }
+        }
+    }
 
     TChartAxis& BottomAxis() { return *m_bottomAxis; }
     TChartAxis& TopAxis() { return *m_topAxis; }

@@ -267,7 +267,7 @@ QString FormatAxisLabel(double value) {
         memo.Formatting.setNumberOptions(current.numberOptions() & ~QLocale::OmitGroupSeparator);
         memo.Texts.clear();
     }
-    const quint64 bits = std::bit_cast<quint64>(value);
+    const auto bits = std::bit_cast<quint64>(value);
     const auto found = memo.Texts.constFind(bits);
     if (found != memo.Texts.constEnd()) {
         return *found;

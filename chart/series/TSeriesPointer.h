@@ -1,6 +1,7 @@
 #pragma once
 // The symbol a series can draw at each point, and the room it asks the axes for.
 
+#include "StoreIfChanged.h"
 #include "TChartBrush.h"
 #include "TChartPen.h"
 
@@ -44,12 +45,9 @@ public:
 
 private:
     template <typename T> void Set(T& field, const T& value) {
-        if (!(field == value)) {
-            field = value;
-            Changed();
-        }
+        StoreAndRepaint(field, value, [this] { RequestRepaint(); });
     }
-    void Changed() const;
+    void RequestRepaint() const;
 
     TChartSeries& m_owner;
     bool m_visible = true;

@@ -21,7 +21,7 @@ int Percent(int value, int percent) {
 }
 
 QString ValueText(const TChartSeries& series, int index, TLegendTextStyle style) {
-    const QString value = ChartMath::FormatAxisLabel(series.YValueAt(index));
+    QString value = ChartMath::FormatAxisLabel(series.YValueAt(index));
     const QString label = series.PointLabel(index);
     double total = 0;
     for (int i = 0; i < series.PointCount(); ++i) {
@@ -51,16 +51,16 @@ QString ValueText(const TChartSeries& series, int index, TLegendTextStyle style)
 } // namespace
 
 TCustomChartLegend::TCustomChartLegend(TCustomChart& chart) : TChartFontObject(chart, clBlack) {
-    m_brush.SetOnChange([this] { Repaint(); });
-    m_frame.SetOnChange([this] { Repaint(); });
-    m_dividingLines.SetOnChange([this] { Repaint(); });
+    m_brush.SetOnChange([this] { RequestRepaint(); });
+    m_frame.SetOnChange([this] { RequestRepaint(); });
+    m_dividingLines.SetOnChange([this] { RequestRepaint(); });
 }
 
 void TCustomChartLegend::SetLegendStyle(TLegendStyle value) {
     if (m_legendStyle != value) {
         m_legendStyle = value;
         CalcEffectiveStyle();
-        Repaint();
+        RequestRepaint();
     }
 }
 

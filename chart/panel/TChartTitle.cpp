@@ -13,8 +13,8 @@ constexpr int kTitleGap = 5;
 } // namespace
 
 TChartTitle::TChartTitle(TCustomChart& chart) : TChartFontObject(chart, clBlue) {
-    m_brush.SetOnChange([this] { Repaint(); });
-    m_frame.SetOnChange([this] { Repaint(); });
+    m_brush.SetOnChange([this] { RequestRepaint(); });
+    m_frame.SetOnChange([this] { RequestRepaint(); });
 }
 
 void TChartTitle::DrawTitle(bool onTop) {

@@ -1,36 +1,28 @@
 #include "TCustomChartWall.h"
 
+#include "StoreIfChanged.h"
 #include "TCustomChartPanel.h"
 
 TCustomChartWall::TCustomChartWall(TCustomChartPanel& chart, TColor defaultColor)
     : m_chart(chart), m_color(defaultColor), m_defaultColor(defaultColor) {
-    m_pen.SetOnChange([this] { Changed(); });
-    m_brush.SetOnChange([this] { Changed(); });
+    m_pen.SetOnChange([this] { RequestRepaint(); });
+    m_brush.SetOnChange([this] { RequestRepaint(); });
 }
 
 TCustomChartWall::~TCustomChartWall() = default;
 
-void TCustomChartWall::Changed() {
+void TCustomChartWall::RequestRepaint() {
     m_chart.Invalidate();
 }
 
 void TCustomChartWall::SetColor(TColor color) {
-    if (color != m_color) {
-        m_color = color;
-        Changed();
-    }
+    StoreAndRepaint(m_color, color, [this] { RequestRepaint(); });
 }
 
 void TCustomChartWall::SetDark3D(bool dark) {
-    if (dark != m_dark3D) {
-        m_dark3D = dark;
-        Changed();
-    }
+    StoreAndRepaint(m_dark3D, dark, [this] { RequestRepaint(); });
 }
 
 void TCustomChartWall::SetSize(int size) {
-    if (size != m_size) {
-        m_size = size;
-        Changed();
-    }
+    StoreAndRepaint(m_size, size, [this] { RequestRepaint(); });
 }

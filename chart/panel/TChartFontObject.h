@@ -2,6 +2,7 @@
 // A chart part with a font of its own (titles, legend). It refers to its chart, and any change to
 // its font asks the chart to repaint.
 
+#include "StoreIfChanged.h"
 #include "TChartFont.h"
 
 class TCustomChart;
@@ -26,13 +27,10 @@ public:
 
 protected:
     // Asks the chart to draw again.
-    void Repaint() const;
+    void RequestRepaint() const;
     // Stores a different value and asks the chart to draw again; an equal value does nothing.
     template <typename T, typename U> void Set(T& field, const U& value) {
-        if (!(field == value)) {
-            field = value;
-            Repaint();
-        }
+        StoreAndRepaint(field, value, [this] { RequestRepaint(); });
     }
 
 private:

@@ -4,9 +4,9 @@
 
 TChartFontObject::TChartFontObject(TCustomChart& chart, TColor fontColor)
     : m_chart(chart), m_font(kChartDefaultFontName, kChartDefaultFontSize, fontColor) {
-    m_font.SetOnChange([this] { Repaint(); });
+    m_font.SetOnChange([this] { RequestRepaint(); });
 }
 
-void TChartFontObject::Repaint() const {
+void TChartFontObject::RequestRepaint() const {
     m_chart.Invalidate();
 }

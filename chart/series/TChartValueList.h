@@ -14,7 +14,7 @@ using enum TChartListOrder;
 
 class TChartValueList {
 public:
-    TChartValueList(TChartSeries& owner, const QString& name, TChartListOrder order);
+    TChartValueList(TChartSeries& owner, QString name, TChartListOrder order);
     virtual ~TChartValueList() = default;
     TChartValueList(const TChartValueList&) = delete;
     TChartValueList& operator=(const TChartValueList&) = delete;

@@ -5,14 +5,15 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace {
 // Lists keep a little room after clearing so that refilling does not start from nothing.
 constexpr std::size_t kReserveAfterClear = 16;
 } // namespace
 
-TChartValueList::TChartValueList(TChartSeries& owner, const QString& name, TChartListOrder order)
-    : m_owner(owner), m_name(name), m_order(order) {
+TChartValueList::TChartValueList(TChartSeries& owner, QString name, TChartListOrder order)
+    : m_owner(owner), m_name(std::move(name)), m_order(order) {
     m_owner.RegisterValueList(*this);
 }
 

@@ -1,6 +1,7 @@
 #include "JpegCodec.h"
 
 #include <csetjmp>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 
@@ -10,7 +11,8 @@ namespace {
 
 // libjpeg reports fatal errors through error_exit, which by default ends the program. Ours jumps
 // back to the setjmp of the function that started the work. Between setjmp and a possible jump,
-// those functions keep only plain C data in their own frame, so nothing is left half-destroyed.
+// only libjpeg's own C frames are left, so the jump skips no destructor; the session that owns
+// the libjpeg structure lives outside that span and tears it down when the function returns.
 struct TJpegErrorManager {
     jpeg_error_mgr Public;
     std::jmp_buf Jump;
@@ -24,24 +26,35 @@ extern "C" void JpegErrorExit(j_common_ptr info) {
 // Warnings (a truncated scan, for instance) are not printed.
 extern "C" void JpegSilentMessage(j_common_ptr /*info*/) {}
 
-void InstallErrorManager(jpeg_decompress_struct& info, TJpegErrorManager& manager) {
-    info.err = jpeg_std_error(&manager.Public);
-    manager.Public.error_exit = JpegErrorExit;
-    manager.Public.output_message = JpegSilentMessage;
-}
+// One libjpeg decoder or encoder for the span of a function, with our error manager installed and
+// its tear-down however the function ends. The caller sets its setjmp on Errors.Jump before the
+// first libjpeg call. The structure starts zeroed, so tearing down one that was never created
+// does nothing.
+template <typename TInfo> struct TJpegSession {
+    TInfo Info{};
+    TJpegErrorManager Errors{};
 
-bool HeaderOf(const std::uint8_t* data, std::size_t size, TJpegHeader* header) {
-    jpeg_decompress_struct info;
-    TJpegErrorManager manager;
-    InstallErrorManager(info, manager);
-    if (setjmp(manager.Jump) != 0) {
-        jpeg_destroy_decompress(&info);
+    TJpegSession() {
+        Info.err = jpeg_std_error(&Errors.Public);
+        Errors.Public.error_exit = JpegErrorExit;
+        Errors.Public.output_message = JpegSilentMessage;
+    }
+    ~TJpegSession() { jpeg_destroy(reinterpret_cast<j_common_ptr>(&Info)); }
+    TJpegSession(const TJpegSession&) = delete;
+    TJpegSession& operator=(const TJpegSession&) = delete;
+};
+
+// Reads the header and, when an image is given, fills the image's rows from the decoder; the
+// image was made at the header's size beforehand.
+bool RunDecoder(const std::uint8_t* data, std::size_t size, TJpegHeader* header, QImage* image) {
+    TJpegSession<jpeg_decompress_struct> session;
+    jpeg_decompress_struct& info = session.Info;
+    if (setjmp(session.Errors.Jump) != 0) {
         return false;
     }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) {
-        jpeg_destroy_decompress(&info);
         return false;
     }
     header->Width = static_cast<int>(info.image_width);
@@ -49,29 +62,15 @@ bool HeaderOf(const std::uint8_t* data, std::size_t size, TJpegHeader* header) {
     header->Components = info.num_components;
     header->Grayscale = info.jpeg_color_space == JCS_GRAYSCALE;
     header->Progressive = info.progressive_mode != 0;
-    jpeg_destroy_decompress(&info);
-    return true;
-}
-
-// Fills the image's rows from the decoder; the image was made at the header's size beforehand.
-bool DecodeInto(const std::uint8_t* data, std::size_t size, QImage* image) {
-    jpeg_decompress_struct info;
-    TJpegErrorManager manager;
-    InstallErrorManager(info, manager);
-    if (setjmp(manager.Jump) != 0) {
-        jpeg_destroy_decompress(&info);
-        return false;
+    if (image == nullptr) {
+        return true;
     }
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
-    jpeg_read_header(&info, TRUE);
     const bool gray = info.jpeg_color_space == JCS_GRAYSCALE;
     info.out_color_space = gray ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_start_decompress(&info);
     const int components = info.output_components;
     if (static_cast<int>(info.output_width) != image->width() ||
         static_cast<int>(info.output_height) != image->height() || components != (gray ? 1 : 3)) {
-        jpeg_destroy_decompress(&info);
         return false;
     }
     JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
@@ -81,23 +80,18 @@ bool DecodeInto(const std::uint8_t* data, std::size_t size, QImage* image) {
         jpeg_read_scanlines(&info, row, 1);
         auto* out = reinterpret_cast<QRgb*>(image->scanLine(y));
         for (int x = 0; x < image->width(); ++x) {
-            const JSAMPLE* pixel = row[0] + x * components;
+            const JSAMPLE* pixel = row[0] + static_cast<std::ptrdiff_t>(x) * components;
             out[x] = gray ? qRgb(pixel[0], pixel[0], pixel[0]) : qRgb(pixel[0], pixel[1], pixel[2]);
         }
     }
     jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
     return true;
 }
 
 bool EncodeFrom(const QImage* image, int quality, unsigned char** buffer, unsigned long* length) {
-    jpeg_compress_struct info;
-    TJpegErrorManager manager;
-    info.err = jpeg_std_error(&manager.Public);
-    manager.Public.error_exit = JpegErrorExit;
-    manager.Public.output_message = JpegSilentMessage;
-    if (setjmp(manager.Jump) != 0) {
-        jpeg_destroy_compress(&info);
+    TJpegSession<jpeg_compress_struct> session;
+    jpeg_compress_struct& info = session.Info;
+    if (setjmp(session.Errors.Jump) != 0) {
         return false;
     }
     jpeg_create_compress(&info);
@@ -115,14 +109,14 @@ bool EncodeFrom(const QImage* image, int quality, unsigned char** buffer, unsign
         const auto* in = reinterpret_cast<const QRgb*>(
             image->constScanLine(static_cast<int>(info.next_scanline)));
         for (int x = 0; x < image->width(); ++x) {
-            row[0][3 * x] = static_cast<JSAMPLE>(qRed(in[x]));
-            row[0][3 * x + 1] = static_cast<JSAMPLE>(qGreen(in[x]));
-            row[0][3 * x + 2] = static_cast<JSAMPLE>(qBlue(in[x]));
+            JSAMPLE* const pixel = row[0] + std::ptrdiff_t{3} * x;
+            pixel[0] = static_cast<JSAMPLE>(qRed(in[x]));
+            pixel[1] = static_cast<JSAMPLE>(qGreen(in[x]));
+            pixel[2] = static_cast<JSAMPLE>(qBlue(in[x]));
         }
         jpeg_write_scanlines(&info, row, 1);
     }
     jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
     return true;
 }
 
@@ -132,7 +126,7 @@ bool ReadJpegHeader(const std::uint8_t* data, std::size_t size, TJpegHeader& hea
     if (data == nullptr || size == 0) {
         return false;
     }
-    return HeaderOf(data, size, &header);
+    return RunDecoder(data, size, &header, nullptr);
 }
 
 QImage DecodeJpeg(const std::uint8_t* data, std::size_t size) {
@@ -141,7 +135,7 @@ QImage DecodeJpeg(const std::uint8_t* data, std::size_t size) {
         return {};
     }
     QImage image(header.Width, header.Height, QImage::Format_RGB32);
-    if (image.isNull() || !DecodeInto(data, size, &image)) {
+    if (image.isNull() || !RunDecoder(data, size, &header, &image)) {
         return {};
     }
     return image;

@@ -7,7 +7,7 @@ namespace {
 // A background picture is a few hundred pixels each way. A header that states a far larger picture
 // comes from a damaged or hostile block: decoding it would allocate gigabytes for padding.
 constexpr int kMaxSide = 8192;
-constexpr std::int64_t kMaxPixels = 16 * 1024 * 1024;
+constexpr std::int64_t kMaxPixels = std::int64_t{16} * 1024 * 1024;
 
 bool IsAcceptableSize(const TJpegHeader& header) {
     return header.Width > 0 && header.Height > 0 && header.Width <= kMaxSide &&
