@@ -30,6 +30,14 @@ TCustomAxisPanel::~TCustomAxisPanel() {
     m_seriesList.clear();
 }
 
+TSeriesAxis& TCustomAxisPanel::HorizSeriesAxis(THorizAxis setting) {
+    return setting == aTopAxis ? TopAxis() : BottomAxis();
+}
+
+TSeriesAxis& TCustomAxisPanel::VertSeriesAxis(TVertAxis setting) {
+    return setting == aRightAxis ? RightAxis() : LeftAxis();
+}
+
 TChartSeries& TCustomAxisPanel::AddSeries(std::unique_ptr<TChartSeries> series) {
     if (!series) {
         throw std::invalid_argument("AddSeries needs a series");

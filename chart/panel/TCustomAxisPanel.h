@@ -6,11 +6,12 @@
 #include "TChartDepthAxis.h"
 #include "TChartSeries.h"
 #include "TCustomChartPanelExtended.h"
+#include "TSeriesHost.h"
 
 #include <memory>
 #include <vector>
 
-class TCustomAxisPanel : public TCustomChartPanelExtended {
+class TCustomAxisPanel : public TCustomChartPanelExtended, public TSeriesHost {
     Q_OBJECT
 
 public:
@@ -42,6 +43,14 @@ public:
     TChartAxis& LeftAxis() { return *m_leftAxis; }
     TChartAxis& RightAxis() { return *m_rightAxis; }
     TChartDepthAxis& DepthAxis() { return *m_depthAxis; }
+    TSeriesAxis& HorizSeriesAxis(THorizAxis setting) override;
+    TSeriesAxis& VertSeriesAxis(TVertAxis setting) override;
+
+    // What the series and the chart's parts call back for; the panel's own answers.
+    void RequestRepaint() override { Invalidate(); }
+    TChartCanvas& Canvas() const override { return TCustomChartPanelExtended::Canvas(); }
+    const TRect& ChartRect() const override { return TCustomChartPanelExtended::ChartRect(); }
+    bool View3D() const override { return TCustomChartPanelExtended::View3D(); }
     // Layout and drawing order: bottom, top, left, right, depth.
     const std::vector<TCustomChartAxis*>& AxisList() const { return m_axisList; }
 

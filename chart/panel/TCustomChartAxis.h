@@ -6,6 +6,8 @@
 #include "StoreIfChanged.h"
 #include "TChartAxisTitle.h"
 #include "TChartGeometry.h"
+#include "TRepaintHost.h"
+#include "TSeriesAxis.h"
 
 #include "TChartFont.h"
 #include "TChartPen.h"
@@ -16,7 +18,6 @@
 
 class TCustomAxisPanel;
 
-enum class TAxisKind { Bottom, Top, Left, Right, Depth };
 enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
 using enum TAxisLabelStyle;
 
@@ -31,7 +32,7 @@ struct TAxisRange {
     bool operator==(const TAxisRange&) const = default;
 };
 
-class TCustomChartAxis {
+class TCustomChartAxis : public TSeriesAxis, public TRepaintHost {
 public:
     // Room for tick positions of one drawing; labelling stops when it is full.
     static constexpr std::size_t kTickCapacity = 2000;
@@ -41,12 +42,12 @@ public:
     TCustomChartAxis(const TCustomChartAxis&) = delete;
     TCustomChartAxis& operator=(const TCustomChartAxis&) = delete;
 
-    TAxisKind Kind() const { return m_kind; }
+    TAxisKind Kind() const final { return m_kind; }
     bool Horizontal() const { return m_kind == TAxisKind::Bottom || m_kind == TAxisKind::Top; }
     bool FarSide() const;
     TCustomAxisPanel& Chart() const { return m_chart; }
     // Repaints the chart after a setting changed.
-    void RequestRepaint();
+    void RequestRepaint() final;
 
     bool Automatic() const { return m_automatic; }
     void SetAutomatic(bool automatic);
@@ -97,7 +98,7 @@ public:
     void SetTitleSize(int size);
     bool Visible() const { return m_visible; }
     void SetVisible(bool visible);
-    bool Inverted() const { return m_inverted; }
+    bool Inverted() const final { return m_inverted; }
     void SetInverted(bool inverted);
     double StartPosition() const { return m_startPosition; }
     void SetStartPosition(double percent);
@@ -138,10 +139,10 @@ public:
     std::int32_t ValueToPixel(double value) const {
         return ChartMath::ValueToPixel(m_scale, value);
     }
-    std::int32_t ValueToPixelBeyondEdges(double value, std::int32_t farPixel) const {
+    std::int32_t ValueToPixelBeyondEdges(double value, std::int32_t farPixel) const final {
         return ChartMath::ValueToPixelBeyondEdges(m_scale, value, farPixel);
     }
-    double PixelToValue(std::int32_t pixel) const {
+    double PixelToValue(std::int32_t pixel) const final {
         return ChartMath::PixelToValue(m_scale, pixel);
     }
     TAxisLabelStyle ResolveLabelStyle() const;

@@ -1,9 +1,8 @@
 #include "TCustomChartWall.h"
 
 #include "StoreIfChanged.h"
-#include "TCustomChartPanel.h"
 
-TCustomChartWall::TCustomChartWall(TCustomChartPanel& chart, TColor defaultColor)
+TCustomChartWall::TCustomChartWall(TRepaintHost& chart, TColor defaultColor)
     : m_chart(chart), m_color(defaultColor), m_defaultColor(defaultColor) {
     m_pen.SetOnChange([this] { RequestRepaint(); });
     m_brush.SetOnChange([this] { RequestRepaint(); });
@@ -12,7 +11,7 @@ TCustomChartWall::TCustomChartWall(TCustomChartPanel& chart, TColor defaultColor
 TCustomChartWall::~TCustomChartWall() = default;
 
 void TCustomChartWall::RequestRepaint() {
-    m_chart.Invalidate();
+    m_chart.RequestRepaint();
 }
 
 void TCustomChartWall::SetColor(TColor color) {

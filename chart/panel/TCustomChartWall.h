@@ -4,12 +4,12 @@
 #include "TChartBrush.h"
 #include "TChartColors.h"
 #include "TChartPen.h"
-
-class TCustomChartPanel;
+#include "TRepaintHost.h"
 
 class TCustomChartWall {
 public:
-    TCustomChartWall(TCustomChartPanel& chart, TColor defaultColor);
+    // The chart is asked to repaint whenever a setting of the wall changes.
+    TCustomChartWall(TRepaintHost& chart, TColor defaultColor);
     virtual ~TCustomChartWall();
     TCustomChartWall(const TCustomChartWall&) = delete;
     TCustomChartWall& operator=(const TCustomChartWall&) = delete;
@@ -30,11 +30,10 @@ public:
     void SetBrush(const TChartBrush& brush) { m_brush = brush; }
 
 protected:
-    TCustomChartPanel& Chart() const { return m_chart; }
     void RequestRepaint();
 
 private:
-    TCustomChartPanel& m_chart;
+    TRepaintHost& m_chart;
     TColor m_color;
     TColor m_defaultColor;
     bool m_dark3D = true;

@@ -1,8 +1,6 @@
 #include "TChartSeries.h"
 
 #include "TChartCanvas.h"
-#include "TCustomAxisPanel.h"
-#include "TCustomChartAxis.h"
 
 #include <utility>
 
@@ -120,11 +118,11 @@ void TChartSeries::SetVertAxis(TVertAxis axis) {
 
 void TChartSeries::RequestRepaint() const {
     if (m_parentChart != nullptr) {
-        m_parentChart->Invalidate();
+        m_parentChart->RequestRepaint();
     }
 }
 
-void TChartSeries::AttachToChart(TCustomAxisPanel* chart) {
+void TChartSeries::AttachToChart(TSeriesHost* chart) {
     m_parentChart = chart;
     ResolveAxes();
 }
@@ -135,13 +133,11 @@ void TChartSeries::ResolveAxes() {
         m_vertAxisObject = nullptr;
         return;
     }
-    m_horizAxisObject =
-        m_horizAxis == aTopAxis ? &m_parentChart->TopAxis() : &m_parentChart->BottomAxis();
-    m_vertAxisObject =
-        m_vertAxis == aRightAxis ? &m_parentChart->RightAxis() : &m_parentChart->LeftAxis();
+    m_horizAxisObject = &m_parentChart->HorizSeriesAxis(m_horizAxis);
+    m_vertAxisObject = &m_parentChart->VertSeriesAxis(m_vertAxis);
 }
 
-bool TChartSeries::IsPlottedAgainst(const TCustomChartAxis& axis) const {
+bool TChartSeries::IsPlottedAgainst(const TSeriesAxis& axis) const {
     switch (axis.Kind()) {
     case TAxisKind::Bottom:
         return m_horizAxis == aBothHorizAxis || m_horizAxis != aTopAxis;

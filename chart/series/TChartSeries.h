@@ -7,6 +7,8 @@
 #include "TChartColors.h"
 #include "TChartGeometry.h"
 #include "TChartValueList.h"
+#include "TSeriesAxis.h"
+#include "TSeriesHost.h"
 
 #include <QString>
 
@@ -17,13 +19,6 @@
 #include <vector>
 
 class TChartCanvas;
-class TCustomAxisPanel;
-class TCustomChartAxis;
-
-enum class THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
-enum class TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
-using enum THorizAxis;
-using enum TVertAxis;
 
 // Pixel room a series asks its axes to keep free at the two ends of their span.
 struct TSeriesMargins {
@@ -92,11 +87,11 @@ public:
     TSeriesEvent BeforeDrawValues;
     TSeriesEvent AfterDrawValues;
 
-    TCustomAxisPanel* ParentChart() const { return m_parentChart; }
+    TSeriesHost* ParentChart() const { return m_parentChart; }
     // The axes the series is mapped through; null while it belongs to no chart.
-    TCustomChartAxis* GetHorizAxis() const { return m_horizAxisObject; }
-    TCustomChartAxis* GetVertAxis() const { return m_vertAxisObject; }
-    bool IsPlottedAgainst(const TCustomChartAxis& axis) const;
+    TSeriesAxis* GetHorizAxis() const { return m_horizAxisObject; }
+    TSeriesAxis* GetVertAxis() const { return m_vertAxisObject; }
+    bool IsPlottedAgainst(const TSeriesAxis& axis) const;
 
     void RequestRepaint() const;
 
@@ -134,7 +129,7 @@ private:
 
     void RegisterValueList(TChartValueList& list) { m_valueLists.push_back(&list); }
     // Called by the chart when the series joins or leaves it.
-    void AttachToChart(TCustomAxisPanel* chart);
+    void AttachToChart(TSeriesHost* chart);
     void ResolveAxes();
     std::pair<double, double> VisibleXRange() const;
 
@@ -155,9 +150,9 @@ private:
     THorizAxis m_horizAxis = aBottomAxis;
     TVertAxis m_vertAxis = aLeftAxis;
 
-    TCustomAxisPanel* m_parentChart = nullptr;
-    TCustomChartAxis* m_horizAxisObject = nullptr;
-    TCustomChartAxis* m_vertAxisObject = nullptr;
+    TSeriesHost* m_parentChart = nullptr;
+    TSeriesAxis* m_horizAxisObject = nullptr;
+    TSeriesAxis* m_vertAxisObject = nullptr;
     std::int32_t m_firstVisibleIndex = -1;
     std::int32_t m_lastVisibleIndex = -1;
 };

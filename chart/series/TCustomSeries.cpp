@@ -2,8 +2,6 @@
 
 #include "ChartMath.h"
 #include "TChartCanvas.h"
-#include "TCustomAxisPanel.h"
-#include "TCustomChartAxis.h"
 
 #include <algorithm>
 
@@ -99,7 +97,7 @@ void TCustomSeries::DrawSegmentTo(std::int32_t x, std::int32_t y, TColor c) {
 }
 
 void TCustomSeries::EnterFromLeftEdge(std::int32_t i) {
-    const TCustomChartAxis& horiz = *GetHorizAxis();
+    const TSeriesAxis& horiz = *GetHorizAxis();
     const TRect& rect = ParentChart()->ChartRect();
     m_lastPixelX = horiz.Inverted() ? rect.Right : rect.Left;
     const double xe = horiz.PixelToValue(m_lastPixelX);
