@@ -129,6 +129,9 @@ private:
     void ApplyPen(QPainter& painter) const;
     void ApplyBrush(QPainter& painter) const;
     void ApplyBackground(QPainter& painter) const;
+    // The painter for a shape in the box l, t, r, b (right and bottom outside), set up with the
+    // pen and, for a filled shape, the brush and background; null for an empty box or no frame.
+    QPainter* ShapePainter(int l, int t, int r, int b, bool filled);
     bool PenDraws() const;
     // One line in device pixels: its walk within the limit and the dash pattern from a position.
     struct TDeviceLine {

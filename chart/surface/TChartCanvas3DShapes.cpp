@@ -8,6 +8,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <utility>
 
 // The surface's filled shapes, pictures and gradients, and the depth-taking operations of the
 // flat projection, which draw the same shapes and lines.
@@ -16,6 +17,33 @@ using ChartCanvasQt::FillRect;
 using ChartCanvasQt::QtBrushStyle;
 
 namespace {
+// The painter's rectangle of a shape whose box has its right and bottom edges outside.
+QRect ShapeBox(int l, int t, int r, int b) {
+    return {l, t, r - l - 1, b - t - 1};
+}
+
+// Where a gradient of the direction starts and ends inside the rectangle; top to bottom for a
+// direction the surface does not draw.
+std::pair<QPointF, QPointF> GradientEnds(const QRectF& r, TGradientDirection direction) {
+    using enum TGradientDirection;
+    switch (direction) {
+    case gdBottomTop:
+        return {r.bottomLeft(), r.topLeft()};
+    case gdLeftRight:
+        return {r.topLeft(), r.topRight()};
+    case gdRightLeft:
+        return {r.topRight(), r.topLeft()};
+    case gdFromCenter:
+        return {r.center(), r.topLeft()};
+    case gdFromTopLeft:
+        return {r.topLeft(), r.bottomRight()};
+    case gdFromBottomLeft:
+        return {r.bottomLeft(), r.topRight()};
+    default:
+        return {r.topLeft(), r.bottomLeft()};
+    }
+}
+
 QPolygon ToPolygon(const std::vector<TPoint>& points, int lastIndex) {
     QPolygon polygon;
     const int count = std::min(lastIndex + 1, static_cast<int>(points.size()));
@@ -106,48 +134,51 @@ void TChartCanvas3D::DrawPolygon(const std::vector<TPoint>& points, int lastInde
     }
 }
 
-void TChartCanvas3D::DrawEllipse(int l, int t, int r, int b) {
+QPainter* TChartCanvas3D::ShapePainter(int l, int t, int r, int b, bool filled) {
     QPainter* painter = Painter();
     if (painter == nullptr || r <= l || b <= t) {
+        return nullptr;
+    }
+    if (filled) {
+        ApplyBackground(*painter);
+        ApplyBrush(*painter);
+    }
+    ApplyPen(*painter);
+    return painter;
+}
+
+void TChartCanvas3D::DrawEllipse(int l, int t, int r, int b) {
+    QPainter* painter = ShapePainter(l, t, r, b, true);
+    if (painter == nullptr) {
         return;
     }
-    ApplyBackground(*painter);
-    ApplyBrush(*painter);
-    ApplyPen(*painter);
-    painter->drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
+    painter->drawEllipse(ShapeBox(l, t, r, b));
 }
 
 void TChartCanvas3D::DrawArc(int l, int t, int r, int b, int x1, int y1, int x2, int y2) {
-    QPainter* painter = Painter();
-    if (painter == nullptr || r <= l || b <= t) {
+    QPainter* painter = ShapePainter(l, t, r, b, false);
+    if (painter == nullptr) {
         return;
     }
-    ApplyPen(*painter);
     const TArcAngles angles = ArcAngles(l, t, r, b, {x1, y1}, {x2, y2});
-    painter->drawArc(QRect(l, t, r - l - 1, b - t - 1), angles.Start, angles.Span);
+    painter->drawArc(ShapeBox(l, t, r, b), angles.Start, angles.Span);
 }
 
 void TChartCanvas3D::DrawPie(int l, int t, int r, int b, int x1, int y1, int x2, int y2) {
-    QPainter* painter = Painter();
-    if (painter == nullptr || r <= l || b <= t) {
+    QPainter* painter = ShapePainter(l, t, r, b, true);
+    if (painter == nullptr) {
         return;
     }
-    ApplyBackground(*painter);
-    ApplyBrush(*painter);
-    ApplyPen(*painter);
     const TArcAngles angles = ArcAngles(l, t, r, b, {x1, y1}, {x2, y2});
-    painter->drawPie(QRect(l, t, r - l - 1, b - t - 1), angles.Start, angles.Span);
+    painter->drawPie(ShapeBox(l, t, r, b), angles.Start, angles.Span);
 }
 
 void TChartCanvas3D::DrawRoundRect(int l, int t, int r, int b, int cornerW, int cornerH) {
-    QPainter* painter = Painter();
-    if (painter == nullptr || r <= l || b <= t) {
+    QPainter* painter = ShapePainter(l, t, r, b, true);
+    if (painter == nullptr) {
         return;
     }
-    ApplyBackground(*painter);
-    ApplyBrush(*painter);
-    ApplyPen(*painter);
-    painter->drawRoundedRect(QRect(l, t, r - l - 1, b - t - 1), cornerW / 2.0, cornerH / 2.0);
+    painter->drawRoundedRect(ShapeBox(l, t, r, b), cornerW / 2.0, cornerH / 2.0);
 }
 
 void TChartCanvas3D::DrawPicture(int x, int y, TChartGraphic& picture) {
@@ -188,33 +219,7 @@ void TChartCanvas3D::GradientFill(const TRect& rect, TColor startColor, TColor e
         return;
     }
     const QRectF r(rect.Left, rect.Top, rect.Width(), rect.Height());
-    QPointF from = r.topLeft();
-    QPointF to = r.bottomLeft();
-    switch (direction) {
-    case TGradientDirection::gdBottomTop:
-        std::swap(from, to);
-        break;
-    case TGradientDirection::gdLeftRight:
-        to = r.topRight();
-        break;
-    case TGradientDirection::gdRightLeft:
-        from = r.topRight();
-        to = r.topLeft();
-        break;
-    case TGradientDirection::gdFromCenter:
-        from = r.center();
-        to = r.topLeft();
-        break;
-    case TGradientDirection::gdFromTopLeft:
-        to = r.bottomRight();
-        break;
-    case TGradientDirection::gdFromBottomLeft:
-        from = r.bottomLeft();
-        to = r.topRight();
-        break;
-    default:
-        break;
-    }
+    const auto [from, to] = GradientEnds(r, direction);
     QLinearGradient gradient(from, to);
     gradient.setColorAt(0, ToQColor(startColor));
     gradient.setColorAt(1, ToQColor(endColor));
