@@ -25,8 +25,8 @@ struct TRect {
     }
     TPoint TopLeft() const { return {Left, Top}; }
 
-    // The rectangle moved inwards by dx on the left and right and by dy on the top and bottom;
-    // negative amounts enlarge it.
+    // The rectangle grown outwards by dx on the left and right and by dy on the top and bottom;
+    // negative amounts shrink it.
     TRect Inflated(int dx, int dy) const { return {Left - dx, Top - dy, Right + dx, Bottom + dy}; }
 
     // The common part of both rectangles; an empty rectangle when they do not overlap.

@@ -3,15 +3,6 @@
 #include "TChartCanvas.h"
 #include "TCustomChart.h"
 
-#include <algorithm>
-
-namespace {
-
-// The gap between a title and the plot.
-constexpr int kTitleGap = 5;
-
-} // namespace
-
 TChartTitle::TChartTitle(TCustomChart& chart) : TChartFontObject(chart, clBlue) {
     m_brush.SetOnChange([this] { RequestRepaint(); });
     m_frame.SetOnChange([this] { RequestRepaint(); });
@@ -52,109 +43,56 @@ void TChartTitle::PrepareBackground(TChartCanvas& canvas) {
 }
 
 int TChartTitle::FrameWidth() const {
-    return m_frame.Visible() && m_frame.Color() != clUseSeriesColor ? m_frame.Width() : 0;
+    return FrameShown() ? m_frame.Width() : 0;
 }
 
-// Only a frame or a background shows the box: narrowed to the widest line when AdjustFrame is on.
-void TChartTitle::DrawBackgroundBox(TChartCanvas& canvas, int lineWidthW) {
-    const bool frameVisible = m_frame.Visible() && m_frame.Color() != clUseSeriesColor;
-    if (!frameVisible && canvas.Brush().Style() == TBrushStyle::bsClear) {
-        return;
-    }
-    if (m_adjustFrame) {
-        int widest = 0;
-        for (const QString& line : m_text) {
-            widest = std::max(widest, canvas.MeasureTextWidth(line));
-        }
-        const int maxW = widest + lineWidthW;
-        switch (m_alignment) {
-        case taLeftJustify:
-            m_titleRect.Right = m_titleRect.Left + maxW;
-            break;
-        case taRightJustify:
-            m_titleRect.Left = m_titleRect.Right - maxW;
-            break;
-        case taCenter: {
-            const int centre = (m_titleRect.Left + m_titleRect.Right) / 2;
-            m_titleRect.Left = centre - maxW / 2;
-            m_titleRect.Right = centre + maxW / 2;
-            break;
-        }
-        }
-    }
-    canvas.DrawRectangle(m_titleRect.Left, m_titleRect.Top, m_titleRect.Right, m_titleRect.Bottom);
+bool TChartTitle::FrameShown() const {
+    return m_frame.Visible() && m_frame.Color() != clUseSeriesColor;
 }
 
-int TChartTitle::LineLeft(TChartCanvas& canvas, const TRect& box, const QString& line,
-                          int lineWidthW) const {
-    switch (m_alignment) {
-    case taLeftJustify:
-        return box.Left + lineWidthW / 2;
-    case taRightJustify:
-        return box.Right - canvas.MeasureTextWidth(line) - lineWidthW / 2;
-    case taCenter:
-        break;
+std::vector<int> TChartTitle::LineWidths(TChartCanvas& canvas) const {
+    std::vector<int> widths;
+    widths.reserve(static_cast<std::size_t>(m_text.size()));
+    for (const QString& line : m_text) {
+        widths.push_back(canvas.MeasureTextWidth(line));
     }
-    return (box.Left + box.Right) / 2 - canvas.MeasureTextWidth(line) / 2;
+    return widths;
 }
 
 TRect TChartTitle::DrawTitleOn(TChartCanvas& canvas, TRect chartRect, TTitlePlace place) {
-    const bool onTop = place == TTitlePlace::tpTop;
     canvas.AssignFont(Font());
-    const int fontH = canvas.TextLineHeight();
+    TitleLayout::TInput input;
+    input.ChartRect = chartRect;
+    input.Place = place;
+    input.FontH = canvas.TextLineHeight();
     PrepareBackground(canvas);
     // Written straight on the panel, the title stays readable under a dark desktop theme.
     if (canvas.Brush().Style() == TBrushStyle::bsClear) {
         canvas.Font().SetColor(ReadableTextColor(Font().Color(), ParentChart().Color()));
     }
-    const int fw = FrameWidth();
-    const int n = static_cast<int>(m_text.size());
-
-    TRect box{chartRect.Left + fw, 0, chartRect.Right - fw, 0};
-    if (onTop) {
-        box.Top = chartRect.Top + fw;
-        box.Bottom = box.Top - kTitleGap;
-    } else {
-        box.Bottom = chartRect.Bottom - fw;
-        box.Top = box.Bottom + kTitleGap;
-    }
-    m_titleRect = box;
-    if (fw > 0) {
+    input.FrameWidth = FrameWidth();
+    if (input.FrameWidth > 0) {
         canvas.ApplyChartPen(m_frame);
     } else {
         canvas.Pen().SetStyle(TPenStyle::psClear);
     }
-    if (onTop) {
-        m_titleRect.Bottom = box.Top + n * fontH;
-    } else {
-        m_titleRect.Top = box.Bottom - n * fontH;
-    }
-    m_titleRect = m_titleRect.Inflated(fw, fw);
+    input.WidthOfW = canvas.MeasureTextWidth(QStringLiteral("W"));
+    input.Alignment = m_alignment;
+    input.AdjustFrame = m_adjustFrame;
+    // Only a frame or a background shows the box.
+    input.BoxShown = FrameShown() || canvas.Brush().Style() != TBrushStyle::bsClear;
+    input.LineWidths = LineWidths(canvas);
+    const TitleLayout::TLayout layout = TitleLayout::LayOut(input);
 
-    const int lineWidthW = canvas.MeasureTextWidth(QStringLiteral("W"));
-    DrawBackgroundBox(canvas, lineWidthW);
+    m_titleRect = layout.TitleRect;
+    if (input.BoxShown) {
+        canvas.DrawRectangle(m_titleRect.Left, m_titleRect.Top, m_titleRect.Right,
+                             m_titleRect.Bottom);
+    }
     canvas.SetBackMode(TBackMode::bmTransparent);
     canvas.SetTextAlignment(kTextAlignLeft | kTextAlignTop);
-
-    int edge = onTop ? box.Bottom : box.Top;
-    if (n > 0) {
-        int y = onTop ? box.Top : box.Bottom;
-        for (int i = 0; i < n; ++i) {
-            const QString& line = m_text[onTop ? i : n - 1 - i];
-            if (!onTop) {
-                y -= fontH;
-            }
-            canvas.WriteText(LineLeft(canvas, box, line, lineWidthW), y, line);
-            if (onTop) {
-                y += fontH;
-            }
-        }
-        edge = y;
+    for (const TitleLayout::TLine& line : layout.Lines) {
+        canvas.WriteText(line.TopLeft.X, line.TopLeft.Y, m_text[line.Index]);
     }
-    if (onTop) {
-        chartRect.Top = edge + fw + kTitleGap;
-    } else {
-        chartRect.Bottom = edge - fw - kTitleGap;
-    }
-    return chartRect;
+    return layout.ChartRect;
 }

@@ -7,15 +7,13 @@
 #include "TChartFontObject.h"
 #include "TChartGeometry.h"
 #include "TChartPen.h"
+#include "TitleLayout.h"
 
 #include <QStringList>
 
+#include <vector>
+
 class TChartCanvas;
-
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
-using enum TAlignment;
-
-enum class TTitlePlace { tpTop, tpFoot };
 
 class TChartTitle final : public TChartFontObject {
 public:
@@ -49,9 +47,10 @@ public:
 
 private:
     void PrepareBackground(TChartCanvas& canvas);
+    // A frame is drawn only when it is visible and has a colour of its own.
+    bool FrameShown() const;
     int FrameWidth() const;
-    void DrawBackgroundBox(TChartCanvas& canvas, int lineWidthW);
-    int LineLeft(TChartCanvas& canvas, const TRect& box, const QString& line, int lineWidthW) const;
+    std::vector<int> LineWidths(TChartCanvas& canvas) const;
 
     QStringList m_text;
     bool m_visible = true;

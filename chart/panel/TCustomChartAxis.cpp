@@ -1,5 +1,6 @@
 #include "TCustomChartAxis.h"
 
+#include "AxisBand.h"
 #include "AxisException.h"
 #include "AxisText.h"
 #include "ChartFonts.h"
@@ -312,33 +313,7 @@ bool TCustomChartAxis::TextRunsAlongAxis(int angle) const {
 }
 
 int TCustomChartAxis::SideOf(const TRect& rect) const {
-    switch (m_kind) {
-    case TAxisKind::Bottom:
-        return rect.Bottom;
-    case TAxisKind::Top:
-        return rect.Top;
-    case TAxisKind::Left:
-        return rect.Left;
-    default:
-        return rect.Right;
-    }
-}
-
-void TCustomChartAxis::ShrinkBy(TRect& rect, int amount) const {
-    switch (m_kind) {
-    case TAxisKind::Bottom:
-        rect.Bottom = ChartMath::AddClamped(rect.Bottom, -static_cast<std::int64_t>(amount));
-        break;
-    case TAxisKind::Top:
-        rect.Top = ChartMath::AddClamped(rect.Top, amount);
-        break;
-    case TAxisKind::Left:
-        rect.Left = ChartMath::AddClamped(rect.Left, amount);
-        break;
-    default:
-        rect.Right = ChartMath::AddClamped(rect.Right, -static_cast<std::int64_t>(amount));
-        break;
-    }
+    return AxisBand::SideOf(m_kind, rect);
 }
 
 int TCustomChartAxis::PositionShift() const {
@@ -419,23 +394,26 @@ int TCustomChartAxis::MaxSeriesLabelWidth() {
     return widest;
 }
 
+// The title is measured before the labels, so the labels' font is the surface's font afterwards.
 void TCustomChartAxis::ReserveAxisSpace(TRect& rect) {
     m_dateTime = ValuesAreDateTime();
+    AxisBand::TInput input;
+    input.Kind = m_kind;
+    input.Rect = rect;
     if (!m_title.Caption().isEmpty()) {
-        ShrinkBy(rect, TitleAreaSize());
-        m_titlePos = SideOf(rect);
+        input.TitleSize = TitleAreaSize();
     }
     if (m_labels) {
-        ShrinkBy(rect, LabelsAreaSize());
-        m_labelsPos = SideOf(rect);
+        input.LabelsSize = LabelsAreaSize();
     }
-    const int ticks = TickAreaSize();
-    if (ticks > 0) {
-        ShrinkBy(rect, ticks);
-    }
-    const int shift = PositionShift();
-    m_titlePos = ChartMath::AddClamped(m_titlePos, shift);
-    m_labelsPos = ChartMath::AddClamped(m_labelsPos, shift);
+    input.TickSize = TickAreaSize();
+    input.Shift = PositionShift();
+    input.TitlePos = m_titlePos;
+    input.LabelsPos = m_labelsPos;
+    const AxisBand::TBands bands = AxisBand::Reserve(input);
+    rect = bands.Rect;
+    m_titlePos = bands.TitlePos;
+    m_labelsPos = bands.LabelsPos;
 }
 
 int TCustomChartAxis::LabelSizeAlongAxis() {

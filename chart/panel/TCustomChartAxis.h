@@ -169,7 +169,6 @@ private:
 
     bool IsLoading() const;
     bool TextRunsAlongAxis(int angle) const;
-    void ShrinkBy(TRect& rect, int amount) const;
     int SideOf(const TRect& rect) const;
     int PositionShift() const;
     int TitleAreaSize();

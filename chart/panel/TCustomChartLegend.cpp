@@ -2,6 +2,7 @@
 
 #include "ChartMath.h"
 #include "LegendException.h"
+#include "LegendLayout.h"
 #include "TChartCanvas.h"
 #include "TChartSeries.h"
 #include "TCustomChart.h"
@@ -10,15 +11,7 @@
 
 namespace {
 
-// Gaps of the row layout, in pixels.
-constexpr int kTextPad = 4;      // added to the widest text
-constexpr int kSymbolGap = 4;    // between symbol and text, and box edge and symbol
-constexpr int kSymbolSlack = 10; // added to the text width a vertical legend's symbol scales with
-constexpr int kColumnPad = 8;
-
-int Percent(int value, int percent) {
-    return ChartMath::RoundToInt(value * percent * 0.01);
-}
+using LegendLayout::kSymbolGap;
 
 QString ValueText(const TChartSeries& series, int index, TLegendTextStyle style) {
     QString value = ChartMath::FormatAxisLabel(series.YValueAt(index));
@@ -160,12 +153,13 @@ QString TCustomChartLegend::ItemText(int index) const {
     return text;
 }
 
-int TCustomChartLegend::WidestText(TChartCanvas& canvas, TItemRange items) const {
-    int widest = 0;
-    for (int i = items.First; i < items.First + items.Count; ++i) {
-        widest = std::max(widest, canvas.MeasureTextWidth(ItemText(i)));
+std::vector<int> TCustomChartLegend::ItemTextWidths(TChartCanvas& canvas, int itemCount) const {
+    std::vector<int> widths;
+    widths.reserve(static_cast<std::size_t>(std::max(0, itemCount)));
+    for (int i = m_firstValue; i < m_firstValue + itemCount; ++i) {
+        widths.push_back(canvas.MeasureTextWidth(ItemText(i)));
     }
-    return widest;
+    return widths;
 }
 
 void TCustomChartLegend::DrawLegend() {
@@ -176,102 +170,50 @@ void TCustomChartLegend::DrawLegend() {
 
 TRect TCustomChartLegend::DrawLegendOn(TChartCanvas& canvas, const TRect& chartBounds,
                                        TRect chartRect) {
-    const int chartWidth = chartRect.Width();
-    const int chartHeight = chartRect.Height();
     CalcEffectiveStyle();
     canvas.AssignFont(Font());
-    m_fontH = canvas.TextLineHeight();
-    m_itemCount = ItemCount();
-    m_allWidth = WidestText(canvas, {m_firstValue, m_itemCount}) + kTextPad;
-    m_symbolWidth = Percent(m_allWidth, m_colorWidth);
-    if (IsVertical()) {
-        LayOutVertical(canvas, chartBounds, chartRect);
-    } else {
-        LayOutHorizontal(chartBounds, chartRect);
-    }
+    LegendLayout::TInput input;
+    input.Alignment = m_alignment;
+    input.ChartBounds = chartBounds;
+    input.ChartRect = chartRect;
+    input.FontH = canvas.TextLineHeight();
+    input.FirstValue = m_firstValue;
+    input.TextWidths = ItemTextWidths(canvas, ItemCount());
+    input.ColorWidth = m_colorWidth;
+    input.TopPos = m_topPos;
+    input.MaxNumRows = m_maxNumRows;
+    input.ShadowSize = m_shadowSize;
+    input.FrameVisible = m_frame.Visible();
+    input.FrameWidth = m_frame.Width();
+    m_layout = LegendLayout::LayOut(input);
     if (m_onGetLegendRect) {
-        m_onGetLegendRect(m_rect);
+        m_onGetLegendRect(m_layout.Rect);
     }
-    if (m_rowCount < 1) {
+    if (m_layout.RowCount < 1) {
         return chartRect;
     }
-    DrawShadowAndBox(canvas);
+    DrawShadowAndBox(canvas, m_layout.Rect);
     PrepareRowPen(canvas);
-    DrawRows(canvas);
-    return ShrinkChart(chartRect, chartWidth, chartHeight);
-}
-
-void TCustomChartLegend::LayOutVertical(TChartCanvas& canvas, const TRect& chartBounds,
-                                        const TRect& chartRect) {
-    const int fw = m_frame.Width();
-    m_rect.Top = chartBounds.Top + Percent(chartBounds.Height(), m_topPos);
-    m_columnCount = 1;
-    m_rowCount = m_rect.Top >= chartRect.Bottom || m_fontH <= 0
-                     ? 0
-                     : std::min(m_itemCount, (chartRect.Bottom - 2 * fw - m_rect.Top) / m_fontH);
-    m_rect.Bottom = m_rect.Top + m_rowCount * m_fontH + 2;
-    const int w = WidestText(canvas, {m_firstValue, std::max(0, m_rowCount)});
-    const int frameOffset = m_frame.Visible() ? fw + 1 : 0;
-    m_symbolWidth = Percent(w + kSymbolSlack, m_colorWidth);
-    if (m_alignment == laRight) {
-        m_rect.Right = chartRect.Right - frameOffset - m_shadowSize;
-        m_textX = m_rect.Right - w - 2;
-        m_symbolX = m_textX - m_symbolWidth - kSymbolGap;
-        m_rect.Left = m_symbolX - kSymbolGap;
-    } else {
-        m_rect.Left = chartRect.Left + frameOffset;
-        m_symbolX = m_rect.Left + kSymbolGap;
-        m_textX = m_symbolX + m_symbolWidth + kSymbolGap;
-        m_rect.Right = m_textX + w + 2;
-    }
-}
-
-void TCustomChartLegend::LayOutHorizontal(const TRect& chartBounds, const TRect& chartRect) {
-    const int fw = m_frame.Width();
-    const int frameOffset = m_frame.Visible() ? fw + 1 : 0;
-    const int chartWidth = chartRect.Width();
-    m_columnCount = chartRect.Right <= kColumnPad
-                        ? 0
-                        : std::min(m_itemCount, (chartWidth - 2 * fw - kColumnPad) /
-                                                    (m_allWidth + m_symbolWidth + kColumnPad));
-    m_columnCount = std::max(0, m_columnCount);
-    m_rowCount = m_columnCount == 0
-                     ? 0
-                     : std::min((m_itemCount + m_columnCount - 1) / m_columnCount, m_maxNumRows);
-    const int height = m_rowCount * m_fontH + 2;
-    if (m_alignment == laTop) {
-        m_rect.Top = chartRect.Top + frameOffset;
-        m_rect.Bottom = m_rect.Top + height;
-    } else {
-        m_rect.Bottom = chartRect.Bottom - m_shadowSize - frameOffset;
-        m_rect.Top = m_rect.Bottom - height;
-    }
-    const int boxWidth = std::min(
-        chartWidth,
-        2 * m_shadowSize + (m_symbolWidth + m_allWidth + kSymbolGap) * m_columnCount + kColumnPad);
-    const int shift = Percent(chartBounds.Width() - boxWidth, m_topPos);
-    const int centre = chartRect.Left + chartWidth / 2;
-    m_rect.Left = centre - boxWidth / 2 + shift;
-    m_rect.Right = centre + boxWidth / 2 + shift;
-    m_symbolX = m_rect.Left + kSymbolGap;
-    m_textX = m_symbolX + m_symbolWidth + kSymbolGap;
+    DrawRows(canvas, m_layout);
+    return LegendLayout::ChartRectBeside({m_alignment, chartRect, m_layout.Rect, m_resizeChart,
+                                          m_horizMargin, m_vertMargin, m_shadowSize});
 }
 
 // The shadow is a solid block offset by ShadowSize below and right of the box; the box is the
 // legend rectangle grown by a visible frame's width, filled with the legend's brush.
-void TCustomChartLegend::DrawShadowAndBox(TChartCanvas& canvas) {
+void TCustomChartLegend::DrawShadowAndBox(TChartCanvas& canvas, const TRect& rect) {
     const bool frameVisible = m_frame.Visible();
     const int fw = m_frame.Width();
     canvas.ApplyChartPen(m_frame);
     if (frameVisible && m_frame.Color() == clUseSeriesColor) {
         canvas.Pen().SetColor(clBlack);
     }
-    const TRect box = frameVisible ? m_rect.Inflated(fw, fw) : m_rect;
+    const TRect box = frameVisible ? rect.Inflated(fw, fw) : rect;
     const int reach = frameVisible ? m_shadowSize + fw + (fw - 1) / 2 : m_shadowSize - 1;
     if (m_shadowSize > 0) {
         canvas.Brush() = TChartBrush(m_shadowColor, TBrushStyle::bsSolid);
-        canvas.FillRectangle({m_rect.Left + m_shadowSize, m_rect.Top + m_shadowSize,
-                              m_rect.Right + reach, m_rect.Bottom + reach});
+        canvas.FillRectangle({rect.Left + m_shadowSize, rect.Top + m_shadowSize, rect.Right + reach,
+                              rect.Bottom + reach});
     }
     if (m_brush.Style() == TBrushStyle::bsSolid) {
         canvas.Brush() = TChartBrush(m_color, TBrushStyle::bsSolid);
@@ -288,23 +230,24 @@ void TCustomChartLegend::PrepareRowPen(TChartCanvas& canvas) const {
     canvas.Pen() = TChartPen(m_color == clBlack ? clWhite : clBlack, 1, TPenStyle::psSolid, true);
 }
 
-void TCustomChartLegend::DrawRows(TChartCanvas& canvas) {
-    const int last = std::min(m_itemCount, m_rowCount * m_columnCount) + m_firstValue - 1;
-    for (int i = m_firstValue; i <= last; ++i) {
-        const int index = m_inverted ? last - (i - m_firstValue) : i;
-        DrawRow(canvas, index, i - m_firstValue);
+void TCustomChartLegend::DrawRows(TChartCanvas& canvas, const LegendLayout::TLayout& layout) {
+    const int first = layout.FirstValue;
+    const int last = std::min(layout.ItemCount, layout.RowCount * layout.ColumnCount) + first - 1;
+    for (int i = first; i <= last; ++i) {
+        const int index = m_inverted ? last - (i - first) : i;
+        DrawRow(canvas, layout, index, i - first);
     }
 }
 
-void TCustomChartLegend::DrawRow(TChartCanvas& canvas, int index, int position) {
-    if (position >= m_itemCount) {
+void TCustomChartLegend::DrawRow(TChartCanvas& canvas, const LegendLayout::TLayout& layout,
+                                 int index, int position) {
+    if (position >= layout.ItemCount) {
         return;
     }
-    const int column = IsVertical() ? 0 : position % m_columnCount;
-    const int row = IsVertical() ? position : position / m_columnCount;
-    int x = m_textX + column * (m_allWidth + m_symbolWidth + kSymbolGap);
-    int y = m_rect.Top + 1 + row * m_fontH;
-    int symbolX = m_symbolX;
+    const TPoint origin = layout.RowOrigin(position);
+    int x = origin.X;
+    int y = origin.Y;
+    int symbolX = layout.SymbolX;
     if (m_onGetLegendPos) {
         m_onGetLegendPos(index, x, y, symbolX);
     }
@@ -316,16 +259,17 @@ void TCustomChartLegend::DrawRow(TChartCanvas& canvas, int index, int position) 
     canvas.SetBackMode(TBackMode::bmTransparent);
     canvas.SetTextAlignment(kTextAlignLeft | kTextAlignTop);
     canvas.WriteText(x, y, text);
-    const TRect symbol{x - kSymbolGap - m_symbolWidth, y + 2, x - kSymbolGap, y + m_fontH - 2};
+    const int symbolWidth = layout.SymbolWidth;
+    const TRect symbol{x - kSymbolGap - symbolWidth, y + 2, x - kSymbolGap, y + layout.FontH - 2};
     DrawSymbol(canvas, index, symbol);
     if (position > 0 && m_dividingLines.Visible()) {
         const TChartPen rowPen = canvas.Pen();
         canvas.ApplyChartPen(m_dividingLines);
         canvas.SetBackMode(TBackMode::bmTransparent);
-        if (IsVertical()) {
-            canvas.DrawHorizLine(m_rect.Left, m_rect.Right, y);
+        if (layout.Vertical) {
+            canvas.DrawHorizLine(layout.Rect.Left, layout.Rect.Right, y);
         } else {
-            canvas.DrawVertLine(symbol.Left - kSymbolGap, m_rect.Top, m_rect.Bottom);
+            canvas.DrawVertLine(symbol.Left - kSymbolGap, layout.Rect.Top, layout.Rect.Bottom);
         }
         canvas.Pen() = rowPen;
     }
@@ -347,53 +291,6 @@ void TCustomChartLegend::DrawSymbol(TChartCanvas& canvas, int index, const TRect
     canvas.DrawRectangleR(symbol);
 }
 
-// The plot gives up the box (when ResizeChart is on) and, in any case, a gap: HorizMargin or 3 %
-// of the plot width beside a vertical legend, VertMargin or 4 % of its height for a horizontal one.
-TRect TCustomChartLegend::ShrinkChart(TRect chartRect, int chartWidth, int chartHeight) const {
-    const int horizGap = m_horizMargin != 0 ? m_horizMargin : ChartMath::MulDiv(3, chartWidth, 100);
-    const int vertGap = m_vertMargin != 0 ? m_vertMargin : ChartMath::MulDiv(4, chartHeight, 100);
-    switch (m_alignment) {
-    case laRight:
-        if (m_resizeChart) {
-            chartRect.Right = m_rect.Left;
-        }
-        chartRect.Right -= horizGap;
-        break;
-    case laLeft:
-        if (m_resizeChart) {
-            chartRect.Left = m_rect.Right;
-        }
-        chartRect.Left += horizGap;
-        break;
-    case laTop:
-        if (m_resizeChart) {
-            chartRect.Top = m_rect.Bottom + m_shadowSize;
-        }
-        chartRect.Top += vertGap;
-        break;
-    case laBottom:
-        if (m_resizeChart) {
-            chartRect.Bottom = m_rect.Top;
-        }
-        chartRect.Bottom -= vertGap;
-        break;
-    }
-    return chartRect;
-}
-
 int TCustomChartLegend::RowAt(TPoint point) const {
-    if (m_rowCount < 1 || m_fontH <= 0 || !m_rect.Contains(point)) {
-        return -1;
-    }
-    const int row = (point.Y - m_rect.Top - 1) / m_fontH;
-    if (row < 0 || row >= m_rowCount) {
-        return -1;
-    }
-    int position = row;
-    if (!IsVertical() && m_columnCount > 0) {
-        const int column =
-            (point.X - m_symbolX) / std::max(1, m_allWidth + m_symbolWidth + kSymbolGap);
-        position = row * m_columnCount + std::clamp(column, 0, m_columnCount - 1);
-    }
-    return position < m_itemCount ? position + m_firstValue : -1;
+    return m_layout.ItemAt(point);
 }

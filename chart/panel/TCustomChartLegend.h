@@ -3,6 +3,7 @@
 // active series), each row a symbol drawn by its series and a text. Drawing the legend takes its
 // width and a gap out of the plot rectangle so that axes and curves never run under it.
 
+#include "LegendLayout.h"
 #include "TChartBrush.h"
 #include "TChartFontObject.h"
 #include "TChartGeometry.h"
@@ -69,7 +70,7 @@ public:
     void SetOnGetLegendPos(TGetLegendPos hook) { m_onGetLegendPos = std::move(hook); }
     void SetOnGetLegendText(TGetLegendText hook) { m_onGetLegendText = std::move(hook); }
 
-    bool IsVertical() const { return m_alignment == laLeft || m_alignment == laRight; }
+    bool IsVertical() const { return LegendLayout::IsVertical(m_alignment); }
     // What the rows stand for: LegendStyle, with lsAuto resolved by the number of active series.
     TLegendStyle EffectiveStyle() const { return m_effectiveStyle; }
     void CalcEffectiveStyle();
@@ -87,28 +88,23 @@ public:
     TRect DrawLegendOn(TChartCanvas& canvas, const TRect& chartBounds, TRect chartRect);
 
     // The last layout: the legend rectangle without frame and shadow, and its rows.
-    const TRect& LegendRect() const { return m_rect; }
-    int RowCount() const { return m_rowCount; }
-    int ColumnCount() const { return m_columnCount; }
-    int SymbolWidth() const { return m_symbolWidth; }
+    const LegendLayout::TLayout& Layout() const { return m_layout; }
+    const TRect& LegendRect() const { return m_layout.Rect; }
+    int RowCount() const { return m_layout.RowCount; }
+    int ColumnCount() const { return m_layout.ColumnCount; }
+    int SymbolWidth() const { return m_layout.SymbolWidth; }
 
 private:
-    struct TItemRange {
-        int First;
-        int Count;
-    };
-
     std::vector<TChartSeries*> Candidates() const;
     TChartSeries* FirstActiveSeries() const;
-    int WidestText(TChartCanvas& canvas, TItemRange items) const;
-    void LayOutVertical(TChartCanvas& canvas, const TRect& chartBounds, const TRect& chartRect);
-    void LayOutHorizontal(const TRect& chartBounds, const TRect& chartRect);
-    void DrawShadowAndBox(TChartCanvas& canvas);
+    // The text widths of the items from FirstValue on, in the surface's current font.
+    std::vector<int> ItemTextWidths(TChartCanvas& canvas, int itemCount) const;
+    void DrawShadowAndBox(TChartCanvas& canvas, const TRect& rect);
     void PrepareRowPen(TChartCanvas& canvas) const;
-    void DrawRows(TChartCanvas& canvas);
-    void DrawRow(TChartCanvas& canvas, int index, int position);
+    void DrawRows(TChartCanvas& canvas, const LegendLayout::TLayout& layout);
+    void DrawRow(TChartCanvas& canvas, const LegendLayout::TLayout& layout, int index,
+                 int position);
     void DrawSymbol(TChartCanvas& canvas, int index, const TRect& symbol);
-    TRect ShrinkChart(TRect chartRect, int chartWidth, int chartHeight) const;
 
     bool m_visible = true;
     TLegendAlignment m_alignment = laRight;
@@ -132,15 +128,7 @@ private:
     TGetLegendPos m_onGetLegendPos;
     TGetLegendText m_onGetLegendText;
 
-    // Working fields, recomputed by every drawing.
+    // Working fields, recomputed by every drawing: the resolved style and the last layout.
     TLegendStyle m_effectiveStyle = lsSeries;
-    int m_fontH = 0;
-    int m_itemCount = 0;
-    int m_allWidth = 0;
-    int m_symbolWidth = 0;
-    int m_columnCount = 0;
-    int m_rowCount = 0;
-    int m_textX = 0;
-    int m_symbolX = 0;
-    TRect m_rect;
+    LegendLayout::TLayout m_layout;
 };
