@@ -3,10 +3,8 @@
 #include "TChartCanvas.h"
 #include "TCustomChart.h"
 
-TChartTitle::TChartTitle(TCustomChart& chart) : TChartFontObject(chart, clBlue) {
-    m_brush.SetOnChange([this] { RequestRepaint(); });
-    m_frame.SetOnChange([this] { RequestRepaint(); });
-}
+TChartTitle::TChartTitle(TCustomChart& chart)
+    : TChartBoxedObject(chart, clBlue, clUseSeriesColor, TChartHiddenPen()) {}
 
 void TChartTitle::DrawTitle(bool onTop) {
     TCustomChart& chart = ParentChart();
@@ -20,34 +18,34 @@ void TChartTitle::DrawTitle(bool onTop) {
 // brush of a real colour becomes the title's colour. With a colour, a solid brush fills in it and
 // a hatched one draws on an opaque background of it.
 void TChartTitle::PrepareBackground(TChartCanvas& canvas) {
-    const bool solid = m_brush.Style() == TBrushStyle::bsSolid;
-    if (m_color == clUseSeriesColor) {
-        if (solid && m_brush.Color() == clUseSeriesColor) {
+    const bool solid = Brush().Style() == TBrushStyle::bsSolid;
+    if (Color() == clUseSeriesColor) {
+        if (solid && Brush().Color() == clUseSeriesColor) {
             canvas.Brush().SetStyle(TBrushStyle::bsClear);
             return;
         }
         if (!solid) {
-            canvas.Brush() = m_brush;
+            canvas.Brush() = Brush();
             canvas.SetBackMode(TBackMode::bmTransparent);
             return;
         }
-        SetColor(m_brush.Color());
+        SetColor(Brush().Color());
     }
     if (solid) {
-        canvas.Brush() = TChartBrush(m_color, TBrushStyle::bsSolid);
+        canvas.Brush() = TChartBrush(Color(), TBrushStyle::bsSolid);
     } else {
-        canvas.Brush() = m_brush;
+        canvas.Brush() = Brush();
         canvas.SetBackMode(TBackMode::bmOpaque);
-        canvas.SetBackColor(m_color);
+        canvas.SetBackColor(Color());
     }
 }
 
 int TChartTitle::FrameWidth() const {
-    return FrameShown() ? m_frame.Width() : 0;
+    return FrameShown() ? Frame().Width() : 0;
 }
 
 bool TChartTitle::FrameShown() const {
-    return m_frame.Visible() && m_frame.Color() != clUseSeriesColor;
+    return Frame().Visible() && Frame().Color() != clUseSeriesColor;
 }
 
 std::vector<int> TChartTitle::LineWidths(TChartCanvas& canvas) const {
@@ -72,7 +70,7 @@ TRect TChartTitle::DrawTitleOn(TChartCanvas& canvas, TRect chartRect, TTitlePlac
     }
     input.FrameWidth = FrameWidth();
     if (input.FrameWidth > 0) {
-        canvas.ApplyChartPen(m_frame);
+        canvas.ApplyChartPen(Frame());
     } else {
         canvas.Pen().SetStyle(TPenStyle::psClear);
     }

@@ -3,8 +3,8 @@
 // its room out of the plot rectangle: n lines of a hidden-frame title take n line heights plus a
 // fixed gap of 5 pixels; a title without lines takes none.
 
+#include "TChartBoxedObject.h"
 #include "TChartBrush.h"
-#include "TChartFontObject.h"
 #include "TChartGeometry.h"
 #include "TChartPen.h"
 #include "TitleLayout.h"
@@ -15,7 +15,7 @@
 
 class TChartCanvas;
 
-class TChartTitle final : public TChartFontObject {
+class TChartTitle final : public TChartBoxedObject {
 public:
     explicit TChartTitle(TCustomChart& chart);
 
@@ -27,14 +27,6 @@ public:
     void SetAlignment(TAlignment value) { Set(m_alignment, value); }
     bool AdjustFrame() const { return m_adjustFrame; }
     void SetAdjustFrame(bool value) { Set(m_adjustFrame, value); }
-    TColor Color() const { return m_color; }
-    void SetColor(TColor value) { Set(m_color, value); }
-    TChartBrush& Brush() { return m_brush; }
-    const TChartBrush& Brush() const { return m_brush; }
-    void SetBrush(const TChartBrush& brush) { m_brush = brush; }
-    TChartPen& Frame() { return m_frame; }
-    const TChartPen& Frame() const { return m_frame; }
-    void SetFrame(const TChartPen& pen) { m_frame = pen; }
     // Where the title was last drawn, frame included.
     const TRect& TitleRect() const { return m_titleRect; }
 
@@ -56,8 +48,5 @@ private:
     bool m_visible = true;
     TAlignment m_alignment = taCenter;
     bool m_adjustFrame = true;
-    TColor m_color = clUseSeriesColor;
-    TChartBrush m_brush{clUseSeriesColor, TBrushStyle::bsSolid};
-    TChartHiddenPen m_frame;
     TRect m_titleRect;
 };

@@ -43,9 +43,8 @@ QString ValueText(const TChartSeries& series, int index, TLegendTextStyle style)
 
 } // namespace
 
-TCustomChartLegend::TCustomChartLegend(TCustomChart& chart) : TChartFontObject(chart, clBlack) {
-    m_brush.SetOnChange([this] { RequestRepaint(); });
-    m_frame.SetOnChange([this] { RequestRepaint(); });
+TCustomChartLegend::TCustomChartLegend(TCustomChart& chart)
+    : TChartBoxedObject(chart, clBlack, clWhite, TChartPen()) {
     m_dividingLines.SetOnChange([this] { RequestRepaint(); });
 }
 
@@ -183,8 +182,8 @@ TRect TCustomChartLegend::DrawLegendOn(TChartCanvas& canvas, const TRect& chartB
     input.TopPos = m_topPos;
     input.MaxNumRows = m_maxNumRows;
     input.ShadowSize = m_shadowSize;
-    input.FrameVisible = m_frame.Visible();
-    input.FrameWidth = m_frame.Width();
+    input.FrameVisible = Frame().Visible();
+    input.FrameWidth = Frame().Width();
     m_layout = LegendLayout::LayOut(input);
     if (m_onGetLegendRect) {
         m_onGetLegendRect(m_layout.Rect);
@@ -202,10 +201,10 @@ TRect TCustomChartLegend::DrawLegendOn(TChartCanvas& canvas, const TRect& chartB
 // The shadow is a solid block offset by ShadowSize below and right of the box; the box is the
 // legend rectangle grown by a visible frame's width, filled with the legend's brush.
 void TCustomChartLegend::DrawShadowAndBox(TChartCanvas& canvas, const TRect& rect) {
-    const bool frameVisible = m_frame.Visible();
-    const int fw = m_frame.Width();
-    canvas.ApplyChartPen(m_frame);
-    if (frameVisible && m_frame.Color() == clUseSeriesColor) {
+    const bool frameVisible = Frame().Visible();
+    const int fw = Frame().Width();
+    canvas.ApplyChartPen(Frame());
+    if (frameVisible && Frame().Color() == clUseSeriesColor) {
         canvas.Pen().SetColor(clBlack);
     }
     const TRect box = frameVisible ? rect.Inflated(fw, fw) : rect;
@@ -215,19 +214,19 @@ void TCustomChartLegend::DrawShadowAndBox(TChartCanvas& canvas, const TRect& rec
         canvas.FillRectangle({rect.Left + m_shadowSize, rect.Top + m_shadowSize, rect.Right + reach,
                               rect.Bottom + reach});
     }
-    if (m_brush.Style() == TBrushStyle::bsSolid) {
-        canvas.Brush() = TChartBrush(m_color, TBrushStyle::bsSolid);
+    if (Brush().Style() == TBrushStyle::bsSolid) {
+        canvas.Brush() = TChartBrush(Color(), TBrushStyle::bsSolid);
     } else {
-        canvas.Brush() = m_brush;
+        canvas.Brush() = Brush();
         canvas.SetBackMode(TBackMode::bmOpaque);
-        canvas.SetBackColor(m_color);
+        canvas.SetBackColor(Color());
     }
     canvas.DrawRectangleR(box);
 }
 
 // The pen the series find when they draw their symbols: black, or white on a black box.
 void TCustomChartLegend::PrepareRowPen(TChartCanvas& canvas) const {
-    canvas.Pen() = TChartPen(m_color == clBlack ? clWhite : clBlack, 1, TPenStyle::psSolid, true);
+    canvas.Pen() = TChartPen(Color() == clBlack ? clWhite : clBlack, 1, TPenStyle::psSolid, true);
 }
 
 void TCustomChartLegend::DrawRows(TChartCanvas& canvas, const LegendLayout::TLayout& layout) {

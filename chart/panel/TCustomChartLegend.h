@@ -4,8 +4,8 @@
 // width and a gap out of the plot rectangle so that axes and curves never run under it.
 
 #include "LegendLayout.h"
+#include "TChartBoxedObject.h"
 #include "TChartBrush.h"
-#include "TChartFontObject.h"
 #include "TChartGeometry.h"
 #include "TChartPen.h"
 #include "TLegendTypes.h"
@@ -18,7 +18,7 @@
 class TChartCanvas;
 class TChartSeries;
 
-class TCustomChartLegend : public TChartFontObject {
+class TCustomChartLegend : public TChartBoxedObject {
 public:
     using TGetLegendRect = std::function<void(TRect& rect)>;
     using TGetLegendPos = std::function<void(int index, int& x, int& y, int& symbolX)>;
@@ -34,14 +34,6 @@ public:
     void SetLegendStyle(TLegendStyle value);
     TLegendTextStyle TextStyle() const { return m_textStyle; }
     void SetTextStyle(TLegendTextStyle value) { Set(m_textStyle, value); }
-    TColor Color() const { return m_color; }
-    void SetColor(TColor value) { Set(m_color, value); }
-    TChartBrush& Brush() { return m_brush; }
-    const TChartBrush& Brush() const { return m_brush; }
-    void SetBrush(const TChartBrush& brush) { m_brush = brush; }
-    TChartPen& Frame() { return m_frame; }
-    const TChartPen& Frame() const { return m_frame; }
-    void SetFrame(const TChartPen& pen) { m_frame = pen; }
     TColor ShadowColor() const { return m_shadowColor; }
     void SetShadowColor(TColor value) { Set(m_shadowColor, value); }
     int ShadowSize() const { return m_shadowSize; }
@@ -110,9 +102,6 @@ private:
     TLegendAlignment m_alignment = laRight;
     TLegendStyle m_legendStyle = lsAuto;
     TLegendTextStyle m_textStyle = ltsLeftValue;
-    TColor m_color = clWhite;
-    TChartBrush m_brush{clUseSeriesColor, TBrushStyle::bsSolid};
-    TChartPen m_frame;
     TColor m_shadowColor = clBlack;
     int m_shadowSize = 3;
     int m_colorWidth = 12;
