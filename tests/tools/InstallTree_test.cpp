@@ -2,8 +2,9 @@
 // pages, the copyright file and the changelog, the sample data, the menu entry, the icons and the
 // software-centre description where a desktop finds them, and the menu launcher picks the data
 // folder the program then starts in.
-#include "../production/TTempDirectory.h"
-#include "ToolTestSupport.h"
+#include "TCommandRun.h"
+#include "TTempDirectory.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -121,7 +122,8 @@ TEST(InstallTree, ProgramsAreExecutableAndIconsHaveTheirDirectorysSize) {
     }
 #ifdef ARMALYX_INSTALLS_WINDOW
     for (const std::uint32_t size : kIconSizes) {
-        EXPECT_EQ(PngSize(tree.Prefix() / IconPath(size)), std::make_pair(size, size)) << size;
+        SCOPED_TRACE(size);
+        EXPECT_EQ(PngSize(tree.Prefix() / IconPath(size)), std::make_pair(size, size));
     }
 #endif
 }
