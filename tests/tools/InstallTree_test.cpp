@@ -113,12 +113,13 @@ TEST(InstallTree, ProgramsAreExecutableAndIconsHaveTheirDirectorysSize) {
     const TInstalledTree& tree = TInstalledTree::Get();
     ASSERT_EQ(tree.Install().Status, 0) << tree.Install().Output;
     for (const char* program : {"armalyx", "armalyx-inspect", "armalyx-launcher"}) {
+        SCOPED_TRACE(program);
         const fs::path path = tree.Prefix() / "bin" / program;
         if (!fs::exists(path)) {
             continue; // the file list test reports what is missing
         }
         const fs::perms perms = fs::status(path).permissions();
-        EXPECT_NE(perms & fs::perms::others_exec, fs::perms::none) << program;
+        EXPECT_NE(perms & fs::perms::others_exec, fs::perms::none);
     }
 #ifdef ARMALYX_INSTALLS_WINDOW
     for (const std::uint32_t size : kIconSizes) {
