@@ -3,6 +3,7 @@
 // the sample data loaded and two vehicles picked, and the same content as plain shapes for the
 // baselines that draw it another way.
 
+#include "OffscreenDesktop.h"
 #include "TChart.h"
 #include "TChartCanvas3D.h"
 #include "TChartColors.h"
@@ -33,9 +34,7 @@ inline QApplication& Application() {
     static char name[] = "frame_bench";
     static char* argv[] = {name, nullptr};
     static const bool offscreen = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        unsetenv("QT_SCALE_FACTOR");
-        unsetenv("QT_FONT_DPI");
+        UseOffscreenDesktop();
         return true;
     }();
     static QApplication application(argc, argv);

@@ -6,6 +6,9 @@
 // size before the load (counter PeakGrowthKiB): it must not depend on the length of the lines.
 #include "ProcessMemory.h"
 #include "Production1.h"
+#include "TTempDirectory.h"
+#include "TWorkingDirectory.h"
+#include "TestFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,33 +34,11 @@ constexpr std::uintmax_t kLargeFileBytes = 50 * kMegabyte;
 constexpr std::uintmax_t kSingleLineFileBytes = 1024 * kMegabyte;
 constexpr std::uintmax_t kOrdinaryLinesFileBytes = 100 * kMegabyte;
 
-// A fresh directory below the system's temporary directory, removed with its files when it goes.
-class TScratchDirectory final {
-public:
-    TScratchDirectory() {
-        std::string pattern = (fs::temp_directory_path() / "armalyx-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            m_path = pattern;
-        }
-    }
-    TScratchDirectory(const TScratchDirectory&) = delete;
-    TScratchDirectory& operator=(const TScratchDirectory&) = delete;
-    ~TScratchDirectory() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-
-    const fs::path& Path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
-
 // "TankData.txt" of ordinary lines: 201 vehicle types, each with a line for every year, repeated up
 // to the wanted size.
 void WriteOrdinaryTankData(const fs::path& path, std::uintmax_t bytes) {
     std::ofstream file(path, std::ios::binary);
-    file << "Name,Year,Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec,\r\n";
+    file << kDataFileHeader << "\r\n";
     std::uintmax_t written = 0;
     for (std::uint32_t round = 0; written < bytes; ++round) {
         std::string line = "Vehicle type " + std::to_string(round % Production1::MaxVehicles) +
@@ -71,23 +52,14 @@ void WriteOrdinaryTankData(const fs::path& path, std::uintmax_t bytes) {
     }
 }
 
-// Appends count copies of the byte, a megabyte at a time.
-void AppendRun(std::ofstream& file, char byte, std::uintmax_t count) {
-    const std::string block(kMegabyte, byte);
-    for (; count >= block.size(); count -= block.size()) {
-        file.write(block.data(), static_cast<std::streamsize>(block.size()));
-    }
-    file.write(block.data(), static_cast<std::streamsize>(count));
-}
-
 // "TankData.txt" whose one data line fills the file: half of it a name, half separators, and a
 // value at its end that the reader must still find.
 void WriteSingleLineTankData(const fs::path& path, std::uintmax_t bytes) {
     std::ofstream file(path, std::ios::binary);
     file << "header\r\nT-34";
-    AppendRun(file, 'A', bytes / 2);
+    AppendByteRun(file, 'A', bytes / 2);
     file << ",1942,";
-    AppendRun(file, ',', bytes / 2);
+    AppendByteRun(file, ',', bytes / 2);
     file << "7,\r\n";
 }
 
@@ -98,7 +70,7 @@ public:
     TBenchData() {
         fs::create_directory(Sample());
         fs::create_directory(Large());
-        const fs::path data = fs::path(__FILE__).parent_path().parent_path() / "data";
+        const fs::path data = fs::path(ARMALYX_SOURCE_DIR) / "data";
         for (const char* name : {Production1::kTotalDataFileName, Production1::kTankDataFileName}) {
             fs::copy_file(data / name, Sample() / name, fs::copy_options::overwrite_existing);
         }
@@ -109,7 +81,7 @@ public:
     fs::path Large() const { return m_root.Path() / "large"; }
 
 private:
-    TScratchDirectory m_root;
+    TTempDirectory m_root{"armalyx-bench"};
 };
 
 std::int64_t DirectoryBytes(const fs::path& directory) {
@@ -124,20 +96,6 @@ const TBenchData& Data() {
     static const TBenchData data;
     return data;
 }
-
-// Runs the benchmark body in the given working directory.
-class TWorkingDirectory final {
-public:
-    explicit TWorkingDirectory(const fs::path& directory) : m_previous(fs::current_path()) {
-        fs::current_path(directory);
-    }
-    TWorkingDirectory(const TWorkingDirectory&) = delete;
-    TWorkingDirectory& operator=(const TWorkingDirectory&) = delete;
-    ~TWorkingDirectory() { fs::current_path(m_previous); }
-
-private:
-    fs::path m_previous;
-};
 
 std::int64_t CountLineEnds(const fs::path& file) {
     const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
@@ -231,7 +189,7 @@ TChildLoad LoadInChild(const fs::path& directory) {
 void PeakMemory(benchmark::State& state,
                 const std::function<void(const fs::path&, std::uintmax_t)>& writeTankData,
                 std::uintmax_t bytes) {
-    const TScratchDirectory directory;
+    const TTempDirectory directory("armalyx-bench");
     writeTankData(directory.Path() / Production1::kTankDataFileName, bytes);
     long growthKilobytes = 0;
     for (auto _ : state) {

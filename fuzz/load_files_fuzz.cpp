@@ -11,16 +11,14 @@
 #include "Production1.h"
 #include "ReferenceLineParser.h"
 #include "StoreInvariants.h"
+#include "TTempDirectory.h"
+#include "TestFiles.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <string>
 #include <string_view>
-
-#include <unistd.h>
 
 namespace {
 
@@ -31,14 +29,10 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kHeaderBytes = 7;
 
-fs::path& WorkDirectory() {
-    static fs::path directory;
+// Made at start, removed with its files at exit.
+const TTempDirectory& WorkDirectory() {
+    static const TTempDirectory directory("armalyx-fuzz");
     return directory;
-}
-
-void RemoveWorkDirectory() {
-    std::error_code ignored;
-    fs::remove_all(WorkDirectory(), ignored);
 }
 
 void PutFile(const char* name, bool exists, std::string_view bytes) {
@@ -47,9 +41,7 @@ void PutFile(const char* name, bool exists, std::string_view bytes) {
         fs::remove(name, ignored);
         return;
     }
-    std::ofstream file(name, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    Require(file.good(), "cannot write a data file into the work directory");
+    Require(WriteFileBytes(name, bytes), "cannot write a data file into the work directory");
 }
 
 // The data rows of the store, as a load leaves them.
@@ -94,11 +86,8 @@ TLoadedRows ReferenceRows(bool totalExists, std::string_view total, bool tankExi
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    std::string pattern = (fs::temp_directory_path() / "armalyx-fuzz-XXXXXX").string();
-    Require(::mkdtemp(pattern.data()) != nullptr, "cannot make a work directory");
-    WorkDirectory() = pattern;
-    fs::current_path(WorkDirectory());
-    std::atexit(RemoveWorkDirectory);
+    Require(!WorkDirectory().Path().empty(), "cannot make a work directory");
+    fs::current_path(WorkDirectory().Path());
     return 0;
 }
 

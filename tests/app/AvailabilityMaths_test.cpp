@@ -64,14 +64,15 @@ TEST(VehicleEstimate, ResetAfterHavingBeenHighIsStrictAtBothLevels) {
         {"exactly 20 never arms the reset", 20.0, 0.5625, 8.75, 8.75},
     };
     for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
         std::vector<double> production = Months(0);
         std::vector<double> lossRate = Months(0);
         production[0] = c.Production;
         lossRate[2] = c.LossRate3;
         const std::vector<double> estimate = VehicleEstimate(production, lossRate);
-        EXPECT_EQ(At(estimate, 2), c.Production) << c.What;
-        EXPECT_EQ(At(estimate, 3), c.Month3) << c.What;
-        EXPECT_EQ(At(estimate, 4), c.Month4) << c.What;
+        EXPECT_EQ(At(estimate, 2), c.Production);
+        EXPECT_EQ(At(estimate, 3), c.Month3);
+        EXPECT_EQ(At(estimate, 4), c.Month4);
     }
 }
 
@@ -110,6 +111,7 @@ TEST(TableFormats, LendLeaseTotalIsRightAlignedInFourCharacters) {
         {{2147483647, 2147483647}, "4294967294"},
     };
     for (const TCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "case " << &c - cases << ": " << c.Text);
         EXPECT_EQ(LendLeaseTotalText(c.Monthly), QString::fromLatin1(c.Text));
     }
 }

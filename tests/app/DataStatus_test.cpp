@@ -7,9 +7,9 @@
 #include <Production1.h>
 
 #include "TStringGrid.h"
+#include "TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -124,15 +124,13 @@ TEST_F(TDataStatusLine, SampleDataGivesOneShortLineBelowTheFigures) {
 
 TEST_F(TDataStatusLine, IllFormedLinesAreCountedWithTheirReasons) {
     WriteTotalData(FleetLines(1000, 10, 20, 5));
-    QFile tank(FilePath("TankData.txt"));
-    ASSERT_TRUE(tank.open(QIODevice::WriteOnly));
-    tank.write("Name,Year,\r\n"
-               "T-34,1942,1,2,3,4,5,6,7,8,9,10,11,12,\r\n"
-               "short,1942,\r\n"
-               "no comma in this line at all\r\n"
-               "KV-1,1939,1,2,3,4,5,6,7,8,9,10,11,12,\r\n"
-               "T-60,1950,1,2,3,4,5,6,7,8,9,10,11,12,\r\n");
-    tank.close();
+    ASSERT_TRUE(WriteFileBytes(FilePath("TankData.txt").toStdString(),
+                               "Name,Year,\r\n"
+                               "T-34,1942,1,2,3,4,5,6,7,8,9,10,11,12,\r\n"
+                               "short,1942,\r\n"
+                               "no comma in this line at all\r\n"
+                               "KV-1,1939,1,2,3,4,5,6,7,8,9,10,11,12,\r\n"
+                               "T-60,1950,1,2,3,4,5,6,7,8,9,10,11,12,\r\n"));
     ShowAndActivate();
     EXPECT_EQ(StatusLine(), QStringLiteral("%1: 20 data lines read.\n"
                                            "%2: 5 data lines read, 4 ignored (2 year out of range, "

@@ -23,9 +23,9 @@ TEST(ErrorShell, ApplicationTitleIsTheProgramNameCutBeforeItsFirstDot) {
         {"plain", "plain"},
     };
     for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Path);
         EXPECT_EQ(TErrorShell::ApplicationTitleFor(QString::fromLatin1(c.Path)),
-                  QString::fromLatin1(c.Title))
-            << c.Path;
+                  QString::fromLatin1(c.Title));
     }
 }
 
@@ -44,9 +44,9 @@ TEST(ErrorShell, FullStopIsAppendedWhenTheLastCharacterSortsAfterIt) {
         {"", ""},
     };
     for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Message);
         EXPECT_EQ(TErrorShell::ReportText(QString::fromLatin1(c.Message)),
-                  QString::fromLatin1(c.Shown))
-            << c.Message;
+                  QString::fromLatin1(c.Shown));
     }
 }
 

@@ -88,7 +88,8 @@ TEST(ChartHoverText, MonthsAreNamedAndFoundWithinTheAxisRange) {
     const std::pair<int, const char*> captions[] = {
         {1, "Jan 1941"}, {12, "Dec 1941"}, {13, "Jan 1942"}, {27, "Mar 1943"}, {60, "Dec 1945"}};
     for (const auto& [month, caption] : captions) {
-        EXPECT_EQ(ChartHoverText::MonthCaption(month), QString::fromLatin1(caption)) << month;
+        SCOPED_TRACE(month);
+        EXPECT_EQ(ChartHoverText::MonthCaption(month), QString::fromLatin1(caption));
     }
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const std::pair<double, std::optional<int>> positions[] = {
@@ -101,7 +102,8 @@ TEST(ChartHoverText, MonthsAreNamedAndFoundWithinTheAxisRange) {
         {1e300, std::nullopt},
     };
     for (const auto& [value, month] : positions) {
-        EXPECT_EQ(ChartHoverText::MonthAt(value, 6, 53), month) << value;
+        SCOPED_TRACE(value);
+        EXPECT_EQ(ChartHoverText::MonthAt(value, 6, 53), month);
     }
     EXPECT_EQ(ChartHoverText::MonthAt(30, nan, 53), std::nullopt);
 }

@@ -140,6 +140,7 @@ TEST(ChartHoverText, ValueLinesSpeakOfWholeCountsDeliveriesAndShares) {
     }
     // Numbers no count can reach still give a text rather than undefined arithmetic.
     for (const double odd : {nan, 1e300, -std::numeric_limits<double>::infinity()}) {
+        SCOPED_TRACE(odd);
         EXPECT_FALSE(ChartHoverText::WholeNumberText(odd, kEnglish).isEmpty());
         EXPECT_FALSE(ChartHoverText::SharePercentText(odd, kEnglish).isEmpty());
     }

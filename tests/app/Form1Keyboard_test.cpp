@@ -94,7 +94,8 @@ TEST_F(TForm1Keyboard, EveryControlHasAnAccessibleNameFromItsLabel) {
         {form.RadioGroup1, QStringLiteral("Production Data Source")},
     };
     for (const auto& [widget, name] : expected) {
-        EXPECT_EQ(widget->accessibleName(), name) << widget->objectName().toStdString();
+        SCOPED_TRACE(widget->objectName().toStdString());
+        EXPECT_EQ(widget->accessibleName(), name);
     }
     const std::vector<std::pair<QWidget*, QString>> texts = {
         {form.RadioGroup1->Button(0), QStringLiteral("Merrowin's Production Data")},
@@ -104,9 +105,10 @@ TEST_F(TForm1Keyboard, EveryControlHasAnAccessibleNameFromItsLabel) {
         {form.Edit1, QStringLiteral("Tank production")},
     };
     for (const auto& [widget, name] : texts) {
+        SCOPED_TRACE(widget->objectName().toStdString());
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-        ASSERT_NE(accessible, nullptr) << widget->objectName().toStdString();
-        EXPECT_EQ(accessible->text(QAccessible::Name), name) << widget->objectName().toStdString();
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Name), name);
     }
     // The edit boxes are labelled by the label beside them.
     EXPECT_EQ(form.Label4->buddy(), form.Edit1);
@@ -128,6 +130,7 @@ TEST_F(TForm1Keyboard, ArrowAndPageKeysMoveTheCurrentRowAndPickItsVehicle) {
         {Qt::Key_Down, 2, "v2", "v1"},  {Qt::Key_Down, 3, "v2", "v3"},
     };
     for (const TKeyCase& keyCase : cases) {
+        SCOPED_TRACE(::testing::Message() << "case " << &keyCase - cases);
         Press(keyCase.Key);
         EXPECT_EQ(form.StringGrid1->Row(), keyCase.Row);
         EXPECT_EQ(form.Series2->Title(), QString::fromLatin1(keyCase.Series2Title));

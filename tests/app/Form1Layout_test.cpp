@@ -41,7 +41,8 @@ TEST_F(TForm1Layout, ControlsSitAtTheirAbsolutePositions) {
         {form.Chart1, QRect(0, 0, 673, 385)},       {form.RadioGroup1, QRect(488, 160, 177, 105)},
     };
     for (const auto& [widget, geometry] : placements) {
-        EXPECT_EQ(widget->geometry(), geometry) << widget->objectName().toStdString();
+        SCOPED_TRACE(widget->objectName().toStdString());
+        EXPECT_EQ(widget->geometry(), geometry);
     }
     // Resizing the window moves nothing inside it.
     form.resize(300, 200);
@@ -61,11 +62,12 @@ TEST_F(TForm1Layout, LabelsShowTheirWholeTextAtTheirPosition) {
         {form.Label7, QPoint(416, 128), "Losses"},
     };
     for (const auto& [label, position, text] : labels) {
-        EXPECT_EQ(label->pos(), position) << text;
+        SCOPED_TRACE(text);
+        EXPECT_EQ(label->pos(), position);
         EXPECT_EQ(label->text(), QString::fromLatin1(text));
         const QFontMetrics metrics(label->font());
-        EXPECT_GE(label->width(), metrics.horizontalAdvance(label->text())) << text;
-        EXPECT_GE(label->height(), metrics.height()) << text;
+        EXPECT_GE(label->width(), metrics.horizontalAdvance(label->text()));
+        EXPECT_GE(label->height(), metrics.height());
     }
 }
 
@@ -91,6 +93,7 @@ TEST_F(TForm1Layout, SelectorsShowTheirTextWithNoItemSelected) {
         {form.ComboBox4, "1945", years},
     };
     for (const auto& [comboBox, text, items] : selectors) {
+        SCOPED_TRACE(text);
         EXPECT_EQ(comboBox->currentText(), QString::fromLatin1(text));
         EXPECT_EQ(comboBox->ItemIndex(), -1);
         EXPECT_EQ(comboBox->currentIndex(), -1);

@@ -44,6 +44,7 @@ TEST_F(TForm1Table, LendLeaseTotalIsPaddedToFourCharacters) {
         const char* Text;
     };
     for (const TCase c : {TCase{0, "   0"}, TCase{-1, " -60"}, TCase{2000, "120000"}}) {
+        SCOPED_TRACE(c.Monthly);
         WriteTotalData(FleetLines(1000, 10, 20, c.Monthly));
         WriteVehicles(2);
         Form().FormActivate();

@@ -5,13 +5,13 @@
 #include "TErrorCapture.h"
 #include "TForm1.h"
 #include "TStringGrid.h"
+#include "TTempDirectory.h"
 
 #include <Production1.h>
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -33,9 +33,9 @@ TEST(Form1WorkingDirectory, WithoutDataFilesTheWindowOpensWithItsCaptionAndAnEmp
     for (const TStartCase& start : cases) {
         SCOPED_TRACE(start.Name);
         Production1::InitializeStore();
-        QTemporaryDir root;
-        ASSERT_TRUE(root.isValid());
-        const QString folder = root.filePath(QStringLiteral("start"));
+        const TTempDirectory root;
+        ASSERT_FALSE(root.Path().empty());
+        const QString folder = QString::fromStdString((root.Path() / "start").string());
         ASSERT_TRUE(QDir().mkdir(folder));
         const TCurrentDirectoryScope workingDirectory(folder);
         ASSERT_EQ(QDir::current().canonicalPath(), QDir(folder).canonicalPath());

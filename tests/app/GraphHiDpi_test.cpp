@@ -106,10 +106,11 @@ TEST_F(TGraphHiDpiTest, FramesAndBoxesLieAtTwiceTheirPositions) {
         {0, height - 1, width, height},
     };
     for (const TRect& edge : edges) {
+        SCOPED_TRACE(::testing::Message() << "edge " << edge.Left << "," << edge.Top << " - "
+                                          << edge.Right << "," << edge.Bottom);
         const TBlockComparison blocks = CompareBlocks(oneX.Image, twoX.Image, edge);
         EXPECT_GT(blocks.Blocks, 0);
-        EXPECT_EQ(blocks.SameAsOneX, blocks.Blocks)
-            << "edge " << edge.Left << "," << edge.Top << " - " << edge.Right << "," << edge.Bottom;
+        EXPECT_EQ(blocks.SameAsOneX, blocks.Blocks);
     }
     const int middle = (legend.Top + legend.Bottom) / 2;
     EXPECT_TRUE(IsBlack(twoX.Image.pixel(2 * legend.Right + 7, 2 * middle)));

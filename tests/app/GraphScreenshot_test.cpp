@@ -86,6 +86,7 @@ TEST_F(TGraphScreenshotTest, BackgroundBandsShowInsideThePlot) {
     const int height = plot.Height() - 2;
     QRgb previousBand = 0;
     for (const double month : {8.5, 17.5, 29.5, 41.5, 50.5}) {
+        SCOPED_TRACE(month);
         const int x = Chart().BottomAxis().ValueToPixel(month);
         const int column = (x - plot.Left) * bands.width() / plot.Width();
         const QRgb band = bands.pixel(column, 20);

@@ -1,6 +1,7 @@
 #include "TForm1Fixture.h"
 
 #include "TStringGrid.h"
+#include "TestFiles.h"
 
 #include <Production1.h>
 #include <TChartSeries.h>
@@ -44,7 +45,7 @@ std::vector<std::pair<double, double>> PointsOf(const TChartSeries& series) {
 }
 
 void TForm1Fixture::SetUp() {
-    ASSERT_TRUE(m_dataDirectory.isValid());
+    ASSERT_FALSE(m_dataDirectory.Path().empty());
     Production1::InitializeStore();
 }
 
@@ -54,17 +55,12 @@ void TForm1Fixture::TearDown() {
 }
 
 void TForm1Fixture::WriteDataFile(const char* fileName, const std::vector<TDataLine>& lines) {
-    QFile file(m_dataDirectory.filePath(QString::fromLatin1(fileName)));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    std::string text = "Name,Year,Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec,\r\n";
+    std::vector<std::string> texts;
     for (const TDataLine& line : lines) {
-        text += line.Name + "," + std::to_string(line.Year) + ",";
-        for (const int value : line.Months) {
-            text += std::to_string(value) + ",";
-        }
-        text += "\r\n";
+        texts.push_back(DataLine(line.Name, line.Year,
+                                 std::vector<long long>(line.Months.begin(), line.Months.end())));
     }
-    file.write(text.data(), static_cast<qint64>(text.size()));
+    ASSERT_TRUE(WriteFileBytes(m_dataDirectory.Path() / fileName, DataFileText(texts)));
 }
 
 void TForm1Fixture::WriteTotalData(const std::vector<TDataLine>& lines) {
@@ -94,7 +90,7 @@ void TForm1Fixture::CopySampleData() {
 
 TForm1& TForm1Fixture::Form() {
     if (!m_form) {
-        m_form = std::make_unique<TForm1>(m_dataDirectory.path());
+        m_form = std::make_unique<TForm1>(DataDirectory());
     }
     return *m_form;
 }

@@ -5,10 +5,11 @@
 
 #include "TErrorCapture.h"
 #include "TForm1.h"
+#include "TTempDirectory.h"
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
+#include <QString>
 
 #include <array>
 #include <memory>
@@ -60,10 +61,12 @@ protected:
     void DoubleClickRow(int row);
     void PressKey(Qt::Key key);
     const std::vector<TErrorCapture::TReport>& Errors() const { return m_errors.Reports(); }
-    QString DataDirectory() const { return m_dataDirectory.path(); }
+    QString DataDirectory() const {
+        return QString::fromStdString(m_dataDirectory.Path().string());
+    }
 
 private:
-    QTemporaryDir m_dataDirectory;
+    TTempDirectory m_dataDirectory;
     TErrorCapture m_errors;
     std::unique_ptr<TForm1> m_form;
 };

@@ -1,7 +1,8 @@
 #include "TMonkeyData.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
-#include <QFile>
 
 #include <array>
 #include <vector>
@@ -105,7 +106,7 @@ std::vector<std::string> VehicleLines(std::mt19937& random, int vehicles, TNumbe
 // Header line first; each line ended by one of the given line ends, the last one maybe not.
 std::string FileText(std::mt19937& random, const std::vector<std::string>& lines,
                      const std::vector<std::string>& lineEnds) {
-    std::string text = "Name,Year,Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec,";
+    std::string text(kDataFileHeader);
     for (const std::string& line : lines) {
         text += lineEnds.at(
             static_cast<std::size_t>(Between(random, 0, static_cast<int>(lineEnds.size()) - 1)));
@@ -130,10 +131,7 @@ std::string RandomBytes(std::mt19937& random) {
 }
 
 void WriteFile(const QString& directory, const char* name, const std::string& bytes) {
-    QFile file(QDir(directory).filePath(QString::fromLatin1(name)));
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    }
+    WriteFileBytes(QDir(directory).filePath(QString::fromLatin1(name)).toStdString(), bytes);
 }
 
 struct TFileTexts {

@@ -2,6 +2,7 @@
 
 #include "TStringGrid.h"
 #include "TWindowInspection.h"
+#include "TestFiles.h"
 
 #include <Production1.h>
 
@@ -10,11 +11,13 @@
 #include <QImage>
 #include <QTabWidget>
 
+#include <string_view>
+
 namespace {
 
 bool IsPngFile(const QString& fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) && file.read(8) == QByteArray("\x89PNG\r\n\x1a\n", 8);
+    return ReadFileBytes(fileName.toStdString())
+        .starts_with(std::string_view("\x89PNG\r\n\x1a\n", 8));
 }
 
 } // namespace

@@ -111,7 +111,8 @@ TEST_F(ChartAxis, NextLabelStepRunsOneTwoFive) {
     const std::pair<double, double> cases[] = {{1, 2},     {2, 5},  {3, 5},   {5, 10}, {1000, 2000},
                                                {0.3, 0.5}, {7, 10}, {20, 50}, {0, 1},  {-4, 1}};
     for (const auto& [in, out] : cases) {
-        EXPECT_NEAR(ChartMath::NextLabelStep(in), out, 1e-12) << in;
+        SCOPED_TRACE(in);
+        EXPECT_NEAR(ChartMath::NextLabelStep(in), out, 1e-12);
     }
 }
 
@@ -132,9 +133,9 @@ TEST_F(ChartAxis, LabelStepGrowsOnlyWhenLabelsWouldCrowd) {
         {0, 5, 0, 0.5, 0.5},                                 // no label size: one label
     };
     for (const TCase& c : cases) {
+        SCOPED_TRACE(c.pixels);
         const int count = ChartMath::LabelCount(c.labelSize, 10, c.pixels);
-        EXPECT_DOUBLE_EQ(ChartMath::LabelStepForCount(count, c.increment, c.range, 10), c.step)
-            << c.pixels;
+        EXPECT_DOUBLE_EQ(ChartMath::LabelStepForCount(count, c.increment, c.range, 10), c.step);
     }
     // Without separation the increment stands whatever the crowding.
     EXPECT_EQ(ChartMath::LabelStepForCount(ChartMath::LabelCount(13, 0, 50), 1, 20000, 0), 1);
@@ -147,6 +148,7 @@ TEST_F(ChartAxis, LabelsUseTheLocaleGroupingWithUpToThreeDecimals) {
         {20000, "20,000"}, {1000, "1,000"},    {0, "0"},     {6, "6"},
         {-51, "-51"},      {1.23456, "1.235"}, {2.5, "2.5"}, {-0.0001, "0"}};
     for (const auto& [value, text] : cases) {
+        SCOPED_TRACE(value);
         EXPECT_EQ(ChartMath::FormatAxisLabel(value), text);
     }
 }

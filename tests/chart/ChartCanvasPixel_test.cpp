@@ -85,7 +85,8 @@ TEST_F(TCanvasPixelFixture, Frame3DPaintsTopLeftAndBottomRightEdges) {
         {9, 3, red},   {10, 3, blue}, {4, 4, kWhite}, {12, 5, kWhite}, {5, 10, kWhite},
     };
     for (const auto& e : expected) {
-        EXPECT_EQ(Pixel(e.x, e.y), e.color) << e.x << "," << e.y;
+        SCOPED_TRACE(::testing::Message() << e.x << "," << e.y);
+        EXPECT_EQ(Pixel(e.x, e.y), e.color);
     }
 }
 

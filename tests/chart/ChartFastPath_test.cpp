@@ -311,6 +311,7 @@ TEST(ChartFastPath, LineWalkFollowsTheRoundingFormula) {
 TEST(ChartFastPath, DashCursorAgreesWithThePatternAtAnyStart) {
     for (TPenStyle style : {TPenStyle::psDash, TPenStyle::psDot, TPenStyle::psDashDot,
                             TPenStyle::psDashDotDot, TPenStyle::psSolid}) {
+        SCOPED_TRACE(::testing::Message() << "pen style " << static_cast<int>(style));
         const std::vector<int> pattern = PenDashPattern(style, false);
         for (long long start : {0LL, 1LL, 17LL, 1000003LL}) {
             TDashCursor cursor(pattern, start);

@@ -37,6 +37,7 @@ TEST(ChartLayout, RecalcWidthHeightKeepsThePlotRectangleUpright) {
         {{10, 10, 500, 300}, {10, 10, 500, 300}},
     };
     for (const TCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
         EXPECT_EQ(ChartMath::KeepRectUpright(c.in, bounds, 400, 250), c.out);
     }
     auto chart = MappedChart({50, 60, 40, 20}, 0, 1, 0, 1);

@@ -88,15 +88,17 @@ TEST(ChartPen, ApplyingAChartPenSetsTheSurfacePen) {
 TEST(ChartFont, PointSizesBecomePixelHeightsAt96Dpi) {
     const struct { int points, pixels; } cases[] = {{8, 11}, {10, 13}, {12, 16}, {9, 12}, {0, 0}};
     for (const auto& c : cases) {
-        EXPECT_EQ(PointsToPixels(c.points), c.pixels) << c.points;
+        SCOPED_TRACE(c.points);
+        EXPECT_EQ(PointsToPixels(c.points), c.pixels);
     }
     EXPECT_EQ(ToQFont(TChartFont(QStringLiteral("Arial"), 8, clBlack)).pixelSize(), 11);
 }
 
 TEST(ChartFont, ClassicFaceNamesResolveToLiberationFaces) {
     for (const char* name : {"Arial", "MS Sans Serif"}) {
+        SCOPED_TRACE(name);
         const QFontInfo info(ToQFont(TChartFont(QString::fromLatin1(name), 8, clBlack)));
-        EXPECT_EQ(info.family(), QStringLiteral("Liberation Sans")) << name;
+        EXPECT_EQ(info.family(), QStringLiteral("Liberation Sans"));
     }
 }
 

@@ -178,9 +178,10 @@ TEST(ChartPicture, ProgramPictureHasItsFiveBands) {
     // neighbours, and the colour changes exactly at the band boundaries.
     const int boundaries[] = {54, 161, 268, 375};
     for (const int column : boundaries) {
+        SCOPED_TRACE(column);
         const QColor before = bitmap.pixelColor(column - 3, 10);
         const QColor after = bitmap.pixelColor(column + 3, 10);
-        EXPECT_GT(std::min({before.red(), before.green(), before.blue()}), 180) << column;
-        EXPECT_NE(before.name(), after.name()) << column;
+        EXPECT_GT(std::min({before.red(), before.green(), before.blue()}), 180);
+        EXPECT_NE(before.name(), after.name());
     }
 }

@@ -75,7 +75,8 @@ TEST(DeviceScale, RatiosOutsideTheRangeAreBounded) {
         {std::numeric_limits<double>::infinity(), TDeviceScale::kLargestRatio},
     };
     for (const auto& [given, kept] : cases) {
-        EXPECT_EQ(TDeviceScale(given).Ratio(), kept) << given;
+        SCOPED_TRACE(given);
+        EXPECT_EQ(TDeviceScale(given).Ratio(), kept);
     }
     // Far coordinates stay within int instead of wrapping.
     const TRect far = TDeviceScale(16).DeviceRect({INT_MIN, INT_MIN, INT_MAX, INT_MAX});
@@ -103,6 +104,7 @@ TEST(DeviceStrokes, SlopedLinesFollowTheLineAndLeaveOutTheEndPixel) {
     std::mt19937 random(1943);
     std::uniform_int_distribution<int> coordinate(-30, 30);
     for (const double ratio : {2.0, 3.0, 1.5}) {
+        SCOPED_TRACE(ratio);
         const TDeviceScale scale(ratio);
         for (int n = 0; n < 400; ++n) {
             const TPoint from{coordinate(random), coordinate(random)};

@@ -59,31 +59,6 @@ protected:
 
 } // namespace
 
-TEST_F(ChartLegendTest, DefaultsOfEveryField) {
-    EXPECT_TRUE(m_legend.Visible());
-    EXPECT_EQ(m_legend.Alignment(), laRight);
-    EXPECT_EQ(m_legend.LegendStyle(), lsAuto);
-    EXPECT_EQ(m_legend.TextStyle(), ltsLeftValue);
-    EXPECT_EQ(m_legend.Font().Name(), QStringLiteral("Arial"));
-    EXPECT_EQ(m_legend.Font().Size(), 8);
-    EXPECT_EQ(m_legend.Font().Color(), clBlack);
-    EXPECT_EQ(m_legend.Color(), clWhite);
-    EXPECT_EQ(m_legend.Brush().Color(), clUseSeriesColor);
-    EXPECT_TRUE(m_legend.Frame().Visible());
-    EXPECT_EQ(m_legend.Frame().Width(), 1);
-    EXPECT_EQ(m_legend.ShadowColor(), clBlack);
-    EXPECT_EQ(m_legend.ShadowSize(), 3);
-    EXPECT_EQ(m_legend.ColorWidth(), 12);
-    EXPECT_EQ(m_legend.TopPos(), 10);
-    EXPECT_EQ(m_legend.FirstValue(), 0);
-    EXPECT_EQ(m_legend.MaxNumRows(), 10);
-    EXPECT_FALSE(m_legend.Inverted());
-    EXPECT_TRUE(m_legend.ResizeChart());
-    EXPECT_EQ(m_legend.HorizMargin(), 0);
-    EXPECT_EQ(m_legend.VertMargin(), 0);
-    EXPECT_FALSE(m_legend.DividingLines().Visible());
-}
-
 TEST_F(ChartLegendTest, ProgramChartLegendLayout) {
     AddProgramSeries();
     const TRect left = Draw();

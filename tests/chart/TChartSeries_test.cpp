@@ -198,6 +198,7 @@ TEST(TChartSeries, VisibleRangeStartsAtLeftEdgeAndKeepsFirstPointBeyondRightEdge
         {{7, 60, 61}, 0, 1},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "case " << &c - cases.data());
         auto chart = ChartTestSupport::MappedChart({20, 15, 653, 370}, 6, 53, -51, 20000);
         auto& series = chart->AddSeries(std::make_unique<TLineSeries>());
         for (double x : c.xs) {

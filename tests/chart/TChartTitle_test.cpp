@@ -35,20 +35,6 @@ protected:
 
 } // namespace
 
-TEST_F(ChartTitleTest, DefaultsMatchTheChartsTitle) {
-    EXPECT_TRUE(m_title.Visible());
-    EXPECT_EQ(m_title.Alignment(), taCenter);
-    EXPECT_TRUE(m_title.AdjustFrame());
-    EXPECT_EQ(m_title.Color(), clUseSeriesColor);
-    EXPECT_EQ(m_title.Brush().Color(), clUseSeriesColor);
-    EXPECT_EQ(m_title.Brush().Style(), TBrushStyle::bsSolid);
-    EXPECT_FALSE(m_title.Frame().Visible());
-    EXPECT_EQ(m_title.Font().Name(), QStringLiteral("Arial"));
-    EXPECT_EQ(m_title.Font().Size(), 8);
-    EXPECT_EQ(m_title.Font().Color(), clBlue);
-    EXPECT_TRUE(m_title.Text().isEmpty());
-}
-
 TEST_F(ChartTitleTest, OneCentredLineTakesOneLineAndTheGap) {
     const QString text = QStringLiteral("Total Available AFVs");
     const TRect left = Draw({text});

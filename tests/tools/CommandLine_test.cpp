@@ -1,7 +1,8 @@
 // The programs' command lines: --version and --help answer at once (armalyx without a display),
 // armalyx takes no arguments of its own beside them, and each --help lists exactly the options its
 // manual page describes, in the same order and with the same arguments.
-#include "ToolTestSupport.h"
+#include "TCommandRun.h"
+#include "TestFiles.h"
 
 #include "ArmalyxVersion.h"
 

@@ -2,8 +2,9 @@
 // pages, the copyright file and the changelog, the sample data, the menu entry, the icons and the
 // software-centre description where a desktop finds them, and the menu launcher picks the data
 // folder the program then starts in.
-#include "../production/TTempDirectory.h"
-#include "ToolTestSupport.h"
+#include "TCommandRun.h"
+#include "TTempDirectory.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -112,16 +113,18 @@ TEST(InstallTree, ProgramsAreExecutableAndIconsHaveTheirDirectorysSize) {
     const TInstalledTree& tree = TInstalledTree::Get();
     ASSERT_EQ(tree.Install().Status, 0) << tree.Install().Output;
     for (const char* program : {"armalyx", "armalyx-inspect", "armalyx-launcher"}) {
+        SCOPED_TRACE(program);
         const fs::path path = tree.Prefix() / "bin" / program;
         if (!fs::exists(path)) {
             continue; // the file list test reports what is missing
         }
         const fs::perms perms = fs::status(path).permissions();
-        EXPECT_NE(perms & fs::perms::others_exec, fs::perms::none) << program;
+        EXPECT_NE(perms & fs::perms::others_exec, fs::perms::none);
     }
 #ifdef ARMALYX_INSTALLS_WINDOW
     for (const std::uint32_t size : kIconSizes) {
-        EXPECT_EQ(PngSize(tree.Prefix() / IconPath(size)), std::make_pair(size, size)) << size;
+        SCOPED_TRACE(size);
+        EXPECT_EQ(PngSize(tree.Prefix() / IconPath(size)), std::make_pair(size, size));
     }
 #endif
 }

@@ -1,7 +1,7 @@
 // The documents a release carries state the same version, date, licence and contact: the
 // changelog, the manual pages, the software-centre description, the Debian copyright file, the
 // LICENSE file and the package's maintainer field.
-#include "ToolTestSupport.h"
+#include "TestFiles.h"
 
 #include "ArmalyxVersion.h"
 

@@ -1,6 +1,6 @@
 // The reader's short paths (whole numbers read eight characters at a time, the vehicle name index)
 // must give exactly what the general paths give.
-#include "ProductionTest.h"
+#include "TProductionTest.h"
 
 #include "TVehicleIndex.h"
 #include "TWholeNumber.h"

@@ -2,12 +2,13 @@
 
 #include "Production1.h"
 #include "TTempDirectory.h"
+#include "TWorkingDirectory.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <initializer_list>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -48,12 +49,8 @@ protected:
     TTempDirectory directory;
 
 private:
-    std::filesystem::path m_previousDirectory;
+    std::optional<TWorkingDirectory> m_workingDirectory;
 };
-
-// A data line in the program's format: name, year and twelve values (missing ones 0), each
-// followed by a comma.
-std::string DataLine(const std::string& name, int year, std::initializer_list<long long> values);
 
 // The series as a plain list, month 1 first.
 std::vector<int> Months(const Production1::MonthSeries& series);

@@ -1,4 +1,4 @@
-#include "ProductionTest.h"
+#include "TProductionTest.h"
 
 #include <string>
 #include <vector>

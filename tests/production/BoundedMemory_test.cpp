@@ -1,5 +1,6 @@
 #include "ProcessMemory.h"
-#include "ProductionTest.h"
+#include "TProductionTest.h"
+#include "TestFiles.h"
 
 #include <atomic>
 #include <cstdint>
@@ -41,15 +42,6 @@ constexpr std::size_t kMegabyte = 1024 * 1024;
 using ProcessMemory::ResetPeakResidentSize;
 using ProcessMemory::StatusKilobytes;
 
-// Appends count copies of the byte, a megabyte at a time.
-void AppendRun(std::ofstream& file, char byte, std::size_t count) {
-    const std::string block(kMegabyte, byte);
-    for (; count >= block.size(); count -= block.size()) {
-        file.write(block.data(), static_cast<std::streamsize>(block.size()));
-    }
-    file.write(block.data(), static_cast<std::streamsize>(count));
-}
-
 } // namespace
 
 using BoundedMemoryTest = TProductionTest;
@@ -58,13 +50,13 @@ TEST_F(BoundedMemoryTest, HugeLinesAreReadWithoutHoldingThem) {
     {
         std::ofstream total(directory.Path() / Production1::kTotalDataFileName, std::ios::binary);
         total << "header\r\nTotal,1941";
-        AppendRun(total, ',', 1000000);
+        AppendByteRun(total, ',', 1000000);
         total << "5,\r\n";
         std::ofstream tank(directory.Path() / Production1::kTankDataFileName, std::ios::binary);
         tank << "header\r\n";
-        AppendRun(tank, 'A', 48 * kMegabyte);
+        AppendByteRun(tank, 'A', 48 * kMegabyte);
         tank << ",1942,7,\r\nT-34,1943,";
-        AppendRun(tank, '1', 16 * kMegabyte);
+        AppendByteRun(tank, '1', 16 * kMegabyte);
         tank << ",\r\n";
     }
     const bool peakReset = ResetPeakResidentSize();

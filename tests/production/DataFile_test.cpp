@@ -1,4 +1,4 @@
-#include "ProductionTest.h"
+#include "TProductionTest.h"
 
 #include <cerrno>
 #include <climits>
@@ -110,6 +110,7 @@ TEST(InOutErrorTest, MessagesFollowTheProgramsErrorNumbers) {
         {103, "I/O error 103"},
     };
     for (const auto& [code, message] : cases) {
+        SCOPED_TRACE(code);
         EXPECT_EQ(TInOutError(code).what(), std::string(message));
         EXPECT_EQ(TInOutError(code).ErrorCode(), code);
     }

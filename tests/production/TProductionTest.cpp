@@ -1,23 +1,18 @@
-#include "ProductionTest.h"
+#include "TProductionTest.h"
 
 void TProductionTest::SetUp() {
-    m_previousDirectory = std::filesystem::current_path();
-    std::filesystem::current_path(directory.Path());
+    m_workingDirectory.emplace(directory.Path());
     Production1::InitializeStore();
 }
 
 void TProductionTest::TearDown() {
     Production1::InitializeStore();
-    std::filesystem::current_path(m_previousDirectory);
+    m_workingDirectory.reset();
 }
 
 void TProductionTest::WriteDataFile(const std::string& name,
                                     const std::vector<std::string>& lines) const {
-    std::string bytes = "Name,Year,Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec,\r\n";
-    for (const std::string& line : lines) {
-        bytes += line + "\r\n";
-    }
-    directory.WriteFile(name, bytes);
+    directory.WriteFile(name, DataFileText(lines));
 }
 
 TSpanFigures TProductionTest::SpanFor(std::int32_t startMonth, std::int32_t startYear,
@@ -35,17 +30,6 @@ std::ostream& operator<<(std::ostream& stream, const TSpanFigures& figures) {
     return stream << "span " << figures.SpanStart << ".." << figures.SpanEnd << " total "
                   << figures.SpanTotal << " vehicle " << figures.SpanVehicleTotal << " losses "
                   << figures.SpanLosses;
-}
-
-std::string DataLine(const std::string& name, int year, std::initializer_list<long long> values) {
-    std::string line = name + "," + std::to_string(year) + ",";
-    for (const long long value : values) {
-        line += std::to_string(value) + ",";
-    }
-    for (std::size_t month = values.size(); month < 12; ++month) {
-        line += "0,";
-    }
-    return line;
 }
 
 std::vector<int> Months(const Production1::MonthSeries& series) {

@@ -1,9 +1,12 @@
-#include "ProductionTest.h"
+#include "TProductionTest.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <limits>
 #include <string>
+
+#include <unistd.h>
 
 using namespace Production1;
 
@@ -21,6 +24,19 @@ ssize_t FailingRead(int descriptor, void* buffer, std::size_t count) {
     }
     return ::read(descriptor, buffer, std::min<std::size_t>(count, 16));
 }
+
+// Reads the store's data files through the failing read until the scope ends, however the test
+// leaves it, so that no later test reads through it.
+class TFailingReadScope final {
+public:
+    explicit TFailingReadScope(int readsBeforeFailure) {
+        g_readsBeforeFailure = readsBeforeFailure;
+        Store().DataFile.SetReadFunction(FailingRead);
+    }
+    TFailingReadScope(const TFailingReadScope&) = delete;
+    TFailingReadScope& operator=(const TFailingReadScope&) = delete;
+    ~TFailingReadScope() { Store().DataFile.SetReadFunction(nullptr); }
+};
 
 } // namespace
 
@@ -113,10 +129,10 @@ TEST_F(CorrectionsTest, SpanBeyondTheSelectorRangesSumsOnlyStoredMonths) {
         {kMin, kMin, kMin, kMin, {kMin, kMin, 0, 0, 0}},
     };
     for (const TCase& test : cases) {
+        SCOPED_TRACE(::testing::Message() << test.startMonth << " " << test.startYear << " "
+                                          << test.endMonth << " " << test.endYear);
         EXPECT_EQ(SpanFor(test.startMonth, test.startYear, test.endMonth, test.endYear),
-                  test.figures)
-            << test.startMonth << " " << test.startYear << " " << test.endMonth << " "
-            << test.endYear;
+                  test.figures);
     }
 }
 
@@ -127,15 +143,15 @@ TEST_F(CorrectionsTest, ReadFailureKeepsWhatWasStoredAndClosesTheFile) {
     }
     WriteTotalData(lines);
     WriteTankData({DataLine("T-34", 1941, {3})});
-    g_readsBeforeFailure = 10; // 160 bytes: the header and the first two lines
-    store.DataFile.SetReadFunction(FailingRead);
-    try {
-        LoadProductionData();
-        FAIL() << "no error raised";
-    } catch (const TInOutError& error) {
-        EXPECT_STREQ(error.what(), "I/O error 30");
+    {
+        const TFailingReadScope failingRead(10); // 160 bytes: the header and the first two lines
+        try {
+            LoadProductionData();
+            FAIL() << "no error raised";
+        } catch (const TInOutError& error) {
+            EXPECT_STREQ(error.what(), "I/O error 30");
+        }
     }
-    store.DataFile.SetReadFunction(nullptr);
     EXPECT_FALSE(store.DataFile.IsOpen());
     EXPECT_EQ(store.TotalInService[1], 1941);
     EXPECT_EQ(store.TotalInService[13], 1942);
@@ -148,10 +164,10 @@ TEST_F(CorrectionsTest, FailedLoadLeavesNoCountOrSumOfThePreviousLoad) {
     WriteTankData({DataLine("T-34", 1941, {3})});
     LoadProductionData();
     ASSERT_EQ(store.VehicleCount, 1);
-    g_readsBeforeFailure = 0;
-    store.DataFile.SetReadFunction(FailingRead);
-    EXPECT_THROW(LoadProductionData(), TInOutError);
-    store.DataFile.SetReadFunction(nullptr);
+    {
+        const TFailingReadScope failingRead(0);
+        EXPECT_THROW(LoadProductionData(), TInOutError);
+    }
     EXPECT_EQ(store.VehicleCount, 0);
     EXPECT_EQ(store.SummedProduction[1], 0.0);
     EXPECT_EQ(store.VehicleTotals[1], 0);

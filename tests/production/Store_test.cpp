@@ -1,4 +1,4 @@
-#include "ProductionTest.h"
+#include "TProductionTest.h"
 
 #include <cstdint>
 
@@ -6,19 +6,39 @@ using namespace Production1;
 
 using StoreTest = TProductionTest;
 
-TEST_F(StoreTest, StartsEmptyWithTheWholeWarAsSpanAndVehicleOneSelected) {
-    EXPECT_EQ(store.VehicleCount, 0);
+// A fresh store is empty, spans the whole war and has vehicle one selected; its tables keep their
+// index ranges.
+TEST_F(StoreTest, StartsEmptyOverTheWholeWarWithVehicleOneAndKeepsItsTableRanges) {
     EXPECT_EQ(Months(store.TotalInService), std::vector<int>(60, 0));
     EXPECT_EQ(Months(store.LendLease), std::vector<int>(60, 0));
     EXPECT_TRUE(store.VehicleNames[1].IsEmpty());
-    EXPECT_EQ(store.StartMonthChoice, 0);
-    EXPECT_EQ(store.StartYearChoice, 0);
-    EXPECT_EQ(store.EndMonthChoice, 11);
-    EXPECT_EQ(store.EndYearChoice, 4);
-    EXPECT_EQ(store.SpanStart, 1);
-    EXPECT_EQ(store.SpanEnd, 60);
-    EXPECT_EQ(store.SelectedVehicle, 1);
     EXPECT_FALSE(store.LendLeaseSelected);
+    const struct {
+        const char* Field;
+        std::int64_t Value;
+        std::int64_t Expected;
+    } cases[] = {
+        {"VehicleCount", store.VehicleCount, 0},
+        {"StartMonthChoice", store.StartMonthChoice, 0},
+        {"StartYearChoice", store.StartYearChoice, 0},
+        {"EndMonthChoice", store.EndMonthChoice, 11},
+        {"EndYearChoice", store.EndYearChoice, 4},
+        {"SpanStart", store.SpanStart, 1},
+        {"SpanEnd", store.SpanEnd, 60},
+        {"SelectedVehicle", store.SelectedVehicle, 1},
+        {"first month", MonthSeries::First(), 1},
+        {"last month", MonthSeries::Last(), 60},
+        {"first production slot", decltype(store.VehicleProduction)::First(), 0},
+        {"last production slot", decltype(store.VehicleProduction)::Last(), 201},
+        {"first name slot", decltype(store.VehicleNames)::First(), 1},
+        {"last name slot", decltype(store.VehicleNames)::Last(), 201},
+        {"first month of a year", YearMonths::First(), 1},
+        {"last month of a year", YearMonths::Last(), 12},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.Field);
+        EXPECT_EQ(test.Value, test.Expected);
+    }
 }
 
 TEST_F(StoreTest, LendLeaseIsVehicleProductionSlotZero) {
@@ -27,17 +47,6 @@ TEST_F(StoreTest, LendLeaseIsVehicleProductionSlotZero) {
     store.LendLease[60] = -3;
     EXPECT_EQ(store.VehicleProduction[0][60], -3);
     EXPECT_EQ(&store.LendLease, &store.VehicleProduction[0]);
-}
-
-TEST_F(StoreTest, TablesKeepTheirOneBasedRanges) {
-    EXPECT_EQ(MonthSeries::First(), 1);
-    EXPECT_EQ(MonthSeries::Last(), 60);
-    EXPECT_EQ(decltype(store.VehicleProduction)::First(), 0);
-    EXPECT_EQ(decltype(store.VehicleProduction)::Last(), 201);
-    EXPECT_EQ(decltype(store.VehicleNames)::First(), 1);
-    EXPECT_EQ(decltype(store.VehicleNames)::Last(), 201);
-    EXPECT_EQ(YearMonths::First(), 1);
-    EXPECT_EQ(YearMonths::Last(), 12);
 }
 
 TEST_F(StoreTest, IndexOutsideATableStopsDebugBuildsAndTouchesNothingInRelease) {

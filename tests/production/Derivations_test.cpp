@@ -1,4 +1,4 @@
-#include "ProductionTest.h"
+#include "TProductionTest.h"
 
 #include <string>
 
@@ -41,7 +41,8 @@ TEST_F(DerivationsTest, LossRateDividesLossesByFleetPlusAverageProduction) {
     WriteTankData({DataLine("T-34", 1941, {0, 0, 0, 500, 90, 0})});
     LoadProductionData();
     for (int month : {1, 2, 3, 4, 54, 55, 60}) {
-        EXPECT_EQ(store.LossRate[month], 0.0) << month;
+        SCOPED_TRACE(month);
+        EXPECT_EQ(store.LossRate[month], 0.0);
     }
     // Month 5 counts only its own production (month 4 as 0): 1000 + (0 + 100) / 2.
     EXPECT_DOUBLE_EQ(store.LossRate[5], 50.0 / 1050.0);
@@ -72,11 +73,11 @@ TEST_F(DerivationsTest, SpanTotalsSumTheChosenMonths) {
         {"vehicle beyond the count", 0, 2, 2, 2, 7, false, {25, 27, 306, 0, -2}},
     };
     for (const TCase& test : cases) {
+        SCOPED_TRACE(test.what);
         store.SelectedVehicle = test.vehicle;
         store.LendLeaseSelected = test.lendLease;
         EXPECT_EQ(SpanFor(test.startMonth, test.startYear, test.endMonth, test.endYear),
-                  test.figures)
-            << test.what;
+                  test.figures);
     }
 }
 

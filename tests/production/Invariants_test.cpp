@@ -1,4 +1,4 @@
-#include "ProductionTest.h"
+#include "TProductionTest.h"
 
 #include <random>
 #include <string>
@@ -49,7 +49,8 @@ TEST_F(InvariantsTest, RandomFilesLoadIntoAConsistentStore) {
             }
         }
         for (int month : {1, 2, 3, 4, 54, 55, 56, 57, 58, 59, 60}) {
-            EXPECT_EQ(store.LossRate[month], 0.0) << month;
+            SCOPED_TRACE(month);
+            EXPECT_EQ(store.LossRate[month], 0.0);
         }
     }
     EXPECT_GT(vehiclesSeen, 40) << "the random files should reach the vehicle table";

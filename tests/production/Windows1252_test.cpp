@@ -24,7 +24,8 @@ TEST(Windows1252Test, NamesAreShownInWindows1252) {
         {std::string("a\0b", 3), std::string("a\0b", 3)},
     };
     for (const TCase& test : cases) {
-        EXPECT_EQ(Windows1252ToUtf8(test.bytes), test.utf8) << test.bytes;
+        SCOPED_TRACE(test.bytes);
+        EXPECT_EQ(Windows1252ToUtf8(test.bytes), test.utf8);
     }
     EXPECT_EQ(VehicleNameToUtf8(VehicleName("Pz\xE9")), "Pz\xC3\xA9");
 }

@@ -1,54 +1,24 @@
 // Black-box tests of armalyx-inspect: the program runs in a temporary directory holding the data
 // files, and its JSON output is searched for the members it must print.
-#include "../production/TTempDirectory.h"
+#include "TCommandRun.h"
+#include "TTempDirectory.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <numeric>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
 
-struct TRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadWhole(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// Runs the inspector with the given directory as its working directory; its error output goes
-// to a temporary directory of its own, so that nothing is written where it runs.
-TRun RunInspect(const std::filesystem::path& directory, const std::string& arguments) {
-    const TTempDirectory errDirectory;
-    const std::filesystem::path errFile = errDirectory.Path() / "stderr.out";
-    const std::string command = "cd '" + directory.string() + "' && '" ARMALYX_INSPECT_PATH "' " +
-                                arguments + " 2>'" + errFile.string() + "'";
-    TRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    std::array<char, 4096> buffer{};
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
-        run.out.append(buffer.data(), n);
-    }
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = ReadWhole(errFile);
-    return run;
+// Runs the inspector with the given directory as its working directory; its error output is kept
+// apart from the JSON document.
+TCommandRun RunInspect(const std::filesystem::path& directory, const std::string& arguments) {
+    return RunCommandWithSeparateError("cd " + Quoted(directory) + " && " +
+                                       Quoted(ARMALYX_INSPECT_PATH) + " " + arguments);
 }
 
 // The whole numbers of the array that follows "key": in the output.
@@ -105,34 +75,36 @@ constexpr const char* kTankLines = "T-34\x80,1941,0,0,0,500,90,0,\r\n"
 
 TEST_F(InspectTest, PrintsTheLoadedStore) {
     WriteData(kTotalLines, kTankLines);
-    const TRun run = RunInspect(directory.Path(), "");
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(IntegerArray(run.out, "TotalInService"),
+    const TCommandRun run = RunInspect(directory.Path(), "");
+    EXPECT_EQ(run.Status, 0) << run.Error;
+    EXPECT_EQ(IntegerArray(run.Output, "TotalInService"),
               From(1, {1000, 1000, 1000, 1000, 1000, 1000}));
-    EXPECT_EQ(IntegerArray(run.out, "Losses"), From(5, {50, 60}));
-    EXPECT_EQ(IntegerArray(run.out, "NewProduction"), From(1, {}));
-    EXPECT_EQ(IntegerArray(run.out, "LendLease"), From(4, {40, 10}));
-    EXPECT_NE(run.out.find("\"VehicleCount\": 2"), std::string::npos);
-    EXPECT_NE(run.out.find("\"name\": \"T-34\xE2\x82\xAC\""), std::string::npos) << "Windows-1252";
-    EXPECT_NE(run.out.find("\"name\": \"KV \\\"1\\\"\""), std::string::npos) << "escaped quotes";
-    EXPECT_NE(run.out.find("\"total\": 590"), std::string::npos);
-    EXPECT_NE(run.out.find("\"total\": 10"), std::string::npos);
-    EXPECT_EQ(IntegerArray(run.out, "production"), From(4, {500, 90}));
+    EXPECT_EQ(IntegerArray(run.Output, "Losses"), From(5, {50, 60}));
+    EXPECT_EQ(IntegerArray(run.Output, "NewProduction"), From(1, {}));
+    EXPECT_EQ(IntegerArray(run.Output, "LendLease"), From(4, {40, 10}));
+    EXPECT_NE(run.Output.find("\"VehicleCount\": 2"), std::string::npos);
+    EXPECT_NE(run.Output.find("\"name\": \"T-34\xE2\x82\xAC\""), std::string::npos)
+        << "Windows-1252";
+    EXPECT_NE(run.Output.find("\"name\": \"KV \\\"1\\\"\""), std::string::npos) << "escaped quotes";
+    EXPECT_NE(run.Output.find("\"total\": 590"), std::string::npos);
+    EXPECT_NE(run.Output.find("\"total\": 10"), std::string::npos);
+    EXPECT_EQ(IntegerArray(run.Output, "production"), From(4, {500, 90}));
     std::vector<long long> summed = From(4, {500, 90});
     summed.at(12) = 7;
     summed.at(14) = 3;
-    EXPECT_EQ(IntegerArray(run.out, "SummedProduction"), summed);
-    EXPECT_NE(run.out.find("\"LossRate\": [0, 0, 0, 0, 0.047619047619047616, 0.057142857142857141"),
-              std::string::npos)
+    EXPECT_EQ(IntegerArray(run.Output, "SummedProduction"), summed);
+    EXPECT_NE(
+        run.Output.find("\"LossRate\": [0, 0, 0, 0, 0.047619047619047616, 0.057142857142857141"),
+        std::string::npos)
         << "doubles print so that they read back exactly";
-    EXPECT_NE(run.out.find("\"unknown name\": 1"), std::string::npos);
-    EXPECT_NE(run.out.find("\"year out of range\": 1"), std::string::npos);
-    EXPECT_NE(run.out.find("\"empty name\": 1"), std::string::npos);
-    EXPECT_NE(run.out.find("\"comment or blank start\": 1"), std::string::npos);
-    EXPECT_NE(run.out.find("\"lines\": 5"), std::string::npos);
-    EXPECT_NE(run.out.find("\"lines\": 4"), std::string::npos);
-    EXPECT_EQ(run.out.find("\"Span\""), std::string::npos) << "only with --span";
-    EXPECT_NE(run.out.find("\"Error\": null"), std::string::npos);
+    EXPECT_NE(run.Output.find("\"unknown name\": 1"), std::string::npos);
+    EXPECT_NE(run.Output.find("\"year out of range\": 1"), std::string::npos);
+    EXPECT_NE(run.Output.find("\"empty name\": 1"), std::string::npos);
+    EXPECT_NE(run.Output.find("\"comment or blank start\": 1"), std::string::npos);
+    EXPECT_NE(run.Output.find("\"lines\": 5"), std::string::npos);
+    EXPECT_NE(run.Output.find("\"lines\": 4"), std::string::npos);
+    EXPECT_EQ(run.Output.find("\"Span\""), std::string::npos) << "only with --span";
+    EXPECT_NE(run.Output.find("\"Error\": null"), std::string::npos);
 }
 
 TEST_F(InspectTest, SpanOptionsComputeTheSpanFigures) {
@@ -152,19 +124,20 @@ TEST_F(InspectTest, SpanOptionsComputeTheSpanFigures) {
         {"--span -1 -1 -1 4", "\"SpanStart\": -12,\n    \"SpanEnd\": 48,\n    \"SpanTotal\": 600,"},
     };
     for (const TCase& test : cases) {
-        const TRun run = RunInspect(directory.Path(), test.arguments);
-        EXPECT_EQ(run.status, 0) << test.arguments;
-        EXPECT_NE(run.out.find(test.span), std::string::npos) << test.arguments << "\n" << run.out;
+        SCOPED_TRACE(test.arguments);
+        const TCommandRun run = RunInspect(directory.Path(), test.arguments);
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_NE(run.Output.find(test.span), std::string::npos) << run.Output;
     }
 }
 
 TEST_F(InspectTest, MissingFilesGiveAnEmptyStore) {
-    const TRun run = RunInspect(directory.Path(), "");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("\"TotalData.txt\": {\n      \"found\": false"), std::string::npos);
-    EXPECT_NE(run.out.find("\"TankData.txt\": {\n      \"found\": false"), std::string::npos);
-    EXPECT_NE(run.out.find("\"VehicleCount\": 0"), std::string::npos);
-    EXPECT_NE(run.out.find("\"Vehicles\": []"), std::string::npos);
+    const TCommandRun run = RunInspect(directory.Path(), "");
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_NE(run.Output.find("\"TotalData.txt\": {\n      \"found\": false"), std::string::npos);
+    EXPECT_NE(run.Output.find("\"TankData.txt\": {\n      \"found\": false"), std::string::npos);
+    EXPECT_NE(run.Output.find("\"VehicleCount\": 0"), std::string::npos);
+    EXPECT_NE(run.Output.find("\"Vehicles\": []"), std::string::npos);
 }
 
 TEST_F(InspectTest, ReadFailureIsShownAsTheProgramShowsIt) {
@@ -175,29 +148,31 @@ TEST_F(InspectTest, ReadFailureIsShownAsTheProgramShowsIt) {
         GTEST_SKIP() << "no symbolic link to /proc/self/mem: " << error.message();
     }
     directory.WriteFile("TankData.txt", std::string("Name,Year,\r\n") + kTankLines);
-    const TRun run = RunInspect(directory.Path(), "");
-    if (run.out.find("\"Error\": null") != std::string::npos) {
+    const TCommandRun run = RunInspect(directory.Path(), "");
+    if (run.Output.find("\"Error\": null") != std::string::npos) {
         GTEST_SKIP() << "this system lets /proc/self/mem be read at offset 0";
     }
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find("\"Error\": \"I/O error 30.\""), std::string::npos) << run.out;
-    EXPECT_EQ(run.err, "I/O error 30.\n");
-    EXPECT_NE(run.out.find("\"VehicleCount\": 0"), std::string::npos) << "the load ended there";
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_NE(run.Output.find("\"Error\": \"I/O error 30.\""), std::string::npos) << run.Output;
+    EXPECT_EQ(run.Error, "I/O error 30.\n");
+    EXPECT_NE(run.Output.find("\"VehicleCount\": 0"), std::string::npos) << "the load ended there";
 }
 
 TEST_F(InspectTest, BadCommandLinesAreRefusedWithUsage) {
     for (const char* arguments :
          {"--span 1 2 3", "--span 1 2 3 x", "--vehicle 2", "--frobnicate", "--table-snapshot"}) {
-        const TRun run = RunInspect(directory.Path(), arguments);
-        EXPECT_EQ(run.status, 2) << arguments;
-        EXPECT_NE(run.err.find("Usage: armalyx-inspect"), std::string::npos) << arguments;
-        EXPECT_TRUE(run.out.empty()) << arguments;
+        SCOPED_TRACE(arguments);
+        const TCommandRun run = RunInspect(directory.Path(), arguments);
+        EXPECT_EQ(run.Status, 2);
+        EXPECT_NE(run.Error.find("Usage: armalyx-inspect"), std::string::npos);
+        EXPECT_TRUE(run.Output.empty());
     }
-    EXPECT_EQ(RunInspect(directory.Path(), "--help").status, 0);
+    EXPECT_EQ(RunInspect(directory.Path(), "--help").Status, 0);
 }
 
 TEST_F(InspectTest, PicturesOfBothPagesAreWrittenOrReportedAsErrors) {
-    if (RunInspect(directory.Path(), "--help").out.find("--table-snapshot") == std::string::npos) {
+    if (RunInspect(directory.Path(), "--help").Output.find("--table-snapshot") ==
+        std::string::npos) {
         GTEST_SKIP() << "this inspector is built without the program's window";
     }
     WriteData(kTotalLines, kTankLines);
@@ -219,63 +194,66 @@ TEST_F(InspectTest, PicturesOfBothPagesAreWrittenOrReportedAsErrors) {
         SCOPED_TRACE(test.arguments);
         std::filesystem::remove(directory.Path() / "table.png");
         std::filesystem::remove(directory.Path() / "graph.png");
-        const TRun run = RunInspect(directory.Path(), test.arguments);
-        EXPECT_EQ(run.status, test.status) << run.err;
-        EXPECT_EQ(ReadWhole(directory.Path() / "table.png").starts_with("\x89PNG"),
+        const TCommandRun run = RunInspect(directory.Path(), test.arguments);
+        EXPECT_EQ(run.Status, test.status) << run.Error;
+        EXPECT_EQ(ReadFileBytes(directory.Path() / "table.png").starts_with("\x89PNG"),
                   test.tableWritten);
-        EXPECT_EQ(ReadWhole(directory.Path() / "graph.png").starts_with("\x89PNG"),
+        EXPECT_EQ(ReadFileBytes(directory.Path() / "graph.png").starts_with("\x89PNG"),
                   test.graphWritten);
-        EXPECT_EQ(Occurrences(run.out, "SnapshotError"), test.errorMember ? 1 : 0) << run.out;
+        EXPECT_EQ(Occurrences(run.Output, "SnapshotError"), test.errorMember ? 1 : 0) << run.Output;
         if (test.errorMember != nullptr) {
-            EXPECT_NE(run.out.find(test.errorMember), std::string::npos) << run.out;
-            EXPECT_NE(run.err.find("could not write missing/"), std::string::npos) << run.err;
+            EXPECT_NE(run.Output.find(test.errorMember), std::string::npos) << run.Output;
+            EXPECT_NE(run.Error.find("could not write missing/"), std::string::npos) << run.Error;
         }
-        EXPECT_NE(run.out.find("\"Error\": null"), std::string::npos) << "the data loaded";
-        EXPECT_NE(run.out.find("TotalData.txt: 5 data lines read, 2 ignored (1 year out of "
-                               "range, 1 unknown name)."),
+        EXPECT_NE(run.Output.find("\"Error\": null"), std::string::npos) << "the data loaded";
+        EXPECT_NE(run.Output.find("TotalData.txt: 5 data lines read, 2 ignored (1 year out of "
+                                  "range, 1 unknown name)."),
                   std::string::npos)
-            << run.out;
-        EXPECT_EQ(Occurrences(run.out, "\"Status\": \""), 1) << run.out;
+            << run.Output;
+        EXPECT_EQ(Occurrences(run.Output, "\"Status\": \""), 1) << run.Output;
     }
 }
 
 TEST_F(InspectTest, WindowReportCarriesTheChartNumbersAsCopyDataGivesThem) {
-    if (RunInspect(directory.Path(), "--help").out.find("ChartData") == std::string::npos) {
+    if (RunInspect(directory.Path(), "--help").Output.find("ChartData") == std::string::npos) {
         GTEST_SKIP() << "this inspector is built without the program's window";
     }
     WriteData(kTotalLines, kTankLines);
-    const TRun run = RunInspect(directory.Path(), "--picks 1");
-    ASSERT_EQ(run.status, 0) << run.err;
+    const TCommandRun run = RunInspect(directory.Path(), "--picks 1");
+    ASSERT_EQ(run.Status, 0) << run.Error;
     const std::string header =
         "\"ChartData\": \"Month\\u0009Total In service\\u0009T-34\xE2\x82\xAC"
         "\\u0009Losses\\u0009Production & Lend Lease\\u0009"
         "Total Soviet Production\\u0009T-34\xE2\x82\xAC share %\\u000a";
-    EXPECT_NE(run.out.find(header), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("\\u000aJun 1941\\u00091000\\u0009"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("\\u000aMay 1945\\u0009\\u0009"), std::string::npos) << run.out;
+    EXPECT_NE(run.Output.find(header), std::string::npos) << run.Output;
+    EXPECT_NE(run.Output.find("\\u000aJun 1941\\u00091000\\u0009"), std::string::npos)
+        << run.Output;
+    EXPECT_NE(run.Output.find("\\u000aMay 1945\\u0009\\u0009"), std::string::npos) << run.Output;
 }
 
 TEST(InspectSampleDataTest, SampleDataLoadsWithAFleetInEveryMonthOfTheRate) {
-    const TRun run = RunInspect(std::filesystem::path(ARMALYX_SOURCE_DIR) / "data", "");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("\"Error\": null"), std::string::npos);
-    const std::vector<long long> total = IntegerArray(run.out, "TotalInService");
+    const TCommandRun run = RunInspect(std::filesystem::path(ARMALYX_SOURCE_DIR) / "data", "");
+    ASSERT_EQ(run.Status, 0) << run.Error;
+    EXPECT_NE(run.Output.find("\"Error\": null"), std::string::npos);
+    const std::vector<long long> total = IntegerArray(run.Output, "TotalInService");
     ASSERT_EQ(total.size(), 60u);
     for (std::size_t month = 6; month <= 53; ++month) {
         EXPECT_GT(total[month - 1], 0) << "month " << month;
     }
     for (const char* row : {"Losses", "NewProduction", "LendLease"}) {
-        const std::vector<long long> values = IntegerArray(run.out, row);
-        EXPECT_GT(std::accumulate(values.begin(), values.end(), 0LL), 0) << row;
+        SCOPED_TRACE(row);
+        const std::vector<long long> values = IntegerArray(run.Output, row);
+        EXPECT_GT(std::accumulate(values.begin(), values.end(), 0LL), 0);
     }
-    const std::size_t count = run.out.find("\"VehicleCount\": ");
+    const std::size_t count = run.Output.find("\"VehicleCount\": ");
     ASSERT_NE(count, std::string::npos);
-    const int vehicles = std::stoi(run.out.substr(count + 16));
+    const int vehicles = std::stoi(run.Output.substr(count + 16));
     EXPECT_GE(vehicles, 15);
     EXPECT_LE(vehicles, 25);
     for (const char* cleanCount :
          {"\"too short\": 0", "\"no comma\": 0", "\"nothing converted\": 0",
           "\"year out of range\": 0", "\"unknown name\": 0"}) {
-        EXPECT_EQ(Occurrences(run.out, cleanCount), 2) << cleanCount;
+        SCOPED_TRACE(cleanCount);
+        EXPECT_EQ(Occurrences(run.Output, cleanCount), 2);
     }
 }
