@@ -1,5 +1,6 @@
 #pragma once
-// How the window shows a vehicle name: its bytes read as Windows-1252 text.
+// How the window shows a vehicle name: as UTF-8 when its bytes are UTF-8 with multi-byte
+// characters, otherwise as Windows-1252 text.
 
 #include <Production1.h>
 

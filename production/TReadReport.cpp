@@ -1,5 +1,7 @@
 #include "TReadReport.h"
 
+#include <utility>
+
 namespace Production1 {
 
 const char* LineOutcomeText(TLineOutcome outcome) {
@@ -36,6 +38,13 @@ void TReadReport::Tally(TLineOutcome outcome) {
     const std::size_t position = Position(outcome);
     if (position < m_counts.size()) {
         ++m_counts[position];
+    }
+}
+
+void TReadReport::AddProblem(TLineProblem problem) {
+    ++m_problemCount;
+    if (m_problems.size() < kKeptProblems) {
+        m_problems.push_back(std::move(problem));
     }
 }
 

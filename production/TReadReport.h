@@ -1,8 +1,11 @@
 #pragma once
 
+#include "TLineProblem.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace Production1 {
 
@@ -25,15 +28,25 @@ inline constexpr std::size_t kLineOutcomeCount = 9;
 const char* LineOutcomeText(TLineOutcome outcome);
 
 // A tally of one read of a data file: whether it was found, how many data lines (the header not
-// counted) were read and what became of each.
+// counted) were read and what became of each, and an account of every line that was ignored or
+// stored other than written (comments and empty lines aside), in line order.
 class TReadReport final {
 public:
+    // Lines reported past this many are counted but not kept, so that a file of any size cannot
+    // fill the memory with its account.
+    static constexpr std::size_t kKeptProblems = 10000;
+
     bool Found() const { return m_found; }
     std::int64_t Lines() const { return m_lines; }
     std::int64_t Count(TLineOutcome outcome) const;
 
+    // The reported lines kept, in line order, and how many lines were reported in all.
+    const std::vector<TLineProblem>& Problems() const { return m_problems; }
+    std::int64_t ProblemCount() const { return m_problemCount; }
+
     void SetFound() { m_found = true; }
     void Tally(TLineOutcome outcome);
+    void AddProblem(TLineProblem problem);
 
 private:
     static std::size_t Position(TLineOutcome outcome) { return static_cast<std::size_t>(outcome); }
@@ -41,6 +54,8 @@ private:
     bool m_found = false;
     std::int64_t m_lines = 0;
     std::array<std::int64_t, kLineOutcomeCount> m_counts{};
+    std::int64_t m_problemCount = 0;
+    std::vector<TLineProblem> m_problems;
 };
 
 } // namespace Production1

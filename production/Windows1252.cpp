@@ -51,8 +51,4 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
     return text;
 }
 
-std::string VehicleNameToUtf8(const VehicleName& name) {
-    return Windows1252ToUtf8(name.View());
-}
-
 } // namespace Production1

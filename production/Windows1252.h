@@ -1,7 +1,5 @@
 #pragma once
 
-#include "TVehicleName.h"
-
 #include <string>
 #include <string_view>
 
@@ -11,6 +9,5 @@ namespace Production1 {
 // their Windows-1252 characters, the five bytes that code page leaves undefined (0x81, 0x8D,
 // 0x8F, 0x90, 0x9D) become U+FFFD, and every other byte is its own Latin-1 code point.
 std::string Windows1252ToUtf8(std::string_view bytes);
-std::string VehicleNameToUtf8(const VehicleName& name);
 
 } // namespace Production1

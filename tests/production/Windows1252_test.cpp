@@ -1,3 +1,4 @@
+#include "DisplayText.h"
 #include "Windows1252.h"
 
 #include <gtest/gtest.h>

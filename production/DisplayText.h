@@ -1,0 +1,28 @@
+#pragma once
+
+#include "TVehicleName.h"
+
+#include <string>
+#include <string_view>
+
+namespace Production1 {
+
+// How names and lines of the data files are shown, as UTF-8 text.
+//
+// Bytes that are valid UTF-8 and hold at least one multi-byte sequence are taken as UTF-8, so
+// that a file written by a current editor shows its names as written. Any other bytes are
+// Windows-1252 text. A name cut to its 20 bytes may end inside a UTF-8 sequence; that unfinished
+// sequence is left out rather than turning the whole name into Windows-1252.
+std::string BytesToUtf8(std::string_view bytes);
+std::string VehicleNameToUtf8(const VehicleName& name);
+
+// True when the bytes are valid UTF-8 with at least one multi-byte sequence, allowing an
+// unfinished sequence at the very end when allowCutEnd is set.
+bool IsMultiByteUtf8(std::string_view bytes, bool allowCutEnd);
+
+// A line as written, for a person to read: its text as BytesToUtf8 gives it, control characters
+// shown as their Unicode control pictures (a tab as U+2409, a carriage return as U+240D) and,
+// when cut is set, an ellipsis at the end.
+std::string VisibleLineText(std::string_view bytes, bool cut);
+
+} // namespace Production1
