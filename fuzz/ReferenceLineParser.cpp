@@ -2,6 +2,7 @@
 
 #include "TNumberField.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -46,8 +47,57 @@ std::optional<double> ReferenceNumber(const std::string& text) {
 
 } // namespace
 
+namespace {
+
+bool IsCellSeparator(char c) {
+    return c == ',' || c == ';' || c == '\t';
+}
+
+// The writing facts of a line that the parser notes even when it yields nothing.
+void NoteWholeLine(std::string_view line, TReferenceLine& result) {
+    Production1::TLineWriting& writing = result.Writing;
+    writing.FirstChar = line.empty() ? '\0' : line.front();
+    writing.OnlyBlanks = line.find_first_not_of(" \t") == std::string_view::npos;
+    writing.QuotationMark = line.find('"') != std::string_view::npos;
+}
+
+void NoteName(std::string_view line, TReferenceLine& result) {
+    const std::string_view name = line.substr(0, line.find(','));
+    result.Writing.NameLength = name.size();
+    result.Writing.NameLastChar = name.empty() ? '\0' : name.back();
+}
+
+// Handles a field that ended with the separator ('\0' at the line end).
+void EndField(const std::string& pending, int field, int& cellSeparators, char separator,
+              TReferenceLine& result, bool& converted) {
+    Production1::TLineWriting& writing = result.Writing;
+    if (field > 2 && cellSeparators >= 2 && writing.FirstMovedMonth == 0) {
+        writing.FirstMovedMonth = field - 2;
+    }
+    const auto value = ReferenceNumber(pending);
+    if (value) {
+        if (field == 2) {
+            result.Year = *value;
+            writing.YearConverted = true;
+        } else {
+            result.Months.at(static_cast<std::size_t>(field - 3)) =
+                Production1::TruncateToInt32(*value);
+        }
+        converted = true;
+    } else if (field > 2 && writing.FirstFailedMonth == 0) {
+        writing.FirstFailedMonth = field - 2;
+    }
+    if (field > 2) {
+        writing.MonthFields = field - 2;
+    }
+    cellSeparators = IsCellSeparator(separator) ? 1 : 0;
+}
+
+} // namespace
+
 TReferenceLine ReferenceParse(std::string_view line) {
     TReferenceLine result;
+    NoteWholeLine(line, result);
     if (line.size() < kMinimumLength) {
         return result;
     }
@@ -55,10 +105,14 @@ TReferenceLine ReferenceParse(std::string_view line) {
         result.Shape = TLineShape::CommentOrBlankStart;
         return result;
     }
+    NoteName(line, result);
     int field = 1;
+    int cellSeparators = 1;
     bool converted = false;
     std::string pending;
-    for (const char c : line) {
+    std::size_t position = 0;
+    for (; position < line.size() && field <= kLastField; ++position) {
+        const char c = line[position];
         if (field == 1) {
             if (c == ',') {
                 field = 2;
@@ -68,20 +122,21 @@ TReferenceLine ReferenceParse(std::string_view line) {
         } else if (Production1::IsNumberChar(c)) {
             pending += c;
         } else if (!pending.empty()) {
-            if (const auto value = ReferenceNumber(pending)) {
-                if (field == 2) {
-                    result.Year = *value;
-                } else {
-                    result.Months.at(static_cast<std::size_t>(field - 3)) =
-                        Production1::TruncateToInt32(*value);
-                }
-                converted = true;
-            }
+            EndField(pending, field, cellSeparators, c, result, converted);
             pending.clear();
-            if (++field > kLastField) {
-                break;
-            }
+            ++field;
+        } else if (IsCellSeparator(c)) {
+            cellSeparators = std::min(cellSeparators + 1, 2);
         }
+    }
+    if (!pending.empty()) {
+        EndField(pending, field, cellSeparators, '\0', result, converted); // the line's last number
+        ++field;
+    }
+    if (field > kLastField) {
+        const std::string_view rest = line.substr(position);
+        result.Writing.ExtraValues =
+            std::any_of(rest.begin(), rest.end(), Production1::IsNumberChar);
     }
     if (field == 1) {
         result.Shape = TLineShape::NoComma;
@@ -91,12 +146,38 @@ TReferenceLine ReferenceParse(std::string_view line) {
     return result;
 }
 
+std::vector<std::string> NumberRuns(std::string_view line) {
+    std::vector<std::string> runs;
+    const std::size_t comma = line.find(',');
+    if (comma == std::string_view::npos) {
+        return runs;
+    }
+    std::string pending;
+    for (const char c : line.substr(comma + 1)) {
+        if (Production1::IsNumberChar(c)) {
+            pending += c;
+        } else if (!pending.empty()) {
+            runs.push_back(pending);
+            pending.clear();
+        }
+    }
+    if (!pending.empty()) {
+        runs.push_back(pending);
+    }
+    return runs;
+}
+
+bool Converts(const std::string& run) {
+    return ReferenceNumber(run).has_value();
+}
+
 std::vector<std::string_view> ReferenceDataLines(std::string_view bytes) {
     std::size_t position = 0;
     const auto atEnd = [&] { return position >= bytes.size() || bytes[position] == '\x1a'; };
     const auto readLine = [&] {
         const std::size_t start = position;
-        while (position < bytes.size() && bytes[position] != '\r' && bytes[position] != '\x1a') {
+        while (position < bytes.size() && bytes[position] != '\r' && bytes[position] != '\n' &&
+               bytes[position] != '\x1a') {
             ++position;
         }
         const std::string_view line = bytes.substr(start, position - start);
@@ -105,6 +186,8 @@ std::vector<std::string_view> ReferenceDataLines(std::string_view bytes) {
             if (position < bytes.size() && bytes[position] == '\n') {
                 ++position;
             }
+        } else if (position < bytes.size() && bytes[position] == '\n') {
+            ++position;
         }
         return line;
     };

@@ -18,12 +18,21 @@ struct TReferenceLine {
     double Year = 0.0;
     std::array<std::int32_t, 12> Months{};
     Production1::TLineShape Shape = Production1::TLineShape::TooShort;
+    // How the line was written, as the reader's account must see it.
+    Production1::TLineWriting Writing;
 };
 
 TReferenceLine ReferenceParse(std::string_view line);
 
+// The number runs after the line's first comma, in order: what the line's author wrote as values.
+std::vector<std::string> NumberRuns(std::string_view line);
+
+// True when the number run converts, as the reader converts fields.
+bool Converts(const std::string& run);
+
 // The data lines of a file the plain way: a carriage return ends a line (with a line feed right
-// after it), Ctrl-Z or the end ends the file, and the first line is the header, left out.
+// after it), so does a line feed alone, Ctrl-Z or the end ends the file, and the first line is the
+// header, left out.
 std::vector<std::string_view> ReferenceDataLines(std::string_view bytes);
 
 } // namespace ArmalyxFuzz

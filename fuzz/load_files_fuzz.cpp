@@ -1,6 +1,8 @@
 // Both data files from arbitrary bytes, loaded as the program loads them: the store's invariants
-// must hold afterwards, and the store must equal what the plain reading of the same bytes, line by
-// line, stores. The span totals run on selector indices from the input, in range or not.
+// must hold afterwards, the store must equal what the plain reading of the same bytes, line by
+// line, stores, and the account of each file must name only lines that exist, in order, and stay
+// silent only when every data line was a comment, empty, or stored with all its values. The span
+// totals run on selector indices from the input, in range or not.
 //
 // Input layout: one byte of flags (bit 0: "TotalData.txt" exists, bit 1: "TankData.txt" exists),
 // four signed bytes of selector indices, two bytes (little-endian) for the length of
@@ -18,7 +20,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -83,6 +87,41 @@ TLoadedRows ReferenceRows(bool totalExists, std::string_view total, bool tankExi
     return TLoadedRows::FromStore();
 }
 
+bool IsSilentLine(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos || line.front() == ';' ||
+           line.front() == 'X' || line.front() == 'x';
+}
+
+void RequireAccount(bool exists, std::string_view bytes, const TReadReport& report) {
+    if (!exists) {
+        Require(report.ProblemCount() == 0, "a missing file has an account");
+        return;
+    }
+    const std::vector<std::string_view> lines = ArmalyxFuzz::ReferenceDataLines(bytes);
+    const auto lastLine = static_cast<std::int64_t>(lines.size()) + 1; // the header is line 1
+    std::int64_t previous = 1;
+    for (const TLineProblem& problem : report.Problems()) {
+        Require(problem.Line > previous && problem.Line <= lastLine,
+                "the account names a line that is not in the file, or out of order");
+        Require(!problem.Message.empty(), "the account names a line without a reason");
+        previous = problem.Line;
+    }
+    Require(report.ProblemCount() >= static_cast<std::int64_t>(report.Problems().size()),
+            "the account counts fewer lines than it keeps");
+    if (report.ProblemCount() != 0) {
+        return;
+    }
+    for (const std::string_view line : lines) {
+        if (IsSilentLine(line)) {
+            continue;
+        }
+        const std::vector<std::string> runs = ArmalyxFuzz::NumberRuns(line);
+        Require(line.size() >= 20 && runs.size() == 13 &&
+                    std::all_of(runs.begin(), runs.end(), ArmalyxFuzz::Converts),
+                "a file without an account holds a line not stored as written");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -112,6 +151,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(false, error.what());
     }
     ArmalyxFuzz::RequireStoreInvariants();
+    RequireAccount(totalExists, total, Store().TotalDataReport);
+    RequireAccount(tankExists, tank, Store().TankDataReport);
 
     TProductionStore& store = Store();
     store.StartMonthChoice = static_cast<std::int8_t>(data[1]);

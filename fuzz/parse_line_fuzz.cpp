@@ -1,14 +1,19 @@
 // One data line of arbitrary bytes: the streaming parser, fed whole and in three pieces, must give
-// what the plain character-by-character reading gives; storing the line into a fresh store must
-// keep the store's invariants.
+// what the plain character-by-character reading gives, values and the way the line was written
+// alike; storing the line into a fresh store must keep the store's invariants; and a line stored
+// without a word in the account must have stored every value its author wrote.
 #include "Production1.h"
 #include "ReferenceLineParser.h"
 #include "StoreInvariants.h"
+#include "TLineAccount.h"
+#include "TLineEcho.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -24,6 +29,36 @@ void RequireSameLine(const ArmalyxFuzz::TReferenceLine& expected, const TParsedL
                     expected.Months.at(static_cast<std::size_t>(month - 1)),
                 "a month differs");
     }
+    const TLineWriting& want = expected.Writing;
+    const TLineWriting& got = parsed.Writing;
+    Require(got.FirstChar == want.FirstChar && got.OnlyBlanks == want.OnlyBlanks,
+            "the line's start differs");
+    Require(got.QuotationMark == want.QuotationMark, "the quotation mark differs");
+    Require(got.NameLength == want.NameLength && got.NameLastChar == want.NameLastChar,
+            "the name as written differs");
+    Require(got.YearConverted == want.YearConverted, "the year's conversion differs");
+    Require(got.MonthFields == want.MonthFields, "the count of monthly fields differs");
+    Require(got.FirstFailedMonth == want.FirstFailedMonth, "the first failed month differs");
+    Require(got.FirstMovedMonth == want.FirstMovedMonth, "the first moved month differs");
+    Require(got.ExtraValues == want.ExtraValues, "the values after December differ");
+}
+
+// A line that the account passes over in silence is a comment, an empty line, or a line whose
+// values are exactly the year and twelve months, each stored as written.
+void RequireSilenceMeansStoredAsWritten(std::string_view line) {
+    const TParsedLine parsed = ParseDataLine(line);
+    const TLineOutcome outcome = StoreTotalDataLine(parsed);
+    TLineAccount account(TDataFileKind::Fleet);
+    const bool silent = outcome == TLineOutcome::Stored
+                            ? account.Doubts(2, parsed, TStoredPlace{}, TLineEcho{}).empty()
+                            : account.IgnoredReason(parsed, outcome).empty();
+    if (!silent || outcome != TLineOutcome::Stored) {
+        return;
+    }
+    const std::vector<std::string> runs = ArmalyxFuzz::NumberRuns(line);
+    Require(runs.size() == 13, "a line stored in silence did not hold a year and twelve values");
+    Require(std::all_of(runs.begin(), runs.end(), ArmalyxFuzz::Converts),
+            "a line stored in silence held a value that did not convert");
 }
 
 // The line in three pieces, split at places taken from its own first and last bytes.
@@ -49,6 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ArmalyxFuzz::TReferenceLine expected = ArmalyxFuzz::ReferenceParse(line);
     RequireSameLine(expected, ParseDataLine(line));
     RequireSameLine(expected, ParseInPieces(line));
+    RequireSilenceMeansStoredAsWritten(line);
 
     InitializeStore();
     ApplyTotalDataLine(line);

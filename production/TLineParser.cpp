@@ -28,6 +28,7 @@ std::uint64_t HashBytes(std::uint64_t hash, std::string_view bytes) {
 }
 
 constexpr std::uint64_t kHashStart = 0xCBF29CE484222325ull;
+constexpr std::uint64_t kHashedNameBytes = 1024;
 
 } // namespace
 
@@ -84,8 +85,14 @@ void TLineParser::NoteName(std::string_view name) {
     if (name.empty()) {
         return;
     }
+    // Only the name's first bytes and its length go into the hash, so that a name of any length
+    // costs little; two names that agree in this many bytes and in length count as one.
+    if (writing.NameLength < kHashedNameBytes) {
+        const std::size_t hashed =
+            std::min<std::size_t>(name.size(), kHashedNameBytes - writing.NameLength);
+        writing.NameHash = HashBytes(writing.NameHash, name.substr(0, hashed));
+    }
     writing.NameLength += name.size();
-    writing.NameHash = HashBytes(writing.NameHash, name);
     writing.NameLastChar = name.back();
 }
 
@@ -127,8 +134,8 @@ void TLineParser::TakeFields(std::string_view piece) {
             const char separator = piece[position];
             if (m_number.IsPending()) {
                 EndField(m_number.Convert(), separator);
-            } else if (IsCellSeparator(separator)) {
-                ++m_cellSeparators;
+            } else if (IsCellSeparator(separator) && m_cellSeparators < 2) {
+                ++m_cellSeparators; // two or more all mean the same
             }
             ++position;
             continue;
@@ -220,6 +227,7 @@ TParsedLine TLineParser::Finish() {
     if (!m_stopped && m_number.IsPending()) {
         EndField(m_number.Convert(), '\0');
     }
+    m_line.Writing.NameHash ^= m_line.Writing.NameLength * 0x9E3779B97F4A7C15ull;
     m_line.Writing.MonthFields = std::clamp(m_field - kYearField - 1, 0, kLastField - kYearField);
     if (m_field == 1) {
         m_line.Shape = TLineShape::NoComma;
