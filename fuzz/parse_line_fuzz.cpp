@@ -49,10 +49,9 @@ void RequireSilenceMeansStoredAsWritten(std::string_view line) {
     const TParsedLine parsed = ParseDataLine(line);
     const TLineOutcome outcome = StoreTotalDataLine(parsed);
     TLineAccount account(TDataFileKind::Fleet);
-    const bool silent = outcome == TLineOutcome::Stored
-                            ? account.Doubts(2, parsed, TStoredPlace{}, TLineEcho{}).empty()
-                            : account.IgnoredReason(parsed, outcome).empty();
-    if (!silent || outcome != TLineOutcome::Stored) {
+    TReadReport report;
+    account.Record(2, parsed, outcome, TStoredPlace{}, TLineEcho{}, report);
+    if (report.ProblemCount() != 0 || outcome != TLineOutcome::Stored) {
         return;
     }
     const std::vector<std::string> runs = ArmalyxFuzz::NumberRuns(line);

@@ -120,7 +120,7 @@ void ReadDataFile(const char* fileName, TDataFileKind kind, TReadReport& report,
         parser.Begin();
         echo.Begin();
         file.ReadLine(tee);
-        const TParsedLine line = parser.Finish();
+        const TParsedLine& line = parser.Finish();
         TStoredPlace place;
         const TLineOutcome outcome = storeLine(line, place);
         report.Tally(outcome);

@@ -128,11 +128,11 @@ void TLineAccount::Record(std::int64_t lineNumber, const TParsedLine& line, TLin
                           const TStoredPlace& place, const TLineEcho& echo, TReadReport& report) {
     TLineProblem problem;
     if (outcome == TLineOutcome::Stored) {
-        const std::string doubts = Doubts(lineNumber, line, place, echo);
-        if (doubts.empty()) {
-            return;
+        const TSlotNote note = NoteSlot(lineNumber, line, place, echo);
+        if (StoredAsWritten(line, note)) {
+            return; // the usual line, passed without building any text
         }
-        problem.Message = "stored with a doubt: " + doubts;
+        problem.Message = "stored with a doubt: " + Doubts(line, note);
     } else {
         const std::string reason = IgnoredReason(line, outcome);
         if (reason.empty()) {
@@ -184,8 +184,48 @@ std::string TLineAccount::IgnoredReason(const TParsedLine& line, TLineOutcome ou
     return {};
 }
 
-std::string TLineAccount::Doubts(std::int64_t lineNumber, const TParsedLine& line,
-                                 const TStoredPlace& place, const TLineEcho& echo) {
+TLineAccount::TSlotNote TLineAccount::NoteSlot(std::int64_t lineNumber, const TParsedLine& line,
+                                               const TStoredPlace& place, const TLineEcho& echo) {
+    TSlotNote note;
+    if (m_kind != TDataFileKind::Vehicles || place.Slot < 1 || place.Slot > MaxVehicles) {
+        return note;
+    }
+    TSlotHistory::TSlot& slot = m_slots.Slots.at(static_cast<std::size_t>(place.Slot));
+    const std::uint64_t nameHash = line.Writing.NameHash;
+    const auto yearIndex = static_cast<std::size_t>(place.MonthOffset / 12);
+    std::int64_t& yearLine = slot.YearLines.at(yearIndex);
+    std::uint64_t& yearNameHash = slot.YearNameHashes.at(yearIndex);
+    if (slot.FirstLine == 0) {
+        bool nameCut = false;
+        const std::string_view writtenName = WrittenName(echo, kQuotedNameLength, nameCut);
+        slot.FirstLine = lineNumber;
+        slot.NameHash = nameHash;
+        slot.FirstNameLength = std::min(writtenName.size(), slot.FirstName.size());
+        std::copy_n(writtenName.begin(), slot.FirstNameLength, slot.FirstName.begin());
+        slot.FirstNameCut = nameCut;
+    } else if (slot.NameHash != nameHash) {
+        note.MergedWith = &slot;
+    }
+    if (yearLine != 0 && yearNameHash != nameHash) {
+        note.ReplacedLine = yearLine;
+        note.ReplacedYear = kFirstYear + static_cast<int>(yearIndex);
+    }
+    yearLine = lineNumber;
+    yearNameHash = nameHash;
+    return note;
+}
+
+bool TLineAccount::StoredAsWritten(const TParsedLine& line, const TSlotNote& note) const {
+    const TLineWriting& writing = line.Writing;
+    const bool nameAsWritten =
+        m_kind == TDataFileKind::Fleet ||
+        (writing.NameLength <= TVehicleName::kCapacity && !EndsWithBlank(writing.NameLastChar) &&
+         note.MergedWith == nullptr && note.ReplacedLine == 0);
+    return writing.MonthFields == 12 && !writing.ExtraValues && writing.FirstMovedMonth == 0 &&
+           !writing.QuotationMark && writing.FirstFailedMonth == 0 && nameAsWritten;
+}
+
+std::string TLineAccount::Doubts(const TParsedLine& line, const TSlotNote& note) const {
     const TLineWriting& writing = line.Writing;
     std::vector<std::string> doubts;
     if (writing.MonthFields == 0) {
@@ -214,52 +254,31 @@ std::string TLineAccount::Doubts(std::int64_t lineNumber, const TParsedLine& lin
                          " is not a number and stays 0");
     }
     if (m_kind == TDataFileKind::Vehicles) {
-        const std::string nameDoubt = NameDoubt(lineNumber, line, place, echo);
-        if (!nameDoubt.empty()) {
-            doubts.push_back(nameDoubt);
-        }
+        NameDoubts(line, note, doubts);
     }
     return Joined(doubts);
 }
 
-std::string TLineAccount::NameDoubt(std::int64_t lineNumber, const TParsedLine& line,
-                                    const TStoredPlace& place, const TLineEcho& echo) {
-    if (place.Slot < 1 || place.Slot > MaxVehicles) {
-        return {};
-    }
-    TSlotHistory::TSlot& slot = m_slots.Slots.at(static_cast<std::size_t>(place.Slot));
+void TLineAccount::NameDoubts(const TParsedLine& line, const TSlotNote& note,
+                              std::vector<std::string>& doubts) {
     const TLineWriting& writing = line.Writing;
-    bool nameCut = false;
-    const std::string_view writtenName = WrittenName(echo, kQuotedNameLength, nameCut);
-    std::vector<std::string> doubts;
     if (writing.NameLength > TVehicleName::kCapacity) {
         doubts.push_back("name cut to 20 characters (" + Quoted(line.Name.View()) + ")");
     } else if (EndsWithBlank(writing.NameLastChar)) {
         doubts.push_back("name ends with a blank (" + Quoted(line.Name.View()) +
                          " is another vehicle than the same name without it)");
     }
-    const auto yearIndex = static_cast<std::size_t>(place.MonthOffset / 12);
-    std::int64_t& yearLine = slot.YearLines.at(yearIndex);
-    std::uint64_t& yearNameHash = slot.YearNameHashes.at(yearIndex);
-    if (slot.FirstLine == 0) {
-        slot.FirstLine = lineNumber;
-        slot.NameHash = writing.NameHash;
-        slot.FirstNameLength = std::min(writtenName.size(), slot.FirstName.size());
-        std::copy_n(writtenName.begin(), slot.FirstNameLength, slot.FirstName.begin());
-        slot.FirstNameCut = nameCut;
-    } else if (slot.NameHash != writing.NameHash) {
-        const std::string_view firstName(slot.FirstName.data(), slot.FirstNameLength);
-        doubts.push_back("the same vehicle as " + Quoted(firstName, slot.FirstNameCut) +
-                         " of line " + std::to_string(slot.FirstLine) +
+    if (note.MergedWith != nullptr) {
+        const TSlotHistory::TSlot& first = *note.MergedWith;
+        const std::string_view firstName(first.FirstName.data(), first.FirstNameLength);
+        doubts.push_back("the same vehicle as " + Quoted(firstName, first.FirstNameCut) +
+                         " of line " + std::to_string(first.FirstLine) +
                          ", since the names agree in their first 20 characters");
     }
-    if (yearLine != 0 && yearNameHash != writing.NameHash) {
-        doubts.push_back("its " + std::to_string(kFirstYear + static_cast<int>(yearIndex)) +
-                         " months replace those of line " + std::to_string(yearLine));
+    if (note.ReplacedLine != 0) {
+        doubts.push_back("its " + std::to_string(note.ReplacedYear) +
+                         " months replace those of line " + std::to_string(note.ReplacedLine));
     }
-    yearLine = lineNumber;
-    yearNameHash = writing.NameHash;
-    return Joined(doubts);
 }
 
 } // namespace Production1

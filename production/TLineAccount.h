@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace Production1 {
 
@@ -35,11 +36,9 @@ public:
     void Record(std::int64_t lineNumber, const TParsedLine& line, TLineOutcome outcome,
                 const TStoredPlace& place, const TLineEcho& echo, TReadReport& report);
 
-    // The reasons for one line, without the "ignored" or "stored with a doubt" in front; empty
-    // when the line needs no word. Fleet lines need no place.
+    // The reason an ignored line gets, without the "ignored: " in front; empty for comments and
+    // empty lines.
     std::string IgnoredReason(const TParsedLine& line, TLineOutcome outcome) const;
-    std::string Doubts(std::int64_t lineNumber, const TParsedLine& line, const TStoredPlace& place,
-                       const TLineEcho& echo);
 
 private:
     // How much of a name as written a message quotes.
@@ -60,8 +59,22 @@ private:
         std::array<TSlot, MaxVehicles + 1> Slots;
     };
 
-    std::string NameDoubt(std::int64_t lineNumber, const TParsedLine& line,
-                          const TStoredPlace& place, const TLineEcho& echo);
+    // What a stored vehicle line meant for its slot: the slot's first name, when this line's name
+    // as written differs from it, and the line whose months for the same year it replaced.
+    struct TSlotNote {
+        const TSlotHistory::TSlot* MergedWith = nullptr;
+        std::int64_t ReplacedLine = 0;
+        int ReplacedYear = 0;
+    };
+
+    // Keeps the slot's history up to date for every stored line, and tells what it found.
+    TSlotNote NoteSlot(std::int64_t lineNumber, const TParsedLine& line, const TStoredPlace& place,
+                       const TLineEcho& echo);
+    bool StoredAsWritten(const TParsedLine& line, const TSlotNote& note) const;
+    // The doubts about a stored line, separated by "; ".
+    std::string Doubts(const TParsedLine& line, const TSlotNote& note) const;
+    static void NameDoubts(const TParsedLine& line, const TSlotNote& note,
+                           std::vector<std::string>& doubts);
 
     TDataFileKind m_kind;
     TSlotHistory m_slots;

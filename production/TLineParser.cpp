@@ -85,12 +85,16 @@ void TLineParser::NoteName(std::string_view name) {
     if (name.empty()) {
         return;
     }
-    // Only the name's first bytes and its length go into the hash, so that a name of any length
-    // costs little; two names that agree in this many bytes and in length count as one.
-    if (writing.NameLength < kHashedNameBytes) {
-        const std::size_t hashed =
-            std::min<std::size_t>(name.size(), kHashedNameBytes - writing.NameLength);
-        writing.NameHash = HashBytes(writing.NameHash, name.substr(0, hashed));
+    // The first 20 bytes are kept in the name itself; the hash tells apart names that agree in
+    // them. Only bytes up to kHashedNameBytes go into it (and the length, at the end), so that a
+    // name of any length costs little.
+    const std::uint64_t offset = writing.NameLength;
+    const std::uint64_t hashFrom = std::max<std::uint64_t>(offset, TVehicleName::kCapacity);
+    if (hashFrom < kHashedNameBytes && offset + name.size() > hashFrom) {
+        const std::size_t skip = hashFrom - offset;
+        const std::size_t count =
+            std::min<std::size_t>(name.size() - skip, kHashedNameBytes - hashFrom);
+        writing.NameHash = HashBytes(writing.NameHash, name.substr(skip, count));
     }
     writing.NameLength += name.size();
     writing.NameLastChar = name.back();
@@ -210,7 +214,7 @@ void TLineParser::NextField() {
     }
 }
 
-TParsedLine TLineParser::Finish() {
+const TParsedLine& TLineParser::Finish() {
     if (m_length < kMinimumLineLength || m_commentStart) {
         const TLineShape shape = m_commentStart && m_length >= kMinimumLineLength
                                      ? TLineShape::CommentOrBlankStart

@@ -27,7 +27,8 @@ public:
     void Feed(std::string_view piece) override;
     // Ends the line; a number field still pending at the line end is taken. A line that turns out
     // too short or starts with a comment character yields nothing at all.
-    TParsedLine Finish();
+    // The line stays valid until the next Begin.
+    const TParsedLine& Finish();
 
 private:
     static constexpr int kYearField = 2;

@@ -25,7 +25,7 @@ struct TLineWriting {
     char FirstChar = '\0';
     bool OnlyBlanks = true;       // empty, or nothing but blanks and tabs
     std::uint64_t NameLength = 0; // the name as written, before the cut to 20 characters
-    std::uint64_t NameHash = 0;   // of the name's first 1024 bytes and its length
+    std::uint64_t NameHash = 0;   // of the name's bytes 21 to 1024 and its length
     char NameLastChar = '\0';
     bool YearConverted = false;
     int MonthFields = 0;      // fields after the year that were handled, 0..12

@@ -52,6 +52,20 @@ TEST_F(TForm1Table, LendLeaseTotalIsPaddedToFourCharacters) {
     }
 }
 
+TEST_F(TForm1Table, NamesShowAsUtf8WhenWrittenInUtf8AndAsWindows1252Otherwise) {
+    WriteTotalData(FleetLines(1000, 10, 20, 1));
+    std::vector<TDataLine> lines = SteadyVehicle("\xC5\xA0koda T-21", 5);
+    for (TDataLine& line : SteadyVehicle("\x8Akoda T-22", 5)) {
+        lines.push_back(line);
+    }
+    WriteTankData(lines);
+    Form().FormActivate();
+    EXPECT_EQ(Form().StringGrid1->Cells(0, 1), QStringLiteral(u"\u0160koda T-21"));
+    EXPECT_EQ(Form().StringGrid1->Cells(0, 2), QStringLiteral(u"\u0160koda T-22"));
+    ClickRow(1);
+    EXPECT_EQ(Form().Series2->Title(), QStringLiteral(u"\u0160koda T-21"));
+}
+
 TEST_F(TForm1Table, FirstActivationLoadsOnceAndLaterActivationsReloadNothing) {
     WriteTotalData(FleetLines(1000, 10, 20, 1));
     WriteVehicles(3);
