@@ -1,5 +1,7 @@
 #include "DataFileReader.h"
 
+#include "TLineAccount.h"
+#include "TLineEcho.h"
 #include "TProductionStore.h"
 #include "TVehicleIndex.h"
 
@@ -75,7 +77,8 @@ void CopyYear(const YearMonths& months, int offset, MonthSeries& row) {
 // Merges the line's year into its vehicle's row, the slot found by findSlot (FindOrAddVehicle or
 // an index that gives the same slots).
 template <typename TFindSlot>
-TLineOutcome StoreTankYear(const TParsedLine& line, const TFindSlot& findSlot) {
+TLineOutcome StoreTankYear(const TParsedLine& line, const TFindSlot& findSlot,
+                           TStoredPlace& place) {
     if (const auto rejected = RejectUnconverted(line)) {
         return *rejected;
     }
@@ -86,15 +89,19 @@ TLineOutcome StoreTankYear(const TParsedLine& line, const TFindSlot& findSlot) {
     if (slot == 0) {
         return TLineOutcome::NoFreeSlot;
     }
+    place = {slot, *MonthOffset(line.Year)};
     TProductionStore& store = Store();
     store.MergeSeries = store.VehicleProduction[slot];
-    CopyYear(store.LineMonths, *MonthOffset(line.Year), store.MergeSeries);
+    CopyYear(store.LineMonths, place.MonthOffset, store.MergeSeries);
     store.VehicleProduction[slot] = store.MergeSeries;
     return TLineOutcome::Stored;
 }
 
+// Reads a data file line by line into the store through storeLine, tallying what became of each
+// line and keeping the account of the lines that were not stored as written. The header is line 1.
 template <typename TStoreLine>
-void ReadDataFile(const char* fileName, TReadReport& report, TStoreLine storeLine) {
+void ReadDataFile(const char* fileName, TDataFileKind kind, TReadReport& report,
+                  TStoreLine storeLine) {
     report = TReadReport();
     if (!OpenDataFile(fileName)) {
         return;
@@ -103,26 +110,39 @@ void ReadDataFile(const char* fileName, TReadReport& report, TStoreLine storeLin
     const TDataFileCloser closer;
     TDataFile& file = Store().DataFile;
     TLineParser parser(Store().LineMonths);
+    TLineEcho echo;
+    TLineTee tee(parser, echo);
+    TLineAccount account(kind);
     file.SkipLine();
+    std::int64_t lineNumber = 1;
     while (!file.AtEnd()) {
+        ++lineNumber;
         parser.Begin();
-        file.ReadLine(parser);
-        report.Tally(storeLine(parser.Finish()));
+        echo.Begin();
+        file.ReadLine(tee);
+        const TParsedLine line = parser.Finish();
+        TStoredPlace place;
+        const TLineOutcome outcome = storeLine(line, place);
+        report.Tally(outcome);
+        account.Record(lineNumber, line, outcome, place, echo, report);
     }
 }
 
 } // namespace
 
 void ReadTotalData() {
-    ReadDataFile(kTotalDataFileName, Store().TotalDataReport, StoreTotalDataLine);
+    ReadDataFile(kTotalDataFileName, TDataFileKind::Fleet, Store().TotalDataReport,
+                 [](const TParsedLine& line, TStoredPlace&) { return StoreTotalDataLine(line); });
 }
 
 void ReadTankData() {
     // Nothing but this read writes the names until it ends, so one index serves every line.
     TVehicleIndex index(Store().VehicleNames);
     const auto findSlot = [&index](const VehicleName& name) { return index.FindOrAdd(name); };
-    ReadDataFile(kTankDataFileName, Store().TankDataReport,
-                 [&findSlot](const TParsedLine& line) { return StoreTankYear(line, findSlot); });
+    ReadDataFile(kTankDataFileName, TDataFileKind::Vehicles, Store().TankDataReport,
+                 [&findSlot](const TParsedLine& line, TStoredPlace& place) {
+                     return StoreTankYear(line, findSlot, place);
+                 });
 }
 
 bool OpenDataFile(const char* fileName) {
@@ -161,7 +181,8 @@ TLineOutcome StoreTotalDataLine(const TParsedLine& line) {
 }
 
 TLineOutcome StoreTankDataLine(const TParsedLine& line) {
-    return StoreTankYear(line, FindOrAddVehicle);
+    TStoredPlace place;
+    return StoreTankYear(line, FindOrAddVehicle, place);
 }
 
 int FindOrAddVehicle(const VehicleName& name) {

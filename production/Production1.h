@@ -3,8 +3,8 @@
 // The production data unit: the store, the data file reader and the derived series and span
 // totals. Include this one header to use any of them.
 #include "DataFileReader.h"
-#include "DisplayText.h"
 #include "Derivations.h"
+#include "DisplayText.h"
 #include "TInOutError.h"
 #include "TProductionStore.h"
 #include "Windows1252.h"

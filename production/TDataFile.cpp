@@ -17,16 +17,19 @@ public:
     void Feed(std::string_view) override {}
 };
 
-// The offset of the first carriage return or Ctrl-Z in the bytes, or their count when there is
-// none. The library's byte search is much faster than a loop over the bytes.
+// The offset of the first byte that may end the line (a carriage return, a line feed or Ctrl-Z)
+// in the bytes, or their count when there is none. The library's byte search is much faster than
+// a loop over the bytes; each search is bounded by what the one before it found.
 std::size_t LineStopOffset(const char* bytes, std::size_t count) {
-    const void* lineEnd = std::memchr(bytes, TDataFile::kCarriageReturn, count);
-    const std::size_t limit =
-        lineEnd != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lineEnd) - bytes)
-                           : count;
-    const void* fileEnd = std::memchr(bytes, TDataFile::kEndOfFileMark, limit);
-    return fileEnd != nullptr ? static_cast<std::size_t>(static_cast<const char*>(fileEnd) - bytes)
-                              : limit;
+    std::size_t limit = count;
+    for (const char stop :
+         {TDataFile::kCarriageReturn, TDataFile::kLineFeed, TDataFile::kEndOfFileMark}) {
+        const void* found = std::memchr(bytes, stop, limit);
+        if (found != nullptr) {
+            limit = static_cast<std::size_t>(static_cast<const char*>(found) - bytes);
+        }
+    }
+    return limit;
 }
 
 } // namespace
@@ -100,6 +103,8 @@ void TDataFile::ReadLine(TLineSink& sink) {
         if (m_buffer[stop] == kCarriageReturn) {
             ++m_position;
             SkipLineFeedAfterLineEnd();
+        } else if (m_buffer[stop] == kLineFeed) {
+            ++m_position;
         }
         return;
     }

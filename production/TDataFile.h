@@ -12,9 +12,10 @@ namespace Production1 {
 // A text file of single-byte characters read through one handle, line by line, with a fixed
 // buffer: a line of any length passes through in pieces and is never held whole.
 //
-// A carriage return ends a line, and a line feed right after it belongs to that line end; a lone
-// line feed is an ordinary character. Ctrl-Z or the physical end ends the file. A read failure
-// raises TInOutError.
+// A carriage return ends a line, and a line feed right after it belongs to that line end; a line
+// feed on its own ends a line too, so that files written with line feeds only (and lines added to
+// a CR LF file by such a program) are read line by line. Ctrl-Z or the physical end ends the file.
+// A read failure raises TInOutError.
 class TDataFile final {
 public:
     using TReadFunction = ssize_t (*)(int descriptor, void* buffer, std::size_t count);

@@ -1,6 +1,7 @@
 #include "TLineParser.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace Production1 {
 
@@ -18,14 +19,26 @@ std::size_t NumberRunEnd(std::string_view piece, std::size_t position) {
     return position;
 }
 
+// One step of the 64-bit FNV-1a hash, over a run of bytes.
+std::uint64_t HashBytes(std::uint64_t hash, std::string_view bytes) {
+    for (const char c : bytes) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3ull;
+    }
+    return hash;
+}
+
+constexpr std::uint64_t kHashStart = 0xCBF29CE484222325ull;
+
 } // namespace
 
 void TLineParser::Begin() {
     m_line = TParsedLine();
+    m_line.Writing.NameHash = kHashStart;
     m_months.Fill(0);
     m_number.Clear();
     m_length = 0;
     m_field = 1;
+    m_cellSeparators = 1;
     m_commentStart = false;
     m_stopped = false;
     m_converted = false;
@@ -35,13 +48,20 @@ void TLineParser::Feed(std::string_view piece) {
     if (piece.empty()) {
         return;
     }
-    if (m_length == 0 && IsCommentStart(piece.front())) {
-        m_commentStart = true;
-        m_stopped = true;
+    if (m_length == 0) {
+        m_line.Writing.FirstChar = piece.front();
+        if (IsCommentStart(piece.front())) {
+            m_commentStart = true;
+            m_stopped = true;
+        }
     }
     m_length = std::min(kMinimumLineLength, m_length + piece.size());
+    NoteWriting(piece);
     if (m_stopped) {
-        return; // nothing further on this line can change the result
+        if (!m_commentStart) {
+            NoteExtraValues(piece);
+        }
+        return; // nothing further on this line can change what is stored
     }
     if (m_field == 1) {
         piece = TakeName(piece);
@@ -49,9 +69,44 @@ void TLineParser::Feed(std::string_view piece) {
     TakeFields(piece);
 }
 
+void TLineParser::NoteWriting(std::string_view piece) {
+    TLineWriting& writing = m_line.Writing;
+    if (writing.OnlyBlanks) {
+        writing.OnlyBlanks = piece.find_first_not_of(" \t") == std::string_view::npos;
+    }
+    if (!writing.QuotationMark) {
+        writing.QuotationMark = std::memchr(piece.data(), '"', piece.size()) != nullptr;
+    }
+}
+
+void TLineParser::NoteName(std::string_view name) {
+    TLineWriting& writing = m_line.Writing;
+    if (name.empty()) {
+        return;
+    }
+    writing.NameLength += name.size();
+    writing.NameHash = HashBytes(writing.NameHash, name);
+    writing.NameLastChar = name.back();
+}
+
+void TLineParser::NoteExtraValues(std::string_view rest) {
+    TLineWriting& writing = m_line.Writing;
+    if (!writing.ExtraValues && m_field > kLastField) {
+        writing.ExtraValues = std::any_of(rest.begin(), rest.end(), IsNumberChar);
+    }
+}
+
+void TLineParser::NoteMovedField(int field) {
+    if (m_cellSeparators >= 2 && field > kYearField && m_line.Writing.FirstMovedMonth == 0) {
+        m_line.Writing.FirstMovedMonth = field - kYearField;
+    }
+}
+
 std::string_view TLineParser::TakeName(std::string_view piece) {
     const std::size_t comma = piece.find(',');
-    m_line.Name.Append(piece.substr(0, comma));
+    const std::string_view name = piece.substr(0, comma);
+    m_line.Name.Append(name);
+    NoteName(name);
     if (comma == std::string_view::npos) {
         return {};
     }
@@ -69,19 +124,23 @@ void TLineParser::TakeFields(std::string_view piece) {
         }
         const std::size_t runEnd = NumberRunEnd(piece, position);
         if (runEnd == position) {
+            const char separator = piece[position];
             if (m_number.IsPending()) {
-                EndField(m_number.Convert());
+                EndField(m_number.Convert(), separator);
+            } else if (IsCellSeparator(separator)) {
+                ++m_cellSeparators;
             }
-            ++position; // a separator
+            ++position;
             continue;
         }
         m_number.PushRun(piece.substr(position, runEnd - position));
         if (runEnd == piece.size()) {
             return; // the field may go on in the next piece
         }
-        EndField(m_number.Convert());
+        EndField(m_number.Convert(), piece[runEnd]);
         position = runEnd + 1; // the separator that ended the field
     }
+    NoteExtraValues(piece.substr(std::min(position, piece.size())));
 }
 
 std::size_t TLineParser::TakeWholeNumbers(std::string_view piece, std::size_t position) {
@@ -89,9 +148,11 @@ std::size_t TLineParser::TakeWholeNumbers(std::string_view piece, std::size_t po
         return position;
     }
     // The usual line is nothing but whole numbers, each with one separator. This loop keeps its
-    // state in locals, where the compiler can hold it in registers across the fields.
+    // state in locals, where the compiler can hold it in registers across the fields. Only its
+    // first field can follow two separators in a row: every later one follows a single one.
     int field = m_field;
     bool converted = m_converted;
+    const std::size_t start = position;
     while (field <= kLastField) {
         const auto number = ScanWholeNumber(piece.substr(position));
         if (!number) {
@@ -99,6 +160,7 @@ std::size_t TLineParser::TakeWholeNumbers(std::string_view piece, std::size_t po
         }
         if (field == kYearField) {
             m_line.Year = number->Value();
+            m_line.Writing.YearConverted = true;
         } else {
             m_months[field - kYearField] = number->ToInt32();
         }
@@ -106,21 +168,30 @@ std::size_t TLineParser::TakeWholeNumbers(std::string_view piece, std::size_t po
         ++field;
         position += number->Length + 1; // with the separator that ended the field
     }
+    if (position != start) {
+        NoteMovedField(m_field);
+        m_cellSeparators = IsCellSeparator(piece[position - 1]) ? 1 : 0;
+    }
     m_field = field;
     m_converted = converted;
     m_stopped = field > kLastField;
     return position;
 }
 
-void TLineParser::EndField(std::optional<double> value) {
+void TLineParser::EndField(std::optional<double> value, char separator) {
+    NoteMovedField(m_field);
     if (value) {
         if (m_field == kYearField) {
             m_line.Year = *value;
+            m_line.Writing.YearConverted = true;
         } else {
             m_months[m_field - kYearField] = TruncateToInt32(*value);
         }
         m_converted = true;
+    } else if (m_field > kYearField && m_line.Writing.FirstFailedMonth == 0) {
+        m_line.Writing.FirstFailedMonth = m_field - kYearField;
     }
+    m_cellSeparators = IsCellSeparator(separator) ? 1 : 0;
     NextField();
 }
 
@@ -137,10 +208,19 @@ TParsedLine TLineParser::Finish() {
         const TLineShape shape = m_commentStart && m_length >= kMinimumLineLength
                                      ? TLineShape::CommentOrBlankStart
                                      : TLineShape::TooShort;
+        const TLineWriting writing = m_line.Writing;
         Begin();
         m_line.Shape = shape;
+        m_line.Writing.FirstChar = writing.FirstChar;
+        m_line.Writing.OnlyBlanks = writing.OnlyBlanks;
+        m_line.Writing.QuotationMark = writing.QuotationMark;
         return m_line;
     }
+    // A number that ends the line is taken as if a separator followed it.
+    if (!m_stopped && m_number.IsPending()) {
+        EndField(m_number.Convert(), '\0');
+    }
+    m_line.Writing.MonthFields = std::clamp(m_field - kYearField - 1, 0, kLastField - kYearField);
     if (m_field == 1) {
         m_line.Shape = TLineShape::NoComma;
     } else {

@@ -14,7 +14,8 @@ namespace Production1 {
 
 // The grammar of a data line, fed in pieces so that a line of any length is read in fixed memory:
 // the name's first 20 characters, the pending number field and the field count are all it keeps.
-// The monthly values go straight into the table given at construction.
+// The monthly values go straight into the table given at construction. Beside the values it notes
+// how the line was written (TLineWriting), so that a line stored other than written can be told.
 class TLineParser final : public TLineSink {
 public:
     static constexpr std::size_t kMinimumLineLength = 20;
@@ -24,8 +25,8 @@ public:
     // Starts a new line: empty name, year 0, all twelve months 0.
     void Begin();
     void Feed(std::string_view piece) override;
-    // Ends the line; a number field still pending is dropped. A line that turns out too short or
-    // starts with a comment character yields nothing at all.
+    // Ends the line; a number field still pending at the line end is taken. A line that turns out
+    // too short or starts with a comment character yields nothing at all.
     TParsedLine Finish();
 
 private:
@@ -39,15 +40,26 @@ private:
     // Plain whole numbers, each with its separator, from the position on; gives the position
     // after the last one taken.
     std::size_t TakeWholeNumbers(std::string_view piece, std::size_t position);
-    // Stores a field's value (when it converted) and moves on to the next field.
-    void EndField(std::optional<double> value);
+    // Stores a field's value (when it converted) and moves on to the next field; the separator
+    // that ended the field is given, or '\0' at the line end.
+    void EndField(std::optional<double> value, char separator);
     void NextField();
+    // Notes a field about to be taken after a field with no number in it (two separators in a row).
+    void NoteMovedField(int field);
+    void NoteWriting(std::string_view piece);
+    void NoteName(std::string_view name);
+    void NoteExtraValues(std::string_view rest);
+
+    static bool IsCellSeparator(char c) { return c == ',' || c == ';' || c == '\t'; }
 
     YearMonths& m_months;
     TParsedLine m_line;
     TNumberField m_number;
     std::size_t m_length = 0; // counts up to kMinimumLineLength only
     int m_field = 1;
+    // Cell separators (comma, semicolon, tab) since the last field; two or more mean a field with
+    // no number between them.
+    int m_cellSeparators = 1;
     bool m_commentStart = false;
     bool m_stopped = false;
     bool m_converted = false;

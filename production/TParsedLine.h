@@ -19,10 +19,27 @@ enum class TLineShape {
     Converted,           // at least one of them converted
 };
 
+// What a line was written as, beyond what it stores: the facts a person needs to hear about when
+// the line was stored other than written. None of it changes what is stored.
+struct TLineWriting {
+    char FirstChar = '\0';
+    bool OnlyBlanks = true;       // empty, or nothing but blanks and tabs
+    std::uint64_t NameLength = 0; // the name as written, before the cut to 20 characters
+    std::uint64_t NameHash = 0;   // of the whole name as written
+    char NameLastChar = '\0';
+    bool YearConverted = false;
+    int MonthFields = 0;      // fields after the year that were handled, 0..12
+    int FirstFailedMonth = 0; // the first month whose field did not convert, 0 for none
+    int FirstMovedMonth = 0;  // the first month read after an empty field, 0 for none
+    bool ExtraValues = false; // number fields after December
+    bool QuotationMark = false;
+};
+
 struct TParsedLine {
     TVehicleName Name;
     double Year = 0.0;
     TLineShape Shape = TLineShape::TooShort;
+    TLineWriting Writing;
 
     bool Converted() const { return Shape == TLineShape::Converted; }
 };

@@ -35,7 +35,7 @@ std::vector<std::string> ReadAllLines(const char* fileName) {
 
 using DataFileTest = TProductionTest;
 
-TEST_F(DataFileTest, SplitsLinesAtCarriageReturnsAndEndsAtCtrlZ) {
+TEST_F(DataFileTest, SplitsLinesAtCarriageReturnsAndLineFeedsAndEndsAtCtrlZ) {
     struct TCase {
         const char* what;
         std::string bytes;
@@ -45,15 +45,20 @@ TEST_F(DataFileTest, SplitsLinesAtCarriageReturnsAndEndsAtCtrlZ) {
     const TCase cases[] = {
         {"CR LF ends lines", "h\r\none\r\ntwo\r\n", {"h", "one", "two"}},
         {"CR alone ends lines", "h\rone\rtwo", {"h", "one", "two"}},
-        {"lone LF is ordinary", "h\none\ntwo\n", {"h\none\ntwo\n"}},
-        {"LF before CR is ordinary", "h\r\n\none\r\n", {"h", "\none"}},
-        {"only one LF belongs to the line end", "h\r\n\n", {"h", "\n"}},
+        {"LF alone ends lines", "h\none\ntwo\n", {"h", "one", "two"}},
+        {"LF after a CR LF is an empty line", "h\r\n\none\r\n", {"h", "", "one"}},
+        {"only one LF belongs to the line end", "h\r\n\n", {"h", ""}},
+        {"LF CR is two line ends", "h\n\rone", {"h", "", "one"}},
+        {"LF line appended to a CR LF file",
+         "h\r\none\r\ntwo\nthree\r\n",
+         {"h", "one", "two", "three"}},
         {"empty lines", "h\r\n\r\n\r\nx", {"h", "", "", "x"}},
         {"last line without line end", "h\r\nlast", {"h", "last"}},
         {"Ctrl-Z ends the file", "h\r\none\x1atwo\r\n", {"h", "one"}},
         {"Ctrl-Z at a line start", "h\r\n\x1aone\r\n", {"h"}},
         {"empty file", "", {""}},
         {"CR LF split across reads", longLine + "\r\nnext", {longLine, "next"}},
+        {"LF at the end of a read", longLine + "\nnext", {longLine, "next"}},
         {"line longer than the buffer",
          "h\r\n" + longLine + longLine + "\r\n",
          {"h", longLine + longLine}},

@@ -37,7 +37,9 @@ TEST(DisplayTextTest, AVehicleNameCutInsideACharacterKeepsItsWholeCharacters) {
 }
 
 TEST(DisplayTextTest, LinesShowTheirControlCharactersAndTheirCut) {
-    EXPECT_EQ(VisibleLineText("a\tb\rc", false), "a\xE2\x90\x89" "b\xE2\x90\x8D" "c");
+    EXPECT_EQ(VisibleLineText("a\tb\rc", false), "a\xE2\x90\x89"
+                                                 "b\xE2\x90\x8D"
+                                                 "c");
     EXPECT_EQ(VisibleLineText(std::string("\0\x7F", 2), false), "\xE2\x90\x80\xE2\x90\xA1");
     EXPECT_EQ(VisibleLineText("T-34,1942", true), "T-34,1942\xE2\x80\xA6");
     EXPECT_EQ(VisibleLineText("\x8Akoda", false), "\xC5\xA0koda");

@@ -45,6 +45,21 @@ int Occurrences(const std::string& text, const std::string& part) {
     return count;
 }
 
+// The document without its line breaks and indentation, so that an object reads on one line.
+std::string Squeezed(const std::string& json) {
+    std::string squeezed;
+    bool lineStart = false;
+    for (const char c : json) {
+        if (c == '\n') {
+            lineStart = true;
+        } else if (!(lineStart && c == ' ')) {
+            lineStart = false;
+            squeezed += c;
+        }
+    }
+    return squeezed;
+}
+
 std::vector<long long> From(std::size_t firstMonth, std::vector<long long> values) {
     std::vector<long long> months(60, 0);
     std::copy(values.begin(), values.end(), months.begin() + static_cast<long>(firstMonth - 1));
@@ -231,6 +246,44 @@ TEST_F(InspectTest, WindowReportCarriesTheChartNumbersAsCopyDataGivesThem) {
     EXPECT_NE(run.Output.find("\\u000aMay 1945\\u0009\\u0009"), std::string::npos) << run.Output;
 }
 
+TEST_F(InspectTest, ProblemsListEveryReportedLineAndCheckPrintsThemWithItsStatus) {
+    WriteData(
+        "Total,1941,1,2,3,4,5,6,7,8,9,10,11,12,\r\nLosses,1942,1,2,3,4,5,6,7,8,9,10,11,12,\r\n",
+        "T-34,1942,1,2,3,4,5,6,7,8,9,10,11,\r\n"
+        "; a comment\r\n"
+        "T-60,1942,1,2,3,4,5,6,7,8,9,10,11,12\r\n");
+    const TCommandRun inspect = RunInspect(directory.Path(), "");
+    ASSERT_EQ(inspect.Status, 0) << inspect.Error;
+    const std::string json = Squeezed(inspect.Output);
+    const std::string losses =
+        "{\"File\": \"TotalData.txt\",\"Line\": 3,\"Message\": \"ignored: unknown fleet name "
+        "\\\"Losses\\\" (did you mean \\\"Loss\\\"?)\"}";
+    const std::string t34 =
+        "{\"File\": \"TankData.txt\",\"Line\": 2,\"Message\": \"stored "
+        "with a doubt: fewer than 12 monthly values (11 written; Dec stays 0)\"}";
+    EXPECT_NE(json.find("\"Problems\": [" + losses + "," + t34 + "]"), std::string::npos) << json;
+    EXPECT_EQ(IntegerArray(inspect.Output, "TotalInService").at(11), 12);
+
+    const TCommandRun check = RunInspect(directory.Path(), "--check");
+    EXPECT_EQ(check.Status, 1);
+    EXPECT_EQ(check.Output,
+              "TotalData.txt:3: ignored: unknown fleet name \"Losses\" (did you mean \"Loss\"?)\n"
+              "TankData.txt:2: stored with a doubt: fewer than 12 monthly values (11 written; Dec "
+              "stays 0)\n");
+
+    WriteData("Total,1941,1,2,3,4,5,6,7,8,9,10,11,12,\r\n",
+              "T-34,1942,1,2,3,4,5,6,7,8,9,10,11,12\n");
+    const TCommandRun clean = RunInspect(directory.Path(), "--check");
+    EXPECT_EQ(clean.Status, 0) << clean.Output;
+    EXPECT_EQ(clean.Output, "");
+
+    std::filesystem::remove(directory.Path() / "TankData.txt");
+    const TCommandRun missing = RunInspect(directory.Path(), "--check");
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_EQ(missing.Output, "TankData.txt: not found\n");
+    EXPECT_EQ(RunInspect(directory.Path(), "--check --span 0 0 11 4").Status, 2);
+}
+
 TEST(InspectSampleDataTest, SampleDataLoadsWithAFleetInEveryMonthOfTheRate) {
     const TCommandRun run = RunInspect(std::filesystem::path(ARMALYX_SOURCE_DIR) / "data", "");
     ASSERT_EQ(run.Status, 0) << run.Error;
@@ -250,6 +303,8 @@ TEST(InspectSampleDataTest, SampleDataLoadsWithAFleetInEveryMonthOfTheRate) {
     const int vehicles = std::stoi(run.Output.substr(count + 16));
     EXPECT_GE(vehicles, 15);
     EXPECT_LE(vehicles, 25);
+    EXPECT_EQ(RunInspect(std::filesystem::path(ARMALYX_SOURCE_DIR) / "data", "--check").Output, "")
+        << "the sample data needs no look";
     for (const char* cleanCount :
          {"\"too short\": 0", "\"no comma\": 0", "\"nothing converted\": 0",
           "\"year out of range\": 0", "\"unknown name\": 0"}) {

@@ -31,6 +31,31 @@ void WriteFileReport(TJsonWriter& json, const char* fileName, const TReadReport&
     json.EndObject();
 }
 
+// Every line the reader reported, in file and line order.
+void WriteProblems(TJsonWriter& json, const TProductionStore& store) {
+    json.Key("Problems");
+    json.BeginArray();
+    for (const auto& [fileName, report] : ReportedFiles(store)) {
+        for (const TLineProblem& problem : report->Problems()) {
+            json.BeginObject();
+            json.Key("File");
+            json.String(fileName);
+            json.Key("Line");
+            json.Integer(problem.Line);
+            json.Key("Message");
+            json.String(problem.Message);
+            json.EndObject();
+        }
+    }
+    json.EndArray();
+    json.Key("ProblemsNotListed");
+    std::int64_t notListed = 0;
+    for (const auto& [fileName, report] : ReportedFiles(store)) {
+        notListed += report->ProblemCount() - static_cast<std::int64_t>(report->Problems().size());
+    }
+    json.Integer(notListed);
+}
+
 void WriteVehicles(TJsonWriter& json, const TProductionStore& store) {
     json.Key("VehicleCount");
     json.Integer(store.VehicleCount);
@@ -85,6 +110,7 @@ void WriteStoreReport(TJsonWriter& json, TSpanPart span) {
         json.Key(name);
         json.IntegerArray(*row);
     }
+    WriteProblems(json, store);
     WriteVehicles(json, store);
     json.Key("SummedProduction");
     json.DoubleArray(store.SummedProduction);
@@ -93,6 +119,33 @@ void WriteStoreReport(TJsonWriter& json, TSpanPart span) {
     if (span == TSpanPart::Included) {
         WriteSpan(json, store);
     }
+}
+
+std::array<std::pair<const char*, const TReadReport*>, 2>
+ReportedFiles(const TProductionStore& store) {
+    return {
+        {{kTotalDataFileName, &store.TotalDataReport}, {kTankDataFileName, &store.TankDataReport}}};
+}
+
+std::vector<std::string> ProblemLines(const TProductionStore& store) {
+    std::vector<std::string> lines;
+    for (const auto& [fileName, report] : ReportedFiles(store)) {
+        if (!report->Found()) {
+            lines.push_back(std::string(fileName) + ": not found");
+            continue;
+        }
+        for (const TLineProblem& problem : report->Problems()) {
+            lines.push_back(std::string(fileName) + ":" + std::to_string(problem.Line) + ": " +
+                            problem.Message);
+        }
+        const std::int64_t notListed =
+            report->ProblemCount() - static_cast<std::int64_t>(report->Problems().size());
+        if (notListed > 0) {
+            lines.push_back(std::string(fileName) + ": " + std::to_string(notListed) +
+                            " more lines need a look");
+        }
+    }
+    return lines;
 }
 
 std::string MessageAsShown(std::string_view message) {

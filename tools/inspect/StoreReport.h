@@ -2,6 +2,12 @@
 
 #include "TJsonWriter.h"
 
+#include "Production1.h"
+
+#include <array>
+#include <utility>
+#include <vector>
+
 #include <string>
 #include <string_view>
 
@@ -9,6 +15,14 @@
 // rows, the vehicles and the derived series, and the span figures when asked for.
 enum class TSpanPart { Omitted, Included };
 void WriteStoreReport(TJsonWriter& json, TSpanPart span);
+
+// The two data files with what the last load made of each, "TotalData.txt" first.
+std::array<std::pair<const char*, const Production1::TReadReport*>, 2>
+ReportedFiles(const Production1::TProductionStore& store);
+
+// What a data author must look at, one line each: a file that was not found ("TankData.txt: not
+// found") and every reported line ("TankData.txt:7: ignored: ..."), in file and line order.
+std::vector<std::string> ProblemLines(const Production1::TProductionStore& store);
 
 // The message as the program's error box shows it: a full stop is added when the last character
 // sorts after ".".

@@ -40,6 +40,8 @@ std::string TInspectOptions::Parse(std::span<const std::string_view> args,
             Help = true;
         } else if (arg == "--version") {
             Version = true;
+        } else if (arg == "--check") {
+            Check = true;
         } else if (arg == "--span") {
             Span = true;
             error = TakeIntegers(args, index, SpanChoices);
@@ -59,6 +61,9 @@ std::string TInspectOptions::Parse(std::span<const std::string_view> args,
     if ((Vehicle || LendLease) && !Span) {
         return "--vehicle and --lend-lease need --span";
     }
+    if (Check && (Span || windowOptions.Requested())) {
+        return "--check takes no other option";
+    }
     return {};
 }
 
@@ -66,8 +71,12 @@ std::string TInspectOptions::Usage() {
     std::string usage =
         "Usage: armalyx-inspect [--span START_MONTH START_YEAR END_MONTH END_YEAR\n"
         "                        [--vehicle N] [--lend-lease]]\n"
+        "       armalyx-inspect --check\n"
         "Loads TotalData.txt and TankData.txt from the working directory as the program does and\n"
         "prints the data store as one JSON document.\n"
+        "  --check             print each data line that was ignored or stored other than\n"
+        "                      written (FILE:LINE: reason) and each missing file, and exit\n"
+        "                      with status 1 when there is any, 0 otherwise\n"
         "  --span SM SY EM EY  also compute the span totals for these selector item indices\n"
         "                      (months 0 = Jan .. 11 = Dec, years 0 = 1941 .. 4 = 1945)\n"
         "  --vehicle N         the selected vehicle slot for the span (default 1)\n"

@@ -13,6 +13,7 @@
 struct TInspectOptions {
     bool Help = false;
     bool Version = false;
+    bool Check = false;
     bool Span = false;
     // StartMonthChoice, StartYearChoice, EndMonthChoice, EndYearChoice.
     std::array<std::int32_t, 4> SpanChoices{};

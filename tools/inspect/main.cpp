@@ -41,6 +41,21 @@ void ComputeSpan(const TInspectOptions& options) {
     Production1::ComputeSpanTotals();
 }
 
+// Prints what needs a look, one line each; the status is 1 when anything does.
+int Check() {
+    const std::optional<std::string> failure = Load();
+    if (failure) {
+        std::cerr << "armalyx-inspect: " << *failure << '\n';
+        return kExitFailure;
+    }
+    const std::vector<std::string> lines = ProblemLines(Production1::Store());
+    for (const std::string& line : lines) {
+        std::cout << line << '\n';
+    }
+    std::cout.flush();
+    return lines.empty() ? 0 : kExitFailure;
+}
+
 int Inspect(const TInspectOptions& options, TWindowOptions& windowOptions) {
     const std::optional<std::string> failure = Load();
     if (options.Span) {
@@ -85,6 +100,9 @@ int main(int argc, char** argv) {
         if (options.Version) {
             std::cout << "armalyx-inspect " << kArmalyxVersion << '\n';
             return 0;
+        }
+        if (options.Check) {
+            return Check();
         }
         return Inspect(options, windowOptions);
     } catch (const std::exception& error) {

@@ -1,0 +1,265 @@
+#include "TLineAccount.h"
+
+#include "DataFileReader.h"
+#include "DisplayText.h"
+#include "TProductionStore.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+namespace Production1 {
+
+namespace {
+
+constexpr std::array<const char*, 12> kMonthNames = {
+    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec",
+};
+
+constexpr std::array<std::string_view, 4> kFleetNames = {"Total", "Loss", "New", "Lend Lease"};
+
+std::string Quoted(std::string_view bytes, bool cut = false) {
+    std::string text(1, '"');
+    text += VisibleLineText(bytes, cut);
+    text += '"';
+    return text;
+}
+
+std::string Lowered(std::string_view text) {
+    std::string lowered(text);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(), [](char c) {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    });
+    return lowered;
+}
+
+// The number of single-character edits that turn one text into the other.
+std::size_t EditDistance(std::string_view from, std::string_view to) {
+    std::vector<std::size_t> row(to.size() + 1);
+    for (std::size_t j = 0; j < row.size(); ++j) {
+        row[j] = j;
+    }
+    for (std::size_t i = 1; i <= from.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= to.size(); ++j) {
+            const std::size_t above = row[j];
+            const std::size_t substitution = diagonal + (from[i - 1] == to[j - 1] ? 0 : 1);
+            row[j] = std::min({above + 1, row[j - 1] + 1, substitution});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+std::string YearText(double year) {
+    const double whole = std::trunc(year);
+    std::array<char, 32> text{};
+    if (std::fabs(whole) < 1e15) {
+        std::snprintf(text.data(), text.size(), "%.0f", whole);
+    } else {
+        std::snprintf(text.data(), text.size(), "%.6g", year);
+    }
+    return text.data();
+}
+
+std::string MonthsLeftText(int firstMissing) {
+    if (firstMissing == 12) {
+        return "Dec stays 0";
+    }
+    return std::string(MonthAbbreviation(firstMissing)) + " to Dec stay 0";
+}
+
+std::string Joined(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& part : parts) {
+        text += text.empty() ? "" : "; ";
+        text += part;
+    }
+    return text;
+}
+
+// The name as the line wrote it, from the kept start of the line, at most the longest bytes.
+std::string_view WrittenName(const TLineEcho& echo, std::size_t longest, bool& cut) {
+    const std::string_view text = echo.Text();
+    const std::size_t comma = text.find(',');
+    const std::size_t nameEnd = comma == std::string_view::npos ? text.size() : comma;
+    const std::size_t shown = std::min(nameEnd, longest);
+    cut = shown < nameEnd || (comma == std::string_view::npos && echo.Cut());
+    return text.substr(0, shown);
+}
+
+bool EndsWithBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Lines that are not data and say so: comments and empty lines.
+bool IsSilent(const TParsedLine& line) {
+    const char first = line.Writing.FirstChar;
+    return line.Writing.OnlyBlanks || first == ';' || first == 'X' || first == 'x';
+}
+
+} // namespace
+
+const char* MonthAbbreviation(int month) {
+    return month >= 1 && month <= 12 ? kMonthNames.at(static_cast<std::size_t>(month - 1)) : "";
+}
+
+std::string ClosestFleetName(std::string_view name) {
+    const std::string lowered = Lowered(name);
+    for (const std::string_view fleetName : kFleetNames) {
+        const std::string fleetLowered = Lowered(fleetName);
+        const bool startsWith = lowered.size() > fleetLowered.size() &&
+                                lowered.compare(0, fleetLowered.size(), fleetLowered) == 0;
+        if (EditDistance(lowered, fleetLowered) <= 2 || startsWith) {
+            return std::string(fleetName);
+        }
+    }
+    return {};
+}
+
+TLineAccount::TLineAccount(TDataFileKind kind) : m_kind(kind) {}
+
+void TLineAccount::Record(std::int64_t lineNumber, const TParsedLine& line, TLineOutcome outcome,
+                          const TStoredPlace& place, const TLineEcho& echo, TReadReport& report) {
+    TLineProblem problem;
+    if (outcome == TLineOutcome::Stored) {
+        const std::string doubts = Doubts(lineNumber, line, place, echo);
+        if (doubts.empty()) {
+            return;
+        }
+        problem.Message = "stored with a doubt: " + doubts;
+    } else {
+        const std::string reason = IgnoredReason(line, outcome);
+        if (reason.empty()) {
+            return;
+        }
+        problem.Ignored = true;
+        problem.Message = "ignored: " + reason;
+    }
+    problem.Line = lineNumber;
+    problem.Text = std::string(echo.Text());
+    problem.TextCut = echo.Cut();
+    report.AddProblem(std::move(problem));
+}
+
+std::string TLineAccount::IgnoredReason(const TParsedLine& line, TLineOutcome outcome) const {
+    if (IsSilent(line)) {
+        return {};
+    }
+    switch (outcome) {
+    case TLineOutcome::Stored:
+        return {};
+    case TLineOutcome::TooShort:
+        return line.Writing.FirstChar == ' ' ? "starts with a blank" : "shorter than 20 characters";
+    case TLineOutcome::CommentOrBlankStart:
+        return "starts with a blank";
+    case TLineOutcome::NoComma:
+        return "no comma, so the whole line is a name without values";
+    case TLineOutcome::NothingConverted:
+        return "no number after the name";
+    case TLineOutcome::YearOutOfRange:
+        return line.Writing.YearConverted
+                   ? "year " + YearText(line.Year) + " is not one of 1941 to 1945"
+                   : std::string("no year after the name");
+    case TLineOutcome::EmptyName:
+        return "empty name (the line starts with a comma)";
+    case TLineOutcome::NoFreeSlot:
+        return "no free vehicle slot (" + std::to_string(MaxVehicles) +
+               " vehicle types are stored already)";
+    case TLineOutcome::UnknownName: {
+        const std::string closest = ClosestFleetName(line.Name.View());
+        std::string reason = "unknown fleet name " + Quoted(line.Name.View());
+        if (!closest.empty()) {
+            return reason + " (did you mean \"" + closest + "\"?)";
+        }
+        return reason + " (the fleet names are \"Total\", \"Loss\", \"New\" and \"Lend Lease\"; " +
+               "vehicle types belong in " + kTankDataFileName + ")";
+    }
+    }
+    return {};
+}
+
+std::string TLineAccount::Doubts(std::int64_t lineNumber, const TParsedLine& line,
+                                 const TStoredPlace& place, const TLineEcho& echo) {
+    const TLineWriting& writing = line.Writing;
+    std::vector<std::string> doubts;
+    if (writing.MonthFields == 0) {
+        doubts.emplace_back("no monthly values after the year (Jan to Dec stay 0)");
+    } else if (writing.MonthFields < 12) {
+        doubts.push_back("fewer than 12 monthly values (" + std::to_string(writing.MonthFields) +
+                         " written; " + MonthsLeftText(writing.MonthFields + 1) + ")");
+    }
+    if (writing.ExtraValues) {
+        doubts.emplace_back("more than 12 values after the year, the rest ignored (a thousands "
+                            "separator such as 1,250, or an extra column?)");
+    }
+    if (writing.FirstMovedMonth != 0) {
+        doubts.push_back(std::string("a field without a number between two separators, so the "
+                                     "values from ") +
+                         MonthAbbreviation(writing.FirstMovedMonth) +
+                         " on moved one month earlier");
+    }
+    if (writing.QuotationMark) {
+        doubts.emplace_back(
+            "quotation marks, which separate values (\"1,250\" reads as 1 and 250)");
+    }
+    if (writing.FirstFailedMonth != 0) {
+        doubts.push_back(std::string("the value for ") +
+                         MonthAbbreviation(writing.FirstFailedMonth) +
+                         " is not a number and stays 0");
+    }
+    if (m_kind == TDataFileKind::Vehicles) {
+        const std::string nameDoubt = NameDoubt(lineNumber, line, place, echo);
+        if (!nameDoubt.empty()) {
+            doubts.push_back(nameDoubt);
+        }
+    }
+    return Joined(doubts);
+}
+
+std::string TLineAccount::NameDoubt(std::int64_t lineNumber, const TParsedLine& line,
+                                    const TStoredPlace& place, const TLineEcho& echo) {
+    if (place.Slot < 1 || place.Slot > MaxVehicles) {
+        return {};
+    }
+    TSlotHistory::TSlot& slot = m_slots.Slots.at(static_cast<std::size_t>(place.Slot));
+    const TLineWriting& writing = line.Writing;
+    bool nameCut = false;
+    const std::string_view writtenName = WrittenName(echo, kQuotedNameLength, nameCut);
+    std::vector<std::string> doubts;
+    if (writing.NameLength > TVehicleName::kCapacity) {
+        doubts.push_back("name cut to 20 characters (" + Quoted(line.Name.View()) + ")");
+    } else if (EndsWithBlank(writing.NameLastChar)) {
+        doubts.push_back("name ends with a blank (" + Quoted(line.Name.View()) +
+                         " is another vehicle than the same name without it)");
+    }
+    const auto yearIndex = static_cast<std::size_t>(place.MonthOffset / 12);
+    std::int64_t& yearLine = slot.YearLines.at(yearIndex);
+    std::uint64_t& yearNameHash = slot.YearNameHashes.at(yearIndex);
+    if (slot.FirstLine == 0) {
+        slot.FirstLine = lineNumber;
+        slot.NameHash = writing.NameHash;
+        slot.FirstNameLength = std::min(writtenName.size(), slot.FirstName.size());
+        std::copy_n(writtenName.begin(), slot.FirstNameLength, slot.FirstName.begin());
+        slot.FirstNameCut = nameCut;
+    } else if (slot.NameHash != writing.NameHash) {
+        const std::string_view firstName(slot.FirstName.data(), slot.FirstNameLength);
+        doubts.push_back("the same vehicle as " + Quoted(firstName, slot.FirstNameCut) +
+                         " of line " + std::to_string(slot.FirstLine) +
+                         ", since the names agree in their first 20 characters");
+    }
+    if (yearLine != 0 && yearNameHash != writing.NameHash) {
+        doubts.push_back("its " + std::to_string(kFirstYear + static_cast<int>(yearIndex)) +
+                         " months replace those of line " + std::to_string(yearLine));
+    }
+    yearLine = lineNumber;
+    yearNameHash = writing.NameHash;
+    return Joined(doubts);
+}
+
+} // namespace Production1

@@ -1,0 +1,203 @@
+// The reader's account of lines not stored as written: every reason on the line it belongs to,
+// silence for comments, empty lines and lines stored as written, and the two mends of the line
+// grammar (a line feed alone ends a line; a number that ends its line is taken).
+#include "TProductionTest.h"
+
+#include <string>
+#include <vector>
+
+using namespace Production1;
+
+namespace {
+
+const std::string kFullYear = "1,2,3,4,5,6,7,8,9,10,11,12,";
+
+struct TExpectedProblem {
+    std::int64_t line;
+    const char* message;
+};
+
+void ExpectProblems(const TReadReport& report, const std::vector<TExpectedProblem>& expected) {
+    ASSERT_EQ(report.Problems().size(), expected.size());
+    EXPECT_EQ(report.ProblemCount(), static_cast<std::int64_t>(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(expected[i].message);
+        EXPECT_EQ(report.Problems()[i].Line, expected[i].line);
+        EXPECT_EQ(report.Problems()[i].Message, expected[i].message);
+    }
+}
+
+} // namespace
+
+using LineAccountTest = TProductionTest;
+
+TEST_F(LineAccountTest, IgnoredFleetLinesAreNamedWithTheirReason) {
+    WriteTotalData({
+        "Total,1941," + kFullYear,               // 2: stored as written
+        ";a comment line that is long enough",   // 3: silent
+        "X,crossed out line 1941,1,2,3,4,5,",    // 4: silent
+        "",                                      // 5: silent
+        "                         ",             // 6: blanks only, silent
+        "Loss,1943,1,2,",                        // 7
+        " Total,1942," + kFullYear,              // 8
+        "Total 1942 1 2 3 4 5 6 7 8 9 10 11 12", // 9
+        "Total,none,of,these,are,numbers,",      // 10
+        "Total,1946," + kFullYear,               // 11
+        "Total,-,1,2,3,4,5,6,7,8,9,10,11,12,",   // 12
+        "Losses,1942," + kFullYear,              // 13
+        "Lend-Lease,1942," + kFullYear,          // 14
+        "T-34,1942," + kFullYear,                // 15
+        "Total ,1942," + kFullYear,              // 16
+    });
+    ReadTotalData();
+    ExpectProblems(
+        store.TotalDataReport,
+        {
+            {7, "ignored: shorter than 20 characters"},
+            {8, "ignored: starts with a blank"},
+            {9, "ignored: no comma, so the whole line is a name without values"},
+            {10, "ignored: no number after the name"},
+            {11, "ignored: year 1946 is not one of 1941 to 1945"},
+            {12, "ignored: no year after the name"},
+            {13, "ignored: unknown fleet name \"Losses\" (did you mean \"Loss\"?)"},
+            {14, "ignored: unknown fleet name \"Lend-Lease\" (did you mean \"Lend Lease\"?)"},
+            {15, "ignored: unknown fleet name \"T-34\" (the fleet names are \"Total\", \"Loss\", "
+                 "\"New\" and \"Lend Lease\"; vehicle types belong in TankData.txt)"},
+            {16, "ignored: unknown fleet name \"Total \" (did you mean \"Total\"?)"},
+        });
+    EXPECT_TRUE(store.TotalDataReport.Problems().front().Ignored);
+    EXPECT_EQ(store.TotalDataReport.Problems().front().Text, "Loss,1943,1,2,");
+}
+
+TEST_F(LineAccountTest, LinesStoredOtherThanWrittenAreNamedWithTheirDoubts) {
+    WriteTotalData({
+        "Total,1941,1,2,3,4,5,6,7,8,9,10,11,",                // 2
+        "Total,1942,         ",                               // 3: padded to 20 characters
+        "Loss,1941,1,2,3,4,5,6,7,8,9,10,11,12,13,",           // 4
+        "Loss,1942,1,\"1,250\",3,4,5,6,7,8,9,10,11,",         // 5
+        "New,1941,10,,30,4,5,6,7,8,9,10,11,12,",              // 6
+        "New,1942,10,n/a,30,4,5,6,7,8,9,10,11,12,",           // 7
+        "New,1943,10,20,1-2,4,5,6,7,8,9,10,11,12,",           // 8
+        "Total,1943,1,2,3,4,5,6,7,8,9,10,11,12",              // 9: no comma after December
+        "Total,1944, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,", // 10: blanks after commas
+        "New,1944;1;2;3;4;5;6;7;8;9;10;11;12;",               // 11
+    });
+    ReadTotalData();
+    ExpectProblems(
+        store.TotalDataReport,
+        {
+            {2, "stored with a doubt: fewer than 12 monthly values (11 written; Dec stays 0)"},
+            {3, "stored with a doubt: no monthly values after the year (Jan to Dec stay 0)"},
+            {4, "stored with a doubt: more than 12 values after the year, the rest ignored (a "
+                "thousands separator such as 1,250, or an extra column?)"},
+            {5, "stored with a doubt: quotation marks, which separate values (\"1,250\" reads as 1 "
+                "and 250)"},
+            {6, "stored with a doubt: fewer than 12 monthly values (11 written; Dec stays 0); a "
+                "field without a number between two separators, so the values from Feb on moved "
+                "one month earlier"},
+            {7, "stored with a doubt: fewer than 12 monthly values (11 written; Dec stays 0); a "
+                "field without a number between two separators, so the values from Feb on moved "
+                "one month earlier"},
+            {8, "stored with a doubt: the value for Mar is not a number and stays 0"},
+        });
+    EXPECT_FALSE(store.TotalDataReport.Problems().front().Ignored);
+    EXPECT_EQ(store.TotalInService[36], 12) << "the last value without a comma is taken";
+    EXPECT_EQ(store.TotalInService[48], 12);
+    EXPECT_EQ(store.Losses[14], 1) << "the quoted 1,250 reads as 1 and 250";
+    EXPECT_EQ(store.Losses[15], 250);
+}
+
+TEST_F(LineAccountTest, VehicleNamesCutOrMergedOrWithATrailingBlankAreNamed) {
+    WriteTankData({
+        "Kestrel Tank Destroyer (early),1942," + kFullYear, // 2
+        "T-34 ,1942," + kFullYear,                          // 3
+        "T-34,1942," + kFullYear,                           // 4
+        "Kestrel Tank Destroyer (late),1943," + kFullYear,  // 5
+        "Kestrel Tank Destroyer (late),1942," + kFullYear,  // 6
+        "Kestrel Tank Destroyer (early),1943," + kFullYear, // 7
+        ",1942," + kFullYear,                               // 8
+    });
+    ReadTankData();
+    const std::string cut = "name cut to 20 characters (\"Kestrel Tank Destroy\")";
+    const std::string early = "the same vehicle as \"Kestrel Tank Destroyer (early)\" of line 2, "
+                              "since the names agree in their first 20 characters";
+    const std::string line2 = "stored with a doubt: " + cut;
+    const std::string line3 = "stored with a doubt: name ends with a blank (\"T-34 \" is another "
+                              "vehicle than the same name without it)";
+    const std::string line5 = line2 + "; " + early;
+    const std::string line6 = line5 + "; its 1942 months replace those of line 2";
+    const std::string line7 = line2 + "; its 1943 months replace those of line 5";
+    ExpectProblems(store.TankDataReport,
+                   {
+                       {2, line2.c_str()},
+                       {3, line3.c_str()},
+                       {5, line5.c_str()},
+                       {6, line6.c_str()},
+                       {7, line7.c_str()},
+                       {8, "ignored: empty name (the line starts with a comma)"},
+                   });
+    EXPECT_EQ(store.VehicleNames[1].View(), "Kestrel Tank Destroy");
+    EXPECT_EQ(store.VehicleNames[2].View(), "T-34 ");
+    EXPECT_EQ(store.VehicleNames[3].View(), "T-34");
+}
+
+TEST_F(LineAccountTest, AFullVehicleTableIgnoresTheNextNewName) {
+    std::vector<std::string> lines;
+    for (int vehicle = 1; vehicle <= MaxVehicles + 1; ++vehicle) {
+        lines.push_back("Vehicle " + std::to_string(vehicle) + ",1941," + kFullYear);
+    }
+    WriteTankData(lines);
+    ReadTankData();
+    ExpectProblems(store.TankDataReport,
+                   {{MaxVehicles + 2,
+                     "ignored: no free vehicle slot (201 vehicle types are stored already)"}});
+}
+
+TEST_F(LineAccountTest, AReportedLineKeepsItsStartAsWritten) {
+    const std::string longLine = "Loss,1943,1,2," + std::string(400, ' ');
+    WriteTotalData({longLine});
+    ReadTotalData();
+    ASSERT_EQ(store.TotalDataReport.Problems().size(), 1u);
+    const TLineProblem& problem = store.TotalDataReport.Problems().front();
+    EXPECT_EQ(problem.Text, longLine.substr(0, TLineProblem::kTextLimit));
+    EXPECT_TRUE(problem.TextCut);
+}
+
+TEST_F(LineAccountTest, TheAccountKeepsABoundedNumberOfLinesAndCountsTheRest) {
+    const std::size_t extra = 5;
+    const std::vector<std::string> lines(TReadReport::kKeptProblems + extra, "Loss,1943,1,2,");
+    WriteTotalData(lines);
+    ReadTotalData();
+    EXPECT_EQ(store.TotalDataReport.Problems().size(), TReadReport::kKeptProblems);
+    EXPECT_EQ(store.TotalDataReport.ProblemCount(),
+              static_cast<std::int64_t>(TReadReport::kKeptProblems + extra));
+    EXPECT_EQ(store.TotalDataReport.Problems().back().Line,
+              static_cast<std::int64_t>(TReadReport::kKeptProblems) + 1);
+}
+
+TEST_F(LineAccountTest, FilesWithLineFeedsAloneOrLastValuesWithoutCommaStoreEveryValue) {
+    struct TCase {
+        const char* what;
+        std::string bytes;
+        std::int64_t reportedLines;
+    };
+    const std::string line = "Total,1942,1,2,3,4,5,6,7,8,9,10,11,12";
+    const TCase cases[] = {
+        {"line feeds only", "Name\n" + line + ",\nLoss,1942," + kFullYear + "\n", 0},
+        {"a lone line feed inside a CR LF file",
+         "Name\r\n" + line + ",\nLoss,1942," + kFullYear + "\r\n", 0},
+        {"no comma after December, CR LF", "Name\r\n" + line + "\r\nLoss,1942," + kFullYear, 0},
+        {"no comma after December at the file's end",
+         "Name\r\nLoss,1942," + kFullYear + "\r\n" + line, 0},
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.what);
+        directory.WriteFile(kTotalDataFileName, test.bytes);
+        LoadProductionData();
+        EXPECT_EQ(store.TotalInService[13], 1);
+        EXPECT_EQ(store.TotalInService[24], 12);
+        EXPECT_EQ(store.Losses[24], 12);
+        EXPECT_EQ(store.TotalDataReport.ProblemCount(), test.reportedLines);
+        EXPECT_EQ(store.TotalDataReport.Count(TLineOutcome::Stored), 2);
+    }
+}
