@@ -90,9 +90,8 @@ QString FileLine(const QString& directory, const char* fileName, const TReadRepo
         return QStringLiteral("%1: not found; %2.").arg(path, MissingConsequence(fileName));
     }
     if (report.Lines() == 0) {
-        return QStringLiteral("%1: no data lines below the header (each line must end with a "
-                              "carriage return).")
-            .arg(path);
+        // Any line end counts (CR LF, CR or LF alone), so the file holds its header alone.
+        return QStringLiteral("%1: no data lines below the header.").arg(path);
     }
     const QString read = Count(report.Lines(), "data line", "data lines") + QStringLiteral(" read");
     const std::int64_t ignored = IgnoredLines(report);

@@ -21,8 +21,10 @@ namespace {
 
 constexpr int kFileColumnWidth = 90;
 constexpr int kLineColumnWidth = 50;
-constexpr int kReasonColumnWidth = 330;
-constexpr QSize kStartSize(760, 360);
+constexpr int kReasonColumnWidth = 440;
+constexpr QSize kStartSize(900, 360);
+// Above and below a row's text.
+constexpr int kRowPadding = 4;
 
 } // namespace
 
@@ -53,6 +55,9 @@ void TDataReportWindow::CreateTable() {
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setWordWrap(false);
     Table->verticalHeader()->hide();
+    // One line of text per row; a reason longer than its column shows whole in its tooltip.
+    Table->verticalHeader()->setMinimumSectionSize(0);
+    Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + kRowPadding);
     Table->horizontalHeader()->setStretchLastSection(true);
     Table->setColumnWidth(static_cast<int>(DataReportText::TColumn::File), kFileColumnWidth);
     Table->setColumnWidth(static_cast<int>(DataReportText::TColumn::Line), kLineColumnWidth);

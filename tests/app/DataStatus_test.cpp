@@ -98,8 +98,7 @@ TEST(DataStatusText, NamesEachFileWithItsPathCountsAndCommonestReasons) {
          "/home/ana/data/TankData.txt: 15 data lines read, 10 ignored (3 too short, 3 year out "
          "of range, 2 empty name, 2 other)."},
         {"header only", headerOnly, clean,
-         "/home/ana/data/TotalData.txt: no data lines below the header (each line must end with "
-         "a carriage return).\n"
+         "/home/ana/data/TotalData.txt: no data lines below the header.\n"
          "/home/ana/data/TankData.txt: 20 data lines read."},
     };
     for (const TCase& c : cases) {
