@@ -1,6 +1,10 @@
 #include "DataStatusText.h"
 
+#include "DataReportText.h"
+#include "NearMissNames.h"
+
 #include <DataFileReader.h>
+#include <DisplayText.h>
 
 #include <QDir>
 #include <QStringList>
@@ -16,8 +20,10 @@ namespace {
 using Production1::TLineOutcome;
 using Production1::TReadReport;
 
-// Reasons beyond these many are summed up as "other", so that the line stays short.
+// Reasons beyond these many are summed up as "other", and near-miss names beyond these many
+// counted, so that the line stays short.
 constexpr std::size_t kNamedReasons = 3;
+constexpr qsizetype kNamedNearMisses = 3;
 
 constexpr std::array<TLineOutcome, 8> kIgnoreReasons = {
     TLineOutcome::TooShort,         TLineOutcome::CommentOrBlankStart, TLineOutcome::NoComma,
@@ -84,17 +90,71 @@ QString FileLine(const QString& directory, const char* fileName, const TReadRepo
         return QStringLiteral("%1: not found; %2.").arg(path, MissingConsequence(fileName));
     }
     if (report.Lines() == 0) {
-        return QStringLiteral("%1: no data lines below the header (each line must end with a "
-                              "carriage return).")
-            .arg(path);
+        // Any line end counts (CR LF, CR or LF alone), so the file holds its header alone.
+        return QStringLiteral("%1: no data lines below the header.").arg(path);
     }
     const QString read = Count(report.Lines(), "data line", "data lines") + QStringLiteral(" read");
     const std::int64_t ignored = IgnoredLines(report);
     if (ignored == 0) {
         return QStringLiteral("%1: %2.").arg(path, read);
     }
+    // The data report gives the reason of each line it lists.
+    if (report.ProblemCount() > 0) {
+        return QStringLiteral("%1: %2, %3 ignored.").arg(path, read, QString::number(ignored));
+    }
     return QStringLiteral("%1: %2, %3 ignored (%4).")
         .arg(path, read, QString::number(ignored), Reasons(report));
+}
+
+// The names quoted: "a", "b" and "c", or "a", "b", "c" and 2 more. A file name may hold control
+// characters, shown as pictures so that the line stays whole.
+QString NameList(const QStringList& names) {
+    if (names.isEmpty()) {
+        return QString();
+    }
+    QStringList parts;
+    for (qsizetype i = 0; i < names.size() && i < kNamedNearMisses; ++i) {
+        const std::string visible = Production1::VisibleLineText(names[i].toStdString(), false);
+        parts.push_back(QLatin1Char('"') + QString::fromStdString(visible) + QLatin1Char('"'));
+    }
+    if (names.size() > kNamedNearMisses) {
+        parts.push_back(QStringLiteral("%1 more").arg(names.size() - kNamedNearMisses));
+    }
+    const QString last = parts.takeLast();
+    return parts.isEmpty() ? last
+                           : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+// Names that come close to the missing data files, with the names the program reads; empty when
+// there are none.
+QString NearMissSentence(const QStringList& folderNames, const std::vector<const char*>& missing) {
+    QStringList nearMisses;
+    for (const char* fileName : missing) {
+        nearMisses += NearMissNames::NearMisses(folderNames, QLatin1String(fileName));
+    }
+    if (nearMisses.isEmpty()) {
+        return QString();
+    }
+    return QStringLiteral(" The folder holds %1, but the names must be exactly \"%2\" and \"%3\".")
+        .arg(NameList(nearMisses), QLatin1String(Production1::kTotalDataFileName),
+             QLatin1String(Production1::kTankDataFileName));
+}
+
+QString MissingOrReadLine(const QString& directory, const char* fileName, const TReadReport& report,
+                          const QStringList& folderNames) {
+    const QString line = FileLine(directory, fileName, report);
+    return report.Found() ? line : line + NearMissSentence(folderNames, {fileName});
+}
+
+// "3 lines need a look.", on a line of its own; empty when there is nothing to look at.
+QString LookLine(const TReadReport& totalData, const TReadReport& tankData) {
+    const std::int64_t lines = DataReportText::ReportedLines(totalData, tankData);
+    if (lines == 0) {
+        return QString();
+    }
+    return QStringLiteral("\n%1 %2.")
+        .arg(lines)
+        .arg(QLatin1String(lines == 1 ? "line needs a look" : "lines need a look"));
 }
 
 QString DirectoryText(const QString& directory) {
@@ -110,23 +170,27 @@ QString DataFilePath(const QString& directory, const char* fileName) {
 }
 
 QString StatusText(const QString& directory, const TReadReport& totalData,
-                   const TReadReport& tankData) {
+                   const TReadReport& tankData, const QStringList& folderNames) {
     using Production1::kTankDataFileName;
     using Production1::kTotalDataFileName;
     if (!totalData.Found() && !tankData.Found()) {
         return QStringLiteral("No data files found in %1. The program reads \"%2\" and \"%3\" from "
                               "its working directory: start it in the folder that holds them.")
-            .arg(DirectoryText(directory), QLatin1String(kTotalDataFileName),
-                 QLatin1String(kTankDataFileName));
+                   .arg(DirectoryText(directory), QLatin1String(kTotalDataFileName),
+                        QLatin1String(kTankDataFileName)) +
+               NearMissSentence(folderNames, {kTotalDataFileName, kTankDataFileName});
     }
     if (ReadWithoutProblems(totalData) && ReadWithoutProblems(tankData)) {
         return QStringLiteral("Read %1 (%2) and %3 (%4) from %5.")
-            .arg(QLatin1String(kTotalDataFileName), Count(totalData.Lines(), "line", "lines"),
-                 QLatin1String(kTankDataFileName), Count(tankData.Lines(), "line", "lines"),
-                 DirectoryText(directory));
+                   .arg(QLatin1String(kTotalDataFileName),
+                        Count(totalData.Lines(), "line", "lines"), QLatin1String(kTankDataFileName),
+                        Count(tankData.Lines(), "line", "lines"), DirectoryText(directory)) +
+               LookLine(totalData, tankData);
     }
-    return FileLine(directory, kTotalDataFileName, totalData) + QLatin1Char('\n') +
-           FileLine(directory, kTankDataFileName, tankData);
+    return MissingOrReadLine(directory, kTotalDataFileName, totalData, folderNames) +
+           QLatin1Char('\n') +
+           MissingOrReadLine(directory, kTankDataFileName, tankData, folderNames) +
+           LookLine(totalData, tankData);
 }
 
 QString MissingFileMessage(const QString& path) {

@@ -5,15 +5,18 @@
 #include <TReadReport.h>
 
 #include <QString>
+#include <QStringList>
 
 namespace DataStatusText {
 
 // One line when both files were found and every data line was stored; otherwise one line per
 // file (found or not, with its full path; data lines read and ignored, with the commonest
-// reasons), or, when neither file was found, where the program looked. directory is the working
-// directory of the load (empty when it could not be told).
+// reasons unless the file's lines are in the data report), or, when neither file was found,
+// where the program looked. Then, when the reports hold lines, how many need a look. directory is
+// the working directory of the load (empty when it could not be told); folderNames are the names
+// of the files in it, of which those close to a missing data file's name are pointed out.
 QString StatusText(const QString& directory, const Production1::TReadReport& totalData,
-                   const Production1::TReadReport& tankData);
+                   const Production1::TReadReport& tankData, const QStringList& folderNames = {});
 
 // The full path of a data file in a directory, as the status line names it.
 QString DataFilePath(const QString& directory, const char* fileName);

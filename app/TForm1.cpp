@@ -21,6 +21,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -75,6 +76,7 @@ void TForm1::ConnectHandlers() {
     connect(ComboBox3, &TComboBox::Change, this, guarded(&TForm1::ComboBox3Change));
     connect(ComboBox4, &TComboBox::Change, this, guarded(&TForm1::ComboBox4Change));
     connect(RadioGroup1, &TRadioGroup::Click, this, guarded(&TForm1::RadioGroup1Click));
+    connect(DetailsButton, &QPushButton::clicked, this, guarded(&TForm1::ShowDataReport));
     // After the handlers, which record the new choice.
     for (TComboBox* selector : {ComboBox1, ComboBox2, ComboBox3, ComboBox4}) {
         connect(selector, &TComboBox::Change, this, &TForm1::ShowFiguresCue);
@@ -197,8 +199,15 @@ void TForm1::ResetView() {
 
 void TForm1::ShowDataStatus(const QString& directory) {
     const auto& store = Production1::Store();
-    Label8->setText(
-        DataStatusText::StatusText(directory, store.TotalDataReport, store.TankDataReport));
+    // A missing file may be there under a name that comes close; the folder is listed only then.
+    QStringList folderNames;
+    if (!store.TotalDataReport.Found() || !store.TankDataReport.Found()) {
+        folderNames = QDir(QStringLiteral(".")).entryList(QDir::Files, QDir::Name);
+    }
+    Label8->setText(DataStatusText::StatusText(directory, store.TotalDataReport,
+                                               store.TankDataReport, folderNames));
+    ShowDetailsButton();
+    RefreshOpenDataReport();
     const std::pair<const char*, bool> files[] = {
         {Production1::kTotalDataFileName, store.TotalDataReport.Found()},
         {Production1::kTankDataFileName, store.TankDataReport.Found()},

@@ -21,9 +21,11 @@ class QKeySequence;
 class QLabel;
 class QMenu;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 class TChart;
 class TComboBox;
+class TDataReportWindow;
 class TRadioGroup;
 class TStringGrid;
 
@@ -54,6 +56,11 @@ public:
     // describes the previous files: the vehicle curves are emptied, the figures read 0, and the
     // fleet curves follow the data source that the selector shows.
     void ReloadDataFiles();
+    // Ctrl+D and "Details…": the data report window, listing the lines the last load ignored or
+    // stored other than written. One window, shown again and refreshed after each load while open.
+    void ShowDataReport();
+    // The data report window once it has been opened, null before.
+    TDataReportWindow* DataReport() const { return m_dataReport; }
     // Home on the "Graph" page: the axis ranges return to the chart's configuration after
     // wheel turns and right-drags.
     void ResetView();
@@ -97,6 +104,8 @@ public:
     QLabel* Label7 = nullptr;
     // The data status line below the span figures: what the last load made of the data files.
     QLabel* Label8 = nullptr;
+    // Below the status text, shown while the data report has lines to list: opens the report.
+    QPushButton* DetailsButton = nullptr;
     TStringGrid* StringGrid1 = nullptr;
     TComboBox* ComboBox1 = nullptr;
     TComboBox* ComboBox2 = nullptr;
@@ -114,6 +123,7 @@ public:
     QAction* CopyDataAction = nullptr;
     QAction* ReloadAction = nullptr;
     QAction* ResetViewAction = nullptr;
+    QAction* DataReportAction = nullptr;
 
 protected:
     bool event(QEvent* event) override;
@@ -144,12 +154,16 @@ private:
     // Shows what the load just made of the data files, and names a file that has gone missing
     // on standard error.
     void ShowDataStatus(const QString& directory);
+    // Offers "Details…" below the status text while the data report has lines to list.
+    void ShowDetailsButton();
+    void RefreshOpenDataReport();
     void ShowFiguresCue();
 
     // Empties both vehicle pairs and gives them back their titles from the window's layout.
     void ClearVehicleCurves();
 
     QString m_dataDirectory;
+    TDataReportWindow* m_dataReport = nullptr;
     // The axis ranges of the chart's configuration, and the months its bottom axis spans then.
     std::vector<TAxisRange> m_homeView;
     int m_firstHomeMonth = 0;

@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 
 namespace {
@@ -116,6 +117,12 @@ void TForm1::CreateSelectionLabels() {
     Label8->setTextFormat(Qt::PlainText);
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Placed below the status text whenever that changes; hidden while there is nothing to show.
+    DetailsButton = new QPushButton(QStringLiteral("Details\u2026"), Tabsheet1);
+    DetailsButton->setObjectName(QStringLiteral("DetailsButton"));
+    DetailsButton->setFlat(true);
+    DetailsButton->setCursor(Qt::PointingHandCursor);
+    DetailsButton->hide();
 }
 
 void TForm1::CreateSelectionInputs() {
@@ -165,6 +172,7 @@ void TForm1::SetTabOrder() {
     QWidget::setTabOrder(ComboBox4, Edit1);
     QWidget::setTabOrder(Edit1, Edit2);
     QWidget::setTabOrder(Edit2, Edit3);
+    QWidget::setTabOrder(Edit3, DetailsButton);
 }
 
 // What a screen reader announces for each control: the text of the label beside it, made
@@ -183,6 +191,7 @@ void TForm1::SetAccessibleNames() {
     Chart1->setAccessibleName(QStringLiteral("Total Available AFVs"));
     RadioGroup1->setAccessibleName(RadioGroup1->title());
     Label8->setAccessibleName(QStringLiteral("Data files"));
+    DetailsButton->setAccessibleName(QStringLiteral("Data report"));
     // Desktops that read a control's label through its label relation find it here.
     Label1->setBuddy(ComboBox1);
     Label2->setBuddy(ComboBox2);

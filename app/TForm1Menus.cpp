@@ -1,5 +1,6 @@
 // The window's commands with their keys, and the context menus of the chart and the table that
-// offer them: copy, copy the chart's numbers, read the data files again, bring the view back.
+// offer them: copy, copy the chart's numbers, read the data files again, show the data report,
+// bring the view back.
 
 #include "TForm1.h"
 
@@ -38,6 +39,8 @@ void TForm1::CreateShortcuts() {
                                 &TForm1::ReloadDataFiles);
     ResetViewAction =
         CreateAction(QStringLiteral("Reset view"), QKeySequence(Qt::Key_Home), &TForm1::ResetView);
+    DataReportAction = CreateAction(QStringLiteral("Data report\u2026"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_D), &TForm1::ShowDataReport);
     // Home belongs to the table and the text fields on the "Tank Selection" page.
     ResetViewAction->setEnabled(false);
     connect(PageControl1, &QTabWidget::currentChanged, this,
@@ -51,13 +54,13 @@ void TForm1::CreateContextMenus() {
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addActions({CopyAction, CopyDataAction});
     PopupMenu1->addSeparator();
-    PopupMenu1->addActions({ReloadAction, ResetViewAction});
+    PopupMenu1->addActions({ReloadAction, DataReportAction, ResetViewAction});
 
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
     PopupMenu2->addActions({CopyAction, CopyDataAction});
     PopupMenu2->addSeparator();
-    PopupMenu2->addAction(ReloadAction);
+    PopupMenu2->addActions({ReloadAction, DataReportAction});
 
     // A right-drag on the chart pans it; only a right click without a drag opens the menu.
     auto* chartClick = new TContextClick(*Chart1, TContextClick::TButtonEvents::PassOn);

@@ -3,6 +3,8 @@
 #include "TForm1Fixture.h"
 
 #include "DataStatusText.h"
+#include "NearMissNames.h"
+#include "ReportPairCase.h"
 
 #include <Production1.h>
 
@@ -34,7 +36,22 @@ TReadReport FoundReport(std::initializer_list<std::pair<TLineOutcome, int>> outc
     return report;
 }
 
+// The same report with as many reported lines added, ignored or stored with a doubt.
+TReadReport WithProblems(TReadReport report, int count, bool ignored = true) {
+    for (int i = 0; i < count; ++i) {
+        report.AddProblem({i + 2, ignored, "ignored: a reason", "a line", false});
+    }
+    return report;
+}
+
 const QString kDirectory = QStringLiteral("/home/ana/data");
+
+// The status line of a load from a directory whose folder lists no other files.
+auto StatusTextIn(const QString& directory) {
+    return [directory](const TReadReport& total, const TReadReport& tank) {
+        return DataStatusText::StatusText(directory, total, tank);
+    };
+}
 
 } // namespace
 
@@ -81,13 +98,122 @@ TEST(DataStatusText, NamesEachFileWithItsPathCountsAndCommonestReasons) {
          "/home/ana/data/TankData.txt: 15 data lines read, 10 ignored (3 too short, 3 year out "
          "of range, 2 empty name, 2 other)."},
         {"header only", headerOnly, clean,
-         "/home/ana/data/TotalData.txt: no data lines below the header (each line must end with "
-         "a carriage return).\n"
+         "/home/ana/data/TotalData.txt: no data lines below the header.\n"
          "/home/ana/data/TankData.txt: 20 data lines read."},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
         EXPECT_EQ(DataStatusText::StatusText(kDirectory, c.Total, c.Tank), c.Expected);
+    }
+}
+
+TEST(DataStatusText, LinesInTheReportAreCountedOnALineOfTheirOwn) {
+    const TReadReport clean = FoundReport({{TLineOutcome::Stored, 20}});
+    const TReadReport doubted = WithProblems(FoundReport({{TLineOutcome::Stored, 1}}), 1, false);
+    const TReadReport tooShort =
+        WithProblems(FoundReport({{TLineOutcome::Stored, 5}, {TLineOutcome::TooShort, 2}}), 2);
+    const TReadReport tallied =
+        FoundReport({{TLineOutcome::Stored, 5}, {TLineOutcome::NoComma, 1}});
+    const TReadReport many = WithProblems(tooShort, 12000);
+    ExpectReportPairTexts(
+        {
+            {"no reported lines: the short line as it was", clean, clean,
+             "Read TotalData.txt (20 lines) and TankData.txt (20 lines) from /home/ana/data."},
+            {"a line stored with a doubt, one of one", clean, doubted,
+             "Read TotalData.txt (20 lines) and TankData.txt (1 line) from /home/ana/data.\n"
+             "1 line needs a look."},
+            {"the report gives the reasons of its lines", tooShort, clean,
+             "/home/ana/data/TotalData.txt: 7 data lines read, 2 ignored.\n"
+             "/home/ana/data/TankData.txt: 20 data lines read.\n"
+             "2 lines need a look."},
+            {"lines not in the report keep their reasons", tallied, tooShort,
+             "/home/ana/data/TotalData.txt: 6 data lines read, 1 ignored (1 no comma).\n"
+             "/home/ana/data/TankData.txt: 7 data lines read, 2 ignored.\n"
+             "2 lines need a look."},
+            {"both files add up, kept in the account or not", many, doubted,
+             "/home/ana/data/TotalData.txt: 7 data lines read, 2 ignored.\n"
+             "/home/ana/data/TankData.txt: 1 data line read.\n"
+             "12003 lines need a look."},
+        },
+        StatusTextIn(kDirectory));
+}
+
+TEST(NearMissNames, NamesDifferingInCaseOrExtensionOrWithAnExtraExtension) {
+    const QStringList folder = {"TankData.txt",     "tankdata.txt", "TankData.csv",
+                                "TankData.txt.txt", "TANKDATA.TXT", "TankData",
+                                "TankData2.txt",    "Tank.txt",     "MyTankData.txt",
+                                ".TankData.txt",    "TotalData.txt"};
+    struct TCase {
+        const char* Wanted;
+        QStringList Expected;
+    };
+    const TCase cases[] = {
+        {"TankData.txt",
+         {"tankdata.txt", "TankData.csv", "TankData.txt.txt", "TANKDATA.TXT", "TankData"}},
+        {"TotalData.txt", {}},
+        {"", {}},
+        {".txt", {}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Wanted);
+        EXPECT_EQ(NearMissNames::NearMisses(folder, QString::fromLatin1(c.Wanted)), c.Expected);
+    }
+}
+
+TEST(DataStatusText, AMissingFileNamesTheFilesThatComeClose) {
+    const TReadReport missing;
+    const TReadReport clean = FoundReport({{TLineOutcome::Stored, 20}});
+    const QString mustBe =
+        QStringLiteral(", but the names must be exactly \"TotalData.txt\" and \"TankData.txt\".");
+    struct TCase {
+        const char* Name;
+        const TReadReport& Total;
+        const TReadReport& Tank;
+        QStringList Folder;
+        QString Expected;
+    };
+    const TCase cases[] = {
+        {"fleet file in small letters",
+         missing,
+         clean,
+         {"notes.txt", "totaldata.txt"},
+         "/home/ana/data/TotalData.txt: not found; vehicles in service, losses, production and "
+         "lend-lease are 0. The folder holds \"totaldata.txt\"" +
+             mustBe + "\n/home/ana/data/TankData.txt: 20 data lines read."},
+        {"a found file's near names are no matter",
+         clean,
+         missing,
+         {"totaldata.txt", "Notes.txt"},
+         "/home/ana/data/TotalData.txt: 20 data lines read.\n"
+         "/home/ana/data/TankData.txt: not found; no vehicle types."},
+        {"both missing, the fleet file's names first",
+         missing,
+         missing,
+         {"TANKDATA.TXT", "TotalData.csv", "TotalData.txt.txt"},
+         "No data files found in /home/ana/data. The program reads \"TotalData.txt\" and "
+         "\"TankData.txt\" from its working directory: start it in the folder that holds them. "
+         "The folder holds \"TotalData.csv\", \"TotalData.txt.txt\" and \"TANKDATA.TXT\"" +
+             mustBe},
+        {"many names are counted",
+         clean,
+         missing,
+         {"TankData.1", "TankData.2", "TankData.3", "TankData.4", "TankData.5"},
+         "/home/ana/data/TotalData.txt: 20 data lines read.\n"
+         "/home/ana/data/TankData.txt: not found; no vehicle types. The folder holds "
+         "\"TankData.1\", \"TankData.2\", \"TankData.3\" and 2 more" +
+             mustBe},
+        {"a line break in a name is shown, not written",
+         clean,
+         missing,
+         {QStringLiteral("TankData.txt\n")},
+         "/home/ana/data/TotalData.txt: 20 data lines read.\n"
+         "/home/ana/data/TankData.txt: not found; no vehicle types. The folder holds "
+         "\"TankData.txt\u240A\"" +
+             mustBe},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(DataStatusText::StatusText(kDirectory, c.Total, c.Tank, c.Folder), c.Expected);
     }
 }
 
@@ -122,7 +248,7 @@ TEST_F(TDataStatusLine, SampleDataGivesOneShortLineBelowTheFigures) {
     EXPECT_EQ(label.focusPolicy(), Qt::NoFocus);
 }
 
-TEST_F(TDataStatusLine, IllFormedLinesAreCountedWithTheirReasons) {
+TEST_F(TDataStatusLine, IllFormedLinesAreCountedForTheReport) {
     WriteTotalData(FleetLines(1000, 10, 20, 5));
     ASSERT_TRUE(WriteFileBytes(FilePath("TankData.txt").toStdString(),
                                "Name,Year,\r\n"
@@ -132,9 +258,10 @@ TEST_F(TDataStatusLine, IllFormedLinesAreCountedWithTheirReasons) {
                                "KV-1,1939,1,2,3,4,5,6,7,8,9,10,11,12,\r\n"
                                "T-60,1950,1,2,3,4,5,6,7,8,9,10,11,12,\r\n"));
     ShowAndActivate();
+    // The data report gives each line's reason; the status line counts them.
     EXPECT_EQ(StatusLine(), QStringLiteral("%1: 20 data lines read.\n"
-                                           "%2: 5 data lines read, 4 ignored (2 year out of range, "
-                                           "1 too short, 1 no comma).")
+                                           "%2: 5 data lines read, 4 ignored.\n"
+                                           "4 lines need a look.")
                                 .arg(QDir::toNativeSeparators(FilePath("TotalData.txt")),
                                      QDir::toNativeSeparators(FilePath("TankData.txt"))));
 }
@@ -163,4 +290,15 @@ TEST_F(TDataStatusLine, BothFilesMissingSaysWhereTheProgramLooked) {
     ShowAndActivate();
     EXPECT_TRUE(StatusLine().startsWith(QStringLiteral("No data files found in %1.")
                                             .arg(QDir::toNativeSeparators(DataDirectory()))));
+}
+
+TEST_F(TDataStatusLine, AMissingFileIsShownUnderTheNameItWasSavedAs) {
+    WriteTotalData(FleetLines(1000, 10, 20, 5));
+    WriteDataFile("tankdata.txt", SteadyVehicle("T-34", 5));
+    ShowAndActivate();
+    EXPECT_TRUE(StatusLine().contains(
+        QStringLiteral("TankData.txt: not found; no vehicle types. The folder holds "
+                       "\"tankdata.txt\", but the names must be exactly \"TotalData.txt\" and "
+                       "\"TankData.txt\".")))
+        << StatusLine().toStdString();
 }

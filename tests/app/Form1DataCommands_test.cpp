@@ -370,16 +370,17 @@ TEST_F(TForm1DataCommands, RightClickOnTheChartOffersItsMenuWithTheKeysShown) {
     QTest::mouseClick(Form().Chart1, Qt::RightButton, {}, PlotCentre());
     EXPECT_TRUE(menu.isVisible());
     menu.hide();
-    EXPECT_EQ(ActionTexts(menu),
-              (QStringList{"Copy", "Copy data", "Reload data files", "Reset view"}));
+    EXPECT_EQ(ActionTexts(menu), (QStringList{"Copy", "Copy data", "Reload data files",
+                                              "Data report\u2026", "Reset view"}));
     const std::pair<const char*, QKeySequence> keys[] = {
         {"Copy", QKeySequence::Copy},
         {"Reload data files", QKeySequence(Qt::Key_F5)},
+        {"Data report\u2026", QKeySequence(Qt::CTRL | Qt::Key_D)},
         {"Reset view", QKeySequence(Qt::Key_Home)},
     };
     for (const auto& [text, key] : keys) {
         SCOPED_TRACE(text);
-        const QAction* action = ActionNamed(menu, QString::fromLatin1(text));
+        const QAction* action = ActionNamed(menu, QString::fromUtf8(text));
         ASSERT_NE(action, nullptr);
         EXPECT_EQ(action->shortcut(), key);
         EXPECT_TRUE(action->isShortcutVisibleInContextMenu());
@@ -407,7 +408,8 @@ TEST_F(TForm1DataCommands, RightClickOnTheTableOffersItsMenuAndLeavesTheCurrentR
     EXPECT_EQ(grid.Row(), 2);
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(Form().Edit1->text(), figure);
-    EXPECT_EQ(ActionTexts(menu), (QStringList{"Copy", "Copy data", "Reload data files"}));
+    EXPECT_EQ(ActionTexts(menu),
+              (QStringList{"Copy", "Copy data", "Reload data files", "Data report\u2026"}));
     // The table's "Copy" gives the table's text.
     ActionNamed(menu, QStringLiteral("Copy"))->trigger();
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
