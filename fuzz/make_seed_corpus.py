@@ -31,6 +31,18 @@ TEST_LINES = [
 ]
 
 
+# Spreadsheet exports for the converter: each delimiter and line end, quoting, grouping marks, and
+# rows it must refuse.
+CSV_SEEDS = [
+    b"Name,Year,Jan,Feb,Mar\n"
+    b'T-34,1942,"1,250",1 300,12.0\n"KV ""1""",1941,,,-3\n'
+    b'"T\n34",1946,1.250,12.5,x\n',
+    b"\xef\xbb\xbfName;Year;Jan;Feb\r\nT-34;1942;1.250,00;1\xc2\xa0300\r\n;;;\r\nX;1941;2147483648\r\n",
+    b"T-34\t1942\t1'250\t\t\t\t\t\t\t\t\t\t\t7\t8\rA\t1941\r",
+    b'"open,1941,1\nB,"1941"x,2\n',
+]
+
+
 def data_lines(name):
     return [line for line in (ROOT / "data" / name).read_bytes().split(b"\r\n") if line]
 
@@ -62,6 +74,9 @@ def main():
     write("load_files", load_input(tests, tests))
     write("load_files", load_input(b"h\r\none\x1atwo\r\n", many))
     write("load_files", load_input(b"h\none\ntwo\n", b"h\rT-34,1941,1,2,3,4,5,\r"))
+
+    for seed in CSV_SEEDS + [total, tank, tests, many]:
+        write("import_csv", seed)
 
     picture = ROOT / "app" / "resources" / "Chart1BackImage.block"
     if picture.exists():

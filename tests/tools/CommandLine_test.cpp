@@ -120,16 +120,25 @@ const std::string kNoDisplay = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFOR
 
 } // namespace
 
-TEST(CommandLine, InspectorPrintsItsVersionAndHelp) {
-    const std::string inspect = Quoted(ARMALYX_INSPECT_PATH);
-    const TCommandRun version = RunCommand(inspect + " --version");
-    EXPECT_EQ(version.Status, 0);
-    EXPECT_EQ(version.Output, std::string("armalyx-inspect ") + kArmalyxVersion + "\n");
-    for (const char* option : {"--help", "-h"}) {
-        SCOPED_TRACE(option);
-        const TCommandRun help = RunCommand(inspect + " " + option);
-        EXPECT_EQ(help.Status, 0);
-        EXPECT_TRUE(help.Output.starts_with("Usage: armalyx-inspect ")) << help.Output;
+TEST(CommandLine, ToolsPrintTheirVersionAndHelp) {
+    const struct {
+        const char* Name;
+        const char* Path;
+    } tools[] = {{"armalyx-inspect", ARMALYX_INSPECT_PATH},
+                 {"armalyx-import", ARMALYX_IMPORT_PATH}};
+    for (const auto& tool : tools) {
+        SCOPED_TRACE(tool.Name);
+        const std::string program = Quoted(tool.Path);
+        const TCommandRun version = RunCommand(program + " --version");
+        EXPECT_EQ(version.Status, 0);
+        EXPECT_EQ(version.Output, std::string(tool.Name) + " " + kArmalyxVersion + "\n");
+        for (const char* option : {"--help", "-h"}) {
+            SCOPED_TRACE(option);
+            const TCommandRun help = RunCommand(program + " " + option);
+            EXPECT_EQ(help.Status, 0);
+            EXPECT_TRUE(help.Output.starts_with(std::string("Usage: ") + tool.Name + " "))
+                << help.Output;
+        }
     }
 }
 
@@ -144,6 +153,14 @@ TEST(CommandLine, InspectorHelpListsTheOptionsOfItsManualPage) {
     const std::vector<std::string> tags =
         Tags(PageOptions(ManualPage("armalyx-inspect")), kWithWindow);
     EXPECT_GE(tags.size(), 5U);
+    EXPECT_EQ(HelpOptions(help.Output), tags) << help.Output;
+}
+
+TEST(CommandLine, ImporterHelpListsTheOptionsOfItsManualPage) {
+    const TCommandRun help = RunCommand(Quoted(ARMALYX_IMPORT_PATH) + " --help");
+    ASSERT_EQ(help.Status, 0) << help.Output;
+    const std::vector<std::string> tags = Tags(PageOptions(ManualPage("armalyx-import")), true);
+    EXPECT_EQ(tags, (std::vector<std::string>{"-h, --help", "--version"}));
     EXPECT_EQ(HelpOptions(help.Output), tags) << help.Output;
 }
 

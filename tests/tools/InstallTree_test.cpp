@@ -83,6 +83,7 @@ TEST(InstallTree, InstallsExactlyTheProgramsDocumentsSampleDataDesktopEntryIcons
     const TInstalledTree& tree = TInstalledTree::Get();
     ASSERT_EQ(tree.Install().Status, 0) << tree.Install().Output;
     std::set<std::string> expected = {
+        "bin/armalyx-import",
         "bin/armalyx-inspect",
         "share/armalyx/examples/README.md",
         "share/armalyx/examples/TankData.txt",
@@ -90,6 +91,7 @@ TEST(InstallTree, InstallsExactlyTheProgramsDocumentsSampleDataDesktopEntryIcons
         "share/doc/armalyx/README.md",
         "share/doc/armalyx/changelog.gz",
         "share/doc/armalyx/copyright",
+        "share/man/man1/armalyx-import.1.gz",
         "share/man/man1/armalyx-inspect.1.gz",
     };
 #ifdef ARMALYX_INSTALLS_WINDOW
@@ -112,7 +114,8 @@ TEST(InstallTree, InstallsExactlyTheProgramsDocumentsSampleDataDesktopEntryIcons
 TEST(InstallTree, ProgramsAreExecutableAndIconsHaveTheirDirectorysSize) {
     const TInstalledTree& tree = TInstalledTree::Get();
     ASSERT_EQ(tree.Install().Status, 0) << tree.Install().Output;
-    for (const char* program : {"armalyx", "armalyx-inspect", "armalyx-launcher"}) {
+    for (const char* program :
+         {"armalyx", "armalyx-import", "armalyx-inspect", "armalyx-launcher"}) {
         SCOPED_TRACE(program);
         const fs::path path = tree.Prefix() / "bin" / program;
         if (!fs::exists(path)) {
@@ -136,6 +139,7 @@ TEST(InstallTree, CompressedDocumentsUnpackToTheirSourcesAndCarryNoNameOrTime) {
     ASSERT_EQ(tree.Install().Status, 0) << tree.Install().Output;
     std::vector<std::pair<std::string, std::string>> documents = {
         {"share/doc/armalyx/changelog.gz", "docs/changelog"},
+        {"share/man/man1/armalyx-import.1.gz", "docs/man/armalyx-import.1"},
         {"share/man/man1/armalyx-inspect.1.gz", "docs/man/armalyx-inspect.1"},
     };
 #ifdef ARMALYX_INSTALLS_WINDOW

@@ -57,7 +57,8 @@ std::vector<TParagraph> ControlParagraphs(const std::string& text) {
     return paragraphs;
 }
 
-const char* const kManualPages[] = {"armalyx", "armalyx-inspect", "armalyx-launcher"};
+const char* const kManualPages[] = {"armalyx", "armalyx-import", "armalyx-inspect",
+                                    "armalyx-launcher"};
 
 } // namespace
 
