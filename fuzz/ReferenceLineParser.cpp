@@ -58,7 +58,10 @@ void NoteWholeLine(std::string_view line, TReferenceLine& result) {
     Production1::TLineWriting& writing = result.Writing;
     writing.FirstChar = line.empty() ? '\0' : line.front();
     writing.OnlyBlanks = line.find_first_not_of(" \t") == std::string_view::npos;
-    writing.QuotationMark = line.find('"') != std::string_view::npos;
+    const std::size_t comma = line.find(',');
+    writing.QuotationMark = !line.empty() && !IsCommentStart(line.front()) &&
+                            comma != std::string_view::npos &&
+                            line.find('"', comma + 1) != std::string_view::npos;
 }
 
 void NoteName(std::string_view line, TReferenceLine& result) {

@@ -60,6 +60,7 @@ void TLineParser::Feed(std::string_view piece) {
     NoteWriting(piece);
     if (m_stopped) {
         if (!m_commentStart) {
+            NoteQuotationMark(piece);
             NoteExtraValues(piece);
         }
         return; // nothing further on this line can change what is stored
@@ -67,6 +68,7 @@ void TLineParser::Feed(std::string_view piece) {
     if (m_field == 1) {
         piece = TakeName(piece);
     }
+    NoteQuotationMark(piece);
     TakeFields(piece);
 }
 
@@ -75,8 +77,12 @@ void TLineParser::NoteWriting(std::string_view piece) {
     if (writing.OnlyBlanks) {
         writing.OnlyBlanks = piece.find_first_not_of(" \t") == std::string_view::npos;
     }
-    if (!writing.QuotationMark) {
-        writing.QuotationMark = std::memchr(piece.data(), '"', piece.size()) != nullptr;
+}
+
+void TLineParser::NoteQuotationMark(std::string_view fields) {
+    TLineWriting& writing = m_line.Writing;
+    if (!writing.QuotationMark && !fields.empty()) {
+        writing.QuotationMark = std::memchr(fields.data(), '"', fields.size()) != nullptr;
     }
 }
 

@@ -48,6 +48,8 @@ private:
     // Notes a field about to be taken after a field with no number in it (two separators in a row).
     void NoteMovedField(int field);
     void NoteWriting(std::string_view piece);
+    // Quotation marks after the name's comma: in the name they are kept as written.
+    void NoteQuotationMark(std::string_view fields);
     void NoteName(std::string_view name);
     void NoteExtraValues(std::string_view rest);
 

@@ -28,11 +28,11 @@ struct TLineWriting {
     std::uint64_t NameHash = 0;   // of the name's bytes 21 to 1024 and its length
     char NameLastChar = '\0';
     bool YearConverted = false;
-    int MonthFields = 0;      // fields after the year that were handled, 0..12
-    int FirstFailedMonth = 0; // the first month whose field did not convert, 0 for none
-    int FirstMovedMonth = 0;  // the first month read after an empty field, 0 for none
-    bool ExtraValues = false; // number fields after December
-    bool QuotationMark = false;
+    int MonthFields = 0;        // fields after the year that were handled, 0..12
+    int FirstFailedMonth = 0;   // the first month whose field did not convert, 0 for none
+    int FirstMovedMonth = 0;    // the first month read after an empty field, 0 for none
+    bool ExtraValues = false;   // number fields after December
+    bool QuotationMark = false; // after the name's comma
 };
 
 struct TParsedLine {

@@ -116,6 +116,7 @@ TEST_F(LineAccountTest, VehicleNamesCutOrMergedOrWithATrailingBlankAreNamed) {
         "Kestrel Tank Destroyer (late),1942," + kFullYear,  // 6
         "Kestrel Tank Destroyer (early),1943," + kFullYear, // 7
         ",1942," + kFullYear,                               // 8
+        "KV \"1\",1942," + kFullYear,                       // 9: quotes in a name are kept
     });
     ReadTankData();
     const std::string cut = "name cut to 20 characters (\"Kestrel Tank Destroy\")";
