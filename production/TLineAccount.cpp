@@ -177,7 +177,7 @@ std::string TLineAccount::IgnoredReason(const TParsedLine& line, TLineOutcome ou
         if (!closest.empty()) {
             return reason + " (did you mean \"" + closest + "\"?)";
         }
-        return reason + " (the fleet names are \"Total\", \"Loss\", \"New\" and \"Lend Lease\"; " +
+        return reason + R"( (the fleet names are "Total", "Loss", "New" and "Lend Lease"; )" +
                "vehicle types belong in " + kTankDataFileName + ")";
     }
     }
@@ -246,7 +246,7 @@ std::string TLineAccount::Doubts(const TParsedLine& line, const TSlotNote& note)
     }
     if (writing.QuotationMark) {
         doubts.emplace_back(
-            "quotation marks, which separate values (\"1,250\" reads as 1 and 250)");
+            R"(quotation marks, which separate values ("1,250" reads as 1 and 250))");
     }
     if (writing.FirstFailedMonth != 0) {
         doubts.push_back(std::string("the value for ") +
