@@ -1,12 +1,13 @@
 #include "LineRaster.h"
 
+#include "WideUnsigned.h"
+
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <numeric>
 
 namespace {
-
-__extension__ using TWide = __int128;
 
 struct TAxisWalk {
     long long start;
@@ -59,9 +60,15 @@ TLineWalk::TLineWalk(TWidePoint from, TWidePoint to, const TRect& limit) {
     const long long absMinor = std::llabs(minor.delta);
     m_remainderLimit = 2 * absMajor;
     m_remainderStep = 2 * absMinor;
-    const TWide numerator = 2 * static_cast<TWide>(m_first) * absMinor + absMajor;
-    m_offset = static_cast<long long>(numerator / m_remainderLimit);
-    m_remainder = static_cast<long long>(numerator % m_remainderLimit);
+    // Step and lengths are not negative here, and their product may pass 64 bits.
+    const Armalyx::TWideUnsigned numerator =
+        Armalyx::WideSum(Armalyx::WideProduct(2 * static_cast<std::uint64_t>(m_first),
+                                              static_cast<std::uint64_t>(absMinor)),
+                         static_cast<std::uint64_t>(absMajor));
+    const Armalyx::TWideQuotient division =
+        Armalyx::WideDivide(numerator, static_cast<std::uint64_t>(m_remainderLimit));
+    m_offset = static_cast<long long>(division.Quotient);
+    m_remainder = static_cast<long long>(division.Remainder);
 }
 
 TLineWalk::TStraightRun TLineWalk::StraightRun() const {
