@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <limits>
 
-namespace ChartMath {
+namespace Armalyx::ChartMath {
 
 namespace {
 
@@ -280,4 +280,4 @@ QString FormatAxisLabel(double value) {
     return text;
 }
 
-} // namespace ChartMath
+} // namespace Armalyx::ChartMath

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace ChartMath {
+namespace Armalyx::ChartMath {
 
 // Rounds to nearest, ties to even, clamped into the 32-bit range (NaN gives 0).
 std::int32_t RoundToInt(double value);
@@ -72,4 +72,4 @@ std::vector<std::int32_t> MinorTickPositions(const std::vector<std::int32_t>& ti
 // The value as "#,##0.###" shows it, with the locale's separators.
 QString FormatAxisLabel(double value);
 
-} // namespace ChartMath
+} // namespace Armalyx::ChartMath

@@ -2,7 +2,7 @@
 
 #include "ChartMath.h"
 
-namespace AxisBand {
+namespace Armalyx::AxisBand {
 
 int SideOf(TAxisKind kind, const TRect& rect) {
     switch (kind) {
@@ -20,16 +20,17 @@ int SideOf(TAxisKind kind, const TRect& rect) {
 void ShrinkBy(TAxisKind kind, TRect& rect, int amount) {
     switch (kind) {
     case TAxisKind::Bottom:
-        rect.Bottom = ChartMath::AddClamped(rect.Bottom, -static_cast<std::int64_t>(amount));
+        rect.Bottom =
+            Armalyx::ChartMath::AddClamped(rect.Bottom, -static_cast<std::int64_t>(amount));
         break;
     case TAxisKind::Top:
-        rect.Top = ChartMath::AddClamped(rect.Top, amount);
+        rect.Top = Armalyx::ChartMath::AddClamped(rect.Top, amount);
         break;
     case TAxisKind::Left:
-        rect.Left = ChartMath::AddClamped(rect.Left, amount);
+        rect.Left = Armalyx::ChartMath::AddClamped(rect.Left, amount);
         break;
     default:
-        rect.Right = ChartMath::AddClamped(rect.Right, -static_cast<std::int64_t>(amount));
+        rect.Right = Armalyx::ChartMath::AddClamped(rect.Right, -static_cast<std::int64_t>(amount));
         break;
     }
 }
@@ -47,9 +48,9 @@ TBands Reserve(const TInput& input) {
     if (input.TickSize > 0) {
         ShrinkBy(input.Kind, bands.Rect, input.TickSize);
     }
-    bands.TitlePos = ChartMath::AddClamped(bands.TitlePos, input.Shift);
-    bands.LabelsPos = ChartMath::AddClamped(bands.LabelsPos, input.Shift);
+    bands.TitlePos = Armalyx::ChartMath::AddClamped(bands.TitlePos, input.Shift);
+    bands.LabelsPos = Armalyx::ChartMath::AddClamped(bands.LabelsPos, input.Shift);
     return bands;
 }
 
-} // namespace AxisBand
+} // namespace Armalyx::AxisBand

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace AxisBand {
+namespace Armalyx::AxisBand {
 
 struct TInput {
     TAxisKind Kind = TAxisKind::Bottom;
@@ -37,4 +37,4 @@ void ShrinkBy(TAxisKind kind, TRect& rect, int amount);
 
 TBands Reserve(const TInput& input);
 
-} // namespace AxisBand
+} // namespace Armalyx::AxisBand

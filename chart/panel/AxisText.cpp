@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace AxisText {
+namespace Armalyx::AxisText {
 QStringList Lines(const QString& text) {
     return text.split(QLatin1Char('\r'));
 }
@@ -19,4 +19,4 @@ int Width(TChartCanvas& canvas, const QString& text) {
     }
     return widest;
 }
-} // namespace AxisText
+} // namespace Armalyx::AxisText

@@ -6,8 +6,8 @@
 
 class TChartCanvas;
 
-namespace AxisText {
+namespace Armalyx::AxisText {
 QStringList Lines(const QString& text);
 // The widest line's width in the surface's current font.
 int Width(TChartCanvas& canvas, const QString& text);
-} // namespace AxisText
+} // namespace Armalyx::AxisText

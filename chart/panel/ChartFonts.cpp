@@ -2,8 +2,8 @@
 
 #include "TChartFontObject.h"
 
-namespace ChartFonts {
+namespace Armalyx::ChartFonts {
 TChartFont DefaultFont() {
     return TChartFont(QStringLiteral("Arial"), 8, clBlack);
 }
-} // namespace ChartFonts
+} // namespace Armalyx::ChartFonts

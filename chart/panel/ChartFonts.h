@@ -3,6 +3,6 @@
 
 #include "TChartFont.h"
 
-namespace ChartFonts {
+namespace Armalyx::ChartFonts {
 TChartFont DefaultFont();
-} // namespace ChartFonts
+} // namespace Armalyx::ChartFonts

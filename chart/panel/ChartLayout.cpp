@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace ChartLayout {
+namespace Armalyx::ChartLayout {
 TColor ColorForNewSeries(const std::vector<TColor>& usedColors, TColor panelColor,
                          TColor wallColor) {
     for (int entry = 1; entry <= kPaletteSize; ++entry) {
@@ -15,4 +15,4 @@ TColor ColorForNewSeries(const std::vector<TColor>& usedColors, TColor panelColo
     }
     return PaletteEntry(1);
 }
-} // namespace ChartLayout
+} // namespace Armalyx::ChartLayout

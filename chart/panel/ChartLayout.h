@@ -5,9 +5,9 @@
 
 #include <vector>
 
-namespace ChartLayout {
+namespace Armalyx::ChartLayout {
 // The first palette entry that no series uses and that differs from the panel and back wall
 // colours; entry 1 when all sixteen are taken.
 TColor ColorForNewSeries(const std::vector<TColor>& usedColors, TColor panelColor,
                          TColor wallColor);
-} // namespace ChartLayout
+} // namespace Armalyx::ChartLayout

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-namespace LegendLayout {
+namespace Armalyx::LegendLayout {
 namespace {
 
 int Percent(int value, int percent) {
-    return ChartMath::RoundToInt(value * percent * 0.01);
+    return Armalyx::ChartMath::RoundToInt(value * percent * 0.01);
 }
 
 int WidestOfFirst(const std::vector<int>& widths, int count) {
@@ -131,10 +131,10 @@ int TLayout::ItemAt(TPoint point) const {
 TRect ChartRectBeside(const TShrinkInput& input) {
     TRect chart = input.ChartRect;
     const TRect& legend = input.LegendRect;
-    const int horizGap =
-        input.HorizMargin != 0 ? input.HorizMargin : ChartMath::MulDiv(3, chart.Width(), 100);
-    const int vertGap =
-        input.VertMargin != 0 ? input.VertMargin : ChartMath::MulDiv(4, chart.Height(), 100);
+    const int horizGap = input.HorizMargin != 0 ? input.HorizMargin
+                                                : Armalyx::ChartMath::MulDiv(3, chart.Width(), 100);
+    const int vertGap = input.VertMargin != 0 ? input.VertMargin
+                                              : Armalyx::ChartMath::MulDiv(4, chart.Height(), 100);
     switch (input.Alignment) {
     case laRight:
         chart.Right = (input.ResizeChart ? legend.Left : chart.Right) - horizGap;
@@ -152,4 +152,4 @@ TRect ChartRectBeside(const TShrinkInput& input) {
     return chart;
 }
 
-} // namespace LegendLayout
+} // namespace Armalyx::LegendLayout

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace LegendLayout {
+namespace Armalyx::LegendLayout {
 
 // Gaps of the row layout, in pixels.
 inline constexpr int kTextPad = 4;      // added to the widest text
@@ -72,4 +72,4 @@ struct TShrinkInput {
 };
 TRect ChartRectBeside(const TShrinkInput& input);
 
-} // namespace LegendLayout
+} // namespace Armalyx::LegendLayout

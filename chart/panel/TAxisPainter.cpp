@@ -36,8 +36,8 @@ void TAxisPainter::Draw() {
 }
 
 void TAxisPainter::PlaceAxisLine() {
-    m_axis.m_axisLinePos =
-        ChartMath::AddClamped(m_axis.SideOf(m_axis.m_chart.ChartRect()), m_axis.PositionShift());
+    m_axis.m_axisLinePos = Armalyx::ChartMath::AddClamped(m_axis.SideOf(m_axis.m_chart.ChartRect()),
+                                                          m_axis.PositionShift());
 }
 
 void TAxisPainter::ProduceValueLabels(double step) {
@@ -124,7 +124,7 @@ TTextAlign AlignmentFor(TAxisKind kind) {
 } // namespace
 
 void TAxisPainter::WriteLines(int x, int y, int angle, const QString& text) {
-    const QStringList lines = AxisText::Lines(text);
+    const QStringList lines = Armalyx::AxisText::Lines(text);
     const int h = m_canvas.TextLineHeight();
     const int n = static_cast<int>(lines.size());
     m_canvas.SetTextAlignment(AlignmentFor(m_axis.Kind()));
@@ -134,12 +134,12 @@ void TAxisPainter::WriteLines(int x, int y, int angle, const QString& text) {
         // Anchors of bands with extreme sizes can sit at the ends of the integer range.
         std::int64_t top = y;
         if (!m_axis.Horizontal()) {
-            top = top - h / 2 - ChartMath::RoundToInt(h * 0.5 * (n + 1)) + h;
+            top = top - h / 2 - Armalyx::ChartMath::RoundToInt(h * 0.5 * (n + 1)) + h;
         } else if (m_axis.Kind() == TAxisKind::Top) {
             top -= static_cast<std::int64_t>(n - 1) * h;
         }
         for (const QString& line : lines) {
-            m_canvas.WriteText3D(x, ChartMath::AddClamped(top, 0), 0, line);
+            m_canvas.WriteText3D(x, Armalyx::ChartMath::AddClamped(top, 0), 0, line);
             top += h;
         }
     }
@@ -159,15 +159,15 @@ void TAxisPainter::DrawTitle() {
         return;
     }
     // A turned title on a side axis: its lines stack across the axis inside the title band.
-    const QStringList lines = AxisText::Lines(title.Caption());
+    const QStringList lines = Armalyx::AxisText::Lines(title.Caption());
     const int h = m_canvas.TextLineHeight();
     const int n = static_cast<int>(lines.size());
     const bool leftSide = m_axis.Kind() == TAxisKind::Left;
-    const std::int64_t band = ChartMath::RoundToInt(h * static_cast<double>(n)) - h;
+    const std::int64_t band = Armalyx::ChartMath::RoundToInt(h * static_cast<double>(n)) - h;
     std::int64_t x = leftSide ? std::int64_t{anchor} - band : std::int64_t{anchor} + band;
     m_canvas.SetTextAlignment(kTextAlignCenter | kTextAlignBottom);
     for (const QString& line : lines) {
-        m_canvas.WriteRotatedText3D(ChartMath::AddClamped(x, 0), center, 0, angle, line);
+        m_canvas.WriteRotatedText3D(Armalyx::ChartMath::AddClamped(x, 0), center, 0, angle, line);
         x += leftSide ? h : -h;
     }
     m_canvas.SetTextAlignment(kTextAlignLeft | kTextAlignTop);
@@ -190,8 +190,8 @@ void TAxisPainter::DrawTick(std::int32_t position, int length, bool outwards) {
     // Outwards is down for the bottom axis, up for the top, left for the left, right for the right.
     const bool positive = m_axis.Kind() == TAxisKind::Bottom || m_axis.Kind() == TAxisKind::Right;
     const int sign = (positive == outwards) ? 1 : -1;
-    const int from = ChartMath::AddClamped(m_axis.m_axisLinePos, sign);
-    const int to = ChartMath::AddClamped(from, static_cast<std::int64_t>(sign) * length);
+    const int from = Armalyx::ChartMath::AddClamped(m_axis.m_axisLinePos, sign);
+    const int to = Armalyx::ChartMath::AddClamped(from, static_cast<std::int64_t>(sign) * length);
     if (m_axis.Horizontal()) {
         m_canvas.DrawVertLine3D(position, from, to, 0);
     } else {
@@ -218,7 +218,7 @@ std::vector<std::int32_t> TAxisPainter::GridPositions() const {
     std::vector<std::int32_t> centred;
     for (std::size_t i = 1; i < ticks.size(); ++i) {
         centred.push_back(
-            ChartMath::RoundToInt((static_cast<double>(ticks[i]) + ticks[i - 1]) * 0.5));
+            Armalyx::ChartMath::RoundToInt((static_cast<double>(ticks[i]) + ticks[i - 1]) * 0.5));
     }
     return centred;
 }
@@ -226,7 +226,7 @@ std::vector<std::int32_t> TAxisPainter::GridPositions() const {
 std::vector<std::int32_t> TAxisPainter::MinorPositions() const {
     std::vector<std::int32_t> inside;
     for (const std::int32_t position :
-         ChartMath::MinorTickPositions(m_axis.m_tickPositions, m_axis.m_minorTickCount)) {
+         Armalyx::ChartMath::MinorTickPositions(m_axis.m_tickPositions, m_axis.m_minorTickCount)) {
         if (m_axis.PixelStart() < position && position < m_axis.PixelEnd()) {
             inside.push_back(position);
         }

@@ -4,7 +4,7 @@
 #include "TCustomChartAxis.h"
 
 TChartAxisTitle::TChartAxisTitle(TCustomChartAxis& axis, int angle)
-    : m_axis(axis), m_angle(angle), m_font(ChartFonts::DefaultFont()) {
+    : m_axis(axis), m_angle(angle), m_font(Armalyx::ChartFonts::DefaultFont()) {
     m_font.SetOnChange([this] { m_axis.RequestRepaint(); });
 }
 

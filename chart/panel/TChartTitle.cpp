@@ -59,7 +59,7 @@ std::vector<int> TChartTitle::LineWidths(TChartCanvas& canvas) const {
 
 TRect TChartTitle::DrawTitleOn(TChartCanvas& canvas, TRect chartRect, TTitlePlace place) {
     canvas.AssignFont(Font());
-    TitleLayout::TInput input;
+    Armalyx::TitleLayout::TInput input;
     input.ChartRect = chartRect;
     input.Place = place;
     input.FontH = canvas.TextLineHeight();
@@ -80,7 +80,7 @@ TRect TChartTitle::DrawTitleOn(TChartCanvas& canvas, TRect chartRect, TTitlePlac
     // Only a frame or a background shows the box.
     input.BoxShown = FrameShown() || canvas.Brush().Style() != TBrushStyle::bsClear;
     input.LineWidths = LineWidths(canvas);
-    const TitleLayout::TLayout layout = TitleLayout::LayOut(input);
+    const Armalyx::TitleLayout::TLayout layout = Armalyx::TitleLayout::LayOut(input);
 
     m_titleRect = layout.TitleRect;
     if (input.BoxShown) {
@@ -89,7 +89,7 @@ TRect TChartTitle::DrawTitleOn(TChartCanvas& canvas, TRect chartRect, TTitlePlac
     }
     canvas.SetBackMode(TBackMode::bmTransparent);
     canvas.SetTextAlignment(kTextAlignLeft | kTextAlignTop);
-    for (const TitleLayout::TLine& line : layout.Lines) {
+    for (const Armalyx::TitleLayout::TLine& line : layout.Lines) {
         canvas.WriteText(line.TopLeft.X, line.TopLeft.Y, m_text[line.Index]);
     }
     return layout.ChartRect;

@@ -82,7 +82,7 @@ TColor TCustomAxisPanel::ColorForNewSeries() const {
     for (const auto& series : m_seriesList) {
         used.push_back(series->SeriesColor());
     }
-    return ChartLayout::ColorForNewSeries(used, Color(), BackWallColor());
+    return Armalyx::ChartLayout::ColorForNewSeries(used, Color(), BackWallColor());
 }
 
 bool TCustomAxisPanel::IsAxisShown(const TCustomChartAxis& axis) const {

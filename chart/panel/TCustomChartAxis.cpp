@@ -27,7 +27,7 @@ int DefaultTitleAngle(TAxisKind kind) {
 } // namespace
 
 TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel& chart, TAxisKind kind)
-    : m_chart(chart), m_kind(kind), m_labelsFont(ChartFonts::DefaultFont()),
+    : m_chart(chart), m_kind(kind), m_labelsFont(Armalyx::ChartFonts::DefaultFont()),
       m_title(*this, DefaultTitleAngle(kind)) {
     m_scale.Horizontal = Horizontal();
     for (TChartPen* pen :
@@ -218,9 +218,9 @@ void TCustomChartAxis::UpdatePixelSpan() {
     const int extent = Horizontal() ? rect.Width() : rect.Height();
     // Sums in double so that extreme percentages saturate instead of overflowing.
     m_scale.PixelStart =
-        ChartMath::RoundToInt(origin + std::nearbyint(extent * 0.01 * m_startPosition));
+        Armalyx::ChartMath::RoundToInt(origin + std::nearbyint(extent * 0.01 * m_startPosition));
     m_scale.PixelEnd =
-        ChartMath::RoundToInt(origin + std::nearbyint(extent * 0.01 * m_endPosition));
+        Armalyx::ChartMath::RoundToInt(origin + std::nearbyint(extent * 0.01 * m_endPosition));
 }
 
 void TCustomChartAxis::AdjustRangeForMargins(int startMargin, int endMargin) {
@@ -230,8 +230,9 @@ void TCustomChartAxis::AdjustRangeForMargins(int startMargin, int endMargin) {
     }
     const std::int32_t oldStart = m_scale.PixelStart;
     const std::int32_t oldEnd = m_scale.PixelEnd;
-    m_scale.PixelStart = ChartMath::AddClamped(oldStart, startMargin);
-    m_scale.PixelEnd = ChartMath::AddClamped(oldEnd, -static_cast<std::int64_t>(endMargin));
+    m_scale.PixelStart = Armalyx::ChartMath::AddClamped(oldStart, startMargin);
+    m_scale.PixelEnd =
+        Armalyx::ChartMath::AddClamped(oldEnd, -static_cast<std::int64_t>(endMargin));
     double low = PixelToValue(oldStart);
     double high = PixelToValue(oldEnd);
     UpdatePixelSpan();
@@ -259,7 +260,7 @@ TAxisLabelStyle TCustomChartAxis::ResolveLabelStyle() const {
 }
 
 QString TCustomChartAxis::FormatAxisLabel(double value) const {
-    QString text = ChartMath::FormatAxisLabel(value);
+    QString text = Armalyx::ChartMath::FormatAxisLabel(value);
     if (m_labelsMultiLine) {
         text.replace(QLatin1Char(' '), QLatin1Char('\r'));
     }
@@ -313,7 +314,7 @@ bool TCustomChartAxis::TextRunsAlongAxis(int angle) const {
 }
 
 int TCustomChartAxis::SideOf(const TRect& rect) const {
-    return AxisBand::SideOf(m_kind, rect);
+    return Armalyx::AxisBand::SideOf(m_kind, rect);
 }
 
 int TCustomChartAxis::PositionShift() const {
@@ -321,16 +322,16 @@ int TCustomChartAxis::PositionShift() const {
     const int extent = Horizontal() ? rect.Height() : rect.Width();
     // Rounded before the sign changes, as the shift is measured; negated in double so that a
     // saturated shift cannot overflow.
-    double shift = ChartMath::RoundToInt(m_positionPercent * 0.01 * extent);
+    double shift = Armalyx::ChartMath::RoundToInt(m_positionPercent * 0.01 * extent);
     if (FarSide()) {
         shift = -shift;
     }
-    return ChartMath::RoundToInt(Horizontal() ? -shift : shift);
+    return Armalyx::ChartMath::RoundToInt(Horizontal() ? -shift : shift);
 }
 
 int TCustomChartAxis::TickAreaSize() const {
-    int size = ChartMath::AddClamped(m_axisPen.Visible() ? m_axisPen.Width() : 0,
-                                     m_ticks.Visible() ? m_tickLength : 0);
+    int size = Armalyx::ChartMath::AddClamped(m_axisPen.Visible() ? m_axisPen.Width() : 0,
+                                              m_ticks.Visible() ? m_tickLength : 0);
     if (m_minorTicks.Visible()) {
         size = std::max(size, m_minorTickLength);
     }
@@ -377,8 +378,8 @@ int TCustomChartAxis::MaxValueLabelWidth() {
     }
     TChartCanvas& canvas = m_chart.Canvas();
     canvas.AssignFont(m_labelsFont);
-    return std::max(AxisText::Width(canvas, FormatAxisLabel(high)),
-                    AxisText::Width(canvas, FormatAxisLabel(low))) +
+    return std::max(Armalyx::AxisText::Width(canvas, FormatAxisLabel(high)),
+                    Armalyx::AxisText::Width(canvas, FormatAxisLabel(low))) +
            canvas.MeasureTextWidth(QStringLiteral(" "));
 }
 
@@ -388,7 +389,7 @@ int TCustomChartAxis::MaxSeriesLabelWidth() {
     int widest = 0;
     m_chart.ForEachSeriesPlottedAgainst(*this, [&](const TChartSeries& series) {
         for (std::int32_t i = 0; i < series.PointCount(); ++i) {
-            widest = std::max(widest, AxisText::Width(canvas, series.PointLabel(i)));
+            widest = std::max(widest, Armalyx::AxisText::Width(canvas, series.PointLabel(i)));
         }
     });
     return widest;
@@ -397,7 +398,7 @@ int TCustomChartAxis::MaxSeriesLabelWidth() {
 // The title is measured before the labels, so the labels' font is the surface's font afterwards.
 void TCustomChartAxis::ReserveAxisSpace(TRect& rect) {
     m_dateTime = ValuesAreDateTime();
-    AxisBand::TInput input;
+    Armalyx::AxisBand::TInput input;
     input.Kind = m_kind;
     input.Rect = rect;
     if (!m_title.Caption().isEmpty()) {
@@ -410,7 +411,7 @@ void TCustomChartAxis::ReserveAxisSpace(TRect& rect) {
     input.Shift = PositionShift();
     input.TitlePos = m_titlePos;
     input.LabelsPos = m_labelsPos;
-    const AxisBand::TBands bands = AxisBand::Reserve(input);
+    const Armalyx::AxisBand::TBands bands = Armalyx::AxisBand::Reserve(input);
     rect = bands.Rect;
     m_titlePos = bands.TitlePos;
     m_labelsPos = bands.LabelsPos;
@@ -426,8 +427,9 @@ int TCustomChartAxis::LabelSizeAlongAxis() {
         const int stacked = lineHeight * static_cast<int>(text.count(QLatin1Char('\r')) + 1);
         const bool upright = m_labelsAngle == 90 || m_labelsAngle == 270;
         const bool level = m_labelsAngle == 0 || m_labelsAngle == 180;
-        const int extent = Horizontal() ? (upright ? stacked : AxisText::Width(canvas, text))
-                                        : (level ? stacked : AxisText::Width(canvas, text));
+        const int extent = Horizontal()
+                               ? (upright ? stacked : Armalyx::AxisText::Width(canvas, text))
+                               : (level ? stacked : Armalyx::AxisText::Width(canvas, text));
         size = std::max(size, extent);
     }
     return size;
@@ -435,8 +437,9 @@ int TCustomChartAxis::LabelSizeAlongAxis() {
 
 double TCustomChartAxis::ComputeLabelStep() {
     const std::int32_t count =
-        ChartMath::LabelCount(LabelSizeAlongAxis(), m_labelsSeparation, PixelSize());
-    return ChartMath::LabelStepForCount(count, m_increment, WorkRange(), m_labelsSeparation);
+        Armalyx::ChartMath::LabelCount(LabelSizeAlongAxis(), m_labelsSeparation, PixelSize());
+    return Armalyx::ChartMath::LabelStepForCount(count, m_increment, WorkRange(),
+                                                 m_labelsSeparation);
 }
 
 void TCustomChartAxis::DrawAxis() {

@@ -137,13 +137,13 @@ public:
     void UpdatePixelSpan();
     void AdjustRangeForMargins(int startMargin, int endMargin);
     std::int32_t ValueToPixel(double value) const {
-        return ChartMath::ValueToPixel(m_scale, value);
+        return Armalyx::ChartMath::ValueToPixel(m_scale, value);
     }
     std::int32_t ValueToPixelBeyondEdges(double value, std::int32_t farPixel) const final {
-        return ChartMath::ValueToPixelBeyondEdges(m_scale, value, farPixel);
+        return Armalyx::ChartMath::ValueToPixelBeyondEdges(m_scale, value, farPixel);
     }
     double PixelToValue(std::int32_t pixel) const final {
-        return ChartMath::PixelToValue(m_scale, pixel);
+        return Armalyx::ChartMath::PixelToValue(m_scale, pixel);
     }
     TAxisLabelStyle ResolveLabelStyle() const;
     QString FormatAxisLabel(double value) const;
@@ -217,7 +217,7 @@ private:
     TChartHiddenPen m_minorGrid;
     TChartAxisPen m_axisPen;
 
-    ChartMath::TAxisScale m_scale;
+    Armalyx::ChartMath::TAxisScale m_scale;
     std::vector<std::int32_t> m_tickPositions;
     std::int32_t m_axisLinePos = 0;
     std::int32_t m_labelsPos = 0;

@@ -11,10 +11,10 @@
 
 namespace {
 
-using LegendLayout::kSymbolGap;
+using Armalyx::LegendLayout::kSymbolGap;
 
 QString ValueText(const TChartSeries& series, int index, TLegendTextStyle style) {
-    QString value = ChartMath::FormatAxisLabel(series.YValueAt(index));
+    QString value = Armalyx::ChartMath::FormatAxisLabel(series.YValueAt(index));
     const QString label = series.PointLabel(index);
     double total = 0;
     for (int i = 0; i < series.PointCount(); ++i) {
@@ -22,7 +22,7 @@ QString ValueText(const TChartSeries& series, int index, TLegendTextStyle style)
     }
     const QString percent =
         total == 0 ? QString()
-                   : ChartMath::FormatAxisLabel(series.YValueAt(index) * 100.0 / total) +
+                   : Armalyx::ChartMath::FormatAxisLabel(series.YValueAt(index) * 100.0 / total) +
                          QStringLiteral(" %");
     switch (style) {
     case ltsPlain:
@@ -36,7 +36,7 @@ QString ValueText(const TChartSeries& series, int index, TLegendTextStyle style)
     case ltsRightPercent:
         return label.isEmpty() ? percent : label + QLatin1Char(' ') + percent;
     case ltsXValue:
-        return ChartMath::FormatAxisLabel(series.XValueAt(index));
+        return Armalyx::ChartMath::FormatAxisLabel(series.XValueAt(index));
     }
     return value;
 }
@@ -171,7 +171,7 @@ TRect TCustomChartLegend::DrawLegendOn(TChartCanvas& canvas, const TRect& chartB
                                        TRect chartRect) {
     CalcEffectiveStyle();
     canvas.AssignFont(Font());
-    LegendLayout::TInput input;
+    Armalyx::LegendLayout::TInput input;
     input.Alignment = m_alignment;
     input.ChartBounds = chartBounds;
     input.ChartRect = chartRect;
@@ -184,7 +184,7 @@ TRect TCustomChartLegend::DrawLegendOn(TChartCanvas& canvas, const TRect& chartB
     input.ShadowSize = m_shadowSize;
     input.FrameVisible = Frame().Visible();
     input.FrameWidth = Frame().Width();
-    m_layout = LegendLayout::LayOut(input);
+    m_layout = Armalyx::LegendLayout::LayOut(input);
     if (m_onGetLegendRect) {
         m_onGetLegendRect(m_layout.Rect);
     }
@@ -194,8 +194,9 @@ TRect TCustomChartLegend::DrawLegendOn(TChartCanvas& canvas, const TRect& chartB
     DrawShadowAndBox(canvas, m_layout.Rect);
     PrepareRowPen(canvas);
     DrawRows(canvas, m_layout);
-    return LegendLayout::ChartRectBeside({m_alignment, chartRect, m_layout.Rect, m_resizeChart,
-                                          m_horizMargin, m_vertMargin, m_shadowSize});
+    return Armalyx::LegendLayout::ChartRectBeside({m_alignment, chartRect, m_layout.Rect,
+                                                   m_resizeChart, m_horizMargin, m_vertMargin,
+                                                   m_shadowSize});
 }
 
 // The shadow is a solid block offset by ShadowSize below and right of the box; the box is the
@@ -229,7 +230,8 @@ void TCustomChartLegend::PrepareRowPen(TChartCanvas& canvas) const {
     canvas.Pen() = TChartPen(Color() == clBlack ? clWhite : clBlack, 1, TPenStyle::psSolid, true);
 }
 
-void TCustomChartLegend::DrawRows(TChartCanvas& canvas, const LegendLayout::TLayout& layout) {
+void TCustomChartLegend::DrawRows(TChartCanvas& canvas,
+                                  const Armalyx::LegendLayout::TLayout& layout) {
     const int first = layout.FirstValue;
     const int last = std::min(layout.ItemCount, layout.RowCount * layout.ColumnCount) + first - 1;
     for (int i = first; i <= last; ++i) {
@@ -238,7 +240,7 @@ void TCustomChartLegend::DrawRows(TChartCanvas& canvas, const LegendLayout::TLay
     }
 }
 
-void TCustomChartLegend::DrawRow(TChartCanvas& canvas, const LegendLayout::TLayout& layout,
+void TCustomChartLegend::DrawRow(TChartCanvas& canvas, const Armalyx::LegendLayout::TLayout& layout,
                                  int index, int position) {
     if (position >= layout.ItemCount) {
         return;

@@ -62,7 +62,7 @@ public:
     void SetOnGetLegendPos(TGetLegendPos hook) { m_onGetLegendPos = std::move(hook); }
     void SetOnGetLegendText(TGetLegendText hook) { m_onGetLegendText = std::move(hook); }
 
-    bool IsVertical() const { return LegendLayout::IsVertical(m_alignment); }
+    bool IsVertical() const { return Armalyx::LegendLayout::IsVertical(m_alignment); }
     // What the rows stand for: LegendStyle, with lsAuto resolved by the number of active series.
     TLegendStyle EffectiveStyle() const { return m_effectiveStyle; }
     void CalcEffectiveStyle();
@@ -80,7 +80,7 @@ public:
     TRect DrawLegendOn(TChartCanvas& canvas, const TRect& chartBounds, TRect chartRect);
 
     // The last layout: the legend rectangle without frame and shadow, and its rows.
-    const LegendLayout::TLayout& Layout() const { return m_layout; }
+    const Armalyx::LegendLayout::TLayout& Layout() const { return m_layout; }
     const TRect& LegendRect() const { return m_layout.Rect; }
     int RowCount() const { return m_layout.RowCount; }
     int ColumnCount() const { return m_layout.ColumnCount; }
@@ -93,8 +93,8 @@ private:
     std::vector<int> ItemTextWidths(TChartCanvas& canvas, int itemCount) const;
     void DrawShadowAndBox(TChartCanvas& canvas, const TRect& rect);
     void PrepareRowPen(TChartCanvas& canvas) const;
-    void DrawRows(TChartCanvas& canvas, const LegendLayout::TLayout& layout);
-    void DrawRow(TChartCanvas& canvas, const LegendLayout::TLayout& layout, int index,
+    void DrawRows(TChartCanvas& canvas, const Armalyx::LegendLayout::TLayout& layout);
+    void DrawRow(TChartCanvas& canvas, const Armalyx::LegendLayout::TLayout& layout, int index,
                  int position);
     void DrawSymbol(TChartCanvas& canvas, int index, const TRect& symbol);
 
@@ -119,5 +119,5 @@ private:
 
     // Working fields, recomputed by every drawing: the resolved style and the last layout.
     TLegendStyle m_effectiveStyle = lsSeries;
-    LegendLayout::TLayout m_layout;
+    Armalyx::LegendLayout::TLayout m_layout;
 };

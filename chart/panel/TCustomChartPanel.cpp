@@ -57,11 +57,12 @@ void TCustomChartPanel::EndLoading() {
 }
 
 void TCustomChartPanel::ApplyMargins() {
-    m_chartRect = ChartMath::RectAfterMargins(m_chartBounds, m_margins, m_borderWidth);
+    m_chartRect = Armalyx::ChartMath::RectAfterMargins(m_chartBounds, m_margins, m_borderWidth);
 }
 
 void TCustomChartPanel::RecalcWidthHeight() {
-    m_chartRect = ChartMath::KeepRectUpright(m_chartRect, m_chartBounds, width(), height());
+    m_chartRect =
+        Armalyx::ChartMath::KeepRectUpright(m_chartRect, m_chartBounds, width(), height());
     m_chartWidth = m_chartRect.Width();
     m_chartHeight = m_chartRect.Height();
     m_chartXCenter = (m_chartRect.Left + m_chartRect.Right) / 2;

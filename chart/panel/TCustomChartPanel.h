@@ -102,7 +102,7 @@ private:
     TPanelBevel m_bevelInner = bvNone;
     int m_bevelWidth = 1;
     int m_borderWidth = 0;
-    ChartMath::TMargins m_margins{3, 4, 3, 4};
+    Armalyx::ChartMath::TMargins m_margins{3, 4, 3, 4};
     bool m_view3D = true;
     int m_chart3DPercent = 15;
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace TitleLayout {
+namespace Armalyx::TitleLayout {
 namespace {
 
 // The box spans the plot's width inside the frame; its far edge starts kTitleGap behind its near
@@ -105,4 +105,4 @@ TLayout LayOut(const TInput& input) {
     return layout;
 }
 
-} // namespace TitleLayout
+} // namespace Armalyx::TitleLayout

@@ -11,7 +11,7 @@ using enum TAlignment;
 
 enum class TTitlePlace { tpTop, tpFoot };
 
-namespace TitleLayout {
+namespace Armalyx::TitleLayout {
 
 // The gap between a title and the plot.
 inline constexpr int kTitleGap = 5;
@@ -45,4 +45,4 @@ struct TLayout {
 
 TLayout LayOut(const TInput& input);
 
-} // namespace TitleLayout
+} // namespace Armalyx::TitleLayout

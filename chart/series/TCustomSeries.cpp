@@ -54,7 +54,7 @@ std::int32_t TCustomSeries::PointPixelY(std::int32_t i) const {
 TSeriesMargins TCustomSeries::RequestHorizMargins() const {
     TSeriesMargins margins;
     if (m_pointer.Visible() && m_pointer.InflateMargins()) {
-        margins.Start = margins.End = ChartMath::AddClamped(m_pointer.HorizSize(), 1);
+        margins.Start = margins.End = Armalyx::ChartMath::AddClamped(m_pointer.HorizSize(), 1);
     }
     return margins;
 }
@@ -62,7 +62,7 @@ TSeriesMargins TCustomSeries::RequestHorizMargins() const {
 TSeriesMargins TCustomSeries::RequestVertMargins() const {
     TSeriesMargins margins;
     if (m_pointer.Visible() && m_pointer.InflateMargins()) {
-        margins.Start = margins.End = ChartMath::AddClamped(m_pointer.VertSize(), 1);
+        margins.Start = margins.End = Armalyx::ChartMath::AddClamped(m_pointer.VertSize(), 1);
     }
     return margins;
 }

@@ -47,11 +47,12 @@ int TDeviceScale::Thickness(long long v) const {
 }
 
 TRect TDeviceScale::DeviceRect(const TRect& logical) const {
-    return {ChartMath::ClampToInt(Edge(logical.Left)), ChartMath::ClampToInt(Edge(logical.Top)),
-            ChartMath::ClampToInt(Edge(logical.Right)),
-            ChartMath::ClampToInt(Edge(logical.Bottom))};
+    return {Armalyx::ChartMath::ClampToInt(Edge(logical.Left)),
+            Armalyx::ChartMath::ClampToInt(Edge(logical.Top)),
+            Armalyx::ChartMath::ClampToInt(Edge(logical.Right)),
+            Armalyx::ChartMath::ClampToInt(Edge(logical.Bottom))};
 }
 
 int TDeviceScale::DeviceLength(int logical) const {
-    return ChartMath::ClampToInt(Edge(logical));
+    return Armalyx::ChartMath::ClampToInt(Edge(logical));
 }

@@ -154,9 +154,10 @@ TEST_F(TForm1Clipboard, ToolTipOverThePlotNamesTheMonthAndEveryVisibleSeriesValu
     const int y = (chart.ChartRect().Top + chart.ChartRect().Bottom) / 2;
     const QString text = hover->ToolTipAt(QPoint(chart.BottomAxis().ValueToPixel(27), y));
     EXPECT_TRUE(text.contains(QStringLiteral("<b>Mar 1943</b>"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Total In service: ") +
+                              Armalyx::ChartMath::FormatAxisLabel(1000)));
     EXPECT_TRUE(
-        text.contains(QStringLiteral("Total In service: ") + ChartMath::FormatAxisLabel(1000)));
-    EXPECT_TRUE(text.contains(QStringLiteral("Losses: ") + ChartMath::FormatAxisLabel(10)));
+        text.contains(QStringLiteral("Losses: ") + Armalyx::ChartMath::FormatAxisLabel(10)));
     EXPECT_TRUE(text.contains(QStringLiteral("v1: ")));
     // Series without points (the second pair) say nothing.
     EXPECT_FALSE(text.contains(QStringLiteral("n/a")));

@@ -11,8 +11,8 @@
 TEST(AxisBand, EachSideGivesUpTitleLabelsAndTicksFromTheOutsideIn) {
     struct TCase {
         std::string Name;
-        AxisBand::TInput Input;
-        AxisBand::TBands Expected;
+        Armalyx::AxisBand::TInput Input;
+        Armalyx::AxisBand::TBands Expected;
     };
     const TRect rect{10, 20, 390, 280};
     constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
@@ -38,7 +38,7 @@ TEST(AxisBand, EachSideGivesUpTitleLabelsAndTicksFromTheOutsideIn) {
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        const AxisBand::TBands bands = AxisBand::Reserve(c.Input);
+        const Armalyx::AxisBand::TBands bands = Armalyx::AxisBand::Reserve(c.Input);
         EXPECT_EQ(bands.Rect, c.Expected.Rect);
         EXPECT_EQ(bands.TitlePos, c.Expected.TitlePos);
         EXPECT_EQ(bands.LabelsPos, c.Expected.LabelsPos);

@@ -18,8 +18,8 @@ using namespace ChartTestSupport;
 
 namespace {
 
-ChartMath::TAxisScale Scale(double lo, double hi, int start, int end, bool horizontal) {
-    ChartMath::TAxisScale scale;
+Armalyx::ChartMath::TAxisScale Scale(double lo, double hi, int start, int end, bool horizontal) {
+    Armalyx::ChartMath::TAxisScale scale;
     scale.WorkMinimum = lo;
     scale.WorkMaximum = hi;
     scale.PixelStart = start;
@@ -52,20 +52,20 @@ protected:
 TEST_F(ChartAxis, ValueToPixelMapsEndsAndOffRangeValuesWithoutClipping) {
     const auto bottom = Scale(6, 53, 68, 653, true);
     const auto left = Scale(-51, 20000, 15, 340, false);
-    EXPECT_EQ(ChartMath::ValueToPixel(bottom, 6), 68);
-    EXPECT_EQ(ChartMath::ValueToPixel(bottom, 53), 653);
-    EXPECT_GT(ChartMath::ValueToPixel(bottom, 60), 653);
-    EXPECT_EQ(ChartMath::ValueToPixel(left, 20000), 15);
-    EXPECT_EQ(ChartMath::ValueToPixel(left, -51), 340);
-    EXPECT_EQ(ChartMath::ValueToPixel(left, 0), 339);
+    EXPECT_EQ(Armalyx::ChartMath::ValueToPixel(bottom, 6), 68);
+    EXPECT_EQ(Armalyx::ChartMath::ValueToPixel(bottom, 53), 653);
+    EXPECT_GT(Armalyx::ChartMath::ValueToPixel(bottom, 60), 653);
+    EXPECT_EQ(Armalyx::ChartMath::ValueToPixel(left, 20000), 15);
+    EXPECT_EQ(Armalyx::ChartMath::ValueToPixel(left, -51), 340);
+    EXPECT_EQ(Armalyx::ChartMath::ValueToPixel(left, 0), 339);
     // An offset reaching 2147483647 pixels maps to the centre, not to a clipped end.
-    EXPECT_EQ(ChartMath::ValueToPixel(bottom, 1e300), bottom.PixelCenter());
-    EXPECT_EQ(ChartMath::ValueToPixel(bottom, -1e300), bottom.PixelCenter());
-    EXPECT_EQ(ChartMath::ValueToPixel(bottom, NAN), bottom.PixelCenter());
-    EXPECT_EQ(ChartMath::ValueToPixel(Scale(6, 6, 68, 653, true), 100), 360);
+    EXPECT_EQ(Armalyx::ChartMath::ValueToPixel(bottom, 1e300), bottom.PixelCenter());
+    EXPECT_EQ(Armalyx::ChartMath::ValueToPixel(bottom, -1e300), bottom.PixelCenter());
+    EXPECT_EQ(Armalyx::ChartMath::ValueToPixel(bottom, NAN), bottom.PixelCenter());
+    EXPECT_EQ(Armalyx::ChartMath::ValueToPixel(Scale(6, 6, 68, 653, true), 100), 360);
     auto inverted = bottom;
     inverted.Inverted = true;
-    EXPECT_EQ(ChartMath::ValueToPixel(inverted, 6), 653);
+    EXPECT_EQ(Armalyx::ChartMath::ValueToPixel(inverted, 6), 653);
 }
 
 TEST_F(ChartAxis, DrawingMapsOverflowingValuesBeyondTheEdgeTheyExceed) {
@@ -75,7 +75,7 @@ TEST_F(ChartAxis, DrawingMapsOverflowingValuesBeyondTheEdgeTheyExceed) {
     inverted.Inverted = true;
     const struct {
         const char* name;
-        ChartMath::TAxisScale scale;
+        Armalyx::ChartMath::TAxisScale scale;
         double value;
         std::int32_t pixel;
     } cases[] = {
@@ -88,23 +88,23 @@ TEST_F(ChartAxis, DrawingMapsOverflowingValuesBeyondTheEdgeTheyExceed) {
         {"not a number", left, NAN, INT32_MIN},
         // Values that fit keep their pixel, and a zero range its centre.
         {"in range", left, 0, 339},
-        {"far but fitting", left, 1e9, ChartMath::ValueToPixel(left, 1e9)},
+        {"far but fitting", left, 1e9, Armalyx::ChartMath::ValueToPixel(left, 1e9)},
         {"zero range", Scale(6, 6, 68, 653, true), 1e300, 360},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(ChartMath::ValueToPixelBeyondEdges(c.scale, c.value, 1000), c.pixel);
+        EXPECT_EQ(Armalyx::ChartMath::ValueToPixelBeyondEdges(c.scale, c.value, 1000), c.pixel);
     }
 }
 
 TEST_F(ChartAxis, PixelToValueInvertsTheMappingAndIsZeroWithoutSpan) {
     const auto bottom = Scale(6, 53, 68, 653, true);
     const auto left = Scale(-51, 20000, 15, 340, false);
-    EXPECT_DOUBLE_EQ(ChartMath::PixelToValue(bottom, 68), 6);
-    EXPECT_DOUBLE_EQ(ChartMath::PixelToValue(bottom, 653), 53);
-    EXPECT_DOUBLE_EQ(ChartMath::PixelToValue(left, 15), 20000);
-    EXPECT_DOUBLE_EQ(ChartMath::PixelToValue(left, 340), -51);
-    EXPECT_EQ(ChartMath::PixelToValue(Scale(0, 10, 5, 5, true), 7), 0);
+    EXPECT_DOUBLE_EQ(Armalyx::ChartMath::PixelToValue(bottom, 68), 6);
+    EXPECT_DOUBLE_EQ(Armalyx::ChartMath::PixelToValue(bottom, 653), 53);
+    EXPECT_DOUBLE_EQ(Armalyx::ChartMath::PixelToValue(left, 15), 20000);
+    EXPECT_DOUBLE_EQ(Armalyx::ChartMath::PixelToValue(left, 340), -51);
+    EXPECT_EQ(Armalyx::ChartMath::PixelToValue(Scale(0, 10, 5, 5, true), 7), 0);
 }
 
 TEST_F(ChartAxis, NextLabelStepRunsOneTwoFive) {
@@ -112,7 +112,7 @@ TEST_F(ChartAxis, NextLabelStepRunsOneTwoFive) {
                                                {0.3, 0.5}, {7, 10}, {20, 50}, {0, 1},  {-4, 1}};
     for (const auto& [in, out] : cases) {
         SCOPED_TRACE(in);
-        EXPECT_NEAR(ChartMath::NextLabelStep(in), out, 1e-12);
+        EXPECT_NEAR(Armalyx::ChartMath::NextLabelStep(in), out, 1e-12);
     }
 }
 
@@ -134,13 +134,16 @@ TEST_F(ChartAxis, LabelStepGrowsOnlyWhenLabelsWouldCrowd) {
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.pixels);
-        const int count = ChartMath::LabelCount(c.labelSize, 10, c.pixels);
-        EXPECT_DOUBLE_EQ(ChartMath::LabelStepForCount(count, c.increment, c.range, 10), c.step);
+        const int count = Armalyx::ChartMath::LabelCount(c.labelSize, 10, c.pixels);
+        EXPECT_DOUBLE_EQ(Armalyx::ChartMath::LabelStepForCount(count, c.increment, c.range, 10),
+                         c.step);
     }
     // Without separation the increment stands whatever the crowding.
-    EXPECT_EQ(ChartMath::LabelStepForCount(ChartMath::LabelCount(13, 0, 50), 1, 20000, 0), 1);
+    EXPECT_EQ(Armalyx::ChartMath::LabelStepForCount(Armalyx::ChartMath::LabelCount(13, 0, 50), 1,
+                                                    20000, 0),
+              1);
     // A range that cannot be labelled ends the search instead of looping.
-    EXPECT_GT(ChartMath::LabelStepForCount(3, 1, INFINITY, 10), 0);
+    EXPECT_GT(Armalyx::ChartMath::LabelStepForCount(3, 1, INFINITY, 10), 0);
 }
 
 TEST_F(ChartAxis, LabelsUseTheLocaleGroupingWithUpToThreeDecimals) {
@@ -149,16 +152,16 @@ TEST_F(ChartAxis, LabelsUseTheLocaleGroupingWithUpToThreeDecimals) {
         {-51, "-51"},      {1.23456, "1.235"}, {2.5, "2.5"}, {-0.0001, "0"}};
     for (const auto& [value, text] : cases) {
         SCOPED_TRACE(value);
-        EXPECT_EQ(ChartMath::FormatAxisLabel(value), text);
+        EXPECT_EQ(Armalyx::ChartMath::FormatAxisLabel(value), text);
     }
 }
 
 TEST_F(ChartAxis, LabelsFollowAChangeOfTheDefaultLocale) {
-    EXPECT_EQ(ChartMath::FormatAxisLabel(20000.5), "20,000.5");
+    EXPECT_EQ(Armalyx::ChartMath::FormatAxisLabel(20000.5), "20,000.5");
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(ChartMath::FormatAxisLabel(20000.5), "20.000,5");
+    EXPECT_EQ(Armalyx::ChartMath::FormatAxisLabel(20000.5), "20.000,5");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(ChartMath::FormatAxisLabel(20000.5), "20,000.5");
+    EXPECT_EQ(Armalyx::ChartMath::FormatAxisLabel(20000.5), "20,000.5");
 }
 
 TEST_F(ChartAxis, DrawnLeftAxisLabelsRunFromTheTopDownToZero) {

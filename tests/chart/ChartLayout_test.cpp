@@ -10,18 +10,18 @@
 using namespace ChartTestSupport;
 
 TEST(ChartLayout, MarginsOfTheProgramChartGiveItsPlotRectangle) {
-    const TRect rect = ChartMath::RectAfterMargins(kChartBounds, {3, 4, 3, 4}, 0);
+    const TRect rect = Armalyx::ChartMath::RectAfterMargins(kChartBounds, {3, 4, 3, 4}, 0);
     EXPECT_EQ(rect, (TRect{20, 15, 653, 370}));
-    EXPECT_EQ(ChartMath::RectAfterMargins(kChartBounds, {3, 4, 3, 4}, 2),
+    EXPECT_EQ(Armalyx::ChartMath::RectAfterMargins(kChartBounds, {3, 4, 3, 4}, 2),
               (TRect{22, 17, 651, 368}));
 }
 
 TEST(ChartLayout, MulDivRoundsHalvesAwayFromZero) {
-    EXPECT_EQ(ChartMath::MulDiv(3, 673, 100), 20); // 20.19
-    EXPECT_EQ(ChartMath::MulDiv(4, 385, 100), 15); // 15.4
-    EXPECT_EQ(ChartMath::MulDiv(1, 50, 100), 1);   // 0.5
-    EXPECT_EQ(ChartMath::MulDiv(-1, 50, 100), -1); // -0.5
-    EXPECT_EQ(ChartMath::MulDiv(5, 7, 0), 0);
+    EXPECT_EQ(Armalyx::ChartMath::MulDiv(3, 673, 100), 20); // 20.19
+    EXPECT_EQ(Armalyx::ChartMath::MulDiv(4, 385, 100), 15); // 15.4
+    EXPECT_EQ(Armalyx::ChartMath::MulDiv(1, 50, 100), 1);   // 0.5
+    EXPECT_EQ(Armalyx::ChartMath::MulDiv(-1, 50, 100), -1); // -0.5
+    EXPECT_EQ(Armalyx::ChartMath::MulDiv(5, 7, 0), 0);
 }
 
 TEST(ChartLayout, RecalcWidthHeightKeepsThePlotRectangleUpright) {
@@ -38,7 +38,7 @@ TEST(ChartLayout, RecalcWidthHeightKeepsThePlotRectangleUpright) {
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
-        EXPECT_EQ(ChartMath::KeepRectUpright(c.in, bounds, 400, 250), c.out);
+        EXPECT_EQ(Armalyx::ChartMath::KeepRectUpright(c.in, bounds, 400, 250), c.out);
     }
     auto chart = MappedChart({50, 60, 40, 20}, 0, 1, 0, 1);
     EXPECT_EQ(chart->ChartWidth(), 1);

@@ -11,8 +11,8 @@ namespace {
 
 // A 400 x 300 panel whose plot leaves 10 and 20 pixels at the sides; three items of 30, 50 and
 // 40 pixels in a 14-pixel font; the default colour width, top position, shadow and frame.
-LegendLayout::TInput ThreeItems(TLegendAlignment alignment) {
-    LegendLayout::TInput input;
+Armalyx::LegendLayout::TInput ThreeItems(TLegendAlignment alignment) {
+    Armalyx::LegendLayout::TInput input;
     input.Alignment = alignment;
     input.ChartBounds = {0, 0, 400, 300};
     input.ChartRect = {10, 20, 390, 280};
@@ -36,7 +36,7 @@ struct TExpected {
     int SymbolX;
 };
 
-void ExpectLayout(const LegendLayout::TLayout& layout, const TExpected& expected) {
+void ExpectLayout(const Armalyx::LegendLayout::TLayout& layout, const TExpected& expected) {
     EXPECT_EQ(layout.Rect, expected.Rect);
     EXPECT_EQ(layout.RowCount, expected.Rows);
     EXPECT_EQ(layout.ColumnCount, expected.Columns);
@@ -50,7 +50,7 @@ void ExpectLayout(const LegendLayout::TLayout& layout, const TExpected& expected
 TEST(LegendLayout, VerticalLegendsStackTheRowsThatFitBesideThePlot) {
     struct TCase {
         std::string Name;
-        LegendLayout::TInput Input;
+        Armalyx::LegendLayout::TInput Input;
         TExpected Expected;
     };
     auto rightCut = ThreeItems(laRight);
@@ -75,14 +75,14 @@ TEST(LegendLayout, VerticalLegendsStackTheRowsThatFitBesideThePlot) {
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        ExpectLayout(LegendLayout::LayOut(c.Input), c.Expected);
+        ExpectLayout(Armalyx::LegendLayout::LayOut(c.Input), c.Expected);
     }
 }
 
 TEST(LegendLayout, HorizontalLegendsFillColumnsCentredAndShiftedByTopPos) {
     struct TCase {
         std::string Name;
-        LegendLayout::TInput Input;
+        Armalyx::LegendLayout::TInput Input;
         TExpected Expected;
     };
     // allW 54, symbol Round(54 * 12 %) = 6, column 68; box 206 wide, shifted Round(10 % of 194)
@@ -101,17 +101,17 @@ TEST(LegendLayout, HorizontalLegendsFillColumnsCentredAndShiftedByTopPos) {
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        ExpectLayout(LegendLayout::LayOut(c.Input), c.Expected);
+        ExpectLayout(Armalyx::LegendLayout::LayOut(c.Input), c.Expected);
     }
 }
 
 TEST(LegendLayout, RowsStartBelowTheBoxTopOneFontHeightApart) {
-    const auto vertical = LegendLayout::LayOut(ThreeItems(laRight));
+    const auto vertical = Armalyx::LegendLayout::LayOut(ThreeItems(laRight));
     EXPECT_EQ(vertical.RowOrigin(0), (TPoint{333, 31}));
     EXPECT_EQ(vertical.RowOrigin(2), (TPoint{333, 59}));
     auto input = ThreeItems(laTop);
     input.ChartRect = {0, 20, 150, 280};
-    const auto horizontal = LegendLayout::LayOut(input);
+    const auto horizontal = Armalyx::LegendLayout::LayOut(input);
     EXPECT_EQ(horizontal.RowOrigin(1), (TPoint{44 + 64, 23}));
     EXPECT_EQ(horizontal.RowOrigin(2), (TPoint{44, 37}));
 }
@@ -124,8 +124,8 @@ TEST(LegendLayout, ItemAtFindsTheRowAndColumnUnderAPoint) {
     };
     auto firstTwo = ThreeItems(laRight);
     firstTwo.FirstValue = 2;
-    const auto vertical = LegendLayout::LayOut(ThreeItems(laRight));
-    const auto shifted = LegendLayout::LayOut(firstTwo);
+    const auto vertical = Armalyx::LegendLayout::LayOut(ThreeItems(laRight));
+    const auto shifted = Armalyx::LegendLayout::LayOut(firstTwo);
     const TCase verticalCases[] = {
         {"first row", {320, 31}, 0},        {"second row", {384, 45}, 1},
         {"last pixel row", {320, 72}, 2},   {"below the rows", {320, 73}, -1},
@@ -139,7 +139,7 @@ TEST(LegendLayout, ItemAtFindsTheRowAndColumnUnderAPoint) {
 
     auto twoColumns = ThreeItems(laTop);
     twoColumns.ChartRect = {0, 20, 150, 280};
-    const auto horizontal = LegendLayout::LayOut(twoColumns); // symbols start at 34 and 98
+    const auto horizontal = Armalyx::LegendLayout::LayOut(twoColumns); // symbols start at 34 and 98
     const TCase horizontalCases[] = {
         {"first column", {31, 25}, 0},  {"left of the first symbol", {30, 25}, 0},
         {"second column", {98, 25}, 1}, {"second row", {31, 40}, 2},
@@ -149,13 +149,13 @@ TEST(LegendLayout, ItemAtFindsTheRowAndColumnUnderAPoint) {
         SCOPED_TRACE(c.Name);
         EXPECT_EQ(horizontal.ItemAt(c.Point), c.Item);
     }
-    EXPECT_EQ(LegendLayout::TLayout{}.ItemAt({0, 0}), -1);
+    EXPECT_EQ(Armalyx::LegendLayout::TLayout{}.ItemAt({0, 0}), -1);
 }
 
 TEST(LegendLayout, ThePlotGivesUpTheBoxAndAGap) {
     struct TCase {
         std::string Name;
-        LegendLayout::TShrinkInput Input;
+        Armalyx::LegendLayout::TShrinkInput Input;
         TRect Expected;
     };
     const TRect chart{10, 20, 390, 280}; // 3 % of 380 = 11, 4 % of 260 = 10
@@ -171,6 +171,6 @@ TEST(LegendLayout, ThePlotGivesUpTheBoxAndAGap) {
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        EXPECT_EQ(LegendLayout::ChartRectBeside(c.Input), c.Expected);
+        EXPECT_EQ(Armalyx::LegendLayout::ChartRectBeside(c.Input), c.Expected);
     }
 }

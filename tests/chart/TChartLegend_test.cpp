@@ -241,7 +241,7 @@ TEST_F(ChartLegendTest, HorizontalLegendAtTheTopTakesItsHeight) {
     EXPECT_EQ(m_legend.RowCount(), 1);
     EXPECT_EQ(m_legend.LegendRect().Top, 17);
     EXPECT_EQ(m_legend.LegendRect().Bottom, 17 + kLine + 2);
-    EXPECT_EQ(left.Top, 17 + kLine + 2 + 3 + ChartMath::MulDiv(4, 355, 100));
+    EXPECT_EQ(left.Top, 17 + kLine + 2 + 3 + Armalyx::ChartMath::MulDiv(4, 355, 100));
     const auto rows = m_canvas.Named(QStringLiteral("WriteText"));
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].Args.at(1), rows[1].Args.at(1));

@@ -11,8 +11,8 @@ namespace {
 
 // Two lines of 100 and 60 pixels in a 14-pixel font whose "W" is 11 wide, over a plot rectangle
 // 10 pixels in from the sides.
-TitleLayout::TInput TwoLines(TTitlePlace place, TAlignment alignment) {
-    TitleLayout::TInput input;
+Armalyx::TitleLayout::TInput TwoLines(TTitlePlace place, TAlignment alignment) {
+    Armalyx::TitleLayout::TInput input;
     input.ChartRect = {10, 20, 390, 280};
     input.Place = place;
     input.FontH = 14;
@@ -27,8 +27,8 @@ TitleLayout::TInput TwoLines(TTitlePlace place, TAlignment alignment) {
 TEST(TitleLayout, LinesGoDownFromTheTopOrUpFromTheFoot) {
     struct TCase {
         std::string Name;
-        TitleLayout::TInput Input;
-        TitleLayout::TLayout Expected;
+        Armalyx::TitleLayout::TInput Input;
+        Armalyx::TitleLayout::TLayout Expected;
     };
     auto leftFramed = TwoLines(TTitlePlace::tpTop, taLeftJustify);
     leftFramed.FrameWidth = 2;
@@ -55,7 +55,7 @@ TEST(TitleLayout, LinesGoDownFromTheTopOrUpFromTheFoot) {
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        EXPECT_EQ(TitleLayout::LayOut(c.Input), c.Expected);
+        EXPECT_EQ(Armalyx::TitleLayout::LayOut(c.Input), c.Expected);
     }
 }
 
@@ -80,7 +80,7 @@ TEST(TitleLayout, AShownBoxIsNarrowedToTheWidestLineWhenAdjustFrameIsOn) {
         auto input = TwoLines(TTitlePlace::tpTop, c.Alignment);
         input.BoxShown = c.BoxShown;
         input.AdjustFrame = c.AdjustFrame;
-        const TitleLayout::TLayout layout = TitleLayout::LayOut(input);
+        const Armalyx::TitleLayout::TLayout layout = Armalyx::TitleLayout::LayOut(input);
         EXPECT_EQ(layout.TitleRect, c.TitleRect);
         EXPECT_EQ(layout.ChartRect.Top, 53) << "the box never changes the room taken";
     }
