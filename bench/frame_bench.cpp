@@ -215,8 +215,9 @@ BENCHMARK(QCustomPlotFrame)->Unit(benchmark::kMicrosecond);
 enum class TSavedFormat { Png3x, Pdf };
 
 void QCustomPlotSave(benchmark::State& state, TSavedFormat format) {
+    const FrameBench::TFrameContent content = FrameBench::Content();
     QCustomPlot plot;
-    BuildQCustomPlot(plot, FrameBench::Content());
+    BuildQCustomPlot(plot, content);
     const TTempDirectory folder;
     const bool png = format == TSavedFormat::Png3x;
     const QString file =
