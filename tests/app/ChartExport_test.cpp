@@ -7,6 +7,7 @@
 #include "ChartExport.h"
 #include "CsvReader.h"
 #include "TComboBox.h"
+#include "TExportOptionsDialog.h"
 #include "TStringGrid.h"
 
 #include "TCommandRun.h"
@@ -17,11 +18,16 @@
 #include <TChart.h>
 
 #include <QBuffer>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QDoubleSpinBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLocale>
+#include <QMimeData>
 #include <QPrinter>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QXmlStreamReader>
 
@@ -357,5 +363,39 @@ TEST_F(TChartExportTest, ANameWithoutAKnownExtensionIsRefusedAndWritesNothing) {
         SCOPED_TRACE(name);
         Form().ExportChartTo(QString::fromStdString(Output(name).string()), {});
         EXPECT_TRUE(fs::exists(Output(name)));
+    }
+}
+
+TEST_F(TChartExportTest, CopyOnTheGraphPageAlsoOffersTheChartAsSvg) {
+    QGuiApplication::clipboard()->clear();
+    Form().CopyToClipboard();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->hasImage());
+    EXPECT_TRUE(data->hasText());
+    ASSERT_TRUE(data->hasFormat(QStringLiteral("image/svg+xml")));
+    const TSvgContent svg = ReadSvg(data->data(QStringLiteral("image/svg+xml")));
+    EXPECT_EQ(svg.ViewBox, QStringLiteral("0 0 673 385"));
+    EXPECT_TRUE(svg.Texts.contains(QStringLiteral("Total Available AFVs")));
+}
+
+TEST(ExportOptionsDialog, OffersTheScaleForPngOnlyAndAWidthOnlyWhenChanged) {
+    const struct {
+        ChartExport::TChartFormat format;
+        bool scaleOffered;
+    } formats[] = {{ChartExport::TChartFormat::Png, true},
+                   {ChartExport::TChartFormat::Svg, false},
+                   {ChartExport::TChartFormat::Pdf, false}};
+    const double chartWidthCm = 673 / 96.0 * 2.54;
+    for (const auto& test : formats) {
+        SCOPED_TRACE(static_cast<int>(test.format));
+        TExportOptionsDialog dialog(test.format, chartWidthCm);
+        EXPECT_EQ(dialog.ScaleBox->isEnabled(), test.scaleOffered);
+        EXPECT_EQ(dialog.ExportSize().Scale, 3);
+        EXPECT_EQ(dialog.ExportSize().WidthCm, 0) << "the chart's own size, exactly";
+        dialog.ScaleBox->setValue(4);
+        dialog.WidthBox->setValue(12.5);
+        EXPECT_EQ(dialog.ExportSize().Scale, 4);
+        EXPECT_EQ(dialog.ExportSize().WidthCm, 12.5);
     }
 }
