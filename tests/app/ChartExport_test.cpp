@@ -26,6 +26,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QMimeData>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -398,4 +399,20 @@ TEST(ExportOptionsDialog, OffersTheScaleForPngOnlyAndAWidthOnlyWhenChanged) {
         EXPECT_EQ(dialog.ExportSize().Scale, 4);
         EXPECT_EQ(dialog.ExportSize().WidthCm, 12.5);
     }
+}
+
+TEST_F(TChartExportTest, PrintPreviewDrawsTheChartOnOnePage) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintPreviewWidget preview(&printer);
+    int requests = 0;
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, &preview,
+                     [&](QPrinter* target) {
+                         ++requests;
+                         ChartExport::Print(Chart(), *target);
+                     });
+    preview.updatePreview();
+    EXPECT_EQ(requests, 1);
+    EXPECT_EQ(preview.pageCount(), 1);
+    EXPECT_TRUE(Errors().empty());
 }
