@@ -35,7 +35,9 @@ QPainter* TChartCanvas3D::Painter() {
         m_painterFontKnown = false;
         const QPaintEngine* engine = m_painter->paintEngine();
         m_vector = engine != nullptr && engine->type() != QPaintEngine::Raster;
-        m_painter->setWorldTransform(m_targetTransform);
+        if (!m_targetTransform.isIdentity()) {
+            m_painter->setWorldTransform(m_targetTransform);
+        }
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         m_painter->setRenderHint(QPainter::TextAntialiasing, true);
         if (m_clipped) {
