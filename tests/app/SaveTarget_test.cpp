@@ -2,6 +2,7 @@
 // existing file as it was, and says why with the system's reason.
 #include "TSaveTarget.h"
 
+#include "TCommandRun.h"
 #include "TTempDirectory.h"
 #include "TestFiles.h"
 
@@ -15,6 +16,7 @@
 #include <stdexcept>
 #include <string>
 #include <sys/resource.h>
+#include <utility>
 
 namespace {
 
@@ -119,23 +121,52 @@ TEST(SaveTarget, AVanishedFolderOrANameThatIsNoFileLeavesNothing) {
     EXPECT_EQ(Entries(folder.Path()).size(), 2U);
 }
 
+// A folder nobody may write into: without write permission, and for the superuser, who writes
+// anyway, also immutable (where the file system allows it). Writable again when it goes.
+class TLockedFolder final {
+public:
+    explicit TLockedFolder(fs::path folder) : m_folder(std::move(folder)) {
+        fs::permissions(m_folder, fs::perms::owner_read | fs::perms::owner_exec);
+        if (WriteFileBytes(m_folder / "probe", "x")) {
+            fs::remove(m_folder / "probe");
+            m_immutable = RunCommand("chattr +i " + Quoted(m_folder) + " 2>&1").Status == 0;
+        }
+        m_locked = !WriteFileBytes(m_folder / "probe", "x");
+    }
+    ~TLockedFolder() {
+        if (m_immutable) {
+            RunCommand("chattr -i " + Quoted(m_folder));
+        }
+        fs::permissions(m_folder, fs::perms::owner_all);
+    }
+    TLockedFolder(const TLockedFolder&) = delete;
+    TLockedFolder& operator=(const TLockedFolder&) = delete;
+
+    bool Locked() const { return m_locked; }
+
+private:
+    fs::path m_folder;
+    bool m_immutable = false;
+    bool m_locked = false;
+};
+
 TEST(SaveTarget, AReadOnlyFolderKeepsTheOldFile) {
     const TTempDirectory folder;
     const fs::path locked = folder.Path() / "locked";
     fs::create_directory(locked);
     const fs::path target = locked / "table.csv";
     ASSERT_TRUE(WriteFileBytes(target, kOldContent));
-    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-    // The superuser writes into any folder: the case cannot be made then.
-    const bool probeWritten = WriteFileBytes(locked / "probe", "x");
-    if (probeWritten) {
-        fs::remove(locked / "probe");
-        fs::permissions(locked, fs::perms::owner_all);
-        GTEST_SKIP() << "this user writes into read-only folders";
+    std::string failure;
+    {
+        const TLockedFolder lock(locked);
+        if (!lock.Locked()) {
+            GTEST_SKIP() << "this user writes into any folder here";
+        }
+        failure = FailureOf(target, QByteArray("new,table\r\n"));
     }
-    const std::string failure = FailureOf(target, QByteArray("new,table\r\n"));
-    fs::permissions(locked, fs::perms::owner_all);
-    EXPECT_EQ(failure, "Could not write " + target.string() + ": Permission denied.");
+    EXPECT_TRUE(failure == "Could not write " + target.string() + ": Permission denied." ||
+                failure == "Could not write " + target.string() + ": Operation not permitted.")
+        << failure;
     EXPECT_EQ(ReadFileBytes(target), kOldContent);
     EXPECT_EQ(Entries(locked), std::vector<fs::path>{"table.csv"});
 }
