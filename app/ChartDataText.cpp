@@ -41,8 +41,8 @@ QString CellText(double value, TReadingKind kind, const QLocale& locale) {
     return plain.toString(shown, 'f', QLocale::FloatingPointShortest);
 }
 
-QString TabSeparated(const std::vector<TDataColumn>& columns, int firstMonth, int lastMonth,
-                     const QLocale& locale) {
+std::vector<QStringList> Rows(const std::vector<TDataColumn>& columns, int firstMonth,
+                              int lastMonth, const QLocale& locale) {
     std::vector<QStringList> rows;
     QStringList header{QStringLiteral("Month")};
     for (const TDataColumn& column : columns) {
@@ -62,7 +62,12 @@ QString TabSeparated(const std::vector<TDataColumn>& columns, int firstMonth, in
             rows.push_back(row);
         }
     }
-    return TableText::TabSeparatedRows(rows);
+    return rows;
+}
+
+QString TabSeparated(const std::vector<TDataColumn>& columns, int firstMonth, int lastMonth,
+                     const QLocale& locale) {
+    return TableText::TabSeparatedRows(Rows(columns, firstMonth, lastMonth, locale));
 }
 
 } // namespace ChartDataText

@@ -7,6 +7,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <utility>
 #include <vector>
@@ -25,8 +26,11 @@ QString ColumnTitle(const TDataColumn& column);
 // A cell: the value as the curve holds it, a share as a percentage of the fleet, written with
 // the locale's decimal point, without grouping and without rounding.
 QString CellText(double value, TReadingKind kind, const QLocale& locale);
-// Months firstMonth..lastMonth (kept within 1..60) in which some column has a value, each as
-// "Jun 1941".
+// The header row (Month, then the column titles), then a row for each month firstMonth..lastMonth
+// (kept within 1..60) in which some column has a value, the month written as "Jun 1941".
+std::vector<QStringList> Rows(const std::vector<TDataColumn>& columns, int firstMonth,
+                              int lastMonth, const QLocale& locale);
+// The same rows, tab-separated.
 QString TabSeparated(const std::vector<TDataColumn>& columns, int firstMonth, int lastMonth,
                      const QLocale& locale);
 

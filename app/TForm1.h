@@ -4,11 +4,13 @@
 // numbers from the production data store into the controls and the chart's series.
 
 #include "Chart1Configuration.h"
+#include "ChartExport.h"
 #include "SeriesReading.h"
 
 #include <TCustomChartAxis.h>
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -19,6 +21,7 @@ class QAction;
 class QImage;
 class QKeySequence;
 class QLabel;
+class QLocale;
 class QMenu;
 class QLineEdit;
 class QPushButton;
@@ -78,6 +81,23 @@ public:
     void CopyChartData();
     // The chart's numbers: a header row, then one row per plotted month, tab-separated.
     QString ChartDataText() const;
+    // The same rows, their numbers written for the locale.
+    std::vector<QStringList> ChartDataRows(const QLocale& locale) const;
+
+    // Ctrl+E, "Export data…" and Ctrl+P: the chart as PNG, SVG or PDF, the chart's numbers or the
+    // vehicle table as CSV, and the chart on paper, each after its dialog. Nothing is written
+    // unless the user chose a file.
+    void ExportChart();
+    void ExportData();
+    void PrintChart();
+    // The same without dialogs (the inspector and tests). The chart's format is the file name's
+    // extension. They throw with the text the error box shows, and leave an existing file as it
+    // was when they fail.
+    void ExportChartTo(const QString& fileName, const ChartExport::TExportSize& size);
+    void ExportChartDataTo(const QString& fileName) const;
+    void ExportTableTo(const QString& fileName) const;
+    // The vehicle table for a spreadsheet: names, yearly production, total and the span's.
+    std::vector<QStringList> VehicleTableRows() const;
     // The visible curves in chart order, with their names and kinds for a reader.
     std::vector<TSeriesReading> SeriesReadings() const;
     // The chart as it is drawn at its current size, without the controls lying on it.
@@ -124,6 +144,9 @@ public:
     QAction* ReloadAction = nullptr;
     QAction* ResetViewAction = nullptr;
     QAction* DataReportAction = nullptr;
+    QAction* ExportChartAction = nullptr;
+    QAction* ExportDataAction = nullptr;
+    QAction* PrintAction = nullptr;
 
 protected:
     bool event(QEvent* event) override;

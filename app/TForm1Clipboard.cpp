@@ -4,6 +4,7 @@
 #include "TForm1.h"
 
 #include "ChartDataText.h"
+#include "ChartExport.h"
 #include "TChartHover.h"
 #include "TStringGrid.h"
 #include "TableText.h"
@@ -33,6 +34,8 @@ void TForm1::CopyToClipboard() {
     // A document takes the picture, a spreadsheet the numbers.
     auto data = std::make_unique<QMimeData>();
     data->setImageData(ChartImage());
+    // A drawing program or an office suite that takes vectors pastes them.
+    data->setData(QStringLiteral("image/svg+xml"), ChartExport::SvgDocument(*Chart1, 0));
     data->setText(ChartDataText());
     clipboard->setMimeData(data.release());
 }
@@ -64,6 +67,10 @@ std::vector<TSeriesReading> TForm1::SeriesReadings() const {
 }
 
 QString TForm1::ChartDataText() const {
+    return TableText::TabSeparatedRows(ChartDataRows(QLocale()));
+}
+
+std::vector<QStringList> TForm1::ChartDataRows(const QLocale& locale) const {
     std::vector<ChartDataText::TDataColumn> columns;
     for (const TSeriesReading& reading : SeriesReadings()) {
         ChartDataText::TDataColumn column{reading.Name, reading.Kind, {}};
@@ -79,7 +86,7 @@ QString TForm1::ChartDataText() const {
             columns.push_back(std::move(column));
         }
     }
-    return ChartDataText::TabSeparated(columns, m_firstHomeMonth, m_lastHomeMonth, QLocale());
+    return ChartDataText::Rows(columns, m_firstHomeMonth, m_lastHomeMonth, locale);
 }
 
 // The picture has the screen's resolution: on a high-resolution screen it is as sharp as shown.

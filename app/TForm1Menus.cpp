@@ -1,6 +1,6 @@
 // The window's commands with their keys, and the context menus of the chart and the table that
 // offer them: copy, copy the chart's numbers, read the data files again, show the data report,
-// bring the view back.
+// bring the view back, export the chart or the numbers, print the chart.
 
 #include "TForm1.h"
 
@@ -41,6 +41,12 @@ void TForm1::CreateShortcuts() {
         CreateAction(QStringLiteral("Reset view"), QKeySequence(Qt::Key_Home), &TForm1::ResetView);
     DataReportAction = CreateAction(QStringLiteral("Data report\u2026"),
                                     QKeySequence(Qt::CTRL | Qt::Key_D), &TForm1::ShowDataReport);
+    ExportChartAction = CreateAction(QStringLiteral("&Export chart\u2026"),
+                                     QKeySequence(Qt::CTRL | Qt::Key_E), &TForm1::ExportChart);
+    ExportDataAction =
+        CreateAction(QStringLiteral("Export &data\u2026"), QKeySequence(), &TForm1::ExportData);
+    PrintAction =
+        CreateAction(QStringLiteral("&Print\u2026"), QKeySequence::Print, &TForm1::PrintChart);
     // Home belongs to the table and the text fields on the "Tank Selection" page.
     ResetViewAction->setEnabled(false);
     connect(PageControl1, &QTabWidget::currentChanged, this,
@@ -55,12 +61,16 @@ void TForm1::CreateContextMenus() {
     PopupMenu1->addActions({CopyAction, CopyDataAction});
     PopupMenu1->addSeparator();
     PopupMenu1->addActions({ReloadAction, DataReportAction, ResetViewAction});
+    PopupMenu1->addSeparator();
+    PopupMenu1->addActions({ExportChartAction, PrintAction});
 
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
     PopupMenu2->addActions({CopyAction, CopyDataAction});
     PopupMenu2->addSeparator();
     PopupMenu2->addActions({ReloadAction, DataReportAction});
+    PopupMenu2->addSeparator();
+    PopupMenu2->addAction(ExportDataAction);
 
     // A right-drag on the chart pans it; only a right click without a drag opens the menu.
     auto* chartClick = new TContextClick(*Chart1, TContextClick::TButtonEvents::PassOn);

@@ -4,11 +4,13 @@
 #include "TErrorCapture.h"
 #include "TForm1.h"
 #include "TRadioGroup.h"
+#include "TSaveTarget.h"
 #include "TStringGrid.h"
 
 #include <TChart.h>
 #include <TChartSeries.h>
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QHeaderView>
@@ -17,6 +19,8 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTabWidget>
+
+#include <exception>
 
 namespace {
 
@@ -101,10 +105,40 @@ void ReadWindow(TForm1& form, TWindowInspectionResult& result) {
 }
 
 // Shows a page and saves it as a PNG picture, as the window shows it.
-bool SavePage(TForm1& form, QWidget& page, const QString& fileName) {
+void SavePage(TForm1& form, QWidget& page, const QString& fileName) {
     form.PageControl1->setCurrentWidget(&page);
     ProcessEvents();
-    return page.grab().save(fileName, "PNG");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    page.grab().save(&buffer, "PNG");
+    TSaveTarget::Write(fileName, bytes);
+}
+
+// Runs one export; gives the error box's text when it fails, empty when it wrote the file.
+template <typename TExport> QString Exported(const QString& fileName, TExport&& exportTo) {
+    if (fileName.isEmpty()) {
+        return {};
+    }
+    try {
+        exportTo();
+    } catch (const std::exception& error) {
+        return QString::fromUtf8(error.what());
+    }
+    return {};
+}
+
+void ExportFiles(TForm1& form, const TWindowInspectionRequest& request,
+                 TWindowInspectionResult& result) {
+    form.PageControl1->setCurrentWidget(form.TabSheet2);
+    ProcessEvents();
+    result.SnapshotError = Exported(request.SnapshotFile, [&] {
+        form.ExportChartTo(request.SnapshotFile, request.SnapshotSize);
+    });
+    result.SnapshotSaved = !request.SnapshotFile.isEmpty() && result.SnapshotError.isEmpty();
+    result.ChartDataError =
+        Exported(request.ChartDataFile, [&] { form.ExportChartDataTo(request.ChartDataFile); });
+    result.TableError = Exported(request.TableFile, [&] { form.ExportTableTo(request.TableFile); });
 }
 
 } // namespace
@@ -126,12 +160,12 @@ TWindowInspectionResult TWindowInspection::Run(const TWindowInspectionRequest& r
     }
     TWindowInspectionResult result;
     ReadWindow(form, result);
-    if (!request.TableSnapshotFile.isEmpty()) {
-        result.TableSnapshotSaved = SavePage(form, *form.Tabsheet1, request.TableSnapshotFile);
-    }
-    if (!request.SnapshotFile.isEmpty()) {
-        result.SnapshotSaved = SavePage(form, *form.TabSheet2, request.SnapshotFile);
-    }
+    result.TableSnapshotError = Exported(request.TableSnapshotFile, [&] {
+        SavePage(form, *form.Tabsheet1, request.TableSnapshotFile);
+    });
+    result.TableSnapshotSaved =
+        !request.TableSnapshotFile.isEmpty() && result.TableSnapshotError.isEmpty();
+    ExportFiles(form, request, result);
     for (const TErrorCapture::TReport& report : errors.Reports()) {
         result.Errors.push_back(report.Text);
     }

@@ -3,6 +3,8 @@
 // span selectors, clicks the data-source selector and table rows, and reads back what the window
 // then shows. The inspector prints the result; tests check it. Needs a running QApplication.
 
+#include "ChartExport.h"
+
 #include <TChartColors.h>
 
 #include <QString>
@@ -21,9 +23,15 @@ struct TWindowInspectionRequest {
     // Item indices to pick in the four span selectors before the rows (start month, start year,
     // end month, end year); indices outside a selector's items leave it as it is.
     std::optional<std::array<int, 4>> SpanChoices;
-    // Where to save pictures of the "Tank Selection" and the "Graph" page, if anywhere.
+    // Where to save a picture of the "Tank Selection" page, if anywhere.
     QString TableSnapshotFile;
+    // Where to export the chart, as Export chart does (the extension names the format), and at
+    // which size.
     QString SnapshotFile;
+    ChartExport::TExportSize SnapshotSize;
+    // Where to write the chart's numbers and the vehicle table as CSV, if anywhere.
+    QString ChartDataFile;
+    QString TableFile;
 };
 
 struct TInspectedSeries {
@@ -48,6 +56,11 @@ struct TWindowInspectionResult {
     QString Status;
     bool TableSnapshotSaved = false;
     bool SnapshotSaved = false;
+    // Why a file could not be written, as the error box says it; empty when it was.
+    QString TableSnapshotError;
+    QString SnapshotError;
+    QString ChartDataError;
+    QString TableError;
 };
 
 class TWindowInspection final {

@@ -1,11 +1,13 @@
 // Full frames of the availability chart (673 x 385, eight curves of 48 months over the background
 // picture) drawn from scratch, at 1x and on a 2x screen, against the same chart drawn straight
 // through QPainter, built with Qt Charts and with QCustomPlot (each when installed); and an
-// unchanged repaint against one bare drawImage of a picture of the same size.
+// unchanged repaint against one bare drawImage of a picture of the same size; and Export chart
+// (PNG at 3x, PDF) against QCustomPlot's savePng and savePdf of the same chart.
 
 #include "FrameBenchChart.h"
 
 #include "TChartCanvas3D.h"
+#include "TTempDirectory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -167,9 +169,8 @@ BENCHMARK(QtChartsFrame)->Unit(benchmark::kMicrosecond);
 #endif
 
 #ifdef ARMALYX_HAVE_QCUSTOMPLOT
-void QCustomPlotFrame(benchmark::State& state) {
-    const FrameBench::TFrameContent content = FrameBench::Content();
-    QCustomPlot plot;
+// The same chart built in QCustomPlot.
+void BuildQCustomPlot(QCustomPlot& plot, const FrameBench::TFrameContent& content) {
     plot.resize(kWidth, kHeight);
     plot.setNotAntialiasedElements(QCP::aeAll);
     plot.setBackground(QColor(240, 240, 240));
@@ -192,6 +193,12 @@ void QCustomPlotFrame(benchmark::State& state) {
             graph->addData(static_cast<double>(m + 6), content.Values[i][m]);
         }
     }
+}
+
+void QCustomPlotFrame(benchmark::State& state) {
+    const FrameBench::TFrameContent content = FrameBench::Content();
+    QCustomPlot plot;
+    BuildQCustomPlot(plot, content);
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     for (auto _ : state) {
         QCPPainter painter(&image);
@@ -202,7 +209,40 @@ void QCustomPlotFrame(benchmark::State& state) {
     KeepFrame(image, "QCustomPlotFrame");
 }
 BENCHMARK(QCustomPlotFrame)->Unit(benchmark::kMicrosecond);
+
+// Export chart against QCustomPlot's own export of the same chart to a file: PNG at 3x (2019 x
+// 1155 pixels) and PDF at the chart's size.
+enum class TSavedFormat { Png3x, Pdf };
+
+void QCustomPlotSave(benchmark::State& state, TSavedFormat format) {
+    const FrameBench::TFrameContent content = FrameBench::Content();
+    QCustomPlot plot;
+    BuildQCustomPlot(plot, content);
+    const TTempDirectory folder;
+    const bool png = format == TSavedFormat::Png3x;
+    const QString file =
+        QString::fromStdString((folder.Path() / (png ? "chart.png" : "chart.pdf")).string());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(png ? plot.savePng(file, kWidth, kHeight, 3.0)
+                                     : plot.savePdf(file, kWidth, kHeight));
+    }
+}
+BENCHMARK_CAPTURE(QCustomPlotSave, Png3x, TSavedFormat::Png3x)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QCustomPlotSave, Pdf, TSavedFormat::Pdf)->Unit(benchmark::kMillisecond);
 #endif
+
+// Export chart as the window runs it: drawn, encoded and written through a temporary file.
+void ExportChart(benchmark::State& state, const char* fileName) {
+    FrameBench::TBenchChart chart;
+    const TTempDirectory folder;
+    const QString file = QString::fromStdString((folder.Path() / fileName).string());
+    for (auto _ : state) {
+        chart.Form().ExportChartTo(file, {});
+    }
+}
+BENCHMARK_CAPTURE(ExportChart, Png3x, "chart.png")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ExportChart, Pdf, "chart.pdf")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ExportChart, Svg, "chart.svg")->Unit(benchmark::kMillisecond);
 
 // A paint with nothing changed: the kept frame is copied to the window.
 void ChartUnchangedRepaint(benchmark::State& state) {

@@ -18,10 +18,6 @@ int CountedVehicles() {
     return std::clamp(Store().VehicleCount, 0, MaxVehicles);
 }
 
-MonthIndex MonthOfChoice(std::int32_t monthChoice, std::int32_t yearChoice) {
-    return ClampToInt32(std::int64_t{monthChoice} + 1 + std::int64_t{12} * yearChoice);
-}
-
 struct TMonthRange {
     MonthIndex First;
     MonthIndex Last;
@@ -54,6 +50,10 @@ void AddEveryMonth(const MonthSeries& series, TMonthRange span, TSaturatingSum& 
 }
 
 } // namespace
+
+MonthIndex MonthOfChoice(std::int32_t monthChoice, std::int32_t yearChoice) {
+    return ClampToInt32(std::int64_t{monthChoice} + 1 + std::int64_t{12} * yearChoice);
+}
 
 void LoadProductionData() {
     TProductionStore& store = Store();

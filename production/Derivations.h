@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace Production1 {
 
 // Clears the store, reads "TotalData.txt" and "TankData.txt" from the working directory and
@@ -14,6 +16,9 @@ void ComputeSummedProduction();
 // Losses of months 5..53 as a fraction of the fleet in service plus the month's average
 // production (this month's and last month's, lend-lease included).
 void ComputeLossRate();
+// The month (1 is January 1941) that a month and a year selector index name; indices outside the
+// lists give months outside 1..60.
+int MonthOfChoice(std::int32_t monthChoice, std::int32_t yearChoice);
 // Span months from the selector indices, then vehicle production, the selected vehicle's (or the
 // lend-lease) production and the losses within the span. Only months 1..60 are summed.
 void ComputeSpanTotals();

@@ -3,6 +3,7 @@
 #include "TChartCanvas3D.h"
 
 #include <QResizeEvent>
+#include <QTransform>
 
 TCustomChartPanel::TCustomChartPanel(QWidget* parent)
     : QWidget(parent), m_canvas(std::make_unique<TChartCanvas3D>()) {
@@ -114,6 +115,42 @@ void TCustomChartPanel::Draw(QPaintDevice* target, const TRect& targetRect) {
     ApplyMargins();
     InternalDraw(m_chartBounds);
     m_canvas->EndDrawing(target, nullptr, targetRect.TopLeft());
+}
+
+namespace {
+// Puts the surface into its unbuffered, transformed state for one vector frame and back after it.
+class TVectorFrameScope final {
+public:
+    TVectorFrameScope(TChartCanvas3D& surface, const QTransform& transform)
+        : m_surface(surface), m_buffered(surface.GetBuffered()),
+          m_transform(surface.TargetTransform()) {
+        m_surface.SetBuffered(false);
+        m_surface.SetTargetTransform(transform);
+    }
+    ~TVectorFrameScope() {
+        m_surface.SetTargetTransform(m_transform);
+        m_surface.SetBuffered(m_buffered);
+    }
+    TVectorFrameScope(const TVectorFrameScope&) = delete;
+    TVectorFrameScope& operator=(const TVectorFrameScope&) = delete;
+
+private:
+    TChartCanvas3D& m_surface;
+    bool m_buffered;
+    QTransform m_transform;
+};
+} // namespace
+
+void TCustomChartPanel::DrawVectors(QPaintDevice* target, const QTransform& chartToDevice) {
+    auto* surface = dynamic_cast<TChartCanvas3D*>(m_canvas.get());
+    if (surface == nullptr) {
+        // A recording surface draws nothing anyway: it sees the same frame.
+        Draw(target, TRect{0, 0, width(), height()});
+        return;
+    }
+    const TVectorFrameScope scope(*surface, chartToDevice);
+    Draw(target, TRect{0, 0, width(), height()});
+    m_canvas->MarkBufferDirty();
 }
 
 void TCustomChartPanel::PaintPanel(const TRect& bounds) {

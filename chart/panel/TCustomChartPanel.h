@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class QTransform;
 class TChartCanvas;
 
 enum class TPanelBevel { bvNone, bvLowered, bvRaised };
@@ -33,6 +34,11 @@ public:
     void Paint();
     // Draws a complete frame for the target device at the target rectangle.
     void Draw(QPaintDevice* target, const TRect& targetRect);
+    // Draws a complete frame of the control's size onto a vector device (SVG, PDF, a printer)
+    // through the surface's general painter path, the chart's pixels mapped to the device's units
+    // by chartToDevice. The layout is the screen's; the screen's kept frame is drawn anew at the
+    // next paint.
+    void DrawVectors(QPaintDevice* target, const QTransform& chartToDevice);
 
     TColor Color() const { return m_color; }
     void SetColor(TColor color);

@@ -2,6 +2,7 @@
 
 #include "ChartCanvasQt.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 // The surface's painter and its state: target, pen, brush and background, clipping and the flat
@@ -32,6 +33,11 @@ QPainter* TChartCanvas3D::Painter() {
             return nullptr;
         }
         m_painterFontKnown = false;
+        const QPaintEngine* engine = m_painter->paintEngine();
+        m_vector = engine != nullptr && engine->type() != QPaintEngine::Raster;
+        if (!m_targetTransform.isIdentity()) {
+            m_painter->setWorldTransform(m_targetTransform);
+        }
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         m_painter->setRenderHint(QPainter::TextAntialiasing, true);
         if (m_clipped) {
@@ -65,11 +71,12 @@ void TChartCanvas3D::ApplyPen(QPainter& painter) const {
     }
     QPen pen(ToQColor(Pen().Color()));
     // A 1-pixel pen is one device pixel wide on a plain picture and one chart pixel wide on a
-    // high-resolution one.
+    // high-resolution one. Vector output has no device pixel: a zero-width pen there would be a
+    // hairline that vanishes or prints too thin, so it is one chart pixel wide as well.
     if (Pen().Width() > 1) {
         pen.setWidth(Pen().Width());
     } else {
-        pen.setWidth(m_scale.Identity() ? 0 : 1);
+        pen.setWidth(m_scale.Identity() && !m_vector ? 0 : 1);
     }
     const std::vector<int> pattern = PenDashPattern(Pen().Style(), Pen().SmallDots());
     if (!pattern.empty() && Pen().Width() <= 1) {

@@ -12,6 +12,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QTransform>
 
 #include <functional>
 #include <memory>
@@ -117,6 +118,12 @@ public:
     int BufferCreations() const { return m_bufferCreations; }
     TRasterPath RasterPath() const { return m_rasterPath; }
     void SetRasterPath(TRasterPath path) { m_rasterPath = path; }
+    // The mapping from chart pixels to the target's own units, applied to every painter the
+    // surface opens: a PDF page or a printer's page sizes the chart through it.
+    const QTransform& TargetTransform() const { return m_targetTransform; }
+    void SetTargetTransform(const QTransform& transform) { m_targetTransform = transform; }
+    // Whether the target being drawn keeps shapes rather than pixels (SVG, PDF, a printer).
+    bool DrawsVectors() const { return m_vector; }
 
 protected:
     void TargetAttached(QPaintDevice* target) override;
@@ -148,6 +155,7 @@ private:
     bool WritesDirectly(const QPainter& painter) const;
     bool WriteStraightRun(const TLineWalk::TStraightRun& run, long long patternStart,
                           TDashCursor& dash, QRgb on, bool gapsDrawn, QRgb gap);
+    void DrawVectorLine(QPainter& painter, TPoint from, TPoint to, const std::vector<int>& pattern);
     void DrawWideLine(TPoint from, TPoint to);
     void DrawOutline(int l, int t, int r, int b);
     void FillShapeRect(int l, int t, int r, int b);
@@ -158,6 +166,8 @@ private:
     TRasterPath m_rasterPath = TRasterPath::rpDirect;
     // The device pixels per chart pixel of the target being drawn.
     TDeviceScale m_scale;
+    QTransform m_targetTransform;
+    bool m_vector = false;
     TTextLayoutCache m_textLayouts;
     // The font last given to the painter by the text writer; selecting it again costs a font
     // lookup, so an equal font is not selected twice. Unknown after the painter's state changes.

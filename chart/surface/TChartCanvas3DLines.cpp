@@ -33,9 +33,11 @@ void TChartCanvas3D::DrawLinePixels(TPoint from, TPoint to) {
     if (painter == nullptr) {
         return;
     }
-    const TRect limit = DeviceLimit();
     const std::vector<int> pattern = PenDashPattern(Pen().Style(), Pen().SmallDots());
-    if (m_scale.Identity()) {
+    const TRect limit = m_vector ? TRect{} : DeviceLimit();
+    if (m_vector) {
+        DrawVectorLine(*painter, from, to, pattern);
+    } else if (m_scale.Identity()) {
         DrawDeviceLine(*painter, {from.X, from.Y}, {to.X, to.Y}, limit, pattern, m_patternPos);
     } else {
         const TDeviceStrokes strokes = DeviceStrokes(from, to, m_scale);

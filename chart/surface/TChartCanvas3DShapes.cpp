@@ -197,6 +197,13 @@ void TChartCanvas3D::StretchPicture(const TRect& rect, TChartGraphic& picture) {
     if (painter == nullptr || rect.IsEmpty()) {
         return;
     }
+    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // Vector output keeps the picture as it was read, once, and lets the reader scale it.
+    if (m_vector) {
+        painter->drawImage(QRectF(rect.Left, rect.Top, rect.Width(), rect.Height()),
+                           picture.Bitmap());
+        return;
+    }
     // Scaled once to the device pixels it covers, so a high-resolution picture shows it sharp.
     const TRect device = m_scale.DeviceRect(rect);
     const QImage& scaled = picture.ScaledBitmap(QSize(device.Width(), device.Height()));

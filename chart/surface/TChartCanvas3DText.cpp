@@ -58,7 +58,7 @@ void TChartCanvas3D::WriteText(int x, int y, const QString& text) {
     SelectFont(*painter, layout.Font);
     painter->setPen(ToQColor(Font().Color()));
     painter->setBackgroundMode(Qt::TransparentMode);
-    if (m_rasterPath == TRasterPath::rpDirect &&
+    if (m_rasterPath == TRasterPath::rpDirect && !m_vector &&
         painter->transform().type() == QTransform::TxNone) {
         painter->drawStaticText(QPoint(left, baseline - layout.Ascent), layout.Prepared);
     } else {

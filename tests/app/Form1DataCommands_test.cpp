@@ -370,13 +370,16 @@ TEST_F(TForm1DataCommands, RightClickOnTheChartOffersItsMenuWithTheKeysShown) {
     QTest::mouseClick(Form().Chart1, Qt::RightButton, {}, PlotCentre());
     EXPECT_TRUE(menu.isVisible());
     menu.hide();
-    EXPECT_EQ(ActionTexts(menu), (QStringList{"Copy", "Copy data", "Reload data files",
-                                              "Data report\u2026", "Reset view"}));
+    EXPECT_EQ(ActionTexts(menu),
+              (QStringList{"Copy", "Copy data", "Reload data files", "Data report\u2026",
+                           "Reset view", "&Export chart\u2026", "&Print\u2026"}));
     const std::pair<const char*, QKeySequence> keys[] = {
         {"Copy", QKeySequence::Copy},
         {"Reload data files", QKeySequence(Qt::Key_F5)},
         {"Data report\u2026", QKeySequence(Qt::CTRL | Qt::Key_D)},
         {"Reset view", QKeySequence(Qt::Key_Home)},
+        {"&Export chart\u2026", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"&Print\u2026", QKeySequence(Qt::CTRL | Qt::Key_P)},
     };
     for (const auto& [text, key] : keys) {
         SCOPED_TRACE(text);
@@ -408,8 +411,8 @@ TEST_F(TForm1DataCommands, RightClickOnTheTableOffersItsMenuAndLeavesTheCurrentR
     EXPECT_EQ(grid.Row(), 2);
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(Form().Edit1->text(), figure);
-    EXPECT_EQ(ActionTexts(menu),
-              (QStringList{"Copy", "Copy data", "Reload data files", "Data report\u2026"}));
+    EXPECT_EQ(ActionTexts(menu), (QStringList{"Copy", "Copy data", "Reload data files",
+                                              "Data report\u2026", "Export &data\u2026"}));
     // The table's "Copy" gives the table's text.
     ActionNamed(menu, QStringLiteral("Copy"))->trigger();
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(

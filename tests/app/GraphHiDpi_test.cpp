@@ -51,11 +51,7 @@ class TGraphHiDpiTest : public TForm1Fixture {
 protected:
     void SetUp() override {
         TForm1Fixture::SetUp();
-        CopySampleData();
-        ShowAndActivate();
-        ClickRow(3);
-        ClickRow(7);
-        ASSERT_TRUE(Errors().empty());
+        PickSampleChart();
     }
 
     // The chart drawn off-screen into a picture of the given device pixel ratio.

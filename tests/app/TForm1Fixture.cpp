@@ -100,6 +100,14 @@ void TForm1Fixture::ShowAndActivate() {
     ASSERT_TRUE(QTest::qWaitFor([this] { return Form().Activated(); }));
 }
 
+void TForm1Fixture::PickSampleChart() {
+    CopySampleData();
+    ShowAndActivate();
+    ClickRow(3);
+    ClickRow(7);
+    ASSERT_TRUE(Errors().empty());
+}
+
 void TForm1Fixture::ClickRow(int row, int column) {
     TStringGrid& grid = *Form().StringGrid1;
     Form().PageControl1->setCurrentIndex(0);

@@ -53,6 +53,9 @@ protected:
     TForm1& Form();
     // Shows the window and waits for its first activation, as the program does.
     void ShowAndActivate();
+    // The sample data, the window activated and the rows of T-50 and T-34 picked: the chart of the
+    // README's pictures.
+    void PickSampleChart();
     // A click with the mouse on a table cell (row 0 is the header row).
     void ClickRow(int row, int column = 0);
     // A press and release of the given button, or a double-click with the left one, on a table

@@ -201,9 +201,11 @@ TEST_F(InspectTest, PicturesOfBothPagesAreWrittenOrReportedAsErrors) {
     const TCase cases[] = {
         {"--picks 1 --table-snapshot table.png --snapshot graph.png", 0, true, true, nullptr},
         {"--table-snapshot missing/table.png --snapshot graph.png", 1, false, true,
-         "\"TableSnapshotError\": \"could not write missing/table.png\""},
+         "\"TableSnapshotError\": \"Could not write missing/table.png: No such file or "
+         "directory.\""},
         {"--table-snapshot table.png --snapshot missing/graph.png", 1, true, false,
-         "\"SnapshotError\": \"could not write missing/graph.png\""},
+         "\"SnapshotError\": \"Could not write missing/graph.png: No such file or "
+         "directory.\""},
     };
     for (const TCase& test : cases) {
         SCOPED_TRACE(test.arguments);
@@ -218,7 +220,7 @@ TEST_F(InspectTest, PicturesOfBothPagesAreWrittenOrReportedAsErrors) {
         EXPECT_EQ(Occurrences(run.Output, "SnapshotError"), test.errorMember ? 1 : 0) << run.Output;
         if (test.errorMember != nullptr) {
             EXPECT_NE(run.Output.find(test.errorMember), std::string::npos) << run.Output;
-            EXPECT_NE(run.Error.find("could not write missing/"), std::string::npos) << run.Error;
+            EXPECT_NE(run.Error.find("Could not write missing/"), std::string::npos) << run.Error;
         }
         EXPECT_NE(run.Output.find("\"Error\": null"), std::string::npos) << "the data loaded";
         // The status line counts the lines that its data report gives reasons for.
@@ -245,6 +247,94 @@ TEST_F(InspectTest, WindowReportCarriesTheChartNumbersAsCopyDataGivesThem) {
     EXPECT_NE(run.Output.find("\\u000aJun 1941\\u00091000\\u0009"), std::string::npos)
         << run.Output;
     EXPECT_NE(run.Output.find("\\u000aMay 1945\\u0009\\u0009"), std::string::npos) << run.Output;
+}
+
+// The export options over the short data files; they need the program's window.
+class InspectExportTest : public InspectTest {
+protected:
+    void SetUp() override {
+        if (RunInspect(directory.Path(), "--help").Output.find("--width-cm") == std::string::npos) {
+            GTEST_SKIP() << "this inspector is built without the program's window";
+        }
+        WriteData(kTotalLines, kTankLines);
+    }
+};
+
+TEST_F(InspectExportTest, SnapshotWritesTheFormatItsExtensionNamesOrFailsWithStatusOne) {
+    const struct {
+        const char* arguments;
+        const char* file;
+        int status;
+        const char* start; // of the file written; null: no file
+    } cases[] = {
+        {"--snapshot chart.png", "chart.png", 0, "\x89PNG"},
+        {"--snapshot chart.svg --width-cm 12", "chart.svg", 0, "<?xml"},
+        {"--snapshot chart.pdf", "chart.pdf", 0, "%PDF"},
+        {"--export-data numbers.csv", "numbers.csv", 0, "Month,Total In service,"},
+        {"--export-table table.csv", "table.csv", 0,
+         "Vehicle,1941,1942,1943,1944,1945,Total,Span "},
+        {"--snapshot chart.txt", "chart.txt", 1, nullptr},
+        {"--snapshot chart", "chart", 1, nullptr},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.arguments);
+        const std::filesystem::path file = directory.Path() / test.file;
+        std::filesystem::remove(file);
+        const TCommandRun run = RunInspect(directory.Path(), test.arguments);
+        EXPECT_EQ(run.Status, test.status) << run.Error;
+        EXPECT_EQ(std::filesystem::exists(file), test.start != nullptr);
+        if (test.start != nullptr) {
+            EXPECT_TRUE(ReadFileBytes(file).starts_with(test.start)) << ReadFileBytes(file);
+        } else {
+            const std::string message = "armalyx-inspect: Could not write " +
+                                        std::string(test.file) +
+                                        ": the name must end in .png, .svg or .pdf.\n";
+            EXPECT_NE(run.Error.find(message), std::string::npos) << run.Error;
+            EXPECT_NE(run.Output.find("\"SnapshotError\": \"Could not write "), std::string::npos);
+        }
+    }
+}
+
+TEST_F(InspectExportTest, ScaleSetsThePicturesPixelsAndWidthItsResolution) {
+    // The PNG header's size, then its pHYs chunk: pixels per metre.
+    const struct {
+        const char* arguments;
+        unsigned width;
+        unsigned height;
+        unsigned dotsPerMetre;
+    } cases[] = {
+        {"", 2019, 1155, 11339},
+        {"--scale 1", 673, 385, 3780},
+        {"--scale 4 --width-cm 20", 2692, 1540, 13460},
+    };
+    const auto bigEndian = [](const std::string& bytes, std::size_t at) {
+        unsigned value = 0;
+        for (std::size_t i = 0; i < 4; ++i) {
+            value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+        }
+        return value;
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.arguments);
+        const TCommandRun run =
+            RunInspect(directory.Path(), std::string("--snapshot chart.png ") + test.arguments);
+        ASSERT_EQ(run.Status, 0) << run.Error;
+        const std::string png = ReadFileBytes(directory.Path() / "chart.png");
+        ASSERT_GT(png.size(), 33U);
+        EXPECT_EQ(bigEndian(png, 16), test.width);
+        EXPECT_EQ(bigEndian(png, 20), test.height);
+        const std::size_t physical = png.find("pHYs");
+        ASSERT_NE(physical, std::string::npos);
+        EXPECT_EQ(bigEndian(png, physical + 4), test.dotsPerMetre);
+        EXPECT_EQ(bigEndian(png, physical + 8), test.dotsPerMetre);
+    }
+    for (const char* wrong : {"--scale 0", "--scale 5", "--scale x", "--width-cm 0",
+                              "--width-cm 1.5", "--width-cm 201", "--width-cm 12cm"}) {
+        SCOPED_TRACE(wrong);
+        const TCommandRun run = RunInspect(directory.Path(), wrong);
+        EXPECT_EQ(run.Status, 2);
+        EXPECT_NE(run.Error.find("Usage: armalyx-inspect"), std::string::npos);
+    }
 }
 
 TEST_F(InspectTest, ProblemsListEveryReportedLineAndCheckPrintsThemWithItsStatus) {

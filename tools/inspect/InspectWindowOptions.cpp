@@ -1,11 +1,14 @@
 #include "InspectWindowOptions.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 
 namespace {
 
-std::optional<int> ParseWholeNumber(std::string_view text) {
-    int value = 0;
+// A whole number or a decimal number, the whole text and nothing else.
+template <typename TNumber> std::optional<TNumber> ParseNumber(std::string_view text) {
+    TNumber value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
         return std::nullopt;
@@ -13,7 +16,14 @@ std::optional<int> ParseWholeNumber(std::string_view text) {
     return value;
 }
 
-// Rows separated by commas, each 0 or more.
+std::optional<int> ParseWholeNumber(std::string_view text) {
+    return ParseNumber<int>(text);
+}
+
+// The printed widths the export dialog offers.
+constexpr double kSmallestWidthCm = 2;
+constexpr double kLargestWidthCm = 200;
+
 std::optional<std::vector<int>> ParseRows(std::string_view text) {
     std::vector<int> rows;
     while (true) {
@@ -43,8 +53,10 @@ std::optional<std::string_view> NextValue(std::span<const std::string_view> args
 TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::size_t& index,
                                    std::string& error) {
     const std::string_view option = args[index];
-    if (option != "--picks" && option != "--source" && option != "--snapshot" &&
-        option != "--table-snapshot") {
+    constexpr std::string_view kOptions[] = {"--picks",          "--source",      "--snapshot",
+                                             "--table-snapshot", "--scale",       "--width-cm",
+                                             "--export-data",    "--export-table"};
+    if (std::find(std::begin(kOptions), std::end(kOptions), option) == std::end(kOptions)) {
         return TOptionResult::NotTaken;
     }
 #if !defined(ARMALYX_INSPECT_WITH_WINDOW)
@@ -59,21 +71,53 @@ TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::
             return TOptionResult::Invalid;
         }
         m_choices.Picks.insert(m_choices.Picks.end(), rows->begin(), rows->end());
-    } else if (option == "--source") {
-        const auto item = value ? ParseWholeNumber(*value) : std::nullopt;
-        if (!item || *item < 0 || *item > 1) {
-            error = "--source needs 0 or 1";
-            return TOptionResult::Invalid;
-        }
-        m_choices.Source = *item;
-    } else {
-        if (!value || value->empty()) {
-            error = std::string(option) + " needs a file name";
-            return TOptionResult::Invalid;
-        }
-        std::string& file = option == "--snapshot" ? m_choices.Snapshot : m_choices.TableSnapshot;
-        file = *value;
+        return TOptionResult::Taken;
     }
+    if (option == "--source" || option == "--scale" || option == "--width-cm") {
+        return TakeNumber(option, value, error);
+    }
+    return TakeFile(option, value, error);
+}
+
+TOptionResult TWindowOptions::TakeNumber(std::string_view option,
+                                         std::optional<std::string_view> value,
+                                         std::string& error) {
+    if (option == "--width-cm") {
+        const auto width = value ? ParseNumber<double>(*value) : std::nullopt;
+        if (!width || !(*width >= kSmallestWidthCm && *width <= kLargestWidthCm)) {
+            error = "--width-cm needs a width in centimetres from 2 to 200, such as 12.5";
+            return TOptionResult::Invalid;
+        }
+        m_choices.WidthCm = *width;
+        return TOptionResult::Taken;
+    }
+    const bool scale = option == "--scale";
+    const int smallest = scale ? 1 : 0;
+    const int largest = scale ? 4 : 1;
+    const auto item = value ? ParseWholeNumber(*value) : std::nullopt;
+    if (!item || *item < smallest || *item > largest) {
+        error = scale ? "--scale needs 1, 2, 3 or 4" : "--source needs 0 or 1";
+        return TOptionResult::Invalid;
+    }
+    if (scale) {
+        m_choices.Scale = *item;
+    } else {
+        m_choices.Source = *item;
+    }
+    return TOptionResult::Taken;
+}
+
+TOptionResult TWindowOptions::TakeFile(std::string_view option,
+                                       std::optional<std::string_view> value, std::string& error) {
+    if (!value || value->empty()) {
+        error = std::string(option) + " needs a file name";
+        return TOptionResult::Invalid;
+    }
+    std::string& file = option == "--snapshot"         ? m_choices.Snapshot
+                        : option == "--table-snapshot" ? m_choices.TableSnapshot
+                        : option == "--export-data"    ? m_choices.ChartData
+                                                       : m_choices.Table;
+    file = *value;
     return TOptionResult::Taken;
 }
 
@@ -99,10 +143,19 @@ std::string_view TWindowOptions::Usage() {
            "  --source N          first click item N (0 or 1) of the production data source\n"
            "  --table-snapshot FILE.png\n"
            "                      save the \"Tank Selection\" page as the window shows it\n"
-           "  --snapshot FILE.png\n"
-           "                      save the \"Graph\" page as the window shows it\n"
-           "  A picture that cannot be written is reported as \"TableSnapshotError\" or\n"
-           "  \"SnapshotError\" and on standard error, with exit status 1.\n"
+           "  --snapshot FILE     export the chart as Export chart does, in the format the\n"
+           "                      extension names: .png, .svg or .pdf (any other is an error)\n"
+           "  --scale N           pixels of the PNG picture per pixel on the screen, 1 to 4\n"
+           "                      (default 3)\n"
+           "  --width-cm W        the chart's printed width in centimetres, 2 to 200 (default:\n"
+           "                      its size at 96 dpi, 17.8 cm)\n"
+           "  --export-data FILE.csv\n"
+           "                      write the chart's numbers as CSV, as Export data does\n"
+           "  --export-table FILE.csv\n"
+           "                      write the vehicle table as CSV, as Export data does\n"
+           "  A file that cannot be written is reported as \"TableSnapshotError\",\n"
+           "  \"SnapshotError\", \"ExportDataError\" or \"ExportTableError\" and on standard\n"
+           "  error, with exit status 1.\n"
            "  With --span, the four span selectors are picked by item index before the clicks.\n";
 #else
     return {};

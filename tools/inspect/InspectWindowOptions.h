@@ -19,6 +19,12 @@ struct TWindowChoices {
     // Where to save the "Tank Selection" and the "Graph" page; empty: nowhere.
     std::string TableSnapshot;
     std::string Snapshot;
+    // The chart's picture: device pixels per chart pixel (PNG) and printed width (0: its own).
+    int Scale = 3;
+    double WidthCm = 0;
+    // Where to write the chart's numbers and the vehicle table as CSV; empty: nowhere.
+    std::string ChartData;
+    std::string Table;
 };
 
 // The inspector's window options, kept apart from its data options: they look at the main window
@@ -39,14 +45,20 @@ public:
 
     bool Requested() const {
         return !m_choices.Picks.empty() || m_choices.Source || !m_choices.TableSnapshot.empty() ||
-               !m_choices.Snapshot.empty();
+               !m_choices.Snapshot.empty() || !m_choices.ChartData.empty() ||
+               !m_choices.Table.empty();
     }
 
 private:
+    TOptionResult TakeNumber(std::string_view option, std::optional<std::string_view> value,
+                             std::string& error);
+    TOptionResult TakeFile(std::string_view option, std::optional<std::string_view> value,
+                           std::string& error);
+
     TWindowChoices m_choices;
 };
 
 // Runs the window for the options and writes "Series", "Edits", "Grid", "ChartData",
-// "WindowErrors" and "Status", and "TableSnapshotError" and "SnapshotError" for pictures that
-// could not be written; gives the texts of those two.
+// "WindowErrors" and "Status", and "TableSnapshotError", "SnapshotError", "ExportDataError" and
+// "ExportTableError" for files that could not be written; gives the texts of those.
 std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter& json);

@@ -88,11 +88,11 @@ void WriteResult(const TWindowInspectionResult& result, TJsonWriter& json) {
     json.String(result.Status.toStdString());
 }
 
-// Whether a picture the options asked for was written, and the report key that says it was not.
-struct TSnapshotOutcome {
+// Whether a file the options asked for was written, and the report key that says it was not.
+struct TFileOutcome {
     const char* Key;
     const std::string& File;
-    bool Saved;
+    QString Error;
 };
 
 } // namespace
@@ -105,16 +105,21 @@ std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter
     request.SpanChoices = StoredSpanChoices();
     request.TableSnapshotFile = QString::fromStdString(choices.TableSnapshot);
     request.SnapshotFile = QString::fromStdString(choices.Snapshot);
+    request.SnapshotSize = {choices.Scale, choices.WidthCm};
+    request.ChartDataFile = QString::fromStdString(choices.ChartData);
+    request.TableFile = QString::fromStdString(choices.Table);
     const TWindowInspectionResult result = TWindowInspection::Run(request);
     WriteResult(result, json);
-    const TSnapshotOutcome outcomes[] = {
-        {"TableSnapshotError", choices.TableSnapshot, result.TableSnapshotSaved},
-        {"SnapshotError", choices.Snapshot, result.SnapshotSaved},
+    const TFileOutcome outcomes[] = {
+        {"TableSnapshotError", choices.TableSnapshot, result.TableSnapshotError},
+        {"SnapshotError", choices.Snapshot, result.SnapshotError},
+        {"ExportDataError", choices.ChartData, result.ChartDataError},
+        {"ExportTableError", choices.Table, result.TableError},
     };
     std::vector<std::string> failures;
-    for (const TSnapshotOutcome& outcome : outcomes) {
-        if (!outcome.File.empty() && !outcome.Saved) {
-            failures.push_back("could not write " + outcome.File);
+    for (const TFileOutcome& outcome : outcomes) {
+        if (!outcome.File.empty() && !outcome.Error.isEmpty()) {
+            failures.push_back(outcome.Error.toStdString());
             json.Key(outcome.Key);
             json.String(failures.back());
         }

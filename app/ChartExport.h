@@ -1,0 +1,51 @@
+#pragma once
+// The chart as a file or on paper: drawn through the same chart code as the screen, at the
+// screen's layout. PNG is drawn at a device pixel ratio (as for a high-resolution screen: the same
+// layout, sharper); SVG, PDF and print go through the surface's general painter path as vectors,
+// with text as text and the background picture embedded once.
+
+#include <QByteArray>
+#include <QImage>
+#include <QSizeF>
+#include <QString>
+
+#include <optional>
+
+class QPrinter;
+class TChart;
+
+namespace ChartExport {
+
+enum class TChartFormat { Png, Svg, Pdf };
+
+inline constexpr int kSmallestScale = 1;
+inline constexpr int kLargestScale = 4;
+inline constexpr int kDefaultScale = 3;
+// The screen's resolution the chart is laid out for.
+inline constexpr double kChartDotsPerInch = 96;
+inline constexpr double kCentimetresPerInch = 2.54;
+
+struct TExportSize {
+    // Device pixels per chart pixel of a PNG picture, kSmallestScale to kLargestScale.
+    int Scale = kDefaultScale;
+    // The printed width in centimetres; 0 keeps the chart's own size at 96 dpi.
+    double WidthCm = 0;
+};
+
+// The format a file name's extension names (.png, .svg, .pdf, in any letter case), if any.
+std::optional<TChartFormat> FormatOfFileName(const QString& fileName);
+// The chart's printed size in centimetres for a width (0: its size at 96 dpi).
+QSizeF PrintedSizeCm(const TChart& chart, double widthCm);
+
+// The chart at scale device pixels per chart pixel, its resolution set so that it prints at the
+// chosen width (or at the chart's size at 96 dpi).
+QImage PngImage(TChart& chart, const TExportSize& size);
+QByteArray SvgDocument(TChart& chart, double widthCm);
+QByteArray PdfDocument(TChart& chart, double widthCm);
+// The file's bytes in the format.
+QByteArray Document(TChart& chart, TChartFormat format, const TExportSize& size);
+// The chart on the printer's page, fitted to its printable area with its proportions kept and
+// centred.
+void Print(TChart& chart, QPrinter& printer);
+
+} // namespace ChartExport

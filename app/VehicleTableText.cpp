@@ -1,0 +1,63 @@
+#include "VehicleTableText.h"
+
+#include "ChartHoverText.h"
+
+#include <algorithm>
+
+namespace VehicleTableText {
+
+namespace {
+
+constexpr int kFirstMonth = 1;
+constexpr int kLastMonth = 60;
+constexpr int kFirstYear = 1941;
+constexpr int kYears = 5;
+
+// Sums of at most 60 values of 32 bits fit 64 bits exactly.
+long long Sum(const TProductionRow& row, int firstMonth, int lastMonth) {
+    long long sum = 0;
+    const int first = std::max(firstMonth, kFirstMonth);
+    const int last = std::min({lastMonth, kLastMonth, static_cast<int>(row.Monthly.size())});
+    for (int month = first; month <= last; ++month) {
+        const std::int32_t value = row.Monthly[static_cast<std::size_t>(month - 1)];
+        if (value > 0 || row.Counted == TMonthsCounted::Every) {
+            sum += value;
+        }
+    }
+    return sum;
+}
+
+} // namespace
+
+QString SpanTitle(int firstMonth, int lastMonth) {
+    const int first = std::max(firstMonth, kFirstMonth);
+    const int last = std::min(lastMonth, kLastMonth);
+    if (first > last) {
+        return QStringLiteral("no months");
+    }
+    return ChartHoverText::MonthCaption(first) + QStringLiteral(" to ") +
+           ChartHoverText::MonthCaption(last);
+}
+
+std::vector<QStringList> Rows(const std::vector<TProductionRow>& rows, int firstMonth,
+                              int lastMonth) {
+    QStringList header{QStringLiteral("Vehicle")};
+    for (int year = 0; year < kYears; ++year) {
+        header.push_back(QString::number(kFirstYear + year));
+    }
+    header.push_back(QStringLiteral("Total"));
+    header.push_back(QStringLiteral("Span ") + SpanTitle(firstMonth, lastMonth));
+    std::vector<QStringList> result{header};
+    for (const TProductionRow& row : rows) {
+        QStringList cells{row.Name};
+        for (int year = 0; year < kYears; ++year) {
+            cells.push_back(QString::number(Sum(row, year * 12 + 1, year * 12 + 12)));
+        }
+        cells.push_back(QString::number(Sum(row, kFirstMonth, kLastMonth)));
+        cells.push_back(QString::number(Sum(row, firstMonth, lastMonth)));
+        result.push_back(cells);
+    }
+    return result;
+}
+
+} // namespace VehicleTableText

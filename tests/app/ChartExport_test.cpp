@@ -1,0 +1,418 @@
+// Export chart, Print and Export data on the "Graph" page with the sample data: the SVG and PDF
+// hold the chart as vectors and text at the screen's layout, the PNG is the frame drawn at a
+// device pixel ratio, the print path fills a page, and the CSV files read back as the window's
+// numbers.
+#include "TForm1Fixture.h"
+
+#include "ChartExport.h"
+#include "CsvReader.h"
+#include "TComboBox.h"
+#include "TExportOptionsDialog.h"
+#include "TStringGrid.h"
+
+#include "TCommandRun.h"
+#include "TTempDirectory.h"
+#include "TestFiles.h"
+
+#include <Production1.h>
+#include <TChart.h>
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLocale>
+#include <QMimeData>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Columns (or rows) holding a run of at least kLongRun dark pixels: the axis lines, the wall's
+// frame and the legend's box, but not the dotted grid, the curves or the text.
+constexpr int kLongRun = 100;
+
+bool IsDark(QRgb pixel) {
+    return qGray(pixel) < 96;
+}
+
+std::set<int> LongLines(const QImage& image, Qt::Orientation orientation) {
+    const bool vertical = orientation == Qt::Vertical;
+    const int lines = vertical ? image.width() : image.height();
+    const int length = vertical ? image.height() : image.width();
+    std::set<int> found;
+    for (int line = 0; line < lines; ++line) {
+        int run = 0;
+        for (int i = 0; i < length; ++i) {
+            const QRgb pixel = vertical ? image.pixel(line, i) : image.pixel(i, line);
+            run = IsDark(pixel) ? run + 1 : 0;
+            if (run >= kLongRun) {
+                found.insert(line);
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+// Whether every line of one set has a line of the other within a pixel.
+bool WithinAPixel(const std::set<int>& some, const std::set<int>& others) {
+    return std::all_of(some.begin(), some.end(), [&](int line) {
+        return others.contains(line - 1) || others.contains(line) || others.contains(line + 1);
+    });
+}
+
+struct TSvgContent {
+    QString Width;
+    QString Height;
+    QString ViewBox;
+    QStringList Texts;
+    int Images = 0;
+};
+
+TSvgContent ReadSvg(const QByteArray& bytes) {
+    TSvgContent content;
+    QXmlStreamReader reader(bytes);
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (reader.name() == QLatin1String("svg")) {
+            content.Width = reader.attributes().value(QLatin1String("width")).toString();
+            content.Height = reader.attributes().value(QLatin1String("height")).toString();
+            content.ViewBox = reader.attributes().value(QLatin1String("viewBox")).toString();
+        } else if (reader.name() == QLatin1String("text")) {
+            content.Texts.push_back(reader.readElementText().trimmed());
+        } else if (reader.name() == QLatin1String("image")) {
+            ++content.Images;
+        }
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    return content;
+}
+
+class TChartExportTest : public TForm1Fixture {
+protected:
+    void SetUp() override {
+        TForm1Fixture::SetUp();
+        PickSampleChart();
+        Form().PageControl1->setCurrentWidget(Form().TabSheet2);
+        QCoreApplication::processEvents();
+    }
+
+    TChart& Chart() { return *Form().Chart1; }
+
+    // The chart drawn as the screen draws it, at a device pixel ratio.
+    QImage ScreenFrame(int ratio) {
+        QImage frame(Chart().size() * ratio, QImage::Format_RGB32);
+        frame.setDevicePixelRatio(ratio);
+        frame.fill(Qt::white);
+        Chart().Draw(&frame, TRect{0, 0, Chart().width(), Chart().height()});
+        frame.setDevicePixelRatio(1);
+        return frame;
+    }
+
+    fs::path Output(const char* name) const { return m_output.Path() / name; }
+
+    // Writes a document into the output folder and gives its path for the poppler tools.
+    fs::path Written(const char* name, const QByteArray& bytes) {
+        const fs::path path = Output(name);
+        EXPECT_TRUE(WriteFileBytes(path, bytes.toStdString()));
+        return path;
+    }
+
+private:
+    TTempDirectory m_output;
+};
+
+} // namespace
+
+TEST_F(TChartExportTest, SvgHoldsTheChartAsTextAndOnePictureAtItsSize) {
+    const struct {
+        double widthCm;
+        const char* width;
+        const char* height;
+    } cases[] = {
+        {0, "178.065mm", "101.865mm"}, // 673 x 385 pixels at 96 dpi
+        {12, "120mm", "68.6mm"},       // a chosen width, the proportions kept
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.width);
+        const TSvgContent svg = ReadSvg(ChartExport::SvgDocument(Chart(), test.widthCm));
+        EXPECT_EQ(svg.ViewBox, QStringLiteral("0 0 673 385"));
+        EXPECT_EQ(svg.Width, QLatin1String(test.width));
+        EXPECT_EQ(svg.Height, QLatin1String(test.height));
+        EXPECT_EQ(svg.Images, 1) << "the background picture, once";
+        for (const char* text :
+             {"Total Available AFVs", "20,000", "10,000", "52", "T-34", "Total In service"}) {
+            SCOPED_TRACE(text);
+            EXPECT_TRUE(svg.Texts.contains(QLatin1String(text)))
+                << svg.Texts.join('|').toStdString();
+        }
+        // The years below the months are one text, spaced out under their months.
+        EXPECT_EQ(svg.Texts.filter(QStringLiteral("1942")).size(), 1);
+    }
+}
+
+TEST_F(TChartExportTest, PdfHoldsSearchableTextEmbeddedFontsAndTheScreensLines) {
+    const fs::path pdf = Written("chart.pdf", ChartExport::PdfDocument(Chart(), 0));
+    const TCommandRun text = RunCommand("pdftotext " + Quoted(pdf) + " -");
+    ASSERT_EQ(text.Status, 0) << text.Output;
+    for (const char* label : {"Total Available AFVs", "20,000", "1943", "T-50"}) {
+        EXPECT_NE(text.Output.find(label), std::string::npos) << label << "\n" << text.Output;
+    }
+    const TCommandRun fonts = RunCommand("pdffonts " + Quoted(pdf));
+    ASSERT_EQ(fonts.Status, 0) << fonts.Output;
+    // Below the two title lines, one line per font with "yes" in its "emb" column.
+    std::istringstream lines(fonts.Output);
+    std::string line;
+    int fontLines = 0;
+    for (int number = 0; std::getline(lines, line); ++number) {
+        if (number >= 2 && !line.empty()) {
+            ++fontLines;
+            EXPECT_NE(line.find(" yes "), std::string::npos) << line;
+        }
+    }
+    EXPECT_GE(fontLines, 1);
+    const TCommandRun images = RunCommand("pdfimages -list " + Quoted(pdf));
+    EXPECT_EQ(std::count(images.Output.begin(), images.Output.end(), '\n'), 3) << images.Output;
+    EXPECT_NE(images.Output.find(" jpeg "), std::string::npos) << images.Output;
+
+    const TCommandRun info = RunCommand("pdfinfo " + Quoted(pdf));
+    EXPECT_NE(info.Output.find("Page size:       505 x 289 pts"), std::string::npos) << info.Output;
+    const TCommandRun raster =
+        RunCommand("pdftoppm -r 96 -png -singlefile " + Quoted(pdf) + " " + Quoted(Output("page")));
+    ASSERT_EQ(raster.Status, 0) << raster.Output;
+    const QImage page(QString::fromStdString(Output("page.png").string()));
+    ASSERT_FALSE(page.isNull());
+    const QImage screen = ScreenFrame(1);
+    for (const auto orientation : {Qt::Vertical, Qt::Horizontal}) {
+        SCOPED_TRACE(orientation == Qt::Vertical ? "columns" : "rows");
+        const std::set<int> onScreen = LongLines(screen, orientation);
+        const std::set<int> onPage = LongLines(page, orientation);
+        EXPECT_GE(onScreen.size(), 3U) << "the axis, the wall's frame and the legend's box";
+        EXPECT_TRUE(WithinAPixel(onScreen, onPage));
+        EXPECT_TRUE(WithinAPixel(onPage, onScreen));
+    }
+}
+
+TEST_F(TChartExportTest, PngIsTheFrameDrawnAtItsScaleWithItsResolutionStated) {
+    // A vector export before leaves nothing behind in the surface.
+    ChartExport::PdfDocument(Chart(), 0);
+    const struct {
+        int scale;
+        double widthCm;
+        int dotsPerMetre;
+    } cases[] = {
+        {3, 0, 11339},  // 288 dpi: the chart's 17.8 cm
+        {1, 0, 3780},   // 96 dpi
+        {2, 10, 13460}, // 1346 pixels over 10 cm
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.scale);
+        const QByteArray bytes = ChartExport::Document(Chart(), ChartExport::TChartFormat::Png,
+                                                       {test.scale, test.widthCm});
+        QImage png;
+        ASSERT_TRUE(png.loadFromData(bytes, "PNG"));
+        EXPECT_EQ(png.size(), QSize(673, 385) * test.scale);
+        EXPECT_EQ(png.dotsPerMeterX(), test.dotsPerMetre);
+        EXPECT_EQ(png.dotsPerMeterY(), test.dotsPerMetre);
+        EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), ScreenFrame(test.scale));
+    }
+}
+
+TEST_F(TChartExportTest, VectorExportsLeaveTheScreensFrameAsItWas) {
+    const QImage before = Form().ChartImage();
+    Chart().repaint();
+    const QImage shown = Chart().grab().toImage();
+    ChartExport::SvgDocument(Chart(), 0);
+    ChartExport::PdfDocument(Chart(), 15);
+    EXPECT_EQ(Form().ChartImage(), before);
+    Chart().repaint();
+    EXPECT_EQ(Chart().grab().toImage(), shown);
+}
+
+TEST_F(TChartExportTest, PrintingFillsALandscapePageWithTheChart) {
+    const fs::path pdf = Output("printed.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    ChartExport::Print(Chart(), printer);
+    const TCommandRun info = RunCommand("pdfinfo " + Quoted(pdf));
+    ASSERT_EQ(info.Status, 0) << info.Output;
+    EXPECT_NE(info.Output.find("Page size:       842 x 595 pts (A4)"), std::string::npos)
+        << info.Output;
+    const TCommandRun text = RunCommand("pdftotext " + Quoted(pdf) + " -");
+    EXPECT_NE(text.Output.find("Total Available AFVs"), std::string::npos) << text.Output;
+    // Fitted: the chart (its grey panel on the white paper) fills the printable area's width or
+    // its height, centred, with its proportions kept.
+    const TCommandRun raster = RunCommand("pdftoppm -r 96 -png -singlefile " + Quoted(pdf) + " " +
+                                          Quoted(Output("printed")));
+    ASSERT_EQ(raster.Status, 0) << raster.Output;
+    const QImage page(QString::fromStdString(Output("printed.png").string()));
+    QRect chart;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if ((page.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+                chart |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    const QRect printable = printer.pageLayout().paintRectPixels(96);
+    EXPECT_TRUE(std::abs(chart.width() - printable.width()) <= 2 ||
+                std::abs(chart.height() - printable.height()) <= 2)
+        << chart.width() << " x " << chart.height();
+    EXPECT_NEAR(double(chart.width()) / chart.height(), 673.0 / 385.0, 0.01);
+    EXPECT_NEAR(chart.center().x(), printable.center().x(), 2);
+    EXPECT_NEAR(chart.center().y(), printable.center().y(), 2);
+}
+
+TEST_F(TChartExportTest, ChartNumbersReadBackAsCopyDataWhateverTheLocale) {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const fs::path csv = Output("numbers.csv");
+    Form().ExportChartDataTo(QString::fromStdString(csv.string()));
+    const QString copied = Form().ChartDataText();
+    QLocale::setDefault(previous);
+
+    const auto rows = ReadCsv(QByteArray::fromStdString(ReadFileBytes(csv)));
+    ASSERT_TRUE(rows.has_value());
+    const QStringList copiedLines = copied.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(rows->size(), static_cast<std::size_t>(copiedLines.size()));
+    bool sawFraction = false;
+    for (std::size_t r = 0; r < rows->size(); ++r) {
+        const QStringList copiedCells = copiedLines[static_cast<qsizetype>(r)].split('\t');
+        ASSERT_EQ((*rows)[r].size(), copiedCells.size()) << r;
+        for (qsizetype c = 0; c < copiedCells.size(); ++c) {
+            const QString cell = (*rows)[r][c];
+            if (r == 0 || c == 0 || cell.isEmpty()) {
+                EXPECT_EQ(cell, copiedCells[c]);
+                continue;
+            }
+            bool csvNumber = false;
+            bool copiedNumber = false;
+            const double value = QLocale::c().toDouble(cell, &csvNumber);
+            const double shown =
+                QLocale(QLocale::German, QLocale::Germany).toDouble(copiedCells[c], &copiedNumber);
+            EXPECT_TRUE(csvNumber && copiedNumber) << cell.toStdString();
+            EXPECT_EQ(value, shown) << cell.toStdString();
+            EXPECT_FALSE(cell.contains(',')) << "a point is the decimal mark";
+            sawFraction = sawFraction || cell.contains('.');
+        }
+    }
+    EXPECT_TRUE(sawFraction) << "the share columns have fractions";
+}
+
+TEST_F(TChartExportTest, VehicleTableReadsBackWithTheStoresProduction) {
+    // The span March 1942 to February 1943.
+    Form().ComboBox1->PickItem(2);
+    Form().ComboBox3->PickItem(1);
+    Form().ComboBox2->PickItem(1);
+    Form().ComboBox4->PickItem(2);
+    const fs::path csv = Output("table.csv");
+    Form().ExportTableTo(QString::fromStdString(csv.string()));
+    const auto rows = ReadCsv(QByteArray::fromStdString(ReadFileBytes(csv)));
+    ASSERT_TRUE(rows.has_value());
+    const auto& store = Production1::Store();
+    ASSERT_EQ(rows->size(), static_cast<std::size_t>(store.VehicleCount + 2));
+    EXPECT_EQ(rows->front().back(), QStringLiteral("Span Mar 1942 to Feb 1943"));
+    EXPECT_EQ(rows->back().front(), QStringLiteral("Lend Lease"));
+    for (int slot = 1; slot <= store.VehicleCount; ++slot) {
+        const QStringList& row = (*rows)[static_cast<std::size_t>(slot)];
+        SCOPED_TRACE(row.front().toStdString());
+        EXPECT_EQ(row.front(), Form().StringGrid1->Cells(0, slot));
+        EXPECT_EQ(row[6], Form().StringGrid1->Cells(1, slot).trimmed());
+        long long year1943 = 0;
+        long long span = 0;
+        for (int month = 1; month <= 60; ++month) {
+            const long long value = std::max(0, store.VehicleProduction[slot][month]);
+            year1943 += month >= 25 && month <= 36 ? value : 0;
+            span += month >= 15 && month <= 26 ? value : 0;
+        }
+        EXPECT_EQ(row[3].toLongLong(), year1943);
+        EXPECT_EQ(row[7].toLongLong(), span);
+    }
+}
+
+TEST_F(TChartExportTest, ANameWithoutAKnownExtensionIsRefusedAndWritesNothing) {
+    for (const char* name : {"chart.txt", "chart", "chart.svg.bak", "chart.jpeg"}) {
+        SCOPED_TRACE(name);
+        const fs::path target = Output(name);
+        try {
+            Form().ExportChartTo(QString::fromStdString(target.string()), {});
+            ADD_FAILURE() << "no error";
+        } catch (const std::runtime_error& error) {
+            EXPECT_EQ(std::string(error.what()), "Could not write " + target.string() +
+                                                     ": the name must end in .png, .svg or .pdf.");
+        }
+        EXPECT_FALSE(fs::exists(target));
+    }
+    for (const char* name : {"chart.PNG", "chart.Svg", "chart.pdf"}) {
+        SCOPED_TRACE(name);
+        Form().ExportChartTo(QString::fromStdString(Output(name).string()), {});
+        EXPECT_TRUE(fs::exists(Output(name)));
+    }
+}
+
+TEST_F(TChartExportTest, CopyOnTheGraphPageAlsoOffersTheChartAsSvg) {
+    QGuiApplication::clipboard()->clear();
+    Form().CopyToClipboard();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->hasImage());
+    EXPECT_TRUE(data->hasText());
+    ASSERT_TRUE(data->hasFormat(QStringLiteral("image/svg+xml")));
+    const TSvgContent svg = ReadSvg(data->data(QStringLiteral("image/svg+xml")));
+    EXPECT_EQ(svg.ViewBox, QStringLiteral("0 0 673 385"));
+    EXPECT_TRUE(svg.Texts.contains(QStringLiteral("Total Available AFVs")));
+}
+
+TEST(ExportOptionsDialog, OffersTheScaleForPngOnlyAndAWidthOnlyWhenChanged) {
+    const struct {
+        ChartExport::TChartFormat format;
+        bool scaleOffered;
+    } formats[] = {{ChartExport::TChartFormat::Png, true},
+                   {ChartExport::TChartFormat::Svg, false},
+                   {ChartExport::TChartFormat::Pdf, false}};
+    const double chartWidthCm = 673 / 96.0 * 2.54;
+    for (const auto& test : formats) {
+        SCOPED_TRACE(static_cast<int>(test.format));
+        TExportOptionsDialog dialog(test.format, chartWidthCm);
+        EXPECT_EQ(dialog.ScaleBox->isEnabled(), test.scaleOffered);
+        EXPECT_EQ(dialog.ExportSize().Scale, 3);
+        EXPECT_EQ(dialog.ExportSize().WidthCm, 0) << "the chart's own size, exactly";
+        dialog.ScaleBox->setValue(4);
+        dialog.WidthBox->setValue(12.5);
+        EXPECT_EQ(dialog.ExportSize().Scale, 4);
+        EXPECT_EQ(dialog.ExportSize().WidthCm, 12.5);
+    }
+}
+
+TEST_F(TChartExportTest, PrintPreviewDrawsTheChartOnOnePage) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintPreviewWidget preview(&printer);
+    int requests = 0;
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, &preview,
+                     [&](QPrinter* target) {
+                         ++requests;
+                         ChartExport::Print(Chart(), *target);
+                     });
+    preview.updatePreview();
+    EXPECT_EQ(requests, 1);
+    EXPECT_EQ(preview.pageCount(), 1);
+    EXPECT_TRUE(Errors().empty());
+}
