@@ -193,6 +193,20 @@ QString StatusText(const QString& directory, const TReadReport& totalData,
            LookLine(totalData, tankData);
 }
 
+QString ReadAgainLine(const QTime& at, const QString& reason) {
+    return QStringLiteral("Read again at %1: %2.")
+        .arg(at.toString(QStringLiteral("HH:mm:ss")), reason);
+}
+
+QString ChangedFilesReason(const QStringList& fileNames) {
+    return QStringLiteral("%1 changed").arg(fileNames.join(QStringLiteral(" and ")));
+}
+
+QString LostPicksLine(const QStringList& vehicleNames) {
+    return QStringLiteral("No longer in the data files, so their curves are empty: %1.")
+        .arg(vehicleNames.join(QStringLiteral(", ")));
+}
+
 QString MissingFileMessage(const QString& path) {
     return QStringLiteral("armalyx: data file not found: %1").arg(path);
 }

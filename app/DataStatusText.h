@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTime>
 
 namespace DataStatusText {
 
@@ -20,6 +21,13 @@ QString StatusText(const QString& directory, const Production1::TReadReport& tot
 
 // The full path of a data file in a directory, as the status line names it.
 QString DataFilePath(const QString& directory, const char* fileName);
+
+// The line added after a load that was not the first of its folder: when and why it read.
+QString ReadAgainLine(const QTime& at, const QString& reason);
+// Why the files were read again when some of them changed on disk: "TankData.txt changed".
+QString ChangedFilesReason(const QStringList& fileNames);
+// The line added when vehicles picked before a reload are no longer in the data files.
+QString LostPicksLine(const QStringList& vehicleNames);
 
 // The line written on standard error for a data file that was not found.
 QString MissingFileMessage(const QString& path);

@@ -55,7 +55,7 @@ void AddEveryMonth(const MonthSeries& series, TMonthRange span, TSaturatingSum& 
 
 } // namespace
 
-void LoadProductionData() {
+void LoadProductionData(const std::filesystem::path& folder) {
     TProductionStore& store = Store();
     store.ProductionSource = 0;
     ClearBlanks();
@@ -73,8 +73,8 @@ void LoadProductionData() {
     store.SummedProduction.Fill(0.0);
     store.TotalDataReport = TReadReport();
     store.TankDataReport = TReadReport();
-    ReadTotalData();
-    ReadTankData();
+    ReadTotalData(folder);
+    ReadTankData(folder);
     ComputeVehicleTotals();
     ComputeSummedProduction();
     ComputeLossRate();
