@@ -175,7 +175,7 @@ QString StatusText(const QString& directory, const TReadReport& totalData,
     using Production1::kTotalDataFileName;
     if (!totalData.Found() && !tankData.Found()) {
         return QStringLiteral("No data files found in %1. The program reads \"%2\" and \"%3\" from "
-                              "its working directory: start it in the folder that holds them.")
+                              "its data folder: open the folder that holds them (Ctrl+O).")
                    .arg(DirectoryText(directory), QLatin1String(kTotalDataFileName),
                         QLatin1String(kTankDataFileName)) +
                NearMissSentence(folderNames, {kTotalDataFileName, kTankDataFileName});

@@ -14,7 +14,7 @@ namespace DataStatusText {
 // file (found or not, with its full path; data lines read and ignored, with the commonest
 // reasons unless the file's lines are in the data report), or, when neither file was found,
 // where the program looked. Then, when the reports hold lines, how many need a look. directory is
-// the working directory of the load (empty when it could not be told); folderNames are the names
+// the data folder of the load (empty when it could not be told); folderNames are the names
 // of the files in it, of which those close to a missing data file's name are pointed out.
 QString StatusText(const QString& directory, const Production1::TReadReport& totalData,
                    const Production1::TReadReport& tankData, const QStringList& folderNames = {});

@@ -285,6 +285,8 @@ void TForm1::ShowSpanFigures() {
     Edit3->setText(AvailabilityMaths::PlainInteger(store.SpanLosses));
     m_figureChoices = StoredSpanChoices();
     m_figuresShown = true;
+    m_figuresOfLendLease = store.LendLeaseSelected;
+    m_figuresVehicle = std::string(store.VehicleNames[store.SelectedVehicle].View());
     ShowFiguresCue();
 }
 

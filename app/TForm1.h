@@ -219,13 +219,15 @@ private:
         int CompareSlot = 0;
         std::string CurrentVehicle;
         bool CurrentIsLendLease = false;
-        bool LendLeaseSelected = false;
         bool FiguresShown = false;
+        bool FiguresOfLendLease = false;
+        std::string FiguresVehicle;
         std::vector<TAxisRange> View;
     };
     TKeptWork KeptWork() const;
     // Picks the kept vehicles again; returns the names of those that are gone.
     QStringList RestoreWork(const TKeptWork& work);
+    void RestoreFigures(const TKeptWork& work);
     // The load's status line, with a line on why it read again and one on picks that are gone.
     void AddReloadLines(const QString& reason, const QStringList& lostPicks);
 
@@ -245,8 +247,11 @@ private:
     // Whether the first pair shows lend-lease deliveries rather than a vehicle's estimate.
     bool m_firstPairHoldsLendLease = false;
     bool m_activated = false;
-    // Whether the three figures describe a pick, rather than reading 0 since the last load.
+    // Whether the three figures describe a pick, rather than reading 0 since the last load, and
+    // which: the lend-lease deliveries or the vehicle of this stored name.
     bool m_figuresShown = false;
+    bool m_figuresOfLendLease = false;
+    std::string m_figuresVehicle;
     bool m_shown = false;
     bool m_placed = false;
     // Whether each data file (TotalData.txt, TankData.txt) was found at the previous load, so that

@@ -64,8 +64,9 @@ TForm1::TKeptWork TForm1::KeptWork() const {
     if (row >= 1 && row <= store.VehicleCount) {
         work.CurrentVehicle = std::string(store.VehicleNames[row].View());
     }
-    work.LendLeaseSelected = store.LendLeaseSelected;
     work.FiguresShown = m_figuresShown;
+    work.FiguresOfLendLease = m_figuresOfLendLease;
+    work.FiguresVehicle = m_figuresVehicle;
     work.View = Chart1->AxisRanges();
     return work;
 }
@@ -92,22 +93,27 @@ QStringList TForm1::RestoreWork(const TKeptWork& work) {
     }
     store.CompareSlot = work.CompareSlot;
 
-    const int currentSlot = SlotOfVehicle(work.CurrentVehicle);
-    int row = currentSlot;
-    if (work.CurrentIsLendLease) {
-        row = store.VehicleCount + 1;
-    }
-    store.SelectedVehicle = currentSlot == 0 ? 1 : currentSlot;
+    const int row =
+        work.CurrentIsLendLease ? store.VehicleCount + 1 : SlotOfVehicle(work.CurrentVehicle);
     if (row >= 1) {
         StringGrid1->SetRow(row);
     }
-    const bool figuresStillMeant = work.LendLeaseSelected || currentSlot != 0;
-    if (work.FiguresShown && figuresStillMeant) {
-        store.LendLeaseSelected = work.LendLeaseSelected;
-        ShowSpanFigures();
-    }
+    RestoreFigures(work);
     Chart1->RestoreAxisRanges(work.View);
     return lost;
+}
+
+// The figures describe the same vehicle (or the lend-lease deliveries) as before, over the span
+// the selectors show now; a vehicle that is gone leaves them at 0.
+void TForm1::RestoreFigures(const TKeptWork& work) {
+    auto& store = Production1::Store();
+    const int slot = SlotOfVehicle(work.FiguresVehicle);
+    store.SelectedVehicle = slot == 0 ? 1 : slot;
+    if (!work.FiguresShown || (!work.FiguresOfLendLease && slot == 0)) {
+        return;
+    }
+    store.LendLeaseSelected = work.FiguresOfLendLease;
+    ShowSpanFigures();
 }
 
 void TForm1::AddReloadLines(const QString& reason, const QStringList& lostPicks) {
