@@ -17,6 +17,8 @@ constexpr std::array<const char*, 2> kDataFileNames = {Production1::kTotalDataFi
 
 TDataFolderWatcher::TDataFolderWatcher(QObject* parent) : QObject(parent) {
     m_settle.setSingleShot(true);
+    // A coarse timer may fire up to 5 % late; the wait is what the user feels after saving.
+    m_settle.setTimerType(Qt::PreciseTimer);
     m_settle.setInterval(kSettleTime);
     connect(&m_settle, &QTimer::timeout, this, &TDataFolderWatcher::Settle);
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this,

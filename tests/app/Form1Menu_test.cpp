@@ -161,3 +161,15 @@ TEST_F(TForm1Menu, CtrlWheelZoomsTheValuesAndShiftWheelTheMonthsAboutTheMouse) {
     EXPECT_NEAR(chart.BottomAxis().PixelToValue(at.x()), month, monthSpan / 100);
     EXPECT_EQ(Form().ChartDataText(), data);
 }
+
+// The sample data's vehicles in service reach 35,400, beyond the configured 20,000.
+using TForm1SampleFit = TForm1Fixture;
+
+TEST_F(TForm1SampleFit, FitToDataShowsTheWholeSampleFleet) {
+    CopySampleData();
+    ShowAndActivate();
+    Form().PageControl1->setCurrentIndex(1);
+    Form().FitToData();
+    EXPECT_EQ(Form().Chart1->LeftAxis().Minimum(), 0);
+    EXPECT_EQ(Form().Chart1->LeftAxis().Maximum(), 36000);
+}
