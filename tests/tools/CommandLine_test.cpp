@@ -218,4 +218,15 @@ TEST(CommandLine, ProgramRefusesAnythingButOneExistingFolderAfterQtHasTakenItsOp
         EXPECT_NE(run.Output.find("Try 'armalyx --help'"), std::string::npos) << run.Output;
     }
 }
+// A folder is taken: the window opens over it and runs until it is closed (here: until the
+// command is stopped), with nothing said on standard error.
+TEST(CommandLine, ProgramTakesOneFolderAndOpensItsWindow) {
+    const TTempDirectory folder;
+    folder.WriteFile("TotalData.txt", "header\r\n");
+    folder.WriteFile("TankData.txt", "header\r\n");
+    const TCommandRun run = RunCommand("QT_QPA_PLATFORM=offscreen timeout 2 " +
+                                       Quoted(ARMALYX_PROGRAM_PATH) + " " + Quoted(folder.Path()));
+    EXPECT_EQ(run.Status, 124) << run.Output;
+    EXPECT_EQ(run.Output.find("armalyx:"), std::string::npos) << run.Output;
+}
 #endif
