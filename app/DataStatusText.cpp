@@ -175,7 +175,7 @@ QString StatusText(const QString& directory, const TReadReport& totalData,
     using Production1::kTotalDataFileName;
     if (!totalData.Found() && !tankData.Found()) {
         return QStringLiteral("No data files found in %1. The program reads \"%2\" and \"%3\" from "
-                              "its working directory: start it in the folder that holds them.")
+                              "its data folder: open the folder that holds them (Ctrl+O).")
                    .arg(DirectoryText(directory), QLatin1String(kTotalDataFileName),
                         QLatin1String(kTankDataFileName)) +
                NearMissSentence(folderNames, {kTotalDataFileName, kTankDataFileName});
@@ -191,6 +191,20 @@ QString StatusText(const QString& directory, const TReadReport& totalData,
            QLatin1Char('\n') +
            MissingOrReadLine(directory, kTankDataFileName, tankData, folderNames) +
            LookLine(totalData, tankData);
+}
+
+QString ReadAgainLine(const QTime& at, const QString& reason) {
+    return QStringLiteral("Read again at %1: %2.")
+        .arg(at.toString(QStringLiteral("HH:mm:ss")), reason);
+}
+
+QString ChangedFilesReason(const QStringList& fileNames) {
+    return QStringLiteral("%1 changed").arg(fileNames.join(QStringLiteral(" and ")));
+}
+
+QString LostPicksLine(const QStringList& vehicleNames) {
+    return QStringLiteral("No longer in the data files, so their curves are empty: %1.")
+        .arg(vehicleNames.join(QStringLiteral(", ")));
 }
 
 QString MissingFileMessage(const QString& path) {

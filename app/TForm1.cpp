@@ -4,7 +4,7 @@
 #include "CueColors.h"
 #include "DataStatusText.h"
 #include "TComboBox.h"
-#include "TCurrentDirectoryScope.h"
+#include "TDataFolderWatcher.h"
 #include "TErrorShell.h"
 #include "TRadioGroup.h"
 #include "TStringGrid.h"
@@ -18,6 +18,8 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +63,19 @@ TForm1::TForm1(QString dataDirectory, QWidget* parent)
     SetAccessibleNames();
     CreateShortcuts();
     ConnectHandlers();
+    setAcceptDrops(true);
+    m_chooseFolder = [](QWidget* parent, const QString& start) {
+        return QFileDialog::getExistingDirectory(parent, QStringLiteral("Open data folder"), start);
+    };
+    m_watcher = new TDataFolderWatcher(this);
+    connect(m_watcher, &TDataFolderWatcher::FilesChanged, this, [this](const QStringList& names) {
+        TErrorShell::Guard(
+            [this, &names] { ReloadKeepingWork(DataStatusText::ChangedFilesReason(names)); });
+    });
+}
+
+QString TForm1::DataFolder() const {
+    return m_dataDirectory.isEmpty() ? QDir::currentPath() : QDir(m_dataDirectory).absolutePath();
 }
 
 void TForm1::ConnectHandlers() {
@@ -147,41 +162,37 @@ void TForm1::RunFirstActivation() {
 }
 
 void TForm1::FormActivate() {
+    FollowDataFolder();
     LoadDataFiles();
 }
 
 void TForm1::LoadDataFiles() {
-    {
-        const TCurrentDirectoryScope dataDirectory(m_dataDirectory);
-        const QString directory = QDir::currentPath();
-        try {
-            Production1::LoadProductionData();
-        } catch (...) {
-            // A read failure is reported by the error box; the line still tells what was read.
-            ShowDataStatus(directory);
-            throw;
-        }
+    const QString directory = DataFolder();
+    m_watcher->NoteFilesRead();
+    try {
+        Production1::LoadProductionData(QFile::encodeName(m_dataDirectory).toStdString());
+    } catch (...) {
+        // A read failure is reported by the error box; the line still tells what was read.
         ShowDataStatus(directory);
+        throw;
     }
+    ShowDataStatus(directory);
     FillVehicleTable();
     Production1::Store().CompareSlot = 0;
     PlotFleetCurves();
 }
 
-void TForm1::ReloadDataFiles() {
-    // Cleared first, so that even a load that fails part-way leaves nothing of the old files.
-    auto& store = Production1::Store();
-    store.LendLeaseSelected = false;
+void TForm1::ForgetPicks() {
+    Production1::Store().LendLeaseSelected = false;
     ClearVehicleCurves();
     for (QLineEdit* edit : {Edit1, Edit2, Edit3}) {
         edit->setText(QStringLiteral("0"));
     }
-    LoadDataFiles();
-    // The load starts from the first data source; the selector may show the other one.
-    if (RadioGroup1->ItemIndex() != store.ProductionSource) {
-        store.ProductionSource = RadioGroup1->ItemIndex();
-        PlotFleetCurves();
-    }
+    m_figuresShown = false;
+}
+
+void TForm1::ReloadDataFiles() {
+    ReloadKeepingWork(QStringLiteral("reload asked for"));
 }
 
 void TForm1::ClearVehicleCurves() {
@@ -191,10 +202,7 @@ void TForm1::ClearVehicleCurves() {
     Series2->SetTitle(m_startTitleSeries2);
     Series7->SetTitle(m_startTitleSeries7);
     m_firstPairHoldsLendLease = false;
-}
-
-void TForm1::ResetView() {
-    Chart1->RestoreAxisRanges(m_homeView);
+    m_pairVehicles = {};
 }
 
 void TForm1::ShowDataStatus(const QString& directory) {
@@ -202,7 +210,7 @@ void TForm1::ShowDataStatus(const QString& directory) {
     // A missing file may be there under a name that comes close; the folder is listed only then.
     QStringList folderNames;
     if (!store.TotalDataReport.Found() || !store.TankDataReport.Found()) {
-        folderNames = QDir(QStringLiteral(".")).entryList(QDir::Files, QDir::Name);
+        folderNames = QDir(directory).entryList(QDir::Files, QDir::Name);
     }
     Label8->setText(DataStatusText::StatusText(directory, store.TotalDataReport,
                                                store.TankDataReport, folderNames));
@@ -276,6 +284,9 @@ void TForm1::ShowSpanFigures() {
     Edit2->setText(AvailabilityMaths::PlainInteger(store.SpanTotal));
     Edit3->setText(AvailabilityMaths::PlainInteger(store.SpanLosses));
     m_figureChoices = StoredSpanChoices();
+    m_figuresShown = true;
+    m_figuresOfLendLease = store.LendLeaseSelected;
+    m_figuresVehicle = std::string(store.VehicleNames[store.SelectedVehicle].View());
     ShowFiguresCue();
 }
 

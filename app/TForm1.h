@@ -15,6 +15,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -26,9 +28,12 @@ class QMenu;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
+class QToolButton;
 class TChart;
 class TComboBox;
+class TDataFolderWatcher;
 class TDataReportWindow;
+class TEstimateHelpWindow;
 class TRadioGroup;
 class TStringGrid;
 
@@ -37,10 +42,26 @@ class TForm1 final : public QWidget, public TChart1Series {
     Q_OBJECT
 
 public:
-    // The program reads its data files from the working directory.
+    // Without a folder named the program reads its data files from the working directory.
     explicit TForm1(QWidget* parent = nullptr);
-    // Tests and the inspector read them from a directory of their choice.
+    // The command line, tests and the inspector name the data folder.
     explicit TForm1(QString dataDirectory, QWidget* parent = nullptr);
+
+    // The folder the data files are read from, as an absolute path (the working directory when
+    // none was named; empty when even that cannot be told).
+    QString DataFolder() const;
+    // Ctrl+O, a drop and the command line: reads the folder's data files and follows them. The
+    // folder read already is read again keeping the work; another one starts fresh, as the first
+    // activation does.
+    void OpenDataFolder(const QString& folder);
+    // Ctrl+O: the folder chooser, starting at the current data folder.
+    void ChooseDataFolder();
+    // Asks for a folder, starting at the given one; an empty answer means cancelled. Tests put
+    // their own answer in place of the desktop's chooser.
+    using TFolderChooser = std::function<QString(QWidget* parent, const QString& start)>;
+    void SetFolderChooser(TFolderChooser chooser) { m_chooseFolder = std::move(chooser); }
+    // The follower of the data files; it reads them again shortly after they change.
+    TDataFolderWatcher& DataWatcher() const { return *m_watcher; }
 
     // Event handlers. Called from the window's events through the error guard; a test may call
     // them directly, and then sees their exceptions itself.
@@ -55,10 +76,13 @@ public:
     // The activation's work: reads both data files, refills the table, resets the selection and
     // the alternation of the vehicle pairs, and replots the fleet curves.
     void LoadDataFiles();
-    // F5: the activation's work again, over the files as they are now. Nothing shown afterwards
-    // describes the previous files: the vehicle curves are emptied, the figures read 0, and the
-    // fleet curves follow the data source that the selector shows.
+    // F5: the activation's work again, over the files as they are now, keeping the work: the
+    // vehicles picked before are picked again by name into the same pairs, the current row
+    // follows its vehicle, the figures are computed again and the chart's view stays. A vehicle
+    // that is gone leaves its pair empty, and the status line says so.
     void ReloadDataFiles();
+    // The same, with the reason the status line gives for it.
+    void ReloadKeepingWork(const QString& reason);
     // Ctrl+D and "Details…": the data report window, listing the lines the last load ignored or
     // stored other than written. One window, shown again and refreshed after each load while open.
     void ShowDataReport();
@@ -67,6 +91,15 @@ public:
     // Home on the "Graph" page: the axis ranges return to the chart's configuration after
     // wheel turns and right-drags.
     void ResetView();
+    // Ctrl+0 on the "Graph" page: both axis ranges fitted to every point of the curves shown.
+    void FitToData();
+    // F1: a window explaining how the estimate is computed.
+    void ShowEstimateHelp();
+    // The about box: version, licence, data folder.
+    void ShowAbout();
+    QString AboutText() const;
+    // F10: the window's menu, below its button.
+    void PopUpMainMenu();
 
     void FillVehicleTable();
     void PlotFleetCurves();
@@ -147,12 +180,23 @@ public:
     QAction* ExportChartAction = nullptr;
     QAction* ExportDataAction = nullptr;
     QAction* PrintAction = nullptr;
+    QAction* OpenFolderAction = nullptr;
+    QAction* FitToDataAction = nullptr;
+    QAction* EstimateHelpAction = nullptr;
+    QAction* AboutAction = nullptr;
+    QAction* MenuAction = nullptr;
+    // At the right end of the tab strip: the window's menu with every command and its key.
+    QToolButton* MenuButton = nullptr;
+    QMenu* MainMenu = nullptr;
 
 protected:
     bool event(QEvent* event) override;
     // A new desktop palette reaches the chart's system colours at its next frame.
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A folder, or one of the two data files, dropped onto the window opens its folder.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // Before the window first appears it is fitted into its screen's available area.
     void setVisible(bool visible) override;
 
@@ -167,6 +211,10 @@ private:
     void CreateShortcuts();
     QAction* CreateAction(const QString& text, const QKeySequence& key, void (TForm1::*command)());
     void CreateContextMenus();
+    void CreateMainMenu();
+    // The window menu's entries, in order.
+    void FillMainMenu();
+    void FollowDataFolder();
     void ConnectHandlers();
     void RunFirstActivation();
     void FitIntoScreen();
@@ -184,9 +232,35 @@ private:
 
     // Empties both vehicle pairs and gives them back their titles from the window's layout.
     void ClearVehicleCurves();
+    // Empties what described the previous files: vehicle curves, lend-lease pick, figures.
+    void ForgetPicks();
+
+    // What a reload keeps: the picks by name, the current row's vehicle, the chart's view.
+    struct TKeptWork {
+        std::array<std::string, 2> PairVehicles;
+        bool FirstPairHoldsLendLease = false;
+        int CompareSlot = 0;
+        std::string CurrentVehicle;
+        bool CurrentIsLendLease = false;
+        bool FiguresShown = false;
+        bool FiguresOfLendLease = false;
+        std::string FiguresVehicle;
+        std::vector<TAxisRange> View;
+    };
+    TKeptWork KeptWork() const;
+    // Picks the kept vehicles again; returns the names of those that are gone.
+    QStringList RestoreWork(const TKeptWork& work);
+    void RestoreFigures(const TKeptWork& work);
+    // The load's status line, with a line on why it read again and one on picks that are gone.
+    void AddReloadLines(const QString& reason, const QStringList& lostPicks);
 
     QString m_dataDirectory;
     TDataReportWindow* m_dataReport = nullptr;
+    TEstimateHelpWindow* m_estimateHelp = nullptr;
+    TDataFolderWatcher* m_watcher = nullptr;
+    TFolderChooser m_chooseFolder;
+    // The vehicle each pair of curves shows, by its stored name; empty while a pair is empty.
+    std::array<std::string, 2> m_pairVehicles;
     // The axis ranges of the chart's configuration, and the months its bottom axis spans then.
     std::vector<TAxisRange> m_homeView;
     int m_firstHomeMonth = 0;
@@ -196,6 +270,11 @@ private:
     // Whether the first pair shows lend-lease deliveries rather than a vehicle's estimate.
     bool m_firstPairHoldsLendLease = false;
     bool m_activated = false;
+    // Whether the three figures describe a pick, rather than reading 0 since the last load, and
+    // which: the lend-lease deliveries or the vehicle of this stored name.
+    bool m_figuresShown = false;
+    bool m_figuresOfLendLease = false;
+    std::string m_figuresVehicle;
     bool m_shown = false;
     bool m_placed = false;
     // Whether each data file (TotalData.txt, TankData.txt) was found at the previous load, so that

@@ -84,6 +84,8 @@ void TForm1::PlotVehicleEstimate() {
     const int vehicle = store.SelectedVehicle;
     store.WorkSeries = store.VehicleProduction[vehicle];
     estimateSeries.SetTitle(VehicleNameText(store.VehicleNames[vehicle]));
+    m_pairVehicles.at(static_cast<std::size_t>(slot == 0 ? 0 : 1)) =
+        std::string(store.VehicleNames[vehicle].View());
     const std::vector<double> estimates = AvailabilityMaths::VehicleEstimate(
         MonthValues(store.WorkSeries), MonthValues(store.LossRate));
     for (int month = 1; month <= kLastPlottedMonth; ++month) {
@@ -100,6 +102,7 @@ void TForm1::PlotLendLease() {
     store.WorkSeries = store.LendLease;
     Series2->SetTitle(QStringLiteral("Lend Lease"));
     m_firstPairHoldsLendLease = true;
+    m_pairVehicles[0].clear();
     const std::vector<double> deliveries = MonthValues(store.WorkSeries);
     for (int month = 1; month <= kLastPlottedMonth; ++month) {
         AddMonthPoint(*Series2, month, deliveries.at(static_cast<std::size_t>(month - 1)));

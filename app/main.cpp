@@ -1,11 +1,15 @@
 // The program entry: one application, one window, the event loop until the window closes.
 // --help and --version answer on the terminal before anything of the window exists, so they
-// work without a display.
+// work without a display. One argument of the program's own may name the data folder.
 
 #include "TApplication.h"
 #include "TForm1.h"
 
 #include "ArmalyxVersion.h"
+
+#include "DataFolderArgument.h"
+
+#include <QStringList>
 
 #include <iostream>
 #include <span>
@@ -16,12 +20,14 @@ namespace {
 constexpr int kExitUsage = 2;
 
 constexpr std::string_view kHelp =
-    "Usage: armalyx [--help | --version]\n"
+    "Usage: armalyx [--help | --version] [FOLDER]\n"
     "Shows the production and losses of one army's armoured fighting vehicles from January 1941\n"
     "to December 1945, and a chart of how many of them were in service, in a window. The data is\n"
-    "read from TotalData.txt and TankData.txt in the working directory when the window opens.\n"
+    "read from TotalData.txt and TankData.txt in FOLDER, or in the working directory when no\n"
+    "folder is named, when the window opens, and again whenever the files change.\n"
     "  -h, --help          print this help and exit\n"
     "  --version           print the version and exit\n"
+    "A FOLDER that does not exist or is not a folder ends the program with status 2.\n"
     "Qt's own options, such as -style NAME or -platform NAME, are passed to Qt. The menu entry\n"
     "starts the program through armalyx-launcher, which picks the folder with the data files.\n";
 
@@ -55,15 +61,19 @@ int main(int argc, char** argv) {
         break;
     }
     TApplication application(argc, argv);
-    // Qt has taken its own options out of argv; the program has no arguments of its own, and a
-    // data file named here would otherwise be passed over without a word.
-    if (argc > 1) {
-        std::cerr << "armalyx: unexpected argument '" << argv[1]
-                  << "'; the data files are read from the working directory\n"
-                     "Try 'armalyx --help' for more information.\n";
+    // Qt has taken its own options out of argv; what is left is the data folder, if anything. A
+    // data file named here, or a mistyped folder, would otherwise be passed over without a word.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.push_back(QString::fromLocal8Bit(argv[i]));
+    }
+    const DataFolderArgument::TParsed folder = DataFolderArgument::Parse(arguments);
+    if (!folder.Usable) {
+        std::cerr << folder.Error.toLocal8Bit().constData()
+                  << "\nTry 'armalyx --help' for more information.\n";
         return kExitUsage;
     }
-    TForm1 Form1;
+    TForm1 Form1(folder.Folder);
     Form1.show();
     return TApplication::exec();
 }

@@ -100,10 +100,10 @@ TLineOutcome StoreTankYear(const TParsedLine& line, const TFindSlot& findSlot,
 // Reads a data file line by line into the store through storeLine, tallying what became of each
 // line and keeping the account of the lines that were not stored as written. The header is line 1.
 template <typename TStoreLine>
-void ReadDataFile(const char* fileName, TDataFileKind kind, TReadReport& report,
+void ReadDataFile(const std::filesystem::path& path, TDataFileKind kind, TReadReport& report,
                   TStoreLine storeLine) {
     report = TReadReport();
-    if (!OpenDataFile(fileName)) {
+    if (!OpenDataFile(path.c_str())) {
         return;
     }
     report.SetFound();
@@ -130,17 +130,22 @@ void ReadDataFile(const char* fileName, TDataFileKind kind, TReadReport& report,
 
 } // namespace
 
-void ReadTotalData() {
-    ReadDataFile(kTotalDataFileName, TDataFileKind::Fleet, Store().TotalDataReport,
+std::filesystem::path DataFilePath(const std::filesystem::path& folder, const char* fileName) {
+    return folder / fileName;
+}
+
+void ReadTotalData(const std::filesystem::path& folder) {
+    ReadDataFile(DataFilePath(folder, kTotalDataFileName), TDataFileKind::Fleet,
+                 Store().TotalDataReport,
                  [](const TParsedLine& line, TStoredPlace&) { return StoreTotalDataLine(line); });
 }
 
-void ReadTankData() {
+void ReadTankData(const std::filesystem::path& folder) {
     // Nothing but this read writes the names until it ends, so one index serves every line.
     TVehicleIndex index(Store().VehicleNames);
     const auto findSlot = [&index](const VehicleName& name) { return index.FindOrAdd(name); };
-    ReadDataFile(kTankDataFileName, TDataFileKind::Vehicles, Store().TankDataReport,
-                 [&findSlot](const TParsedLine& line, TStoredPlace& place) {
+    ReadDataFile(DataFilePath(folder, kTankDataFileName), TDataFileKind::Vehicles,
+                 Store().TankDataReport, [&findSlot](const TParsedLine& line, TStoredPlace& place) {
                      return StoreTankYear(line, findSlot, place);
                  });
 }

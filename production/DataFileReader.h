@@ -4,6 +4,7 @@
 #include "TReadReport.h"
 #include "TVehicleName.h"
 
+#include <filesystem>
 #include <string_view>
 
 namespace Production1 {
@@ -11,11 +12,15 @@ namespace Production1 {
 inline constexpr const char* kTotalDataFileName = "TotalData.txt";
 inline constexpr const char* kTankDataFileName = "TankData.txt";
 
-// Reads "TotalData.txt" (working directory) into the fleet rows. A file that cannot be opened is
-// skipped; a read failure raises TInOutError, keeps what was stored before it and closes the file.
-void ReadTotalData();
+// Reads "TotalData.txt" of the data folder (an empty folder is the working directory) into the
+// fleet rows. A file that cannot be opened is skipped; a read failure raises TInOutError, keeps
+// what was stored before it and closes the file.
+void ReadTotalData(const std::filesystem::path& folder = {});
 // Reads "TankData.txt" into VehicleNames and VehicleProduction, with the same rules.
-void ReadTankData();
+void ReadTankData(const std::filesystem::path& folder = {});
+
+// Where a data file of the folder is opened from: the bare name for the working directory.
+std::filesystem::path DataFilePath(const std::filesystem::path& folder, const char* fileName);
 
 bool OpenDataFile(const char* fileName);
 void CloseDataFile();

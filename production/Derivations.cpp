@@ -55,7 +55,7 @@ MonthIndex MonthOfChoice(std::int32_t monthChoice, std::int32_t yearChoice) {
     return ClampToInt32(std::int64_t{monthChoice} + 1 + std::int64_t{12} * yearChoice);
 }
 
-void LoadProductionData() {
+void LoadProductionData(const std::filesystem::path& folder) {
     TProductionStore& store = Store();
     store.ProductionSource = 0;
     ClearBlanks();
@@ -73,8 +73,8 @@ void LoadProductionData() {
     store.SummedProduction.Fill(0.0);
     store.TotalDataReport = TReadReport();
     store.TankDataReport = TReadReport();
-    ReadTotalData();
-    ReadTankData();
+    ReadTotalData(folder);
+    ReadTankData(folder);
     ComputeVehicleTotals();
     ComputeSummedProduction();
     ComputeLossRate();

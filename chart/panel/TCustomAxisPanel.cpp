@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -210,6 +211,8 @@ namespace {
 // One notch of a usual mouse wheel.
 constexpr int kWheelStep = 120;
 constexpr double kWheelShare = 3 * 0.01;
+constexpr double kZoomFactorPerStep = 1.25;
+constexpr double kSmallestZoomSpan = 1e-6;
 
 TPoint PixelOf(const QMouseEvent& event) {
     const QPoint p = event.position().toPoint();
@@ -225,6 +228,30 @@ void TCustomAxisPanel::ScrollVerticalAxes(int steps) {
                 axis->ScrollAxis(steps > 0 ? delta : -delta);
             }
         }
+    }
+}
+
+void TCustomAxisPanel::ZoomAxes(TZoomDirection direction, int steps, TPoint about) {
+    const double factor = std::pow(kZoomFactorPerStep, steps);
+    for (TCustomChartAxis* axis : m_axisList) {
+        if (axis->Kind() == TAxisKind::Depth ||
+            axis->Horizontal() != (direction == TZoomDirection::Horizontal)) {
+            continue;
+        }
+        const double centre = axis->PixelToValue(axis->Horizontal() ? about.X : about.Y);
+        TAxisRange range = axis->Range();
+        const double minimum = centre - (centre - axis->Minimum()) * factor;
+        const double maximum = centre + (axis->Maximum() - centre) * factor;
+        // A range too narrow or too wide to draw is left as it is.
+        if (!(maximum - minimum > kSmallestZoomSpan) || !std::isfinite(maximum - minimum)) {
+            continue;
+        }
+        range.Automatic = false;
+        range.AutomaticMinimum = false;
+        range.AutomaticMaximum = false;
+        range.Minimum = minimum;
+        range.Maximum = maximum;
+        axis->SetRange(range);
     }
 }
 
@@ -265,6 +292,23 @@ void TCustomAxisPanel::RestoreAxisRanges(const std::vector<TAxisRange>& ranges) 
 }
 
 void TCustomAxisPanel::wheelEvent(QWheelEvent* event) {
+    // Ctrl zooms the vertical axes, Shift the horizontal ones, about the mouse position; some
+    // desktops turn a wheel with Shift into a sideways one.
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (modifiers & (Qt::ControlModifier | Qt::ShiftModifier)) {
+        const QPoint angle = event->angleDelta();
+        m_zoomRemainder -= angle.y() != 0 ? angle.y() : angle.x();
+        const int steps = m_zoomRemainder / kWheelStep;
+        m_zoomRemainder -= steps * kWheelStep;
+        if (steps != 0) {
+            const QPoint at = event->position().toPoint();
+            ZoomAxes((modifiers & Qt::ControlModifier) ? TZoomDirection::Vertical
+                                                       : TZoomDirection::Horizontal,
+                     steps, TPoint{at.x(), at.y()});
+        }
+        event->accept();
+        return;
+    }
     // Downwards turns report negative angles; high-resolution wheels add up to whole steps.
     m_wheelRemainder -= event->angleDelta().y();
     const int steps = m_wheelRemainder / kWheelStep;

@@ -66,6 +66,10 @@ public:
     // Shifts every vertical axis by 3 % of its span per wheel step; positive steps turn the
     // wheel down and move the range towards larger values.
     void ScrollVerticalAxes(int steps);
+    // Widens (positive steps) or narrows the range of every vertical or every horizontal axis by
+    // a quarter per wheel step, keeping the value under the pixel where it is.
+    enum class TZoomDirection { Vertical, Horizontal };
+    void ZoomAxes(TZoomDirection direction, int steps, TPoint about);
     // Moves the axis ranges so that the data follows the mouse from one pixel to another.
     void PanAxes(TPoint from, TPoint to);
     // The range settings of every axis in axis-list order, and their return after wheel turns
@@ -106,4 +110,5 @@ private:
     bool m_panning = false;
     TPoint m_panFrom;
     int m_wheelRemainder = 0;
+    int m_zoomRemainder = 0;
 };

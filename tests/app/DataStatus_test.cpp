@@ -85,7 +85,7 @@ TEST(DataStatusText, NamesEachFileWithItsPathCountsAndCommonestReasons) {
          "/home/ana/data/TankData.txt: 20 data lines read."},
         {"both missing", missing, missing,
          "No data files found in /home/ana/data. The program reads \"TotalData.txt\" and "
-         "\"TankData.txt\" from its working directory: start it in the folder that holds them."},
+         "\"TankData.txt\" from its data folder: open the folder that holds them (Ctrl+O)."},
         {"fleet file missing", missing, clean,
          "/home/ana/data/TotalData.txt: not found; vehicles in service, losses, production and "
          "lend-lease are 0.\n"
@@ -191,7 +191,7 @@ TEST(DataStatusText, AMissingFileNamesTheFilesThatComeClose) {
          missing,
          {"TANKDATA.TXT", "TotalData.csv", "TotalData.txt.txt"},
          "No data files found in /home/ana/data. The program reads \"TotalData.txt\" and "
-         "\"TankData.txt\" from its working directory: start it in the folder that holds them. "
+         "\"TankData.txt\" from its data folder: open the folder that holds them (Ctrl+O). "
          "The folder holds \"TotalData.csv\", \"TotalData.txt.txt\" and \"TANKDATA.TXT\"" +
              mustBe},
         {"many names are counted",

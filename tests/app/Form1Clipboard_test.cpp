@@ -30,9 +30,7 @@ class TForm1Clipboard : public TForm1Fixture {
 protected:
     void SetUp() override {
         TForm1Fixture::SetUp();
-        WriteTotalData(FleetLines(1000, 10, 20, 5));
-        WriteVehicles(2);
-        ShowAndActivate();
+        ShowTwoVehicles();
         QGuiApplication::clipboard()->clear();
     }
 

@@ -19,9 +19,7 @@ class TForm1Cues : public TForm1Fixture {
 protected:
     void SetUp() override {
         TForm1Fixture::SetUp();
-        WriteTotalData(FleetLines(1000, 10, 20, 5));
-        WriteVehicles(2);
-        ShowAndActivate();
+        ShowTwoVehicles();
     }
 
     static void Type(TComboBox& selector, const char* text) {

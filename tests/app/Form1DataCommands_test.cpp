@@ -92,7 +92,7 @@ QStringList ActionTexts(const QMenu& menu) {
     QStringList texts;
     for (const QAction* action : menu.actions()) {
         if (!action->isSeparator()) {
-            texts.push_back(action->text());
+            texts.push_back(PlainText(*action));
         }
     }
     return texts;
@@ -100,7 +100,7 @@ QStringList ActionTexts(const QMenu& menu) {
 
 QAction* ActionNamed(const QMenu& menu, const QString& text) {
     for (QAction* action : menu.actions()) {
-        if (action->text() == text) {
+        if (PlainText(*action) == text) {
             return action;
         }
     }
@@ -222,7 +222,11 @@ TEST_F(TForm1DataCommands, ReloadReadsChangedFilesAsTheFirstActivationDoes) {
     EXPECT_EQ(store.CompareSlot, 0);
     ASSERT_GT(Form().Series1->PointCount(), 0);
     EXPECT_EQ(Form().Series1->YValueAt(0), 2000);
-    // Nothing shown still describes the old files; the selector's source stays in effect.
+    // Neither picked vehicle is in the new files: nothing shown still describes the old files,
+    // and the status line says which picks are gone. The selector's source stays in effect.
+    EXPECT_TRUE(Form().Label8->text().contains(
+        QStringLiteral("No longer in the data files, so their curves are empty: v1, v2.")))
+        << Form().Label8->text().toStdString();
     for (const TLineSeries* pair :
          {Form().Series2, Form().Series6, Form().Series7, Form().Series8}) {
         EXPECT_EQ(pair->PointCount(), 0) << pair->Name().toStdString();
@@ -371,15 +375,15 @@ TEST_F(TForm1DataCommands, RightClickOnTheChartOffersItsMenuWithTheKeysShown) {
     EXPECT_TRUE(menu.isVisible());
     menu.hide();
     EXPECT_EQ(ActionTexts(menu),
-              (QStringList{"Copy", "Copy data", "Reload data files", "Data report\u2026",
-                           "Reset view", "&Export chart\u2026", "&Print\u2026"}));
+              (QStringList{"Copy", "Copy data", "Reload data files", "Data report\u2026", "Reset view",
+                           "Fit to data", "Export chart\u2026", "Print\u2026"}));
     const std::pair<const char*, QKeySequence> keys[] = {
         {"Copy", QKeySequence::Copy},
         {"Reload data files", QKeySequence(Qt::Key_F5)},
         {"Data report\u2026", QKeySequence(Qt::CTRL | Qt::Key_D)},
         {"Reset view", QKeySequence(Qt::Key_Home)},
-        {"&Export chart\u2026", QKeySequence(Qt::CTRL | Qt::Key_E)},
-        {"&Print\u2026", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"Export chart\u2026", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"Print\u2026", QKeySequence(Qt::CTRL | Qt::Key_P)},
     };
     for (const auto& [text, key] : keys) {
         SCOPED_TRACE(text);
@@ -412,7 +416,7 @@ TEST_F(TForm1DataCommands, RightClickOnTheTableOffersItsMenuAndLeavesTheCurrentR
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(Form().Edit1->text(), figure);
     EXPECT_EQ(ActionTexts(menu), (QStringList{"Copy", "Copy data", "Reload data files",
-                                              "Data report\u2026", "Export &data\u2026"}));
+                                              "Data report\u2026", "Export data\u2026"}));
     // The table's "Copy" gives the table's text.
     ActionNamed(menu, QStringLiteral("Copy"))->trigger();
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(

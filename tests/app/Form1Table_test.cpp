@@ -1,6 +1,5 @@
 #include "TForm1Fixture.h"
 
-#include "TCurrentDirectoryScope.h"
 #include "TErrorShell.h"
 #include "TStringGrid.h"
 
@@ -112,8 +111,7 @@ TEST_F(TForm1Table, ReadFailureDuringActivationIsReportedOnceWithTheProgramTitle
     }
     QString expected;
     try {
-        const TCurrentDirectoryScope directory(DataDirectory());
-        Production1::LoadProductionData();
+        Production1::LoadProductionData(DataDirectory().toStdString());
     } catch (const std::exception& error) {
         expected = TErrorShell::ReportText(QString::fromUtf8(error.what()));
     }

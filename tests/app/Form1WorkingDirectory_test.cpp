@@ -1,11 +1,11 @@
 // Started from a desktop menu the program may have any working directory, or one that no
 // longer exists: without data files there the window still opens with its caption and an empty
 // table, and reports nothing.
-#include "TCurrentDirectoryScope.h"
 #include "TErrorCapture.h"
 #include "TForm1.h"
 #include "TStringGrid.h"
 #include "TTempDirectory.h"
+#include "TWorkingDirectory.h"
 
 #include <Production1.h>
 
@@ -16,19 +16,19 @@
 
 namespace {
 
-enum class TWorkingDirectory { Empty, Removed };
+enum class TStartFolder { Empty, Removed };
 
 struct TStartCase {
     const char* Name;
-    TWorkingDirectory Directory;
+    TStartFolder Directory;
 };
 
 } // namespace
 
 TEST(Form1WorkingDirectory, WithoutDataFilesTheWindowOpensWithItsCaptionAndAnEmptyTable) {
     const TStartCase cases[] = {
-        {"empty folder", TWorkingDirectory::Empty},
-        {"removed folder", TWorkingDirectory::Removed},
+        {"empty folder", TStartFolder::Empty},
+        {"removed folder", TStartFolder::Removed},
     };
     for (const TStartCase& start : cases) {
         SCOPED_TRACE(start.Name);
@@ -37,9 +37,9 @@ TEST(Form1WorkingDirectory, WithoutDataFilesTheWindowOpensWithItsCaptionAndAnEmp
         ASSERT_FALSE(root.Path().empty());
         const QString folder = QString::fromStdString((root.Path() / "start").string());
         ASSERT_TRUE(QDir().mkdir(folder));
-        const TCurrentDirectoryScope workingDirectory(folder);
+        const TWorkingDirectory workingDirectory(root.Path() / "start");
         ASSERT_EQ(QDir::current().canonicalPath(), QDir(folder).canonicalPath());
-        if (start.Directory == TWorkingDirectory::Removed) {
+        if (start.Directory == TStartFolder::Removed) {
             ASSERT_TRUE(QDir(folder).removeRecursively());
         }
         const TErrorCapture errors;

@@ -6,6 +6,7 @@
 #include <Production1.h>
 #include <TChartSeries.h>
 
+#include <QAction>
 #include <QFile>
 #include <QHeaderView>
 #include <QTabWidget>
@@ -36,6 +37,10 @@ std::vector<TDataLine> SteadyVehicle(const std::string& name, int monthly) {
     return lines;
 }
 
+QString PlainText(const QAction& action) {
+    return QString(action.text()).remove(QLatin1Char('&'));
+}
+
 std::vector<std::pair<double, double>> PointsOf(const TChartSeries& series) {
     std::vector<std::pair<double, double>> points;
     for (std::int32_t i = 0; i < series.PointCount(); ++i) {
@@ -54,13 +59,17 @@ void TForm1Fixture::TearDown() {
     Production1::InitializeStore();
 }
 
-void TForm1Fixture::WriteDataFile(const char* fileName, const std::vector<TDataLine>& lines) {
+std::string TForm1Fixture::DataFileBytes(const std::vector<TDataLine>& lines) {
     std::vector<std::string> texts;
     for (const TDataLine& line : lines) {
         texts.push_back(DataLine(line.Name, line.Year,
                                  std::vector<long long>(line.Months.begin(), line.Months.end())));
     }
-    ASSERT_TRUE(WriteFileBytes(m_dataDirectory.Path() / fileName, DataFileText(texts)));
+    return DataFileText(texts);
+}
+
+void TForm1Fixture::WriteDataFile(const char* fileName, const std::vector<TDataLine>& lines) {
+    ASSERT_TRUE(WriteFileBytes(m_dataDirectory.Path() / fileName, DataFileBytes(lines)));
 }
 
 void TForm1Fixture::WriteTotalData(const std::vector<TDataLine>& lines) {
@@ -106,6 +115,12 @@ void TForm1Fixture::PickSampleChart() {
     ClickRow(3);
     ClickRow(7);
     ASSERT_TRUE(Errors().empty());
+}
+
+void TForm1Fixture::ShowTwoVehicles() {
+    WriteTotalData(FleetLines(1000, 10, 20, 5));
+    WriteVehicles(2);
+    ShowAndActivate();
 }
 
 void TForm1Fixture::ClickRow(int row, int column) {

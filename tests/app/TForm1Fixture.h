@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+class QAction;
 class TChartSeries;
 
 // One line of a data file: a name, a year and its twelve monthly values.
@@ -32,6 +33,8 @@ std::array<int, 12> EveryMonth(int value);
 std::vector<TDataLine> FleetLines(int total, int losses, int production, int lendLease);
 // A vehicle with the same production in every month of every year.
 std::vector<TDataLine> SteadyVehicle(const std::string& name, int monthly);
+// The text of a menu entry without its access-key marks ("&Copy" reads "Copy").
+QString PlainText(const QAction& action);
 // The points of a series as (x, y) pairs.
 std::vector<std::pair<double, double>> PointsOf(const TChartSeries& series);
 
@@ -40,6 +43,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // The bytes of a data file: its header line, then the lines, with CR LF line ends.
+    static std::string DataFileBytes(const std::vector<TDataLine>& lines);
     // Writes a data file (with its header line and CR LF line ends) into the data directory.
     void WriteDataFile(const char* fileName, const std::vector<TDataLine>& lines);
     void WriteTotalData(const std::vector<TDataLine>& lines);
@@ -56,6 +61,8 @@ protected:
     // The sample data, the window activated and the rows of T-50 and T-34 picked: the chart of the
     // README's pictures.
     void PickSampleChart();
+    // The usual start: steady fleet rows, vehicles v1 and v2, the window shown and activated.
+    void ShowTwoVehicles();
     // A click with the mouse on a table cell (row 0 is the header row).
     void ClickRow(int row, int column = 0);
     // A press and release of the given button, or a double-click with the left one, on a table

@@ -1,15 +1,19 @@
 #include "TMonkey.h"
 
 #include "TComboBox.h"
+#include "TDataFolderWatcher.h"
 #include "TForm1.h"
 #include "TRadioGroup.h"
 #include "TStringGrid.h"
 
 #include <TChart.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -53,6 +57,10 @@ TMonkey::TMonkey(TForm1& form, std::uint32_t seed) : m_form(form), m_random(seed
                                              [this, grid] { RecordClick(grid->Row()); }));
     m_connections.push_back(
         QObject::connect(grid, &TStringGrid::FixedRowClick, grid, [this] { RecordClick(0); }));
+    // The follower reads the files again whenever a save settles, between any two events.
+    m_connections.push_back(QObject::connect(&m_form.DataWatcher(),
+                                             &TDataFolderWatcher::FilesChanged, grid,
+                                             [this] { RecordReload(); }));
 }
 
 TMonkey::~TMonkey() {
@@ -64,13 +72,13 @@ TMonkey::~TMonkey() {
 std::string TMonkey::Step() {
     using TEvent = std::string (TMonkey::*)();
     // Weighted towards what changes the figures: table clicks and selector choices.
-    static const std::array<TEvent, 16> kEvents = {
+    static const std::array<TEvent, 18> kEvents = {
         &TMonkey::ClickGrid,      &TMonkey::ClickGrid,    &TMonkey::ClickGrid,
         &TMonkey::DragGrid,       &TMonkey::PressGridKey, &TMonkey::PressGridKey,
         &TMonkey::TurnGridWheel,  &TMonkey::PickSelector, &TMonkey::PickSelector,
         &TMonkey::TypeSelector,   &TMonkey::ClickRadio,   &TMonkey::SwitchPage,
         &TMonkey::TurnChartWheel, &TMonkey::DragOnChart,  &TMonkey::DragOnChart,
-        &TMonkey::Resize};
+        &TMonkey::Resize,         &TMonkey::RunCommand,   &TMonkey::SaveDataFileAgain};
     const TEvent event =
         kEvents.at(static_cast<std::size_t>(Between(0, static_cast<int>(kEvents.size()) - 1)));
     return (this->*event)();
@@ -233,6 +241,56 @@ std::string TMonkey::Resize() {
     return "chart resize " + std::to_string(size.width()) + "x" + std::to_string(size.height());
 }
 
+std::string TMonkey::RunCommand() {
+    switch (Between(0, 4)) {
+    case 0:
+        m_form.ReloadAction->trigger();
+        RecordReload();
+        return "reload";
+    case 1:
+        m_form.OpenDataFolder(m_form.DataFolder());
+        RecordReload();
+        return "open the same folder";
+    case 2:
+        ShowPage(kGraphPage);
+        QTest::keyClick(&m_form, Qt::Key_0, Qt::ControlModifier);
+        return "fit to data";
+    case 3:
+        ShowPage(kGraphPage);
+        QTest::keyClick(&m_form, Qt::Key_Home);
+        return "reset view";
+    default:
+        QTest::keyClick(&m_form, Qt::Key_F10);
+        m_form.MainMenu->hide();
+        return "window menu";
+    }
+}
+
+// The same bytes saved again, in place or by renaming a copy over the file: the follower reads
+// them again once the save settles, and nothing shown may change but the figures' span.
+std::string TMonkey::SaveDataFileAgain() {
+    const QString name =
+        Between(0, 1) == 0 ? QStringLiteral("TankData.txt") : QStringLiteral("TotalData.txt");
+    const QString path = m_form.DataFolder() + QLatin1Char('/') + name;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return "no " + name.toStdString() + " to save again";
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    const bool renameOver = Between(0, 1) == 0;
+    QFile copy(renameOver ? path + QStringLiteral(".new") : path);
+    if (copy.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        copy.write(bytes);
+        copy.close();
+    }
+    if (renameOver) {
+        QFile::remove(path);
+        QFile::rename(path + QStringLiteral(".new"), path);
+    }
+    return (renameOver ? "renamed over " : "saved again ") + name.toStdString();
+}
+
 void TMonkey::ShowPage(int page) {
     QTabWidget& pages = *m_form.PageControl1;
     if (pages.currentIndex() == page) {
@@ -249,7 +307,16 @@ void TMonkey::ShowPage(int page) {
 void TMonkey::RecordClick(int row) {
     if (const auto texts = ExpectedSpanTexts(row, m_choices)) {
         m_expectedEdits = *texts;
+        m_lastFigureRow = row;
         ++m_figureClicks;
+    }
+}
+
+void TMonkey::RecordReload() {
+    if (m_figureClicks > 0) {
+        if (const auto texts = ExpectedSpanTexts(m_lastFigureRow, m_choices)) {
+            m_expectedEdits = *texts;
+        }
     }
 }
 

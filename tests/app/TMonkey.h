@@ -1,8 +1,10 @@
 #pragma once
 // Drives the real window with random user events: clicks and drags on the table, arrow keys,
-// picked and typed selector texts, radio clicks, page switches, wheel turns and drags on the
-// chart, resizes. It keeps its own record of what the user chose, so that the span figures the
-// window must show can be worked out independently after every event.
+// picked and typed selector texts, radio clicks, page switches, wheel turns (with and without
+// the zoom keys) and drags on the chart, resizes, the window menu's commands (reload, fit to
+// data, reset view, the menu itself) and data files saved again between events. It keeps its own
+// record of what the user chose, so that the span figures the window must show can be worked out
+// independently after every event.
 
 #include "TSpanOracle.h"
 
@@ -44,10 +46,14 @@ private:
     std::string TurnChartWheel();
     std::string DragOnChart();
     std::string Resize();
+    std::string RunCommand();
+    std::string SaveDataFileAgain();
 
     // Shows a page by clicking its tab, as a user must before touching its controls.
     void ShowPage(int page);
     void RecordClick(int row);
+    // After a reload the figures are computed again for the same row and the current span.
+    void RecordReload();
     int& ChoiceOf(int selector);
     int Between(int low, int high);
     QPoint PointIn(const QWidget& widget, int overshoot = 0);
@@ -57,5 +63,6 @@ private:
     TSpanChoices m_choices;
     QStringList m_expectedEdits{"0", "0", "0"};
     int m_figureClicks = 0;
+    int m_lastFigureRow = 0;
     std::vector<QMetaObject::Connection> m_connections;
 };

@@ -1,7 +1,8 @@
 // The programs' command lines: --version and --help answer at once (armalyx without a display),
-// armalyx takes no arguments of its own beside them, and each --help lists exactly the options its
-// manual page describes, in the same order and with the same arguments.
+// armalyx takes one data folder beside them and refuses anything else, and each --help lists
+// exactly the options its manual page describes, in the same order and with the same arguments.
 #include "TCommandRun.h"
+#include "TTempDirectory.h"
 #include "TestFiles.h"
 
 #include "ArmalyxVersion.h"
@@ -187,18 +188,45 @@ TEST(CommandLine, ProgramHelpListsTheOptionsOfItsManualPage) {
     EXPECT_EQ(HelpOptions(help.Output), tags) << help.Output;
 }
 
-// A data file named on the command line would otherwise be passed over without a word, and the
-// window would show other data than the user asked for.
-TEST(CommandLine, ProgramRefusesArgumentsOfItsOwnAfterQtHasTakenItsOptions) {
+// A data file or a mistyped folder named on the command line would otherwise be passed over
+// without a word, and the window would show other data than the user asked for.
+TEST(CommandLine, ProgramRefusesAnythingButOneExistingFolderAfterQtHasTakenItsOptions) {
+    const TTempDirectory folder;
+    folder.WriteFile("TotalData.txt", "header\r\n");
+    const std::string path = folder.Path().string();
     const std::string program = "QT_QPA_PLATFORM=offscreen " + Quoted(ARMALYX_PROGRAM_PATH);
-    for (const char* arguments : {"TotalData.txt", "-platform offscreen TotalData.txt"}) {
-        SCOPED_TRACE(arguments);
-        const TCommandRun run = RunCommand(program + " " + arguments);
+    const struct {
+        const char* Name;
+        std::string Arguments;
+        std::string Message;
+    } cases[] = {
+        {"a data file", Quoted(folder.Path() / "TotalData.txt"),
+         "armalyx: '" + path + "/TotalData.txt' is not a folder"},
+        {"a data file after Qt's options",
+         "-platform offscreen " + Quoted(folder.Path() / "TotalData.txt"),
+         "armalyx: '" + path + "/TotalData.txt' is not a folder"},
+        {"a folder that does not exist", Quoted(folder.Path() / "missing"),
+         "armalyx: data folder '" + path + "/missing' does not exist"},
+        {"two folders", Quoted(folder.Path()) + " " + Quoted(folder.Path()),
+         "armalyx: unexpected argument '" + path + "'; only one data folder can be named"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.Name);
+        const TCommandRun run = RunCommand(program + " " + test.Arguments);
         EXPECT_EQ(run.Status, 2);
-        EXPECT_NE(run.Output.find("armalyx: unexpected argument 'TotalData.txt'"),
-                  std::string::npos)
-            << run.Output;
+        EXPECT_NE(run.Output.find(test.Message), std::string::npos) << run.Output;
         EXPECT_NE(run.Output.find("Try 'armalyx --help'"), std::string::npos) << run.Output;
     }
+}
+// A folder is taken: the window opens over it and runs until it is closed (here: until the
+// command is stopped), with nothing said on standard error.
+TEST(CommandLine, ProgramTakesOneFolderAndOpensItsWindow) {
+    const TTempDirectory folder;
+    folder.WriteFile("TotalData.txt", "header\r\n");
+    folder.WriteFile("TankData.txt", "header\r\n");
+    const TCommandRun run = RunCommand("QT_QPA_PLATFORM=offscreen timeout 2 " +
+                                       Quoted(ARMALYX_PROGRAM_PATH) + " " + Quoted(folder.Path()));
+    EXPECT_EQ(run.Status, 124) << run.Output;
+    EXPECT_EQ(run.Output.find("armalyx:"), std::string::npos) << run.Output;
 }
 #endif

@@ -179,7 +179,7 @@ TEST(InstallTree, DesktopEntryAndDescriptionPassTheirValidators) {
 }
 
 // The launcher from the build, placed in a prefix of its own beside a stand-in program that
-// prints the directory it was started in.
+// prints the directory it was started in and its arguments, one a line.
 class DesktopLauncher : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -187,7 +187,8 @@ protected:
         fs::create_directories(Bin());
         fs::copy_file(fs::path(ARMALYX_BINARY_DIR) / "app/armalyx-launcher",
                       Bin() / "armalyx-launcher");
-        m_root.WriteFile("prefix/bin/armalyx", "#!/bin/sh\npwd -P\n");
+        m_root.WriteFile("prefix/bin/armalyx",
+                         "#!/bin/sh\npwd -P\nfor arg in \"$@\"; do echo \"$arg\"; done\n");
         fs::permissions(Bin() / "armalyx", fs::perms::owner_all, fs::perm_options::add);
         fs::create_directories(Start());
     }
@@ -199,9 +200,11 @@ protected:
     fs::path DataHome() const { return m_root.Path() / "xdg"; }
 
     // The directory the program is started in, with the given environment settings.
-    std::string StartedIn(const std::string& environment) const {
-        const TCommandRun run = RunCommand("cd " + Quoted(Start()) + " && env -u XDG_DATA_HOME " +
-                                           environment + " " + Quoted(Bin() / "armalyx-launcher"));
+    std::string StartedIn(const std::string& environment,
+                          const std::string& arguments = std::string()) const {
+        const TCommandRun run =
+            RunCommand("cd " + Quoted(Start()) + " && env -u XDG_DATA_HOME " + environment + " " +
+                       Quoted(Bin() / "armalyx-launcher") + arguments);
         EXPECT_EQ(run.Status, 0) << run.Output;
         return run.Output;
     }
@@ -229,5 +232,14 @@ TEST_F(DesktopLauncher, StartsInTheUsersDataFolderElseTheExamplesElseWhereItWasS
     EXPECT_EQ(StartedIn(home + " " + dataHome), Line(DataHome() / "armalyx"));
     // An empty data home counts as unset.
     EXPECT_EQ(StartedIn(home + " XDG_DATA_HOME="), Line(Home() / ".local/share/armalyx"));
+}
+// A folder named to the launcher reaches the program as the same folder, though the launcher
+// changes the working directory; other arguments pass unchanged.
+TEST_F(DesktopLauncher, PassesANamedFolderOnAsAnAbsolutePath) {
+    fs::create_directories(Examples());
+    fs::create_directories(Start() / "mine");
+    const std::string home = "HOME=" + Quoted(Home());
+    EXPECT_EQ(StartedIn(home, " mine -style fusion"),
+              Line(Examples()) + Line(Start() / "mine") + "-style\nfusion\n");
 }
 #endif

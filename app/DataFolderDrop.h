@@ -1,0 +1,14 @@
+#pragma once
+// What a drop onto the window asks to open: a folder, or the folder of one of the two data files.
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+namespace DataFolderDrop {
+
+// The folder to read when exactly one local folder, or one local file named as a data file, is
+// dropped; empty for anything else (several items, remote addresses, other files).
+QString FolderOfDrop(const QList<QUrl>& urls);
+
+} // namespace DataFolderDrop
