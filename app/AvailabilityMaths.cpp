@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
-namespace AvailabilityMaths {
+namespace Armalyx::AvailabilityMaths {
 namespace {
 
 constexpr int kFieldWidth = 4;
@@ -88,4 +88,4 @@ QString LendLeaseTotalText(const std::vector<std::int32_t>& monthly) {
     return QStringLiteral("%1").arg(static_cast<long long>(std::llround(total)), kFieldWidth);
 }
 
-} // namespace AvailabilityMaths
+} // namespace Armalyx::AvailabilityMaths

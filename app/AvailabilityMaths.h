@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-namespace AvailabilityMaths {
+namespace Armalyx::AvailabilityMaths {
 
 // Months that the curves are computed for; later months are never plotted.
 constexpr int kLastPlottedMonth = 53;
@@ -41,4 +41,4 @@ QString PlainInteger(std::int64_t value);
 // field of at least 4 characters.
 QString LendLeaseTotalText(const std::vector<std::int32_t>& monthly);
 
-} // namespace AvailabilityMaths
+} // namespace Armalyx::AvailabilityMaths

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <optional>
 
-namespace ChartDataText {
+namespace Armalyx::ChartDataText {
 
 namespace {
 
@@ -31,8 +31,9 @@ QString ColumnTitle(const TDataColumn& column) {
 }
 
 QString CellText(double value, TReadingKind kind, const QLocale& locale) {
-    double shown =
-        kind == TReadingKind::FleetShare ? AvailabilityMaths::FleetSharePercent(value) : value;
+    double shown = kind == TReadingKind::FleetShare
+                       ? Armalyx::AvailabilityMaths::FleetSharePercent(value)
+                       : value;
     if (shown == 0.0) {
         shown = 0.0; // a spreadsheet reads "-0" as text in some locales
     }
@@ -51,7 +52,7 @@ std::vector<QStringList> Rows(const std::vector<TDataColumn>& columns, int first
     rows.push_back(header);
     for (int month = std::max(firstMonth, kFirstMonth); month <= std::min(lastMonth, kLastMonth);
          ++month) {
-        QStringList row{ChartHoverText::MonthCaption(month)};
+        QStringList row{Armalyx::ChartHoverText::MonthCaption(month)};
         bool anyValue = false;
         for (const TDataColumn& column : columns) {
             const auto value = ValueAt(column, month);
@@ -67,7 +68,7 @@ std::vector<QStringList> Rows(const std::vector<TDataColumn>& columns, int first
 
 QString TabSeparated(const std::vector<TDataColumn>& columns, int firstMonth, int lastMonth,
                      const QLocale& locale) {
-    return TableText::TabSeparatedRows(Rows(columns, firstMonth, lastMonth, locale));
+    return Armalyx::TableText::TabSeparatedRows(Rows(columns, firstMonth, lastMonth, locale));
 }
 
-} // namespace ChartDataText
+} // namespace Armalyx::ChartDataText

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace ChartDataText {
+namespace Armalyx::ChartDataText {
 
 struct TDataColumn {
     QString Name;
@@ -34,4 +34,4 @@ std::vector<QStringList> Rows(const std::vector<TDataColumn>& columns, int first
 QString TabSeparated(const std::vector<TDataColumn>& columns, int firstMonth, int lastMonth,
                      const QLocale& locale);
 
-} // namespace ChartDataText
+} // namespace Armalyx::ChartDataText

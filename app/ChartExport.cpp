@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace ChartExport {
+namespace Armalyx::ChartExport {
 
 namespace {
 
@@ -143,4 +143,4 @@ void Print(TChart& chart, QPrinter& printer) {
     chart.DrawVectors(&printer, transform);
 }
 
-} // namespace ChartExport
+} // namespace Armalyx::ChartExport

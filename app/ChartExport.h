@@ -14,7 +14,7 @@
 class QPrinter;
 class TChart;
 
-namespace ChartExport {
+namespace Armalyx::ChartExport {
 
 enum class TChartFormat { Png, Svg, Pdf };
 
@@ -48,4 +48,4 @@ QByteArray Document(TChart& chart, TChartFormat format, const TExportSize& size)
 // centred.
 void Print(TChart& chart, QPrinter& printer);
 
-} // namespace ChartExport
+} // namespace Armalyx::ChartExport

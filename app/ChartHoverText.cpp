@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 
-namespace ChartHoverText {
+namespace Armalyx::ChartHoverText {
 
 namespace {
 
@@ -62,7 +62,8 @@ QString WholeNumberText(double value, const QLocale& locale) {
 }
 
 QString SharePercentText(double position, const QLocale& locale) {
-    double percent = std::round(AvailabilityMaths::FleetSharePercent(position) * 10.0) / 10.0;
+    double percent =
+        std::round(Armalyx::AvailabilityMaths::FleetSharePercent(position) * 10.0) / 10.0;
     if (percent == 0.0) {
         percent = 0.0; // no "-0.0 %" for a share just below nothing
     }
@@ -98,4 +99,4 @@ QString ToolTip(int month, const std::vector<TSeriesValue>& values, const QLocal
     return text;
 }
 
-} // namespace ChartHoverText
+} // namespace Armalyx::ChartHoverText

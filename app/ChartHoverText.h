@@ -14,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-namespace ChartHoverText {
+namespace Armalyx::ChartHoverText {
 
 // One series' line in the tooltip.
 struct TSeriesValue {
@@ -41,4 +41,4 @@ QString ValueLine(const TSeriesValue& value, const QLocale& locale);
 QString ToolTip(int month, const std::vector<TSeriesValue>& values, const QLocale& locale,
                 const QColor& swatchBorder);
 
-} // namespace ChartHoverText
+} // namespace Armalyx::ChartHoverText

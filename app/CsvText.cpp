@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace CsvText {
+namespace Armalyx::CsvText {
 
 QString Field(const QString& text) {
     static const QString kNeedsQuotes = QStringLiteral(",\"\r\n");
@@ -29,4 +29,4 @@ QByteArray Document(const std::vector<QStringList>& rows) {
     return text.toUtf8();
 }
 
-} // namespace CsvText
+} // namespace Armalyx::CsvText

@@ -10,11 +10,11 @@
 
 #include <vector>
 
-namespace CsvText {
+namespace Armalyx::CsvText {
 
 // One field as the file holds it.
 QString Field(const QString& text);
 // The file's bytes.
 QByteArray Document(const std::vector<QStringList>& rows);
 
-} // namespace CsvText
+} // namespace Armalyx::CsvText

@@ -1,6 +1,6 @@
 #include "CueColors.h"
 
-namespace CueColors {
+namespace Armalyx::CueColors {
 namespace {
 
 const QColor kAmber(0xFF, 0xAA, 0x00);
@@ -28,4 +28,4 @@ QColor DimmedTextColor(const QColor& text, const QColor& base) {
     return Mix(text, base, kDimmedPercent);
 }
 
-} // namespace CueColors
+} // namespace Armalyx::CueColors

@@ -4,7 +4,7 @@
 
 #include <QColor>
 
-namespace CueColors {
+namespace Armalyx::CueColors {
 
 // The field of a selector that holds typed text instead of a picked item: its background tinted
 // amber.
@@ -12,4 +12,4 @@ QColor TypedFieldColor(const QColor& base);
 // Text shown dimmed: halfway between the text colour and the background.
 QColor DimmedTextColor(const QColor& text, const QColor& base);
 
-} // namespace CueColors
+} // namespace Armalyx::CueColors

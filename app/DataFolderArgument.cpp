@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-namespace DataFolderArgument {
+namespace Armalyx::DataFolderArgument {
 
 namespace {
 
@@ -34,4 +34,4 @@ TParsed Parse(const QStringList& arguments) {
     return {true, folder.absoluteFilePath(), QString()};
 }
 
-} // namespace DataFolderArgument
+} // namespace Armalyx::DataFolderArgument

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace DataFolderArgument {
+namespace Armalyx::DataFolderArgument {
 
 struct TParsed {
     // Whether the program may start; when not, Error says why (one line, without its end).
@@ -19,4 +19,4 @@ struct TParsed {
 // arguments: what follows the program's name.
 TParsed Parse(const QStringList& arguments);
 
-} // namespace DataFolderArgument
+} // namespace Armalyx::DataFolderArgument

@@ -4,7 +4,7 @@
 
 #include <QFileInfo>
 
-namespace DataFolderDrop {
+namespace Armalyx::DataFolderDrop {
 
 QString FolderOfDrop(const QList<QUrl>& urls) {
     if (urls.size() != 1 || !urls.front().isLocalFile()) {
@@ -22,4 +22,4 @@ QString FolderOfDrop(const QList<QUrl>& urls) {
     return {};
 }
 
-} // namespace DataFolderDrop
+} // namespace Armalyx::DataFolderDrop

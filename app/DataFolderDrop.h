@@ -5,10 +5,10 @@
 #include <QString>
 #include <QUrl>
 
-namespace DataFolderDrop {
+namespace Armalyx::DataFolderDrop {
 
 // The folder to read when exactly one local folder, or one local file named as a data file, is
 // dropped; empty for anything else (several items, remote addresses, other files).
 QString FolderOfDrop(const QList<QUrl>& urls);
 
-} // namespace DataFolderDrop
+} // namespace Armalyx::DataFolderDrop

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstddef>
 
-namespace DataReportText {
+namespace Armalyx::DataReportText {
 namespace {
 
 using Production1::TReadReport;
@@ -98,7 +98,7 @@ QString CopyText(const std::vector<TRow>& rows) {
     for (const TRow& row : rows) {
         table.push_back({row.File, QString::number(row.Line), row.Reason, row.Text});
     }
-    return TableText::TabSeparatedRows(table);
+    return Armalyx::TableText::TabSeparatedRows(table);
 }
 
-} // namespace DataReportText
+} // namespace Armalyx::DataReportText

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace DataReportText {
+namespace Armalyx::DataReportText {
 
 // The columns of a row, in the window's order.
 enum class TColumn { File, Line, Reason, Text };
@@ -47,4 +47,4 @@ QString NoteText(const Production1::TReadReport& totalData,
 // The rows as tab-separated text with the column titles as the first row, one line per row.
 QString CopyText(const std::vector<TRow>& rows);
 
-} // namespace DataReportText
+} // namespace Armalyx::DataReportText

@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace DataStatusText {
+namespace Armalyx::DataStatusText {
 namespace {
 
 using Production1::TLineOutcome;
@@ -130,7 +130,7 @@ QString NameList(const QStringList& names) {
 QString NearMissSentence(const QStringList& folderNames, const std::vector<const char*>& missing) {
     QStringList nearMisses;
     for (const char* fileName : missing) {
-        nearMisses += NearMissNames::NearMisses(folderNames, QLatin1String(fileName));
+        nearMisses += Armalyx::NearMissNames::NearMisses(folderNames, QLatin1String(fileName));
     }
     if (nearMisses.isEmpty()) {
         return QString();
@@ -148,7 +148,7 @@ QString MissingOrReadLine(const QString& directory, const char* fileName, const 
 
 // "3 lines need a look.", on a line of its own; empty when there is nothing to look at.
 QString LookLine(const TReadReport& totalData, const TReadReport& tankData) {
-    const std::int64_t lines = DataReportText::ReportedLines(totalData, tankData);
+    const std::int64_t lines = Armalyx::DataReportText::ReportedLines(totalData, tankData);
     if (lines == 0) {
         return QString();
     }
@@ -211,4 +211,4 @@ QString MissingFileMessage(const QString& path) {
     return QStringLiteral("armalyx: data file not found: %1").arg(path);
 }
 
-} // namespace DataStatusText
+} // namespace Armalyx::DataStatusText

@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <QTime>
 
-namespace DataStatusText {
+namespace Armalyx::DataStatusText {
 
 // One line when both files were found and every data line was stored; otherwise one line per
 // file (found or not, with its full path; data lines read and ignored, with the commonest
@@ -32,4 +32,4 @@ QString LostPicksLine(const QStringList& vehicleNames);
 // The line written on standard error for a data file that was not found.
 QString MissingFileMessage(const QString& path);
 
-} // namespace DataStatusText
+} // namespace Armalyx::DataStatusText

@@ -1,6 +1,6 @@
 #include "NearMissNames.h"
 
-namespace NearMissNames {
+namespace Armalyx::NearMissNames {
 namespace {
 
 QStringView Stem(const QString& name) {
@@ -24,4 +24,4 @@ QStringList NearMisses(const QStringList& fileNames, const QString& wanted) {
     return nearMisses;
 }
 
-} // namespace NearMissNames
+} // namespace Armalyx::NearMissNames

@@ -6,11 +6,11 @@
 #include <QString>
 #include <QStringList>
 
-namespace NearMissNames {
+namespace Armalyx::NearMissNames {
 
 // The names among fileNames that differ from wanted only in case or in their extension, or that
 // carry an extra extension: those whose part before the first dot is wanted's part before its
 // first dot, letter case aside. wanted itself is not one of them. The order of fileNames is kept.
 QStringList NearMisses(const QStringList& fileNames, const QString& wanted);
 
-} // namespace NearMissNames
+} // namespace Armalyx::NearMissNames

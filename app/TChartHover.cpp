@@ -31,19 +31,19 @@ QString TChartHover::ToolTipAt(const QPoint& position) const {
     if (!Inside(m_chart.ChartRect(), position) || bottom.PixelSize() <= 0) {
         return QString();
     }
-    const auto month = ChartHoverText::MonthAt(bottom.PixelToValue(position.x()),
-                                               bottom.WorkMinimum(), bottom.WorkMaximum());
+    const auto month = Armalyx::ChartHoverText::MonthAt(bottom.PixelToValue(position.x()),
+                                                        bottom.WorkMinimum(), bottom.WorkMaximum());
     if (!month) {
         return QString();
     }
-    std::vector<ChartHoverText::TSeriesValue> values;
+    std::vector<Armalyx::ChartHoverText::TSeriesValue> values;
     for (const TSeriesReading& reading : m_readings()) {
         if (const auto value = ValueAtMonth(*reading.Series, *month)) {
             values.push_back({reading.Name, *value, reading.Series->SeriesColor(), reading.Kind});
         }
     }
-    return ChartHoverText::ToolTip(*month, values, QLocale(),
-                                   QToolTip::palette().color(QPalette::ToolTipText));
+    return Armalyx::ChartHoverText::ToolTip(*month, values, QLocale(),
+                                            QToolTip::palette().color(QPalette::ToolTipText));
 }
 
 bool TChartHover::eventFilter(QObject* watched, QEvent* event) {

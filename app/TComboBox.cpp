@@ -87,7 +87,8 @@ QString TComboBox::TypedTextToolTip() {
 void TComboBox::ShowTypedCue() {
     QPalette field = palette();
     if (m_typed) {
-        field.setColor(QPalette::Base, CueColors::TypedFieldColor(field.color(QPalette::Base)));
+        field.setColor(QPalette::Base,
+                       Armalyx::CueColors::TypedFieldColor(field.color(QPalette::Base)));
     }
     lineEdit()->setPalette(field);
     const QString tip = m_typed ? TypedTextToolTip() : QString();

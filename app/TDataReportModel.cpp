@@ -6,8 +6,8 @@
 #include <numeric>
 #include <utility>
 
-using DataReportText::TColumn;
-using DataReportText::TRow;
+using Armalyx::DataReportText::TColumn;
+using Armalyx::DataReportText::TRow;
 
 TDataReportModel::TDataReportModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -31,15 +31,15 @@ std::vector<int> TDataReportModel::SortedOrder() const {
     };
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         return m_sortOrder == Qt::AscendingOrder
-                   ? DataReportText::RowLess(rowAt(a), rowAt(b), m_sortColumn)
-                   : DataReportText::RowLess(rowAt(b), rowAt(a), m_sortColumn);
+                   ? Armalyx::DataReportText::RowLess(rowAt(a), rowAt(b), m_sortColumn)
+                   : Armalyx::DataReportText::RowLess(rowAt(b), rowAt(a), m_sortColumn);
     });
     return order;
 }
 
 // The selection follows its rows to their new places.
 void TDataReportModel::sort(int column, Qt::SortOrder order) {
-    if (column < 0 || column >= DataReportText::kColumnCount) {
+    if (column < 0 || column >= Armalyx::DataReportText::kColumnCount) {
         return;
     }
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
@@ -69,12 +69,12 @@ int TDataReportModel::rowCount(const QModelIndex& parent) const {
 }
 
 int TDataReportModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : DataReportText::kColumnCount;
+    return parent.isValid() ? 0 : Armalyx::DataReportText::kColumnCount;
 }
 
 QVariant TDataReportModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() < 0 || index.row() >= rowCount() || index.column() < 0 ||
-        index.column() >= DataReportText::kColumnCount) {
+        index.column() >= Armalyx::DataReportText::kColumnCount) {
         return {};
     }
     const TRow& row = m_rows[static_cast<std::size_t>(index.row())];
@@ -112,7 +112,7 @@ QVariant TDataReportModel::DisplayText(const TRow& row, TColumn column) const {
 }
 
 QVariant TDataReportModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    const QStringList titles = DataReportText::ColumnTitles();
+    const QStringList titles = Armalyx::DataReportText::ColumnTitles();
     if (orientation != Qt::Horizontal || section < 0 || section >= titles.size()) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }

@@ -15,9 +15,9 @@ public:
     explicit TDataReportModel(QObject* parent = nullptr);
 
     // New rows, in the sort order chosen last.
-    void SetRows(std::vector<DataReportText::TRow> rows);
+    void SetRows(std::vector<Armalyx::DataReportText::TRow> rows);
     // The rows in the order shown.
-    const std::vector<DataReportText::TRow>& Rows() const { return m_rows; }
+    const std::vector<Armalyx::DataReportText::TRow>& Rows() const { return m_rows; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -29,9 +29,10 @@ public:
 private:
     // The sort order's permutation of the rows: the old row of each new row.
     std::vector<int> SortedOrder() const;
-    QVariant DisplayText(const DataReportText::TRow& row, DataReportText::TColumn column) const;
+    QVariant DisplayText(const Armalyx::DataReportText::TRow& row,
+                         Armalyx::DataReportText::TColumn column) const;
 
-    std::vector<DataReportText::TRow> m_rows;
-    DataReportText::TColumn m_sortColumn = DataReportText::TColumn::File;
+    std::vector<Armalyx::DataReportText::TRow> m_rows;
+    Armalyx::DataReportText::TColumn m_sortColumn = Armalyx::DataReportText::TColumn::File;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

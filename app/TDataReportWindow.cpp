@@ -59,12 +59,16 @@ void TDataReportWindow::CreateTable() {
     Table->verticalHeader()->setMinimumSectionSize(0);
     Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + kRowPadding);
     Table->horizontalHeader()->setStretchLastSection(true);
-    Table->setColumnWidth(static_cast<int>(DataReportText::TColumn::File), kFileColumnWidth);
-    Table->setColumnWidth(static_cast<int>(DataReportText::TColumn::Line), kLineColumnWidth);
-    Table->setColumnWidth(static_cast<int>(DataReportText::TColumn::Reason), kReasonColumnWidth);
+    Table->setColumnWidth(static_cast<int>(Armalyx::DataReportText::TColumn::File),
+                          kFileColumnWidth);
+    Table->setColumnWidth(static_cast<int>(Armalyx::DataReportText::TColumn::Line),
+                          kLineColumnWidth);
+    Table->setColumnWidth(static_cast<int>(Armalyx::DataReportText::TColumn::Reason),
+                          kReasonColumnWidth);
     // The files in the order they are read, each in line order.
     Table->setSortingEnabled(true);
-    Table->sortByColumn(static_cast<int>(DataReportText::TColumn::File), Qt::AscendingOrder);
+    Table->sortByColumn(static_cast<int>(Armalyx::DataReportText::TColumn::File),
+                        Qt::AscendingOrder);
     Table->setAccessibleName(QStringLiteral("Reported data lines"));
 }
 
@@ -89,30 +93,30 @@ void TDataReportWindow::CreateButtons() {
 
 void TDataReportWindow::Refresh(const Production1::TReadReport& totalData,
                                 const Production1::TReadReport& tankData) {
-    m_model->SetRows(DataReportText::Rows(totalData, tankData));
-    const QString note = DataReportText::NoteText(totalData, tankData);
+    m_model->SetRows(Armalyx::DataReportText::Rows(totalData, tankData));
+    const QString note = Armalyx::DataReportText::NoteText(totalData, tankData);
     Note->setText(note);
     Note->setVisible(!note.isEmpty());
 }
 
 QString TDataReportWindow::SelectedRowsText() const {
-    const std::vector<DataReportText::TRow>& rows = m_model->Rows();
+    const std::vector<Armalyx::DataReportText::TRow>& rows = m_model->Rows();
     std::vector<int> selected;
     for (const QModelIndex& index : Table->selectionModel()->selectedRows()) {
         selected.push_back(index.row());
     }
     if (selected.empty()) {
-        return DataReportText::CopyText(rows);
+        return Armalyx::DataReportText::CopyText(rows);
     }
     std::sort(selected.begin(), selected.end());
-    std::vector<DataReportText::TRow> copied;
+    std::vector<Armalyx::DataReportText::TRow> copied;
     copied.reserve(selected.size());
     for (const int row : selected) {
         if (row >= 0 && static_cast<std::size_t>(row) < rows.size()) {
             copied.push_back(rows[static_cast<std::size_t>(row)]);
         }
     }
-    return DataReportText::CopyText(copied);
+    return Armalyx::DataReportText::CopyText(copied);
 }
 
 void TDataReportWindow::CopySelectedRows() {

@@ -15,17 +15,17 @@ constexpr double kLargestWidthCm = 200;
 constexpr double kUnchangedWidthTolerance = 0.005;
 } // namespace
 
-TExportOptionsDialog::TExportOptionsDialog(ChartExport::TChartFormat format, double chartWidthCm,
-                                           QWidget* parent)
+TExportOptionsDialog::TExportOptionsDialog(Armalyx::ChartExport::TChartFormat format,
+                                           double chartWidthCm, QWidget* parent)
     : QDialog(parent), m_chartWidthCm(chartWidthCm) {
     setWindowTitle(QStringLiteral("Export chart"));
     auto* layout = new QFormLayout(this);
     ScaleBox = new QSpinBox(this);
-    ScaleBox->setRange(ChartExport::kSmallestScale, ChartExport::kLargestScale);
-    ScaleBox->setValue(ChartExport::kDefaultScale);
+    ScaleBox->setRange(Armalyx::ChartExport::kSmallestScale, Armalyx::ChartExport::kLargestScale);
+    ScaleBox->setValue(Armalyx::ChartExport::kDefaultScale);
     ScaleBox->setSuffix(QStringLiteral("x"));
     ScaleBox->setToolTip(QStringLiteral("Pixels of the picture per pixel on the screen"));
-    ScaleBox->setEnabled(format == ChartExport::TChartFormat::Png);
+    ScaleBox->setEnabled(format == Armalyx::ChartExport::TChartFormat::Png);
     layout->addRow(QStringLiteral("&Scale (PNG):"), ScaleBox);
     WidthBox = new QDoubleSpinBox(this);
     WidthBox->setRange(kSmallestWidthCm, kLargestWidthCm);
@@ -40,16 +40,17 @@ TExportOptionsDialog::TExportOptionsDialog(ChartExport::TChartFormat format, dou
     layout->addRow(buttons);
 }
 
-ChartExport::TExportSize TExportOptionsDialog::ExportSize() const {
-    ChartExport::TExportSize size;
+Armalyx::ChartExport::TExportSize TExportOptionsDialog::ExportSize() const {
+    Armalyx::ChartExport::TExportSize size;
     size.Scale = ScaleBox->value();
     const bool changed = std::abs(WidthBox->value() - m_chartWidthCm) > kUnchangedWidthTolerance;
     size.WidthCm = changed ? WidthBox->value() : 0;
     return size;
 }
 
-std::optional<ChartExport::TExportSize>
-TExportOptionsDialog::Ask(ChartExport::TChartFormat format, double chartWidthCm, QWidget* parent) {
+std::optional<Armalyx::ChartExport::TExportSize>
+TExportOptionsDialog::Ask(Armalyx::ChartExport::TChartFormat format, double chartWidthCm,
+                          QWidget* parent) {
     TExportOptionsDialog dialog(format, chartWidthCm, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;

@@ -16,14 +16,14 @@ class TExportOptionsDialog final : public QDialog {
 
 public:
     // The width box starts at the chart's own printed width (its size at 96 dpi).
-    TExportOptionsDialog(ChartExport::TChartFormat format, double chartWidthCm,
+    TExportOptionsDialog(Armalyx::ChartExport::TChartFormat format, double chartWidthCm,
                          QWidget* parent = nullptr);
 
-    ChartExport::TExportSize ExportSize() const;
+    Armalyx::ChartExport::TExportSize ExportSize() const;
 
     // Shows the dialog; nothing when the user cancels.
-    static std::optional<ChartExport::TExportSize> Ask(ChartExport::TChartFormat format,
-                                                       double chartWidthCm, QWidget* parent);
+    static std::optional<Armalyx::ChartExport::TExportSize>
+    Ask(Armalyx::ChartExport::TChartFormat format, double chartWidthCm, QWidget* parent);
 
     QSpinBox* ScaleBox = nullptr;
     QDoubleSpinBox* WidthBox = nullptr;

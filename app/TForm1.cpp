@@ -69,8 +69,9 @@ TForm1::TForm1(QString dataDirectory, QWidget* parent)
     };
     m_watcher = new TDataFolderWatcher(this);
     connect(m_watcher, &TDataFolderWatcher::FilesChanged, this, [this](const QStringList& names) {
-        TErrorShell::Guard(
-            [this, &names] { ReloadKeepingWork(DataStatusText::ChangedFilesReason(names)); });
+        TErrorShell::Guard([this, &names] {
+            ReloadKeepingWork(Armalyx::DataStatusText::ChangedFilesReason(names));
+        });
     });
 }
 
@@ -143,10 +144,10 @@ void TForm1::FitIntoScreen() {
     QMargins margins(client.left() - outer.left(), client.top() - outer.top(),
                      outer.right() - client.right(), outer.bottom() - client.bottom());
     if (margins.isNull()) {
-        margins = WindowPlacement::kDesignedFrameMargins;
+        margins = Armalyx::WindowPlacement::kDesignedFrameMargins;
         outer = QRect(pos(), size().grownBy(margins));
     }
-    const QRect fitted = WindowPlacement::FitIntoArea(outer, screen->availableGeometry());
+    const QRect fitted = Armalyx::WindowPlacement::FitIntoArea(outer, screen->availableGeometry());
     if (fitted != outer) {
         resize(fitted.size().shrunkBy(margins));
         move(fitted.topLeft());
@@ -212,8 +213,8 @@ void TForm1::ShowDataStatus(const QString& directory) {
     if (!store.TotalDataReport.Found() || !store.TankDataReport.Found()) {
         folderNames = QDir(directory).entryList(QDir::Files, QDir::Name);
     }
-    Label8->setText(DataStatusText::StatusText(directory, store.TotalDataReport,
-                                               store.TankDataReport, folderNames));
+    Label8->setText(Armalyx::DataStatusText::StatusText(directory, store.TotalDataReport,
+                                                        store.TankDataReport, folderNames));
     ShowDetailsButton();
     RefreshOpenDataReport();
     const std::pair<const char*, bool> files[] = {
@@ -223,9 +224,10 @@ void TForm1::ShowDataStatus(const QString& directory) {
     for (std::size_t i = 0; i < m_dataFileFound.size(); ++i) {
         const auto& [fileName, found] = files[i];
         if (!found && m_dataFileFound[i]) {
-            const QString path = DataStatusText::DataFilePath(directory, fileName);
-            std::fprintf(stderr, "%s\n",
-                         DataStatusText::MissingFileMessage(path).toLocal8Bit().constData());
+            const QString path = Armalyx::DataStatusText::DataFilePath(directory, fileName);
+            std::fprintf(
+                stderr, "%s\n",
+                Armalyx::DataStatusText::MissingFileMessage(path).toLocal8Bit().constData());
         }
         m_dataFileFound[i] = found;
     }
@@ -240,13 +242,14 @@ void TForm1::FillVehicleTable() {
     store.SelectedVehicle = 1;
     for (int row = 1; row <= vehicleCount; ++row) {
         StringGrid1->SetCells(0, row, VehicleNameText(store.VehicleNames[row]));
-        StringGrid1->SetCells(1, row, AvailabilityMaths::PlainInteger(store.VehicleTotals[row]));
+        StringGrid1->SetCells(1, row,
+                              Armalyx::AvailabilityMaths::PlainInteger(store.VehicleTotals[row]));
     }
     std::vector<std::int32_t> lendLease;
     for (int month = 1; month <= Production1::kLastMonth; ++month) {
         lendLease.push_back(store.LendLease[month]);
     }
-    const QString lendLeaseTotal = AvailabilityMaths::LendLeaseTotalText(lendLease);
+    const QString lendLeaseTotal = Armalyx::AvailabilityMaths::LendLeaseTotalText(lendLease);
     StringGrid1->SetCells(0, vehicleCount + 1, QStringLiteral("Lend Lease"));
     StringGrid1->SetCells(1, vehicleCount + 1, lendLeaseTotal);
 }
@@ -280,9 +283,9 @@ void TForm1::SelectRow(int row) {
 void TForm1::ShowSpanFigures() {
     Production1::ComputeSpanTotals();
     const auto& store = Production1::Store();
-    Edit1->setText(AvailabilityMaths::PlainInteger(store.SpanVehicleTotal));
-    Edit2->setText(AvailabilityMaths::PlainInteger(store.SpanTotal));
-    Edit3->setText(AvailabilityMaths::PlainInteger(store.SpanLosses));
+    Edit1->setText(Armalyx::AvailabilityMaths::PlainInteger(store.SpanVehicleTotal));
+    Edit2->setText(Armalyx::AvailabilityMaths::PlainInteger(store.SpanTotal));
+    Edit3->setText(Armalyx::AvailabilityMaths::PlainInteger(store.SpanLosses));
     m_figureChoices = StoredSpanChoices();
     m_figuresShown = true;
     m_figuresOfLendLease = store.LendLeaseSelected;
@@ -301,9 +304,10 @@ void TForm1::ShowFiguresCue() {
     if (FiguresOutOfDate()) {
         const QPalette window = palette();
         for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-            figures.setColor(group, QPalette::Text,
-                             CueColors::DimmedTextColor(window.color(group, QPalette::Text),
-                                                        window.color(group, QPalette::Base)));
+            figures.setColor(
+                group, QPalette::Text,
+                Armalyx::CueColors::DimmedTextColor(window.color(group, QPalette::Text),
+                                                    window.color(group, QPalette::Base)));
         }
     }
     for (QLineEdit* figure : {Edit1, Edit2, Edit3}) {

@@ -126,7 +126,7 @@ public:
     // The same without dialogs (the inspector and tests). The chart's format is the file name's
     // extension. They throw with the text the error box shows, and leave an existing file as it
     // was when they fail.
-    void ExportChartTo(const QString& fileName, const ChartExport::TExportSize& size);
+    void ExportChartTo(const QString& fileName, const Armalyx::ChartExport::TExportSize& size);
     void ExportChartDataTo(const QString& fileName) const;
     void ExportTableTo(const QString& fileName) const;
     // The vehicle table for a spreadsheet: names, yearly production, total and the span's.

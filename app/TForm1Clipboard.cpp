@@ -35,7 +35,7 @@ void TForm1::CopyToClipboard() {
     auto data = std::make_unique<QMimeData>();
     data->setImageData(ChartImage());
     // A drawing program or an office suite that takes vectors pastes them.
-    data->setData(QStringLiteral("image/svg+xml"), ChartExport::SvgDocument(*Chart1, 0));
+    data->setData(QStringLiteral("image/svg+xml"), Armalyx::ChartExport::SvgDocument(*Chart1, 0));
     data->setText(ChartDataText());
     clipboard->setMimeData(data.release());
 }
@@ -67,13 +67,13 @@ std::vector<TSeriesReading> TForm1::SeriesReadings() const {
 }
 
 QString TForm1::ChartDataText() const {
-    return TableText::TabSeparatedRows(ChartDataRows(QLocale()));
+    return Armalyx::TableText::TabSeparatedRows(ChartDataRows(QLocale()));
 }
 
 std::vector<QStringList> TForm1::ChartDataRows(const QLocale& locale) const {
-    std::vector<ChartDataText::TDataColumn> columns;
+    std::vector<Armalyx::ChartDataText::TDataColumn> columns;
     for (const TSeriesReading& reading : SeriesReadings()) {
-        ChartDataText::TDataColumn column{reading.Name, reading.Kind, {}};
+        Armalyx::ChartDataText::TDataColumn column{reading.Name, reading.Kind, {}};
         const TChartSeries& series = *reading.Series;
         for (std::int32_t i = 0; i < series.PointCount(); ++i) {
             const double month = series.XValueAt(i);
@@ -86,7 +86,7 @@ std::vector<QStringList> TForm1::ChartDataRows(const QLocale& locale) const {
             columns.push_back(std::move(column));
         }
     }
-    return ChartDataText::Rows(columns, m_firstHomeMonth, m_lastHomeMonth, locale);
+    return Armalyx::ChartDataText::Rows(columns, m_firstHomeMonth, m_lastHomeMonth, locale);
 }
 
 // The picture has the screen's resolution: on a high-resolution screen it is as sharp as shown.
@@ -112,7 +112,7 @@ QString TForm1::TableRowsText() const {
         }
         rows.push_back(cells);
     }
-    return TableText::TabSeparatedRows(rows);
+    return Armalyx::TableText::TabSeparatedRows(rows);
 }
 
 void TForm1::changeEvent(QEvent* event) {

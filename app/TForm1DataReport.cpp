@@ -42,7 +42,7 @@ void TForm1::RefreshOpenDataReport() {
 // nothing of the layout moves.
 void TForm1::ShowDetailsButton() {
     const auto& store = Production1::Store();
-    if (DataReportText::ReportedLines(store.TotalDataReport, store.TankDataReport) == 0) {
+    if (Armalyx::DataReportText::ReportedLines(store.TotalDataReport, store.TankDataReport) == 0) {
         DetailsButton->hide();
         return;
     }

@@ -59,27 +59,27 @@ void TForm1::ExportChart() {
         return;
     }
     const QString target = WithSuffix(fileName, filter);
-    const auto format = ChartExport::FormatOfFileName(target);
+    const auto format = Armalyx::ChartExport::FormatOfFileName(target);
     if (!format) {
         ExportChartTo(target, {}); // names the formats it knows
         return;
     }
-    const auto size =
-        TExportOptionsDialog::Ask(*format, ChartExport::PrintedSizeCm(*Chart1, 0).width(), this);
+    const auto size = TExportOptionsDialog::Ask(
+        *format, Armalyx::ChartExport::PrintedSizeCm(*Chart1, 0).width(), this);
     if (size) {
         ExportChartTo(target, *size);
     }
 }
 
-void TForm1::ExportChartTo(const QString& fileName, const ChartExport::TExportSize& size) {
-    const auto format = ChartExport::FormatOfFileName(fileName);
+void TForm1::ExportChartTo(const QString& fileName, const Armalyx::ChartExport::TExportSize& size) {
+    const auto format = Armalyx::ChartExport::FormatOfFileName(fileName);
     if (!format) {
         throw std::runtime_error(
             TSaveTarget::FailureText(fileName, QStringLiteral("the name must end in .png, .svg "
                                                               "or .pdf"))
                 .toStdString());
     }
-    const QByteArray bytes = ChartExport::Document(*Chart1, *format, size);
+    const QByteArray bytes = Armalyx::ChartExport::Document(*Chart1, *format, size);
     if (bytes.isEmpty()) {
         throw std::runtime_error(
             TSaveTarget::FailureText(fileName, QStringLiteral("the chart could not be drawn"))
@@ -106,15 +106,15 @@ void TForm1::ExportData() {
 
 // A spreadsheet reads the numbers with a point as the decimal mark, whatever the desktop's locale.
 void TForm1::ExportChartDataTo(const QString& fileName) const {
-    TSaveTarget::Write(fileName, CsvText::Document(ChartDataRows(QLocale::c())));
+    TSaveTarget::Write(fileName, Armalyx::CsvText::Document(ChartDataRows(QLocale::c())));
 }
 
 void TForm1::ExportTableTo(const QString& fileName) const {
-    TSaveTarget::Write(fileName, CsvText::Document(VehicleTableRows()));
+    TSaveTarget::Write(fileName, Armalyx::CsvText::Document(VehicleTableRows()));
 }
 
 std::vector<QStringList> TForm1::VehicleTableRows() const {
-    using namespace VehicleTableText;
+    using namespace Armalyx::VehicleTableText;
     const auto& store = Production1::Store();
     std::vector<TProductionRow> rows;
     const int vehicleCount = std::clamp(store.VehicleCount, 0, Production1::MaxVehicles);
@@ -136,6 +136,6 @@ void TForm1::PrintChart() {
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(QStringLiteral("Print chart"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { ChartExport::Print(*Chart1, *target); });
+            [this](QPrinter* target) { Armalyx::ChartExport::Print(*Chart1, *target); });
     preview.exec();
 }

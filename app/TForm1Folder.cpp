@@ -15,7 +15,7 @@
 namespace {
 
 QString DroppedFolder(const QMimeData* data) {
-    return data != nullptr && data->hasUrls() ? DataFolderDrop::FolderOfDrop(data->urls())
+    return data != nullptr && data->hasUrls() ? Armalyx::DataFolderDrop::FolderOfDrop(data->urls())
                                               : QString();
 }
 

@@ -13,8 +13,8 @@
 
 namespace {
 
-using AvailabilityMaths::kFirstAxisMonth;
-using AvailabilityMaths::kLastPlottedMonth;
+using Armalyx::AvailabilityMaths::kFirstAxisMonth;
+using Armalyx::AvailabilityMaths::kLastPlottedMonth;
 
 // Every point is drawn in its series' colour and carries no label.
 void AddMonthPoint(TChartSeries& series, int month, double value) {
@@ -35,7 +35,7 @@ template <typename TMonthRow> std::vector<double> MonthValues(const TMonthRow& r
 void AddSharePoints(TChartSeries& series, const std::vector<double>& estimates) {
     const auto& store = Production1::Store();
     for (int month = 1; month <= kLastPlottedMonth; ++month) {
-        const auto share = AvailabilityMaths::FleetSharePosition(
+        const auto share = Armalyx::AvailabilityMaths::FleetSharePosition(
             estimates.at(static_cast<std::size_t>(month - 1)), store.TotalInService[month]);
         if (share) {
             AddMonthPoint(series, month, *share);
@@ -86,7 +86,7 @@ void TForm1::PlotVehicleEstimate() {
     estimateSeries.SetTitle(VehicleNameText(store.VehicleNames[vehicle]));
     m_pairVehicles.at(static_cast<std::size_t>(slot == 0 ? 0 : 1)) =
         std::string(store.VehicleNames[vehicle].View());
-    const std::vector<double> estimates = AvailabilityMaths::VehicleEstimate(
+    const std::vector<double> estimates = Armalyx::AvailabilityMaths::VehicleEstimate(
         MonthValues(store.WorkSeries), MonthValues(store.LossRate));
     for (int month = 1; month <= kLastPlottedMonth; ++month) {
         AddMonthPoint(estimateSeries, month, estimates.at(static_cast<std::size_t>(month - 1)));
@@ -107,6 +107,6 @@ void TForm1::PlotLendLease() {
     for (int month = 1; month <= kLastPlottedMonth; ++month) {
         AddMonthPoint(*Series2, month, deliveries.at(static_cast<std::size_t>(month - 1)));
     }
-    AddSharePoints(*Series6,
-                   AvailabilityMaths::LendLeaseEstimate(deliveries, MonthValues(store.LossRate)));
+    AddSharePoints(*Series6, Armalyx::AvailabilityMaths::LendLeaseEstimate(
+                                 deliveries, MonthValues(store.LossRate)));
 }

@@ -118,9 +118,9 @@ void TForm1::RestoreFigures(const TKeptWork& work) {
 
 void TForm1::AddReloadLines(const QString& reason, const QStringList& lostPicks) {
     QString text = Label8->text() + QLatin1Char('\n') +
-                   DataStatusText::ReadAgainLine(QTime::currentTime(), reason);
+                   Armalyx::DataStatusText::ReadAgainLine(QTime::currentTime(), reason);
     if (!lostPicks.isEmpty()) {
-        text += QLatin1Char('\n') + DataStatusText::LostPicksLine(lostPicks);
+        text += QLatin1Char('\n') + Armalyx::DataStatusText::LostPicksLine(lostPicks);
     }
     Label8->setText(text);
 }

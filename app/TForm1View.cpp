@@ -13,7 +13,7 @@
 namespace {
 
 // Sets an axis to a fixed span, leaving its label step to the axis.
-void ShowSpan(TChartAxis& axis, ViewFit::TSpan span) {
+void ShowSpan(TChartAxis& axis, Armalyx::ViewFit::TSpan span) {
     TAxisRange range = axis.Range();
     range.Automatic = false;
     range.AutomaticMinimum = false;
@@ -41,13 +41,13 @@ void TForm1::FitToData() {
             }
         }
     }
-    const auto monthSpan = ViewFit::ValueSpan(months);
-    const auto valueSpan = ViewFit::ValueSpan(values);
+    const auto monthSpan = Armalyx::ViewFit::ValueSpan(months);
+    const auto valueSpan = Armalyx::ViewFit::ValueSpan(values);
     if (!monthSpan || !valueSpan) {
         return;
     }
     TChartAxis& bottom = Chart1->BottomAxis();
     TChartAxis& left = Chart1->LeftAxis();
-    ShowSpan(bottom, ViewFit::FittedSpan(*monthSpan, bottom.Increment()));
-    ShowSpan(left, ViewFit::FittedSpan(*valueSpan, left.Increment()));
+    ShowSpan(bottom, Armalyx::ViewFit::FittedSpan(*monthSpan, bottom.Increment()));
+    ShowSpan(left, Armalyx::ViewFit::FittedSpan(*valueSpan, left.Increment()));
 }

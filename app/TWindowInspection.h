@@ -28,7 +28,7 @@ struct TWindowInspectionRequest {
     // Where to export the chart, as Export chart does (the extension names the format), and at
     // which size.
     QString SnapshotFile;
-    ChartExport::TExportSize SnapshotSize;
+    Armalyx::ChartExport::TExportSize SnapshotSize;
     // Where to write the chart's numbers and the vehicle table as CSV, if anywhere.
     QString ChartDataFile;
     QString TableFile;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace TableText {
+namespace Armalyx::TableText {
 
 namespace {
 
@@ -36,4 +36,4 @@ QString TabSeparatedRows(const std::vector<QStringList>& rows) {
     return text;
 }
 
-} // namespace TableText
+} // namespace Armalyx::TableText

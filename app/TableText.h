@@ -7,10 +7,10 @@
 
 #include <vector>
 
-namespace TableText {
+namespace Armalyx::TableText {
 
 // Rows whose cells are all empty are left out. A tab or line break inside a cell (a vehicle
 // name can hold one) becomes a space, so that every row stays one line of the same columns.
 QString TabSeparatedRows(const std::vector<QStringList>& rows);
 
-} // namespace TableText
+} // namespace Armalyx::TableText

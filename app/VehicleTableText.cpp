@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace VehicleTableText {
+namespace Armalyx::VehicleTableText {
 
 namespace {
 
@@ -35,8 +35,8 @@ QString SpanTitle(int firstMonth, int lastMonth) {
     if (first > last) {
         return QStringLiteral("no months");
     }
-    return ChartHoverText::MonthCaption(first) + QStringLiteral(" to ") +
-           ChartHoverText::MonthCaption(last);
+    return Armalyx::ChartHoverText::MonthCaption(first) + QStringLiteral(" to ") +
+           Armalyx::ChartHoverText::MonthCaption(last);
 }
 
 std::vector<QStringList> Rows(const std::vector<TProductionRow>& rows, int firstMonth,
@@ -60,4 +60,4 @@ std::vector<QStringList> Rows(const std::vector<TProductionRow>& rows, int first
     return result;
 }
 
-} // namespace VehicleTableText
+} // namespace Armalyx::VehicleTableText

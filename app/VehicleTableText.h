@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace VehicleTableText {
+namespace Armalyx::VehicleTableText {
 
 // Which months a row's sums count: a vehicle's positive months, as the table's totals and the
 // span figures do, or every month (the lend-lease deliveries).
@@ -29,4 +29,4 @@ QString SpanTitle(int firstMonth, int lastMonth);
 std::vector<QStringList> Rows(const std::vector<TProductionRow>& rows, int firstMonth,
                               int lastMonth);
 
-} // namespace VehicleTableText
+} // namespace Armalyx::VehicleTableText

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace ViewFit {
+namespace Armalyx::ViewFit {
 
 std::optional<TSpan> ValueSpan(const std::vector<double>& values) {
     std::optional<TSpan> span;
@@ -33,4 +33,4 @@ TSpan FittedSpan(TSpan span, double step) {
     return fitted;
 }
 
-} // namespace ViewFit
+} // namespace Armalyx::ViewFit

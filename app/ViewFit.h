@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-namespace ViewFit {
+namespace Armalyx::ViewFit {
 
 struct TSpan {
     double Minimum = 0;
@@ -20,4 +20,4 @@ std::optional<TSpan> ValueSpan(const std::vector<double>& values);
 // step on either side, so that its values do not lie on the frame.
 TSpan FittedSpan(TSpan span, double step);
 
-} // namespace ViewFit
+} // namespace Armalyx::ViewFit

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace WindowPlacement {
+namespace Armalyx::WindowPlacement {
 namespace {
 
 // The start of a span of the given length inside [first, first + room), as near to start as it
@@ -23,4 +23,4 @@ QRect FitIntoArea(const QRect& frame, const QRect& area) {
                  FitSpan(frame.top(), height, area.top(), area.height()), width, height);
 }
 
-} // namespace WindowPlacement
+} // namespace Armalyx::WindowPlacement

@@ -5,7 +5,7 @@
 #include <QMargins>
 #include <QRect>
 
-namespace WindowPlacement {
+namespace Armalyx::WindowPlacement {
 
 // The window's outer rectangle (frame and caption included) moved, and if need be shrunk, so
 // that it lies inside the screen's available area; unchanged when it fits already.
@@ -15,4 +15,4 @@ QRect FitIntoArea(const QRect& frame, const QRect& area);
 // a window the desktop has not framed yet.
 inline constexpr QMargins kDesignedFrameMargins{4, 23, 4, 4};
 
-} // namespace WindowPlacement
+} // namespace Armalyx::WindowPlacement

@@ -67,7 +67,8 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         arguments.push_back(QString::fromLocal8Bit(argv[i]));
     }
-    const DataFolderArgument::TParsed folder = DataFolderArgument::Parse(arguments);
+    const Armalyx::DataFolderArgument::TParsed folder =
+        Armalyx::DataFolderArgument::Parse(arguments);
     if (!folder.Usable) {
         std::cerr << folder.Error.toLocal8Bit().constData()
                   << "\nTry 'armalyx --help' for more information.\n";

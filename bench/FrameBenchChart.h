@@ -23,7 +23,7 @@
 #include <memory>
 #include <vector>
 
-namespace FrameBench {
+namespace Armalyx::FrameBench {
 
 inline constexpr int kWidth = 673;
 inline constexpr int kHeight = 385;
@@ -34,7 +34,7 @@ inline QApplication& Application() {
     static char name[] = "frame_bench";
     static char* argv[] = {name, nullptr};
     static const bool offscreen = [] {
-        UseOffscreenDesktop();
+        Armalyx::UseOffscreenDesktop();
         return true;
     }();
     static QApplication application(argc, argv);
@@ -153,4 +153,4 @@ inline TFrameContent Content() {
     return content;
 }
 
-} // namespace FrameBench
+} // namespace Armalyx::FrameBench

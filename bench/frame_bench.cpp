@@ -29,6 +29,8 @@
 
 #include <vector>
 
+using namespace Armalyx;
+
 namespace {
 
 // With ARMALYX_BENCH_FRAMES set to a directory, each benchmark leaves its last frame there, to
@@ -40,13 +42,13 @@ void KeepFrame(const QImage& image, const char* name) {
     }
 }
 
-using FrameBench::kHeight;
-using FrameBench::kWidth;
+using Armalyx::FrameBench::kHeight;
+using Armalyx::FrameBench::kWidth;
 
 // The argument is the window's device pixel ratio: 2 is a high-resolution screen, with four
 // times the pixels for the same layout.
 void ChartFullFrame(benchmark::State& state) {
-    FrameBench::TBenchChart chart;
+    Armalyx::FrameBench::TBenchChart chart;
     const int ratio = static_cast<int>(state.range(0));
     QImage window(kWidth * ratio, kHeight * ratio, QImage::Format_RGB32);
     window.setDevicePixelRatio(ratio);
@@ -59,7 +61,7 @@ void ChartFullFrame(benchmark::State& state) {
 
 // The same chart straight through QPainter: the floor for any engine on this surface.
 void QPainterFrameBaseline(benchmark::State& state) {
-    const FrameBench::TFrameContent content = FrameBench::Content();
+    const Armalyx::FrameBench::TFrameContent content = Armalyx::FrameBench::Content();
     QImage window(kWidth, kHeight, QImage::Format_RGB32);
     QImage buffer(kWidth, kHeight, QImage::Format_RGB32);
     const QImage picture = content.Picture.scaled(content.Plot.size());
@@ -82,7 +84,7 @@ void QPainterFrameBaseline(benchmark::State& state) {
         painter.setPen(Qt::black);
         painter.drawRect(content.Plot);
         painter.setFont(font);
-        for (const FrameBench::TLabel& label : content.Labels) {
+        for (const Armalyx::FrameBench::TLabel& label : content.Labels) {
             painter.drawText(label.Position, label.Text);
         }
         painter.fillRect(content.Legend, Qt::white);
@@ -108,7 +110,7 @@ void QPainterFrameBaseline(benchmark::State& state) {
 
 #ifdef ARMALYX_HAVE_QT_CHARTS
 void QtChartsFrame(benchmark::State& state) {
-    const FrameBench::TFrameContent content = FrameBench::Content();
+    const Armalyx::FrameBench::TFrameContent content = Armalyx::FrameBench::Content();
     auto* chart = new QChart; // owned by the scene
     QGraphicsScene scene;
     scene.addItem(chart);
@@ -170,7 +172,7 @@ BENCHMARK(QtChartsFrame)->Unit(benchmark::kMicrosecond);
 
 #ifdef ARMALYX_HAVE_QCUSTOMPLOT
 // The same chart built in QCustomPlot.
-void BuildQCustomPlot(QCustomPlot& plot, const FrameBench::TFrameContent& content) {
+void BuildQCustomPlot(QCustomPlot& plot, const Armalyx::FrameBench::TFrameContent& content) {
     plot.resize(kWidth, kHeight);
     plot.setNotAntialiasedElements(QCP::aeAll);
     plot.setBackground(QColor(240, 240, 240));
@@ -196,7 +198,7 @@ void BuildQCustomPlot(QCustomPlot& plot, const FrameBench::TFrameContent& conten
 }
 
 void QCustomPlotFrame(benchmark::State& state) {
-    const FrameBench::TFrameContent content = FrameBench::Content();
+    const Armalyx::FrameBench::TFrameContent content = Armalyx::FrameBench::Content();
     QCustomPlot plot;
     BuildQCustomPlot(plot, content);
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
@@ -215,7 +217,7 @@ BENCHMARK(QCustomPlotFrame)->Unit(benchmark::kMicrosecond);
 enum class TSavedFormat { Png3x, Pdf };
 
 void QCustomPlotSave(benchmark::State& state, TSavedFormat format) {
-    const FrameBench::TFrameContent content = FrameBench::Content();
+    const Armalyx::FrameBench::TFrameContent content = Armalyx::FrameBench::Content();
     QCustomPlot plot;
     BuildQCustomPlot(plot, content);
     const TTempDirectory folder;
@@ -233,7 +235,7 @@ BENCHMARK_CAPTURE(QCustomPlotSave, Pdf, TSavedFormat::Pdf)->Unit(benchmark::kMil
 
 // Export chart as the window runs it: drawn, encoded and written through a temporary file.
 void ExportChart(benchmark::State& state, const char* fileName) {
-    FrameBench::TBenchChart chart;
+    Armalyx::FrameBench::TBenchChart chart;
     const TTempDirectory folder;
     const QString file = QString::fromStdString((folder.Path() / fileName).string());
     for (auto _ : state) {
@@ -246,7 +248,7 @@ BENCHMARK_CAPTURE(ExportChart, Svg, "chart.svg")->Unit(benchmark::kMillisecond);
 
 // A paint with nothing changed: the kept frame is copied to the window.
 void ChartUnchangedRepaint(benchmark::State& state) {
-    FrameBench::TBenchChart chart;
+    Armalyx::FrameBench::TBenchChart chart;
     QImage window(kWidth, kHeight, QImage::Format_RGB32);
     chart.DrawFrame(window);
     for (auto _ : state) {
@@ -257,7 +259,7 @@ void ChartUnchangedRepaint(benchmark::State& state) {
 
 // A click on a vehicle row (the two picked rows in turn) and the frame that shows it.
 void ClickToFrame(benchmark::State& state) {
-    FrameBench::TBenchChart chart;
+    Armalyx::FrameBench::TBenchChart chart;
     QImage window(kWidth, kHeight, QImage::Format_RGB32);
     int row = 1;
     for (auto _ : state) {

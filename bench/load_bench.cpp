@@ -25,6 +25,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace Armalyx;
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -129,8 +131,8 @@ void Load(benchmark::State& state, const fs::path& directory) {
     state.SetBytesProcessed(state.iterations() * DirectoryBytes(directory));
 }
 
-using ProcessMemory::ResetPeakResidentSize;
-using ProcessMemory::StatusKilobytes;
+using Armalyx::ProcessMemory::ResetPeakResidentSize;
+using Armalyx::ProcessMemory::StatusKilobytes;
 
 // What a load in a child process measured. Sent back to the parent as plain bytes.
 struct TChildLoad {

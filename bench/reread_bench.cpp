@@ -25,6 +25,8 @@
 #include <memory>
 #include <string>
 
+using namespace Armalyx;
+
 namespace {
 
 namespace fs = std::filesystem;

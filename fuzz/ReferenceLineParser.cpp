@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <optional>
 
-namespace ArmalyxFuzz {
+namespace Armalyx::Fuzz {
 
 using Production1::TLineShape;
 
@@ -202,4 +202,4 @@ std::vector<std::string_view> ReferenceDataLines(std::string_view bytes) {
     return lines;
 }
 
-} // namespace ArmalyxFuzz
+} // namespace Armalyx::Fuzz

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace ArmalyxFuzz {
+namespace Armalyx::Fuzz {
 
 // A data line read the plain way, one character at a time, exactly as the line grammar is
 // described, holding the whole line: the yardstick for the reader's streaming parser and its
@@ -35,4 +35,4 @@ bool Converts(const std::string& run);
 // header, left out.
 std::vector<std::string_view> ReferenceDataLines(std::string_view bytes);
 
-} // namespace ArmalyxFuzz
+} // namespace Armalyx::Fuzz

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace ArmalyxFuzz {
+namespace Armalyx::Fuzz {
 
 using namespace Production1;
 
@@ -65,4 +65,4 @@ void RequireStoreInvariants() {
     }
 }
 
-} // namespace ArmalyxFuzz
+} // namespace Armalyx::Fuzz

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace ArmalyxFuzz {
+namespace Armalyx::Fuzz {
 
 // Stops the run with the message when the condition does not hold; libFuzzer then keeps the input.
 void Require(bool condition, std::string_view message);
@@ -13,4 +13,4 @@ void Require(bool condition, std::string_view message);
 // outside months 5..53.
 void RequireStoreInvariants();
 
-} // namespace ArmalyxFuzz
+} // namespace Armalyx::Fuzz

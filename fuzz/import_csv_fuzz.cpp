@@ -17,7 +17,7 @@
 namespace {
 
 using namespace Production1;
-using ArmalyxFuzz::Require;
+using Armalyx::Fuzz::Require;
 
 constexpr std::string_view kLineEnd = "\r\n";
 

@@ -24,10 +24,12 @@
 #include <string_view>
 #include <vector>
 
+using namespace Armalyx;
+
 namespace {
 
 using namespace Production1;
-using ArmalyxFuzz::Require;
+using Armalyx::Fuzz::Require;
 
 namespace fs = std::filesystem;
 
@@ -75,12 +77,12 @@ TLoadedRows ReferenceRows(bool totalExists, std::string_view total, bool tankExi
     store.NewProduction.Fill(0);
     store.LendLease.Fill(0);
     if (totalExists) {
-        for (const std::string_view line : ArmalyxFuzz::ReferenceDataLines(total)) {
+        for (const std::string_view line : Armalyx::Fuzz::ReferenceDataLines(total)) {
             ApplyTotalDataLine(line);
         }
     }
     if (tankExists) {
-        for (const std::string_view line : ArmalyxFuzz::ReferenceDataLines(tank)) {
+        for (const std::string_view line : Armalyx::Fuzz::ReferenceDataLines(tank)) {
             ApplyTankDataLine(line);
         }
     }
@@ -97,7 +99,7 @@ void RequireAccount(bool exists, std::string_view bytes, const TReadReport& repo
         Require(report.ProblemCount() == 0, "a missing file has an account");
         return;
     }
-    const std::vector<std::string_view> lines = ArmalyxFuzz::ReferenceDataLines(bytes);
+    const std::vector<std::string_view> lines = Armalyx::Fuzz::ReferenceDataLines(bytes);
     const auto lastLine = static_cast<std::int64_t>(lines.size()) + 1; // the header is line 1
     std::int64_t previous = 1;
     for (const TLineProblem& problem : report.Problems()) {
@@ -115,9 +117,9 @@ void RequireAccount(bool exists, std::string_view bytes, const TReadReport& repo
         if (IsSilentLine(line)) {
             continue;
         }
-        const std::vector<std::string> runs = ArmalyxFuzz::NumberRuns(line);
+        const std::vector<std::string> runs = Armalyx::Fuzz::NumberRuns(line);
         Require(line.size() >= 20 && runs.size() == 13 &&
-                    std::all_of(runs.begin(), runs.end(), ArmalyxFuzz::Converts),
+                    std::all_of(runs.begin(), runs.end(), Armalyx::Fuzz::Converts),
                 "a file without an account holds a line not stored as written");
     }
 }
@@ -150,7 +152,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const TInOutError& error) {
         Require(false, error.what());
     }
-    ArmalyxFuzz::RequireStoreInvariants();
+    Armalyx::Fuzz::RequireStoreInvariants();
     RequireAccount(totalExists, total, Store().TotalDataReport);
     RequireAccount(tankExists, tank, Store().TankDataReport);
 

@@ -18,9 +18,9 @@
 namespace {
 
 using namespace Production1;
-using ArmalyxFuzz::Require;
+using Armalyx::Fuzz::Require;
 
-void RequireSameLine(const ArmalyxFuzz::TReferenceLine& expected, const TParsedLine& parsed) {
+void RequireSameLine(const Armalyx::Fuzz::TReferenceLine& expected, const TParsedLine& parsed) {
     Require(parsed.Shape == expected.Shape, "the line's shape differs");
     Require(parsed.Name.View() == expected.Name, "the name differs");
     Require(parsed.Year == expected.Year, "the year differs");
@@ -54,9 +54,9 @@ void RequireSilenceMeansStoredAsWritten(std::string_view line) {
     if (report.ProblemCount() != 0 || outcome != TLineOutcome::Stored) {
         return;
     }
-    const std::vector<std::string> runs = ArmalyxFuzz::NumberRuns(line);
+    const std::vector<std::string> runs = Armalyx::Fuzz::NumberRuns(line);
     Require(runs.size() == 13, "a line stored in silence did not hold a year and twelve values");
-    Require(std::all_of(runs.begin(), runs.end(), ArmalyxFuzz::Converts),
+    Require(std::all_of(runs.begin(), runs.end(), Armalyx::Fuzz::Converts),
             "a line stored in silence held a value that did not convert");
 }
 
@@ -80,7 +80,7 @@ TParsedLine ParseInPieces(std::string_view line) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view line(reinterpret_cast<const char*>(data), size);
-    const ArmalyxFuzz::TReferenceLine expected = ArmalyxFuzz::ReferenceParse(line);
+    const Armalyx::Fuzz::TReferenceLine expected = Armalyx::Fuzz::ReferenceParse(line);
     RequireSameLine(expected, ParseDataLine(line));
     RequireSameLine(expected, ParseInPieces(line));
     RequireSilenceMeansStoredAsWritten(line);
@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ComputeSummedProduction();
     ComputeLossRate();
     ComputeSpanTotals();
-    ArmalyxFuzz::RequireStoreInvariants();
+    Armalyx::Fuzz::RequireStoreInvariants();
     Require(Store().VehicleCount <= 1, "one line named more than one vehicle");
     return 0;
 }

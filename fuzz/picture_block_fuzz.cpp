@@ -14,7 +14,7 @@
 
 namespace {
 
-using ArmalyxFuzz::Require;
+using Armalyx::Fuzz::Require;
 
 // A size the chart's plot rectangle may have: small, so that scaling stays cheap.
 constexpr QSize kStretchedSize(67, 38);

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-using namespace AvailabilityMaths;
+using namespace Armalyx::AvailabilityMaths;
 
 namespace {
 

@@ -35,6 +35,8 @@
 #include <algorithm>
 #include <set>
 
+using namespace Armalyx;
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -149,7 +151,7 @@ TEST_F(TChartExportTest, SvgHoldsTheChartAsTextAndOnePictureAtItsSize) {
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.width);
-        const TSvgContent svg = ReadSvg(ChartExport::SvgDocument(Chart(), test.widthCm));
+        const TSvgContent svg = ReadSvg(Armalyx::ChartExport::SvgDocument(Chart(), test.widthCm));
         EXPECT_EQ(svg.ViewBox, QStringLiteral("0 0 673 385"));
         EXPECT_EQ(svg.Width, QLatin1String(test.width));
         EXPECT_EQ(svg.Height, QLatin1String(test.height));
@@ -166,7 +168,7 @@ TEST_F(TChartExportTest, SvgHoldsTheChartAsTextAndOnePictureAtItsSize) {
 }
 
 TEST_F(TChartExportTest, PdfHoldsSearchableTextEmbeddedFontsAndTheScreensLines) {
-    const fs::path pdf = Written("chart.pdf", ChartExport::PdfDocument(Chart(), 0));
+    const fs::path pdf = Written("chart.pdf", Armalyx::ChartExport::PdfDocument(Chart(), 0));
     const TCommandRun text = RunCommand("pdftotext " + Quoted(pdf) + " -");
     ASSERT_EQ(text.Status, 0) << text.Output;
     for (const char* label : {"Total Available AFVs", "20,000", "1943", "T-50"}) {
@@ -209,7 +211,7 @@ TEST_F(TChartExportTest, PdfHoldsSearchableTextEmbeddedFontsAndTheScreensLines) 
 
 TEST_F(TChartExportTest, PngIsTheFrameDrawnAtItsScaleWithItsResolutionStated) {
     // A vector export before leaves nothing behind in the surface.
-    ChartExport::PdfDocument(Chart(), 0);
+    Armalyx::ChartExport::PdfDocument(Chart(), 0);
     const struct {
         int scale;
         double widthCm;
@@ -221,8 +223,8 @@ TEST_F(TChartExportTest, PngIsTheFrameDrawnAtItsScaleWithItsResolutionStated) {
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.scale);
-        const QByteArray bytes = ChartExport::Document(Chart(), ChartExport::TChartFormat::Png,
-                                                       {test.scale, test.widthCm});
+        const QByteArray bytes = Armalyx::ChartExport::Document(
+            Chart(), Armalyx::ChartExport::TChartFormat::Png, {test.scale, test.widthCm});
         QImage png;
         ASSERT_TRUE(png.loadFromData(bytes, "PNG"));
         EXPECT_EQ(png.size(), QSize(673, 385) * test.scale);
@@ -236,8 +238,8 @@ TEST_F(TChartExportTest, VectorExportsLeaveTheScreensFrameAsItWas) {
     const QImage before = Form().ChartImage();
     Chart().repaint();
     const QImage shown = Chart().grab().toImage();
-    ChartExport::SvgDocument(Chart(), 0);
-    ChartExport::PdfDocument(Chart(), 15);
+    Armalyx::ChartExport::SvgDocument(Chart(), 0);
+    Armalyx::ChartExport::PdfDocument(Chart(), 15);
     EXPECT_EQ(Form().ChartImage(), before);
     Chart().repaint();
     EXPECT_EQ(Chart().grab().toImage(), shown);
@@ -250,7 +252,7 @@ TEST_F(TChartExportTest, PrintingFillsALandscapePageWithTheChart) {
     printer.setOutputFileName(QString::fromStdString(pdf.string()));
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Landscape);
-    ChartExport::Print(Chart(), printer);
+    Armalyx::ChartExport::Print(Chart(), printer);
     const TCommandRun info = RunCommand("pdfinfo " + Quoted(pdf));
     ASSERT_EQ(info.Status, 0) << info.Output;
     EXPECT_NE(info.Output.find("Page size:       842 x 595 pts (A4)"), std::string::npos)
@@ -382,11 +384,11 @@ TEST_F(TChartExportTest, CopyOnTheGraphPageAlsoOffersTheChartAsSvg) {
 
 TEST(ExportOptionsDialog, OffersTheScaleForPngOnlyAndAWidthOnlyWhenChanged) {
     const struct {
-        ChartExport::TChartFormat format;
+        Armalyx::ChartExport::TChartFormat format;
         bool scaleOffered;
-    } formats[] = {{ChartExport::TChartFormat::Png, true},
-                   {ChartExport::TChartFormat::Svg, false},
-                   {ChartExport::TChartFormat::Pdf, false}};
+    } formats[] = {{Armalyx::ChartExport::TChartFormat::Png, true},
+                   {Armalyx::ChartExport::TChartFormat::Svg, false},
+                   {Armalyx::ChartExport::TChartFormat::Pdf, false}};
     const double chartWidthCm = 673 / 96.0 * 2.54;
     for (const auto& test : formats) {
         SCOPED_TRACE(static_cast<int>(test.format));
@@ -409,7 +411,7 @@ TEST_F(TChartExportTest, PrintPreviewDrawsTheChartOnOnePage) {
     QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, &preview,
                      [&](QPrinter* target) {
                          ++requests;
-                         ChartExport::Print(Chart(), *target);
+                         Armalyx::ChartExport::Print(Chart(), *target);
                      });
     preview.updatePreview();
     EXPECT_EQ(requests, 1);

@@ -25,7 +25,8 @@ TEST(CsvText, FieldsAreQuotedWhereAReaderNeedsIt) {
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.text);
-        EXPECT_EQ(CsvText::Field(QString::fromUtf8(test.text)), QString::fromUtf8(test.field));
+        EXPECT_EQ(Armalyx::CsvText::Field(QString::fromUtf8(test.text)),
+                  QString::fromUtf8(test.field));
     }
 }
 
@@ -36,7 +37,7 @@ TEST(CsvText, DocumentsReadBackAsTheirRows) {
         {"a,b", "two\r\nlines", "Škoda"},
         {""},
     };
-    const QByteArray bytes = CsvText::Document(rows);
+    const QByteArray bytes = Armalyx::CsvText::Document(rows);
     EXPECT_TRUE(bytes.endsWith("\r\n"));
     EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF")) << "no byte-order mark";
     const auto read = ReadCsv(bytes);
@@ -57,7 +58,7 @@ std::vector<std::int32_t> Months(std::initializer_list<std::pair<int, std::int32
 } // namespace
 
 TEST(VehicleTableText, YearsTotalAndSpanCountTheMonthsAsTheWindowDoes) {
-    using namespace VehicleTableText;
+    using namespace Armalyx::VehicleTableText;
     const std::vector<TProductionRow> rows = {
         // A vehicle's negative months count nowhere, as in the table's total.
         {QStringLiteral("T-34"), Months({{1, 10}, {12, 5}, {13, -7}, {25, 3}, {60, 2}}),
@@ -93,7 +94,7 @@ TEST(VehicleTableText, YearsTotalAndSpanCountTheMonthsAsTheWindowDoes) {
 }
 
 TEST(VehicleTableText, SumsBeyondThe32BitRangeAreWrittenExactly) {
-    using namespace VehicleTableText;
+    using namespace Armalyx::VehicleTableText;
     const std::vector<TProductionRow> rows = {{QStringLiteral("Huge"),
                                                std::vector<std::int32_t>(60, 2'000'000'000),
                                                TMonthsCounted::Positive}};

@@ -21,7 +21,7 @@
 
 namespace {
 
-using DataReportText::TRow;
+using Armalyx::DataReportText::TRow;
 using Production1::TLineProblem;
 using Production1::TReadReport;
 
@@ -60,7 +60,7 @@ const TReadReport kTank = Report({
 } // namespace
 
 TEST(DataReportText, RowsListTheFleetFileFirstThenTheVehicleFileEachInLineOrder) {
-    const std::vector<TRow> rows = DataReportText::Rows(kTotal, kTank);
+    const std::vector<TRow> rows = Armalyx::DataReportText::Rows(kTotal, kTank);
     struct TExpected {
         int FileOrder;
         const char* File;
@@ -89,7 +89,7 @@ TEST(DataReportText, RowsListTheFleetFileFirstThenTheVehicleFileEachInLineOrder)
         EXPECT_EQ(rows[i].Reason, QString::fromUtf8(expected[i].Reason));
         EXPECT_EQ(rows[i].Text, QString::fromUtf8(expected[i].Text));
     }
-    EXPECT_EQ(DataReportText::ReportedLines(kTotal, kTank), 5);
+    EXPECT_EQ(Armalyx::DataReportText::ReportedLines(kTotal, kTank), 5);
 }
 
 TEST(DataReportText, NoteSaysWhatIsNotListedOrThatThereIsNothing) {
@@ -108,21 +108,22 @@ TEST(DataReportText, NoteSaysWhatIsNotListedOrThatThereIsNothing) {
              "4 more lines were reported but not listed: the list keeps the first 10000 of each "
              "file."},
         },
-        DataReportText::NoteText);
-    EXPECT_EQ(DataReportText::Rows(oneOver, threeOver).size(), 2 * TReadReport::kKeptProblems);
-    EXPECT_EQ(DataReportText::ReportedLines(oneOver, threeOver),
+        Armalyx::DataReportText::NoteText);
+    EXPECT_EQ(Armalyx::DataReportText::Rows(oneOver, threeOver).size(),
+              2 * TReadReport::kKeptProblems);
+    EXPECT_EQ(Armalyx::DataReportText::ReportedLines(oneOver, threeOver),
               static_cast<std::int64_t>(2 * TReadReport::kKeptProblems + 4));
 }
 
 TEST(DataReportText, CopyTextIsTabSeparatedUnderTheColumnTitles) {
-    const std::vector<TRow> rows = DataReportText::Rows(kTotal, kTank);
-    EXPECT_EQ(DataReportText::CopyText({rows[2], rows[1]}),
+    const std::vector<TRow> rows = Armalyx::DataReportText::Rows(kTotal, kTank);
+    EXPECT_EQ(Armalyx::DataReportText::CopyText({rows[2], rows[1]}),
               QString::fromUtf8("File\tLine\tReason\tLine as written\n"
                                 "TankData.txt\t3\tignored: \u201Cno comma\u201D\u2409after the "
                                 "name\tT-34 1942\n"
                                 "TotalData.txt\t10\tignored: unknown fleet name \"Losses\" (did "
                                 "you mean \"Loss\"?)\tLosses,1942,\n"));
-    EXPECT_EQ(DataReportText::CopyText({}),
+    EXPECT_EQ(Armalyx::DataReportText::CopyText({}),
               QStringLiteral("File\tLine\tReason\tLine as written\n"));
 }
 
@@ -133,7 +134,7 @@ protected:
     void SetUp() override { m_window.Refresh(kTotal, kTank); }
 
     // The texts of a column in the order shown.
-    QStringList Shown(DataReportText::TColumn column) const {
+    QStringList Shown(Armalyx::DataReportText::TColumn column) const {
         const QAbstractItemModel& model = *m_window.Table->model();
         QStringList texts;
         for (int row = 0; row < model.rowCount(); ++row) {
@@ -144,8 +145,8 @@ protected:
 
     // File and line of each row shown, as "Total:10".
     QStringList ShownLines() const {
-        const QStringList files = Shown(DataReportText::TColumn::File);
-        const QStringList lines = Shown(DataReportText::TColumn::Line);
+        const QStringList files = Shown(Armalyx::DataReportText::TColumn::File);
+        const QStringList lines = Shown(Armalyx::DataReportText::TColumn::Line);
         QStringList shown;
         for (qsizetype i = 0; i < files.size(); ++i) {
             shown.push_back(files[i].left(files[i].indexOf(QLatin1String("Data"))) + ":" +
@@ -154,7 +155,7 @@ protected:
         return shown;
     }
 
-    void ClickTitle(DataReportText::TColumn column) {
+    void ClickTitle(Armalyx::DataReportText::TColumn column) {
         QHeaderView& header = *m_window.Table->horizontalHeader();
         const int section = static_cast<int>(column);
         QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
@@ -175,7 +176,7 @@ protected:
 } // namespace
 
 TEST_F(TDataReportWindowTest, ListsTheFilesAsReadAndSortsByAnyColumn) {
-    using DataReportText::TColumn;
+    using Armalyx::DataReportText::TColumn;
     EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Data report"));
     EXPECT_FALSE(m_window.isModal());
     EXPECT_EQ(ShownLines(), (QStringList{"Total:2", "Total:10", "Tank:3", "Tank:10", "Tank:100"}));
@@ -214,14 +215,14 @@ TEST_F(TDataReportWindowTest, ListsTheFilesAsReadAndSortsByAnyColumn) {
 }
 
 TEST_F(TDataReportWindowTest, CopyTakesTheSelectedRowsInTheOrderShownOrElseAll) {
-    const std::vector<TRow> rows = DataReportText::Rows(kTotal, kTank);
-    EXPECT_EQ(m_window.SelectedRowsText(), DataReportText::CopyText(rows));
+    const std::vector<TRow> rows = Armalyx::DataReportText::Rows(kTotal, kTank);
+    EXPECT_EQ(m_window.SelectedRowsText(), Armalyx::DataReportText::CopyText(rows));
     SelectShownRows({4, 1});
-    EXPECT_EQ(m_window.SelectedRowsText(), DataReportText::CopyText({rows[1], rows[4]}));
+    EXPECT_EQ(m_window.SelectedRowsText(), Armalyx::DataReportText::CopyText({rows[1], rows[4]}));
     // The selection stays with its rows when they are sorted anew.
-    ClickTitle(DataReportText::TColumn::Line);
-    ClickTitle(DataReportText::TColumn::Line);
-    const QString selected = DataReportText::CopyText({rows[4], rows[1]});
+    ClickTitle(Armalyx::DataReportText::TColumn::Line);
+    ClickTitle(Armalyx::DataReportText::TColumn::Line);
+    const QString selected = Armalyx::DataReportText::CopyText({rows[4], rows[1]});
     EXPECT_EQ(m_window.SelectedRowsText(), selected);
 
     QGuiApplication::clipboard()->clear();
@@ -239,7 +240,7 @@ TEST_F(TDataReportWindowTest, TheLineUnderTheTableFollowsEachRefresh) {
     m_window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
     EXPECT_TRUE(m_window.Note->isHidden());
-    ClickTitle(DataReportText::TColumn::Line);
+    ClickTitle(Armalyx::DataReportText::TColumn::Line);
     const TReadReport none;
     m_window.Refresh(none, none);
     EXPECT_EQ(m_window.Table->model()->rowCount(), 0);

@@ -19,6 +19,8 @@
 #include <string>
 #include <utility>
 
+using namespace Armalyx;
+
 namespace {
 
 using Production1::TLineOutcome;
@@ -49,7 +51,7 @@ const QString kDirectory = QStringLiteral("/home/ana/data");
 // The status line of a load from a directory whose folder lists no other files.
 auto StatusTextIn(const QString& directory) {
     return [directory](const TReadReport& total, const TReadReport& tank) {
-        return DataStatusText::StatusText(directory, total, tank);
+        return Armalyx::DataStatusText::StatusText(directory, total, tank);
     };
 }
 
@@ -103,7 +105,7 @@ TEST(DataStatusText, NamesEachFileWithItsPathCountsAndCommonestReasons) {
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        EXPECT_EQ(DataStatusText::StatusText(kDirectory, c.Total, c.Tank), c.Expected);
+        EXPECT_EQ(Armalyx::DataStatusText::StatusText(kDirectory, c.Total, c.Tank), c.Expected);
     }
 }
 
@@ -156,7 +158,8 @@ TEST(NearMissNames, NamesDifferingInCaseOrExtensionOrWithAnExtraExtension) {
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Wanted);
-        EXPECT_EQ(NearMissNames::NearMisses(folder, QString::fromLatin1(c.Wanted)), c.Expected);
+        EXPECT_EQ(Armalyx::NearMissNames::NearMisses(folder, QString::fromLatin1(c.Wanted)),
+                  c.Expected);
     }
 }
 
@@ -213,15 +216,16 @@ TEST(DataStatusText, AMissingFileNamesTheFilesThatComeClose) {
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        EXPECT_EQ(DataStatusText::StatusText(kDirectory, c.Total, c.Tank, c.Folder), c.Expected);
+        EXPECT_EQ(Armalyx::DataStatusText::StatusText(kDirectory, c.Total, c.Tank, c.Folder),
+                  c.Expected);
     }
 }
 
 TEST(DataStatusText, AnUnknownWorkingDirectoryIsCalledSo) {
     const TReadReport missing;
-    EXPECT_TRUE(DataStatusText::StatusText(QString(), missing, missing)
+    EXPECT_TRUE(Armalyx::DataStatusText::StatusText(QString(), missing, missing)
                     .startsWith(QStringLiteral("No data files found in the working directory.")));
-    EXPECT_EQ(DataStatusText::DataFilePath(QString(), Production1::kTankDataFileName),
+    EXPECT_EQ(Armalyx::DataStatusText::DataFilePath(QString(), Production1::kTankDataFileName),
               QStringLiteral("TankData.txt"));
 }
 
@@ -273,10 +277,10 @@ TEST_F(TDataStatusLine, AMissingFileIsNamedOnceOnStandardError) {
     // A second load with the file still missing says nothing more.
     Form().FormActivate();
     const std::string written = testing::internal::GetCapturedStderr();
-    const std::string expected =
-        DataStatusText::MissingFileMessage(QDir::toNativeSeparators(FilePath("TotalData.txt")))
-            .toStdString() +
-        "\n";
+    const std::string expected = Armalyx::DataStatusText::MissingFileMessage(
+                                     QDir::toNativeSeparators(FilePath("TotalData.txt")))
+                                     .toStdString() +
+                                 "\n";
     // Qt may write its own notes there too; the program's line comes once.
     const std::size_t first = written.find(expected);
     ASSERT_NE(first, std::string::npos) << written;

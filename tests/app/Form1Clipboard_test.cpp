@@ -75,11 +75,12 @@ private:
 } // namespace
 
 TEST(TableText, RowsAreTabSeparatedLinesWithoutEmptyRowsOrStrayTabs) {
-    EXPECT_EQ(TableText::TabSeparatedRows({}), QString());
-    EXPECT_EQ(TableText::TabSeparatedRows(
+    EXPECT_EQ(Armalyx::TableText::TabSeparatedRows({}), QString());
+    EXPECT_EQ(Armalyx::TableText::TabSeparatedRows(
                   {{"Vehicle Name", "Total"}, {"T-34", "60"}, {"", ""}, {"Lend Lease", " 300"}}),
               QStringLiteral("Vehicle Name\tTotal\nT-34\t60\nLend Lease\t 300\n"));
-    EXPECT_EQ(TableText::TabSeparatedRows({{"A\tB\r\nC", ""}}), QStringLiteral("A B  C\t\n"));
+    EXPECT_EQ(Armalyx::TableText::TabSeparatedRows({{"A\tB\r\nC", ""}}),
+              QStringLiteral("A B  C\t\n"));
 }
 
 TEST(ChartHoverText, MonthsAreNamedAndFoundWithinTheAxisRange) {
@@ -87,7 +88,7 @@ TEST(ChartHoverText, MonthsAreNamedAndFoundWithinTheAxisRange) {
         {1, "Jan 1941"}, {12, "Dec 1941"}, {13, "Jan 1942"}, {27, "Mar 1943"}, {60, "Dec 1945"}};
     for (const auto& [month, caption] : captions) {
         SCOPED_TRACE(month);
-        EXPECT_EQ(ChartHoverText::MonthCaption(month), QString::fromLatin1(caption));
+        EXPECT_EQ(Armalyx::ChartHoverText::MonthCaption(month), QString::fromLatin1(caption));
     }
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const std::pair<double, std::optional<int>> positions[] = {
@@ -101,15 +102,15 @@ TEST(ChartHoverText, MonthsAreNamedAndFoundWithinTheAxisRange) {
     };
     for (const auto& [value, month] : positions) {
         SCOPED_TRACE(value);
-        EXPECT_EQ(ChartHoverText::MonthAt(value, 6, 53), month);
+        EXPECT_EQ(Armalyx::ChartHoverText::MonthAt(value, 6, 53), month);
     }
-    EXPECT_EQ(ChartHoverText::MonthAt(30, nan, 53), std::nullopt);
+    EXPECT_EQ(Armalyx::ChartHoverText::MonthAt(30, nan, 53), std::nullopt);
 }
 
 TEST(ChartHoverText, ToolTipListsEachSeriesWithItsValueAndEscapesTitles) {
     const QString text =
-        ChartHoverText::ToolTip(27, {{QStringLiteral("<b>T-34</b> & co"), 1250.5, clRed}},
-                                QLocale(QLocale::English), Qt::white);
+        Armalyx::ChartHoverText::ToolTip(27, {{QStringLiteral("<b>T-34</b> & co"), 1250.5, clRed}},
+                                         QLocale(QLocale::English), Qt::white);
     EXPECT_TRUE(text.contains(QStringLiteral("<b>Mar 1943</b>")));
     EXPECT_TRUE(text.contains(QStringLiteral("&lt;b&gt;T-34&lt;/b&gt; &amp; co: 1,251")));
     EXPECT_TRUE(text.contains(QStringLiteral("background-color:#ff0000")));

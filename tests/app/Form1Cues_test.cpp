@@ -33,8 +33,8 @@ protected:
         const QPalette normal = Form().palette();
         for (const QLineEdit* figure : {Form().Edit1, Form().Edit2, Form().Edit3}) {
             dimmed.push_back(figure->palette().color(QPalette::Active, QPalette::Text) ==
-                             CueColors::DimmedTextColor(normal.color(QPalette::Text),
-                                                        normal.color(QPalette::Base)));
+                             Armalyx::CueColors::DimmedTextColor(normal.color(QPalette::Text),
+                                                                 normal.color(QPalette::Base)));
         }
         return dimmed;
     }
@@ -63,11 +63,11 @@ TEST_F(TForm1Cues, ASelectorHoldingTypedTextIsTintedAndSaysToPickAnItem) {
     EXPECT_EQ(Production1::Store().EndMonthChoice, -1);
     EXPECT_TRUE(selector.HoldsTypedText());
     EXPECT_EQ(selector.lineEdit()->palette().color(QPalette::Base),
-              CueColors::TypedFieldColor(base));
+              Armalyx::CueColors::TypedFieldColor(base));
     // The field shows the tint beside its text.
     const QImage field = selector.lineEdit()->grab().toImage();
     EXPECT_EQ(QColor(field.pixel(field.width() - 2, field.height() / 2)),
-              CueColors::TypedFieldColor(base));
+              Armalyx::CueColors::TypedFieldColor(base));
     EXPECT_EQ(selector.toolTip(), TComboBox::TypedTextToolTip());
     EXPECT_TRUE(selector.toolTip().contains(QStringLiteral("pick an item from the list")));
     EXPECT_EQ(selector.currentText(), QStringLiteral("Feb"));
@@ -94,11 +94,11 @@ TEST_F(TForm1Cues, BothCuesFollowADesktopPaletteChange) {
     const std::vector<bool> dimmedInTheDark = Dimmed();
     QApplication::setPalette(previous);
     QCoreApplication::processEvents();
-    EXPECT_EQ(tinted, CueColors::TypedFieldColor(QColor(0x10, 0x10, 0x10)));
+    EXPECT_EQ(tinted, Armalyx::CueColors::TypedFieldColor(QColor(0x10, 0x10, 0x10)));
     EXPECT_EQ(dimmedInTheDark, kAllDimmed);
     EXPECT_EQ(Dimmed(), kAllDimmed);
     EXPECT_EQ(selector.lineEdit()->palette().color(QPalette::Base),
-              CueColors::TypedFieldColor(previous.color(QPalette::Base)));
+              Armalyx::CueColors::TypedFieldColor(previous.color(QPalette::Base)));
     EXPECT_EQ(Form().ComboBox1->lineEdit()->palette().color(QPalette::Base),
               previous.color(QPalette::Base));
 }

@@ -35,7 +35,7 @@
 
 namespace {
 
-using ChartHoverText::TSeriesValue;
+using Armalyx::ChartHoverText::TSeriesValue;
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 const QLocale kGerman(QLocale::German, QLocale::Germany);
@@ -136,13 +136,13 @@ TEST(ChartHoverText, ValueLinesSpeakOfWholeCountsDeliveriesAndShares) {
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Line);
-        EXPECT_EQ(ChartHoverText::ValueLine(c.Value, c.Locale), QString::fromUtf8(c.Line));
+        EXPECT_EQ(Armalyx::ChartHoverText::ValueLine(c.Value, c.Locale), QString::fromUtf8(c.Line));
     }
     // Numbers no count can reach still give a text rather than undefined arithmetic.
     for (const double odd : {nan, 1e300, -std::numeric_limits<double>::infinity()}) {
         SCOPED_TRACE(odd);
-        EXPECT_FALSE(ChartHoverText::WholeNumberText(odd, kEnglish).isEmpty());
-        EXPECT_FALSE(ChartHoverText::SharePercentText(odd, kEnglish).isEmpty());
+        EXPECT_FALSE(Armalyx::ChartHoverText::WholeNumberText(odd, kEnglish).isEmpty());
+        EXPECT_FALSE(Armalyx::ChartHoverText::SharePercentText(odd, kEnglish).isEmpty());
     }
 }
 
@@ -150,7 +150,7 @@ TEST(ChartHoverText, BlackSwatchKeepsAVisibleBorderOnADarkTooltip) {
     const QColor background(0x20, 0x20, 0x20);
     const QColor border(0xF0, 0xF0, 0xF0);
     QTextDocument document;
-    document.setHtml(ChartHoverText::ToolTip(
+    document.setHtml(Armalyx::ChartHoverText::ToolTip(
         27, {{"Total In service", 1000, clBlack, TReadingKind::Count}}, kEnglish, border));
     QImage image(document.size().toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.fill(background);
@@ -173,24 +173,24 @@ TEST(ChartHoverText, BlackSwatchKeepsAVisibleBorderOnADarkTooltip) {
 }
 
 TEST(ChartDataText, RowsPerPlottedMonthWithSharesInPercentAndEmptyCellsForMissingPoints) {
-    const std::vector<ChartDataText::TDataColumn> columns = {
+    const std::vector<Armalyx::ChartDataText::TDataColumn> columns = {
         {"Total In service", TReadingKind::Count, {{6, 1000}, {8, 1200}}},
         {"T-34\tnew", TReadingKind::Count, {{5, 1}, {6, 2.25}, {7, 1e-7}, {8, -0.0}}},
         {"T-34 share", TReadingKind::FleetShare, {{6, 10225}, {7, 10000}}},
     };
-    EXPECT_EQ(ChartDataText::TabSeparated(columns, 6, 9, kEnglish),
+    EXPECT_EQ(Armalyx::ChartDataText::TabSeparated(columns, 6, 9, kEnglish),
               QStringLiteral("Month\tTotal In service\tT-34 new\tT-34 share %\n"
                              "Jun 1941\t1000\t2.25\t2.25\n"
                              "Jul 1941\t\t0.0000001\t0\n"
                              "Aug 1941\t1200\t0\t\n"));
     // The locale's decimal point, never a group separator.
-    EXPECT_EQ(ChartDataText::CellText(12345.5, TReadingKind::Count, kGerman),
+    EXPECT_EQ(Armalyx::ChartDataText::CellText(12345.5, TReadingKind::Count, kGerman),
               QStringLiteral("12345,5"));
-    EXPECT_EQ(ChartDataText::CellText(11234.5, TReadingKind::FleetShare, kEnglish),
+    EXPECT_EQ(Armalyx::ChartDataText::CellText(11234.5, TReadingKind::FleetShare, kEnglish),
               QStringLiteral("12.345"));
     // Months outside 1..60 are never written; without columns only the header remains.
-    EXPECT_EQ(ChartDataText::TabSeparated({{"x", TReadingKind::Count, {{0, 1}, {61, 1}}}}, -5, 99,
-                                          kEnglish),
+    EXPECT_EQ(Armalyx::ChartDataText::TabSeparated({{"x", TReadingKind::Count, {{0, 1}, {61, 1}}}},
+                                                   -5, 99, kEnglish),
               QStringLiteral("Month\tx\n"));
 }
 
@@ -334,7 +334,8 @@ TEST_F(TForm1DataCommands, ChartDataHoldsEveryVisibleSeriesPointPerPlottedMonth)
             const auto value = ValueAtMonth(series, month);
             ASSERT_TRUE(value.has_value()) << series.Name().toStdString() << " " << month;
             const bool share = column >= 6;
-            const double expected = share ? AvailabilityMaths::FleetSharePercent(*value) : *value;
+            const double expected =
+                share ? Armalyx::AvailabilityMaths::FleetSharePercent(*value) : *value;
             EXPECT_DOUBLE_EQ(cells.at(column + 1).toDouble(), expected)
                 << series.Name().toStdString() << " " << month;
         }

@@ -22,6 +22,8 @@
 #include <QTest>
 #include <QUrl>
 
+using namespace Armalyx;
+
 namespace {
 
 QString PathText(const std::filesystem::path& path) {
@@ -98,7 +100,8 @@ TEST(DataFolderArgument, NamesOneExistingFolderOrSaysWhatIsWrong) {
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.Name);
-        const DataFolderArgument::TParsed parsed = DataFolderArgument::Parse(test.Arguments);
+        const Armalyx::DataFolderArgument::TParsed parsed =
+            Armalyx::DataFolderArgument::Parse(test.Arguments);
         EXPECT_EQ(parsed.Usable, test.Usable);
         EXPECT_EQ(QDir::cleanPath(parsed.Folder), QDir::cleanPath(test.Folder));
         EXPECT_EQ(parsed.Error, test.Error);
@@ -130,7 +133,7 @@ TEST(DataFolderDrop, TakesOneFolderOrOneDataFile) {
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.Name);
-        EXPECT_EQ(DataFolderDrop::FolderOfDrop(test.Urls), test.Folder);
+        EXPECT_EQ(Armalyx::DataFolderDrop::FolderOfDrop(test.Urls), test.Folder);
     }
 }
 

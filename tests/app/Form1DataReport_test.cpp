@@ -20,6 +20,8 @@
 #include <QTableView>
 #include <QTest>
 
+using namespace Armalyx;
+
 namespace {
 
 class TForm1DataReport : public TForm1Fixture {
@@ -41,8 +43,9 @@ protected:
         QStringList lines;
         for (int row = 0; row < model.rowCount(); ++row) {
             QStringList cells;
-            for (const auto column : {DataReportText::TColumn::File, DataReportText::TColumn::Line,
-                                      DataReportText::TColumn::Text}) {
+            for (const auto column :
+                 {Armalyx::DataReportText::TColumn::File, Armalyx::DataReportText::TColumn::Line,
+                  Armalyx::DataReportText::TColumn::Text}) {
                 cells.push_back(model.index(row, static_cast<int>(column)).data().toString());
             }
             lines.push_back(cells.join(QLatin1Char(':')));

@@ -37,7 +37,7 @@ TEST(WindowPlacement, AWindowThatDoesNotFitIsMovedAndIfNeedBeShrunkIntoTheArea) 
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        EXPECT_EQ(WindowPlacement::FitIntoArea(c.Frame, c.Area), c.Expected);
+        EXPECT_EQ(Armalyx::WindowPlacement::FitIntoArea(c.Frame, c.Area), c.Expected);
     }
 }
 
@@ -49,7 +49,8 @@ TEST_F(TForm1Desktop, TheShownWindowLiesInsideItsScreensAvailableArea) {
     // The off-screen display is 800 x 600, smaller than the built-in place needs.
     ASSERT_FALSE(area.contains(QRect(228, 147, 738, 498)));
     // The window's position is that of its frame.
-    const QRect frame(Form().pos(), Form().size().grownBy(WindowPlacement::kDesignedFrameMargins));
+    const QRect frame(Form().pos(),
+                      Form().size().grownBy(Armalyx::WindowPlacement::kDesignedFrameMargins));
     EXPECT_TRUE(area.contains(frame)) << frame.x() << "," << frame.y();
     // Only moved, since the window fits in its built-in size.
     EXPECT_EQ(Form().size(), QSize(730, 471));

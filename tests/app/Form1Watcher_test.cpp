@@ -15,6 +15,8 @@
 
 #include <filesystem>
 
+using namespace Armalyx;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QTest>
 
+using namespace Armalyx;
+
 namespace {
 
 enum class TStartFolder { Empty, Removed };

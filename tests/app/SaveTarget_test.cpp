@@ -18,6 +18,8 @@
 #include <sys/resource.h>
 #include <utility>
 
+using namespace Armalyx;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -12,6 +12,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+using namespace Armalyx;
+
 std::array<int, 12> EveryMonth(int value) {
     std::array<int, 12> months{};
     months.fill(value);

@@ -76,7 +76,7 @@ protected:
     }
 
 private:
-    TTempDirectory m_dataDirectory;
+    Armalyx::TTempDirectory m_dataDirectory;
     TErrorCapture m_errors;
     std::unique_ptr<TForm1> m_form;
 };

@@ -23,6 +23,8 @@
 #include <array>
 #include <functional>
 
+using namespace Armalyx;
+
 namespace {
 
 constexpr int kSelectionPage = 0;

@@ -7,6 +7,8 @@
 #include <array>
 #include <vector>
 
+using namespace Armalyx;
+
 namespace {
 
 constexpr int kFirstYear = 1941;

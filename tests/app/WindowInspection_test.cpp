@@ -13,6 +13,8 @@
 
 #include <string_view>
 
+using namespace Armalyx;
+
 namespace {
 
 bool IsPngFile(const QString& fileName) {

@@ -14,7 +14,7 @@
 #include <cmath>
 #include <cstdint>
 
-using namespace ChartTestSupport;
+using namespace Armalyx::ChartTestSupport;
 
 namespace {
 

@@ -18,10 +18,10 @@
 
 namespace {
 
-using ChartTestSupport::kChartBounds;
-using ChartTestSupport::kChartHeight;
-using ChartTestSupport::kChartWidth;
-using ChartTestSupport::LoadProgramPicture;
+using Armalyx::ChartTestSupport::kChartBounds;
+using Armalyx::ChartTestSupport::kChartHeight;
+using Armalyx::ChartTestSupport::kChartWidth;
+using Armalyx::ChartTestSupport::LoadProgramPicture;
 
 // The first differing pixel, or an empty text when the images are equal.
 std::string FirstDifference(const QImage& a, const QImage& b) {
@@ -40,8 +40,8 @@ std::string FirstDifference(const QImage& a, const QImage& b) {
 
 // The program's chart on the real surface with eight curves, one of them dotted, some leaving
 // the plot.
-ChartTestSupport::TRecordedChart ProgramChartOnSurface() {
-    ChartTestSupport::TRecordedChart recorded = ChartTestSupport::ProgramChart();
+Armalyx::ChartTestSupport::TRecordedChart ProgramChartOnSurface() {
+    Armalyx::ChartTestSupport::TRecordedChart recorded = Armalyx::ChartTestSupport::ProgramChart();
     recorded.Chart->SetCanvas(std::make_unique<TChartCanvas3D>());
     recorded.Canvas = nullptr;
     LoadProgramPicture(*recorded.Chart);
@@ -173,7 +173,7 @@ TEST(ChartFastPath, LinesOfBothPathsMatchAnIndependentBresenham) {
 }
 
 TEST(ChartFastPath, WholeFramesMatchTheGeneralPath) {
-    ChartTestSupport::TRecordedChart recorded = ProgramChartOnSurface();
+    Armalyx::ChartTestSupport::TRecordedChart recorded = ProgramChartOnSurface();
     for (const int ratio : {1, 2, 3}) {
         SCOPED_TRACE(ratio);
         const QImage general = Frame(*recorded.Chart, TRasterPath::rpPainter, ratio);

@@ -7,7 +7,7 @@
 
 #include <limits>
 
-using namespace ChartTestSupport;
+using namespace Armalyx::ChartTestSupport;
 
 TEST(ChartLayout, MarginsOfTheProgramChartGiveItsPlotRectangle) {
     const TRect rect = Armalyx::ChartMath::RectAfterMargins(kChartBounds, {3, 4, 3, 4}, 0);

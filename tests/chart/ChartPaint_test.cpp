@@ -18,10 +18,10 @@ QRgb Pixel(const QImage& image, int x, int y) {
 // One frame of the chart drawn afresh into a picture of its size.
 QImage Frame(TChart& chart) {
     chart.Canvas().MarkBufferDirty();
-    QImage image(ChartTestSupport::kChartWidth, ChartTestSupport::kChartHeight,
+    QImage image(Armalyx::ChartTestSupport::kChartWidth, Armalyx::ChartTestSupport::kChartHeight,
                  QImage::Format_RGB32);
     image.fill(Qt::black);
-    chart.Draw(&image, ChartTestSupport::kChartBounds);
+    chart.Draw(&image, Armalyx::ChartTestSupport::kChartBounds);
     return image;
 }
 } // namespace
@@ -73,10 +73,10 @@ TEST(ChartPaint, UnchangedRepaintReusesTheFrameAndResizeMakesANewPicture) {
 }
 
 TEST(ChartPaint, DottedCurveShowsPictureAndGridThroughItsGaps) {
-    ChartTestSupport::TRecordedChart recorded = ChartTestSupport::ProgramChart();
+    Armalyx::ChartTestSupport::TRecordedChart recorded = Armalyx::ChartTestSupport::ProgramChart();
     TChart& chart = *recorded.Chart;
     chart.SetCanvas(std::make_unique<TChartCanvas3D>());
-    ChartTestSupport::LoadProgramPicture(chart);
+    Armalyx::ChartTestSupport::LoadProgramPicture(chart);
     // A dotted zigzag over the whole plot, across picture, grid lines and the axis ends.
     TLineSeries& dotted = recorded.AddLine(clNavy);
     dotted.LinePen().SetStyle(TPenStyle::psDot);

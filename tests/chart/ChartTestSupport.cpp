@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-namespace ChartTestSupport {
+namespace Armalyx::ChartTestSupport {
 
 std::unique_ptr<TChart> MappedChart(const TRect& rect, double xMin, double xMax, double yMin,
                                     double yMax) {
@@ -82,4 +82,4 @@ TLineSeries& TRecordedChart::AddLine(TColor color) {
     return static_cast<TLineSeries&>(Chart->AddSeries(std::move(series)));
 }
 
-} // namespace ChartTestSupport
+} // namespace Armalyx::ChartTestSupport

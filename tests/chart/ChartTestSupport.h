@@ -8,7 +8,7 @@
 
 #include <memory>
 
-namespace ChartTestSupport {
+namespace Armalyx::ChartTestSupport {
 
 inline constexpr int kChartWidth = 673;
 inline constexpr int kChartHeight = 385;
@@ -33,4 +33,4 @@ TRecordedChart ProgramChart();
 // Loads the program's own background picture into the chart (a test failure if it cannot).
 void LoadProgramPicture(TChart& chart);
 
-} // namespace ChartTestSupport
+} // namespace Armalyx::ChartTestSupport

@@ -249,7 +249,7 @@ TEST_F(ChartLegendTest, HorizontalLegendAtTheTopTakesItsHeight) {
 }
 
 TEST(ChartLegendInFrame, VerticalLegendComesBeforeTheTitleWhichCentresBesideIt) {
-    ChartTestSupport::TRecordedChart recorded = ChartTestSupport::ProgramChart();
+    Armalyx::ChartTestSupport::TRecordedChart recorded = Armalyx::ChartTestSupport::ProgramChart();
     TChart& chart = *recorded.Chart;
     for (const QString& title : kTitles) {
         chart.AddSeries(std::make_unique<TChartSeries>()).SetTitle(title);

@@ -199,7 +199,7 @@ TEST(TChartSeries, VisibleRangeStartsAtLeftEdgeAndKeepsFirstPointBeyondRightEdge
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "case " << &c - cases.data());
-        auto chart = ChartTestSupport::MappedChart({20, 15, 653, 370}, 6, 53, -51, 20000);
+        auto chart = Armalyx::ChartTestSupport::MappedChart({20, 15, 653, 370}, 6, 53, -51, 20000);
         auto& series = chart->AddSeries(std::make_unique<TLineSeries>());
         for (double x : c.xs) {
             series.AddPoint(x, 0, "", clUseSeriesColor);

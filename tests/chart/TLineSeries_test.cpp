@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace ChartTestSupport;
+using namespace Armalyx::ChartTestSupport;
 
 namespace {
 

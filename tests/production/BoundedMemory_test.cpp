@@ -10,6 +10,8 @@
 #include <new>
 #include <string>
 
+using namespace Armalyx;
+
 // Every heap allocation of this test program passes through here, so that a test can count the
 // allocations made while it loads.
 namespace {
@@ -39,8 +41,8 @@ namespace {
 
 constexpr std::size_t kMegabyte = 1024 * 1024;
 
-using ProcessMemory::ResetPeakResidentSize;
-using ProcessMemory::StatusKilobytes;
+using Armalyx::ProcessMemory::ResetPeakResidentSize;
+using Armalyx::ProcessMemory::StatusKilobytes;
 
 } // namespace
 

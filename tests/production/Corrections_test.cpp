@@ -8,6 +8,8 @@
 
 #include <unistd.h>
 
+using namespace Armalyx;
+
 using namespace Production1;
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+using namespace Armalyx;
+
 using namespace Production1;
 
 using DerivationsTest = TProductionTest;

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+using namespace Armalyx;
+
 using namespace Production1;
 
 namespace {

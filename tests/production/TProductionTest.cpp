@@ -1,5 +1,7 @@
 #include "TProductionTest.h"
 
+using namespace Armalyx;
+
 void TProductionTest::SetUp() {
     m_workingDirectory.emplace(directory.Path());
     Production1::InitializeStore();

@@ -46,10 +46,10 @@ protected:
                          std::int32_t endYear);
 
     Production1::TProductionStore& store = Production1::Store();
-    TTempDirectory directory;
+    Armalyx::TTempDirectory directory;
 
 private:
-    std::optional<TWorkingDirectory> m_workingDirectory;
+    std::optional<Armalyx::TWorkingDirectory> m_workingDirectory;
 };
 
 // The series as a plain list, month 1 first.

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+namespace Armalyx {
+
 void UseOffscreenDesktop() {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     unsetenv("QT_SCALE_FACTOR");
@@ -9,3 +11,5 @@ void UseOffscreenDesktop() {
     unsetenv("QT_SCREEN_SCALE_FACTORS");
     unsetenv("QT_AUTO_SCREEN_SCALE_FACTOR");
 }
+
+} // namespace Armalyx

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-namespace ProcessMemory {
+namespace Armalyx::ProcessMemory {
 
 // A field of /proc/self/status in kilobytes (such as "VmRSS" or "VmHWM"), or -1 where the system
 // does not provide it.
@@ -31,4 +31,4 @@ inline bool ResetPeakResidentSize() {
     return clear.good();
 }
 
-} // namespace ProcessMemory
+} // namespace Armalyx::ProcessMemory

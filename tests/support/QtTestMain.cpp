@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QFont>
 
+using namespace Armalyx;
+
 int main(int argc, char** argv) {
     UseOffscreenDesktop();
     QApplication application(argc, argv);

@@ -8,6 +8,8 @@
 
 #include <sys/wait.h>
 
+namespace Armalyx {
+
 namespace {
 
 // Runs the whole command line and collects its standard output.
@@ -43,3 +45,5 @@ TCommandRun RunCommandWithSeparateError(const std::string& command) {
 std::string Quoted(const std::filesystem::path& path) {
     return std::string("'").append(path.string()).append("'");
 }
+
+} // namespace Armalyx

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+namespace Armalyx {
+
 struct TCommandRun {
     // The exit status; -1 when the command did not exit normally (a crash or an abort).
     int Status = -1;
@@ -21,3 +23,5 @@ TCommandRun RunCommandWithSeparateError(const std::string& command);
 
 // The path in single quotes, for a shell command line.
 std::string Quoted(const std::filesystem::path& path);
+
+} // namespace Armalyx

@@ -6,6 +6,8 @@
 
 #include <unistd.h>
 
+namespace Armalyx {
+
 TTempDirectory::TTempDirectory(std::string_view prefix) {
     std::string pattern =
         (std::filesystem::temp_directory_path() / std::string(prefix).append("-XXXXXX")).string();
@@ -24,3 +26,5 @@ TTempDirectory::~TTempDirectory() {
 void TTempDirectory::WriteFile(const std::string& name, std::string_view bytes) const {
     WriteFileBytes(m_path / name, bytes);
 }
+
+} // namespace Armalyx

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace Armalyx {
+
 // A fresh directory below the system's temporary directory, removed with everything in it when
 // the object goes. Path() is empty when the directory could not be made.
 class TTempDirectory final {
@@ -21,3 +23,5 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+} // namespace Armalyx

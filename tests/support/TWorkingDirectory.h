@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+namespace Armalyx {
+
 // Makes the given directory the working directory for the object's lifetime, then goes back to
 // the one before.
 class TWorkingDirectory final {
@@ -14,3 +16,5 @@ public:
 private:
     std::filesystem::path m_previous;
 };
+
+} // namespace Armalyx

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <iterator>
 
+namespace Armalyx {
+
 std::string DataLine(const std::string& name, int year, const std::vector<long long>& values) {
     std::string line = name + "," + std::to_string(year) + ",";
     for (const long long value : values) {
@@ -45,3 +47,5 @@ void AppendByteRun(std::ostream& file, char byte, std::uintmax_t count) {
     }
     file.write(block.data(), static_cast<std::streamsize>(count));
 }
+
+} // namespace Armalyx

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+namespace Armalyx {
+
 // The header line the program's data files start with (its line end not included).
 inline constexpr std::string_view kDataFileHeader =
     "Name,Year,Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec,";
@@ -31,3 +33,5 @@ bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
 
 // Appends count copies of the byte, a megabyte at a time, for files too large to build in memory.
 void AppendByteRun(std::ostream& file, char byte, std::uintmax_t count);
+
+} // namespace Armalyx

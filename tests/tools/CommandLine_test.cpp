@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+using namespace Armalyx;
+
 namespace fs = std::filesystem;
 
 namespace {

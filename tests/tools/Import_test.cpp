@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+using namespace Armalyx;
+
 namespace {
 
 const std::string kHeaderLine = "Vehicle,Year,Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec,\r\n";

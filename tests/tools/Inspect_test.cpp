@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+using namespace Armalyx;
+
 namespace {
 
 // Runs the inspector with the given directory as its working directory; its error output is kept

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+using namespace Armalyx;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+using namespace Armalyx;
+
 namespace fs = std::filesystem;
 
 namespace {
