@@ -10,6 +10,7 @@
 #include <QTransform>
 
 #include <functional>
+#include <ostream>
 #include <stdexcept>
 
 namespace {
@@ -28,6 +29,15 @@ struct TCanvasState {
 
     bool operator==(const TCanvasState&) const = default;
 };
+
+void PrintTo(const TCanvasState& s, std::ostream* out) {
+    *out << "pen " << std::hex << s.PenColor << std::dec << " w" << s.PenWidth << " style "
+         << static_cast<int>(s.PenStyle) << " mode " << static_cast<int>(s.PenMode)
+         << (s.PenVisible ? " shown" : " hidden") << ", brush " << std::hex << s.BrushColor
+         << std::dec << " style " << static_cast<int>(s.BrushStyle) << ", back "
+         << (s.BackMode == TBackMode::bmOpaque ? "opaque " : "transparent ") << std::hex
+         << s.BackColor << std::dec;
+}
 
 TCanvasState StateOf(const TChartCanvas& canvas) {
     return {canvas.Pen().Color(),   canvas.Pen().Width(),   canvas.Pen().Style(),
