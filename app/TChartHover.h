@@ -1,6 +1,7 @@
 #pragma once
 // Resting the mouse over the plot of the availability chart shows the month under it and the
-// value of each visible series in that month. Watches the chart's tooltip events; keeps no state.
+// value of each visible series in that month. Watches the chart's tooltip events and keeps nothing
+// between them: each tooltip reads the chart and the series afresh.
 
 #include "SeriesReading.h"
 
@@ -19,7 +20,7 @@ public:
     // Names and kinds of the chart's visible curves, asked for at each tooltip.
     using TReadings = std::function<std::vector<TSeriesReading>()>;
 
-    // Watches the chart for as long as both live; the chart's parent owns this object.
+    // Watches the chart and becomes its child: the chart owns the hover and deletes it with itself.
     TChartHover(TChart& chart, TReadings readings);
 
     // The tooltip text for a point of the chart, empty outside the plot or before a paint.

@@ -47,7 +47,8 @@ void TComboBox::SetItemHeight(int height) {
         return;
     }
     if (m_itemHeight == 0) {
-        // The combo box owns the delegate.
+        // The delegate's Qt parent is the combo box, which deletes it; setItemDelegate takes no
+        // ownership.
         setItemDelegate(new TItemHeightDelegate(*this));
     }
     m_itemHeight = height;

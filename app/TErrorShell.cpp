@@ -1,5 +1,7 @@
 #include "TErrorShell.h"
 
+#include "TScopedRollback.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -83,8 +85,7 @@ void TErrorShell::ShowErrorBox(const QString& title, const QString& text) {
         qWarning("%s: %s", qUtf8Printable(title), qUtf8Printable(text));
         return;
     }
-    showing = true;
+    const Armalyx::TScopedRollback<bool> showingBox(showing, true);
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
     box.exec();
-    showing = false;
 }

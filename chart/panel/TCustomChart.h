@@ -1,5 +1,6 @@
 #pragma once
-// Adds the walls and the inside background picture switch to the chart, and draws a frame.
+// Adds the title, foot, legend, the three walls and the inside background picture switch to the
+// chart, and draws them in each frame.
 
 #include "TChartLegend.h"
 #include "TChartTitle.h"

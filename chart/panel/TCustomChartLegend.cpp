@@ -3,6 +3,7 @@
 #include "ChartMath.h"
 #include "LegendException.h"
 #include "LegendLayout.h"
+#include "TCanvasStateGuard.h"
 #include "TChartCanvas.h"
 #include "TChartSeries.h"
 #include "TCustomChart.h"
@@ -264,7 +265,7 @@ void TCustomChartLegend::DrawRow(TChartCanvas& canvas, const Armalyx::LegendLayo
     const TRect symbol{x - kSymbolGap - symbolWidth, y + 2, x - kSymbolGap, y + layout.FontH - 2};
     DrawSymbol(canvas, index, symbol);
     if (position > 0 && m_dividingLines.Visible()) {
-        const TChartPen rowPen = canvas.Pen();
+        const Armalyx::TCanvasStateGuard rowState(canvas);
         canvas.ApplyChartPen(m_dividingLines);
         canvas.SetBackMode(TBackMode::bmTransparent);
         if (layout.Vertical) {
@@ -272,7 +273,6 @@ void TCustomChartLegend::DrawRow(TChartCanvas& canvas, const Armalyx::LegendLayo
         } else {
             canvas.DrawVertLine(symbol.Left - kSymbolGap, layout.Rect.Top, layout.Rect.Bottom);
         }
-        canvas.Pen() = rowPen;
     }
 }
 

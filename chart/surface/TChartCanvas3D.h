@@ -1,8 +1,9 @@
 #pragma once
 // The chart's drawing surface on QPainter. While the chart paints it draws into an off-screen
 // picture that EndDrawing copies to the window in one step; the picture is kept between paints and
-// re-created only when the chart's size changes. Antialiasing is off, and the surface translates
-// QPainter's pixel conventions into the chart's (see TChartCanvas) in one place.
+// re-created only when the chart's size, the window's resolution or the monochrome setting
+// changes. Antialiasing is off, and the surface translates QPainter's pixel conventions into the
+// chart's (see TChartCanvas) in one place.
 
 #include "LineRaster.h"
 #include "TCanvas3D.h"

@@ -3,6 +3,8 @@
 #include "ChartCanvasQt.h"
 #include "DeviceStrokes.h"
 #include "LineRaster.h"
+#include "TCanvasStateGuard.h"
+#include "TPainterTransformGuard.h"
 
 #include <QPainter>
 
@@ -137,7 +139,7 @@ void TChartCanvas3D::PaintLinePixels(QPainter& painter, TDeviceLine line) {
     line.Walk.ForEachPixel([&](int x, int y, long long index) {
         (PatternIsOn(line.Pattern, line.PatternStart + index) ? on : gaps) << QPoint(x, y);
     });
-    const QTransform saved = painter.worldTransform();
+    const Armalyx::TPainterTransformGuard transform(painter);
     if (!m_scale.Identity()) {
         painter.setWorldTransform(QTransform::fromScale(1 / m_scale.Ratio(), 1 / m_scale.Ratio()));
     }
@@ -148,7 +150,6 @@ void TChartCanvas3D::PaintLinePixels(QPainter& painter, TDeviceLine line) {
     }
     painter.setPen(QPen(ToQColor(Pen().Color()), 0));
     painter.drawPoints(on);
-    painter.setWorldTransform(saved);
 }
 
 // Wide pens are continuous and drawn by QPainter with flat ends, shortened by one pixel at the end.
@@ -199,7 +200,7 @@ void TChartCanvas3D::DrawOutline(int l, int t, int r, int b) {
         return;
     }
     const int width = std::max(1, Pen().Width());
-    const TChartPen saved = Pen();
+    const Armalyx::TCanvasStateGuard state(*this);
     Pen().SetWidth(1);
     for (int ring = 0; ring < width; ++ring) {
         const int grow = width / 2 - ring;
@@ -219,5 +220,4 @@ void TChartCanvas3D::DrawOutline(int l, int t, int r, int b) {
             SetPixelColor(right, bottom, Pen().Color());
         }
     }
-    Pen() = saved;
 }

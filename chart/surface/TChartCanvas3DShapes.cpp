@@ -1,6 +1,7 @@
 #include "TChartCanvas3D.h"
 
 #include "ChartCanvasQt.h"
+#include "TCanvasStateGuard.h"
 #include "TChartGraphic.h"
 
 #include <QLinearGradient>
@@ -98,7 +99,7 @@ void TChartCanvas3D::DrawRectangleR(const TRect& rect) {
 }
 
 void TChartCanvas3D::DrawFrame3D(const TRect& rect, TColor topLeft, TColor bottomRight, int width) {
-    const TChartPen saved = Pen();
+    const Armalyx::TCanvasStateGuard state(*this);
     Pen() = TChartPen(topLeft, 1, TPenStyle::psSolid, true);
     TRect r{rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1};
     for (int i = 0; i < width; ++i) {
@@ -111,7 +112,6 @@ void TChartCanvas3D::DrawFrame3D(const TRect& rect, TColor topLeft, TColor botto
         DrawLineTo(r.Left - 1, r.Bottom);
         r = r.Inflated(-1, -1);
     }
-    Pen() = saved;
 }
 
 void TChartCanvas3D::DrawPolygon(const std::vector<TPoint>& points, int lastIndex) {

@@ -1,5 +1,8 @@
 #include "TChartCanvas3D.h"
 
+#include "TCanvasStateGuard.h"
+#include "TPainterTransformGuard.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -83,13 +86,10 @@ void TChartCanvas3D::WriteRotatedText(int x, int y, int angle, const QString& te
     if (painter == nullptr) {
         return;
     }
-    const TBackMode savedMode = m_backMode;
+    const Armalyx::TCanvasStateGuard state(*this);
     m_backMode = TBackMode::bmTransparent;
-    painter->save();
+    const Armalyx::TPainterTransformGuard transform(*painter);
     painter->translate(x, y);
     painter->rotate(-NormalisedAngle(angle));
     WriteText(0, 0, text);
-    painter->restore();
-    m_painterFontKnown = false;
-    m_backMode = savedMode;
 }

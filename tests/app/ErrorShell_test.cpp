@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMessageBox>
 #include <QObject>
+#include <QStringList>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -108,4 +112,66 @@ TEST(ErrorShell, EventDeliveryReportsWhatAHandlerLetsThroughAndCountsItHandled) 
     QEvent other(QEvent::None);
     EXPECT_FALSE(TApplication::DeliverGuarded([&] { return receiver.event(&other); }));
     EXPECT_EQ(capture.Reports().size(), 1U);
+}
+
+namespace {
+
+QStringList* g_loggedMessages = nullptr;
+
+void CollectMessage(QtMsgType /*type*/, const QMessageLogContext& /*context*/,
+                    const QString& message) {
+    if (g_loggedMessages != nullptr) {
+        g_loggedMessages->append(message);
+    }
+}
+
+// Collects the program's log messages for as long as it lives.
+class TLogCapture final {
+public:
+    TLogCapture() : m_previous(qInstallMessageHandler(CollectMessage)) {
+        g_loggedMessages = &m_messages;
+    }
+    ~TLogCapture() {
+        g_loggedMessages = nullptr;
+        qInstallMessageHandler(m_previous);
+    }
+    TLogCapture(const TLogCapture&) = delete;
+    TLogCapture& operator=(const TLogCapture&) = delete;
+
+    const QStringList& Messages() const { return m_messages; }
+
+private:
+    QStringList m_messages;
+    QtMessageHandler m_previous;
+};
+
+} // namespace
+
+TEST(ErrorShell, AnErrorWhileTheBoxIsOpenIsLoggedAndTheNextErrorOpensABoxAgain) {
+    TLogCapture log;
+    QStringList shownBoxes;
+    // Answers every error box that opens; behind the first one a second error is raised.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        shownBoxes.append(box->text());
+        if (shownBoxes.size() == 1) {
+            TErrorShell::Report(QStringLiteral("Error behind the box"));
+        }
+        box->done(QMessageBox::Ok);
+    });
+    answer.start(5);
+
+    TErrorShell::Report(QStringLiteral("First error"));
+    TErrorShell::Report(QStringLiteral("Second error"));
+    answer.stop();
+
+    EXPECT_EQ(shownBoxes.join(QStringLiteral(" | ")).toStdString(), "First error. | Second error.");
+    // The platform may log lines of its own; only the shell's are counted.
+    const QStringList nested = log.Messages().filter(QStringLiteral(": Error behind the box."));
+    EXPECT_EQ(nested.size(), 1);
+    EXPECT_TRUE(log.Messages().filter(QStringLiteral("Second error")).isEmpty());
 }
