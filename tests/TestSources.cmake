@@ -15,6 +15,7 @@ set(ARMALYX_production_TEST_SOURCES
   Windows1252_test.cpp)
 set(ARMALYX_chart_TEST_SOURCES
   AxisBand_test.cpp
+  CanvasStateGuard_test.cpp
   ChartAxis_test.cpp
   ChartCanvasBuffer_test.cpp
   ChartCanvasPixel_test.cpp
@@ -63,6 +64,7 @@ set(ARMALYX_app_TEST_SOURCES
   GraphScreenshot_test.cpp
   Monkey_test.cpp
   SaveTarget_test.cpp
+  ScopedRollback_test.cpp
   TForm1Fixture.cpp
   TMonkey.cpp
   TMonkeyData.cpp
