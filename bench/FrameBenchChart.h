@@ -3,7 +3,6 @@
 // the sample data loaded and two vehicles picked, and the same content as plain shapes for the
 // baselines that draw it another way.
 
-#include "OffscreenDesktop.h"
 #include "TChart.h"
 #include "TChartCanvas3D.h"
 #include "TChartColors.h"
@@ -11,7 +10,6 @@
 #include "TLineSeries.h"
 #include "TStringGrid.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPoint>
@@ -28,28 +26,15 @@ namespace Armalyx::FrameBench {
 inline constexpr int kWidth = 673;
 inline constexpr int kHeight = 385;
 
-// One off-screen application for the whole benchmark program.
-inline QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "frame_bench";
-    static char* argv[] = {name, nullptr};
-    static const bool offscreen = [] {
-        Armalyx::UseOffscreenDesktop();
-        return true;
-    }();
-    static QApplication application(argc, argv);
-    static_cast<void>(offscreen);
-    return application;
-}
-
 inline QString DataDirectory() {
     return QStringLiteral(ARMALYX_SOURCE_DIR "/data");
 }
 
 // The program's window with the sample data, after picks of the first and second vehicle rows.
+// The benchmark program's main makes the application first.
 class TBenchChart final {
 public:
-    TBenchChart() : m_form((Application(), std::make_unique<TForm1>(DataDirectory()))) {
+    TBenchChart() : m_form(std::make_unique<TForm1>(DataDirectory())) {
         m_form->FormActivate();
         PickVehicle(1);
         PickVehicle(2);

@@ -100,13 +100,9 @@ struct TLiveWindow {
     }
 };
 
-TLiveWindow& LiveWindow() {
-    static TLiveWindow window;
-    return window;
-}
-
 void FileWriteToRepaint(benchmark::State& state) {
-    TLiveWindow& window = LiveWindow();
+    // The window goes with the run, while the application that main made is still there.
+    TLiveWindow window;
     double loadSeconds = 0;
     double liveSeconds = 0;
     int round = 0;

@@ -103,7 +103,9 @@ template <typename TStoreLine>
 void ReadDataFile(const std::filesystem::path& path, TDataFileKind kind, TReadReport& report,
                   TStoreLine storeLine) {
     report = TReadReport();
-    if (!OpenDataFile(path.c_str())) {
+    // The path's narrow form: the same bytes on POSIX, the system code page's text on Windows,
+    // where the native form is wide.
+    if (!OpenDataFile(path.string().c_str())) {
         return;
     }
     report.SetFound();

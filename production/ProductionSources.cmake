@@ -5,6 +5,7 @@ set(ARMALYX_PRODUCTION_SOURCES
   DataFileReader.cpp
   Derivations.cpp
   DisplayText.cpp
+  PlatformFile.cpp
   TDataFile.cpp
   TInOutError.cpp
   TLineAccount.cpp

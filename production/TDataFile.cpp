@@ -4,9 +4,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace Production1 {
 
@@ -36,17 +33,11 @@ std::size_t LineStopOffset(const char* bytes, std::size_t count) {
 
 bool TDataFile::Open(const char* fileName) {
     Close();
-    // Non-blocking, so that opening a named pipe cannot hang; only regular files are read.
-    const int descriptor = ::open(fileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (descriptor < 0) {
+    const TFileHandle file = OpenRegularFile(fileName);
+    if (file == kNoFile) {
         return false;
     }
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(descriptor);
-        return false;
-    }
-    m_descriptor = descriptor;
+    m_file = file;
     m_physicalEnd = false;
     m_position = 0;
     m_length = 0;
@@ -54,10 +45,8 @@ bool TDataFile::Open(const char* fileName) {
 }
 
 void TDataFile::Close() noexcept {
-    if (m_descriptor >= 0) {
-        ::close(m_descriptor);
-    }
-    m_descriptor = -1;
+    CloseFile(m_file);
+    m_file = kNoFile;
     m_physicalEnd = true;
     m_position = 0;
     m_length = 0;
@@ -67,10 +56,10 @@ bool TDataFile::Refill() {
     if (m_physicalEnd) {
         return false;
     }
-    const TReadFunction readFunction = m_read != nullptr ? m_read : ::read;
-    ssize_t count = -1;
+    const TReadFunction readFunction = m_read != nullptr ? m_read : ReadFromFile;
+    TReadCount count = -1;
     do {
-        count = readFunction(m_descriptor, m_buffer.data(), m_buffer.size());
+        count = readFunction(m_file, m_buffer.data(), m_buffer.size());
     } while (count < 0 && errno == EINTR);
     if (count < 0) {
         throw TInOutError(TInOutError::ErrorCodeFromErrno(errno));

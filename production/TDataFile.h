@@ -1,11 +1,11 @@
 #pragma once
 
+#include "PlatformFile.h"
 #include "TLineSink.h"
 
 #include <array>
 #include <cstddef>
 #include <string_view>
-#include <sys/types.h>
 
 namespace Production1 {
 
@@ -18,7 +18,7 @@ namespace Production1 {
 // A read failure raises TInOutError.
 class TDataFile final {
 public:
-    using TReadFunction = ssize_t (*)(int descriptor, void* buffer, std::size_t count);
+    using TReadFunction = TReadCount (*)(TFileHandle file, void* buffer, std::size_t count);
 
     static constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
     static constexpr char kCarriageReturn = '\r';
@@ -34,21 +34,22 @@ public:
     // device) counts as a file that cannot be opened.
     bool Open(const char* fileName);
     void Close() noexcept;
-    bool IsOpen() const { return m_descriptor >= 0; }
+    bool IsOpen() const { return m_file != kNoFile; }
 
     // True at the physical end or at a Ctrl-Z; a file that is not open is at its end.
     bool AtEnd();
     void ReadLine(TLineSink& sink);
     void SkipLine();
 
-    // Replaces the system read call, so that tests can make a read fail after a good open.
+    // Replaces the platform's read call (ReadFromFile), so that tests can make a read fail after a
+    // good open.
     void SetReadFunction(TReadFunction readFunction) { m_read = readFunction; }
 
 private:
     bool Refill();
     void SkipLineFeedAfterLineEnd();
 
-    int m_descriptor = -1;
+    TFileHandle m_file = kNoFile;
     bool m_physicalEnd = true;
     std::size_t m_position = 0;
     std::size_t m_length = 0;

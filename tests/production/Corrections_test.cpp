@@ -6,8 +6,6 @@
 #include <limits>
 #include <string>
 
-#include <unistd.h>
-
 using namespace Armalyx;
 
 using namespace Production1;
@@ -19,12 +17,12 @@ constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
 // Hands out the file a few bytes at a time, then fails as a broken disk would.
 int g_readsBeforeFailure = 0;
-ssize_t FailingRead(int descriptor, void* buffer, std::size_t count) {
+TReadCount FailingRead(TFileHandle file, void* buffer, std::size_t count) {
     if (g_readsBeforeFailure-- <= 0) {
         errno = EIO;
         return -1;
     }
-    return ::read(descriptor, buffer, std::min<std::size_t>(count, 16));
+    return ReadFromFile(file, buffer, std::min<std::size_t>(count, 16));
 }
 
 // Reads the store's data files through the failing read until the scope ends, however the test

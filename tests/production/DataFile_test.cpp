@@ -87,7 +87,7 @@ TEST_F(DataFileTest, OnlyRegularFilesOpen) {
 TEST_F(DataFileTest, ReadFailureRaisesTheProgramsInputOutputError) {
     directory.WriteFile("lines.txt", "h\r\none\r\n");
     TDataFile file;
-    file.SetReadFunction([](int, void*, std::size_t) -> ssize_t {
+    file.SetReadFunction([](TFileHandle, void*, std::size_t) -> TReadCount {
         errno = EIO;
         return -1;
     });

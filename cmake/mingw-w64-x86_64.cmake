@@ -1,0 +1,13 @@
+# Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (package g++-mingw-w64-x86-64).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(ARMALYX_MINGW_PREFIX x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${ARMALYX_MINGW_PREFIX}-gcc)
+set(CMAKE_CXX_COMPILER ${ARMALYX_MINGW_PREFIX}-g++)
+set(CMAKE_RC_COMPILER ${ARMALYX_MINGW_PREFIX}-windres)
+# Headers and libraries come from the MinGW tree only, never from the build machine's.
+set(CMAKE_FIND_ROOT_PATH /usr/${ARMALYX_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
