@@ -104,14 +104,14 @@ void ReadWindow(TForm1& form, TWindowInspectionResult& result) {
     result.Status = form.Label8->text();
 }
 
-// Shows a page and saves it as a PNG picture, as the window shows it.
-void SavePage(TForm1& form, QWidget& page, const QString& fileName) {
+// Shows a page and saves a PNG picture of what is shown: the page alone, or the whole window.
+void SavePage(TForm1& form, QWidget& page, QWidget& shown, const QString& fileName) {
     form.PageControl1->setCurrentWidget(&page);
     ProcessEvents();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    page.grab().save(&buffer, "PNG");
+    shown.grab().save(&buffer, "PNG");
     TSaveTarget::Write(fileName, bytes);
 }
 
@@ -161,10 +161,15 @@ TWindowInspectionResult TWindowInspection::Run(const TWindowInspectionRequest& r
     TWindowInspectionResult result;
     ReadWindow(form, result);
     result.TableSnapshotError = Exported(request.TableSnapshotFile, [&] {
-        SavePage(form, *form.Tabsheet1, request.TableSnapshotFile);
+        SavePage(form, *form.Tabsheet1, *form.Tabsheet1, request.TableSnapshotFile);
     });
     result.TableSnapshotSaved =
         !request.TableSnapshotFile.isEmpty() && result.TableSnapshotError.isEmpty();
+    result.WindowSnapshotError = Exported(request.WindowSnapshotFile, [&] {
+        SavePage(form, *form.Tabsheet1, form, request.WindowSnapshotFile);
+    });
+    result.WindowSnapshotSaved =
+        !request.WindowSnapshotFile.isEmpty() && result.WindowSnapshotError.isEmpty();
     ExportFiles(form, request, result);
     for (const TErrorCapture::TReport& report : errors.Reports()) {
         result.Errors.push_back(report.Text);

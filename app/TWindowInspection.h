@@ -23,8 +23,10 @@ struct TWindowInspectionRequest {
     // Item indices to pick in the four span selectors before the rows (start month, start year,
     // end month, end year); indices outside a selector's items leave it as it is.
     std::optional<std::array<int, 4>> SpanChoices;
-    // Where to save a picture of the "Tank Selection" page, if anywhere.
+    // Where to save a picture of the "Tank Selection" page, and one of the whole window showing
+    // it (the tab strip and the menu button too), if anywhere.
     QString TableSnapshotFile;
+    QString WindowSnapshotFile;
     // Where to export the chart, as Export chart does (the extension names the format), and at
     // which size.
     QString SnapshotFile;
@@ -55,9 +57,11 @@ struct TWindowInspectionResult {
     // The data status line below the span figures.
     QString Status;
     bool TableSnapshotSaved = false;
+    bool WindowSnapshotSaved = false;
     bool SnapshotSaved = false;
     // Why a file could not be written, as the error box says it; empty when it was.
     QString TableSnapshotError;
+    QString WindowSnapshotError;
     QString SnapshotError;
     QString ChartDataError;
     QString TableError;

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include <string_view>
 
@@ -125,4 +126,30 @@ TEST_F(TWindowInspectionTest, SavesEachRequestedPageAsThePictureTheWindowShows) 
     const int besideTable = Form().StringGrid1->geometry().right() + 1;
     const QRect controls(besideTable, 0, page.width() - besideTable, page.height());
     EXPECT_TRUE(saved.copy(controls) == shown.copy(controls));
+}
+
+TEST_F(TWindowInspectionTest, WindowSnapshotShowsTheWholeWindowWithItsMenuButton) {
+    WriteTotalData(FleetLines(1000, 10, 20, 5));
+    WriteVehicles(3);
+    const QDir directory(DataDirectory());
+    TWindowInspectionRequest request;
+    request.Picks = {2};
+    request.WindowSnapshotFile = directory.filePath(QStringLiteral("window.png"));
+    const TWindowInspectionResult result = TWindowInspection::Run(request, DataDirectory());
+    ASSERT_TRUE(result.WindowSnapshotSaved) << result.WindowSnapshotError.toStdString();
+    const QImage saved =
+        QImage(request.WindowSnapshotFile, "PNG").convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(saved.size(), Form().size());
+
+    // The menu button in the picture is the button the window shows, where the window shows it.
+    ShowAndActivate();
+    const QWidget& button = *Form().MenuButton;
+    const QRect place(button.mapTo(&Form(), QPoint(0, 0)), button.size());
+    const QImage shown = Form().grab(place).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(saved.copy(place) == shown);
+
+    request.WindowSnapshotFile = directory.filePath(QStringLiteral("missing/window.png"));
+    const TWindowInspectionResult failed = TWindowInspection::Run(request, DataDirectory());
+    EXPECT_FALSE(failed.WindowSnapshotSaved);
+    EXPECT_FALSE(failed.WindowSnapshotError.isEmpty());
 }

@@ -53,9 +53,9 @@ std::optional<std::string_view> NextValue(std::span<const std::string_view> args
 TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::size_t& index,
                                    std::string& error) {
     const std::string_view option = args[index];
-    constexpr std::string_view kOptions[] = {"--picks",          "--source",      "--snapshot",
-                                             "--table-snapshot", "--scale",       "--width-cm",
-                                             "--export-data",    "--export-table"};
+    constexpr std::string_view kOptions[] = {
+        "--picks",    "--source",      "--snapshot",     "--table-snapshot", "--scale",
+        "--width-cm", "--export-data", "--export-table", "--window-snapshot"};
     if (std::find(std::begin(kOptions), std::end(kOptions), option) == std::end(kOptions)) {
         return TOptionResult::NotTaken;
     }
@@ -113,10 +113,11 @@ TOptionResult TWindowOptions::TakeFile(std::string_view option,
         error = std::string(option) + " needs a file name";
         return TOptionResult::Invalid;
     }
-    std::string& file = option == "--snapshot"         ? m_choices.Snapshot
-                        : option == "--table-snapshot" ? m_choices.TableSnapshot
-                        : option == "--export-data"    ? m_choices.ChartData
-                                                       : m_choices.Table;
+    std::string& file = option == "--snapshot"          ? m_choices.Snapshot
+                        : option == "--table-snapshot"  ? m_choices.TableSnapshot
+                        : option == "--window-snapshot" ? m_choices.WindowSnapshot
+                        : option == "--export-data"     ? m_choices.ChartData
+                                                        : m_choices.Table;
     file = *value;
     return TOptionResult::Taken;
 }
@@ -143,6 +144,9 @@ std::string_view TWindowOptions::Usage() {
            "  --source N          first click item N (0 or 1) of the production data source\n"
            "  --table-snapshot FILE.png\n"
            "                      save the \"Tank Selection\" page as the window shows it\n"
+           "  --window-snapshot FILE.png\n"
+           "                      save the whole window (tab strip and menu button too) as\n"
+           "                      it shows the \"Tank Selection\" page\n"
            "  --snapshot FILE     export the chart as Export chart does, in the format the\n"
            "                      extension names: .png, .svg or .pdf (any other is an error)\n"
            "  --scale N           pixels of the PNG picture per pixel on the screen, 1 to 4\n"
@@ -154,6 +158,7 @@ std::string_view TWindowOptions::Usage() {
            "  --export-table FILE.csv\n"
            "                      write the vehicle table as CSV, as Export data does\n"
            "  A file that cannot be written is reported as \"TableSnapshotError\",\n"
+           "  \"WindowSnapshotError\",\n"
            "  \"SnapshotError\", \"ExportDataError\" or \"ExportTableError\" and on standard\n"
            "  error, with exit status 1.\n"
            "  With --span, the four span selectors are picked by item index before the clicks.\n";

@@ -18,6 +18,8 @@ struct TWindowChoices {
     std::optional<int> Source;
     // Where to save the "Tank Selection" and the "Graph" page; empty: nowhere.
     std::string TableSnapshot;
+    // Where to save the whole window showing the "Tank Selection" page; empty: nowhere.
+    std::string WindowSnapshot;
     std::string Snapshot;
     // The chart's picture: device pixels per chart pixel (PNG) and printed width (0: its own).
     int Scale = 3;
@@ -45,8 +47,8 @@ public:
 
     bool Requested() const {
         return !m_choices.Picks.empty() || m_choices.Source || !m_choices.TableSnapshot.empty() ||
-               !m_choices.Snapshot.empty() || !m_choices.ChartData.empty() ||
-               !m_choices.Table.empty();
+               !m_choices.WindowSnapshot.empty() || !m_choices.Snapshot.empty() ||
+               !m_choices.ChartData.empty() || !m_choices.Table.empty();
     }
 
 private:

@@ -104,6 +104,7 @@ std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter
     request.Source = choices.Source;
     request.SpanChoices = StoredSpanChoices();
     request.TableSnapshotFile = QString::fromStdString(choices.TableSnapshot);
+    request.WindowSnapshotFile = QString::fromStdString(choices.WindowSnapshot);
     request.SnapshotFile = QString::fromStdString(choices.Snapshot);
     request.SnapshotSize = {choices.Scale, choices.WidthCm};
     request.ChartDataFile = QString::fromStdString(choices.ChartData);
@@ -112,6 +113,7 @@ std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter
     WriteResult(result, json);
     const TFileOutcome outcomes[] = {
         {"TableSnapshotError", choices.TableSnapshot, result.TableSnapshotError},
+        {"WindowSnapshotError", choices.WindowSnapshot, result.WindowSnapshotError},
         {"SnapshotError", choices.Snapshot, result.SnapshotError},
         {"ExportDataError", choices.ChartData, result.ChartDataError},
         {"ExportTableError", choices.Table, result.TableError},
