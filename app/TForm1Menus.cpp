@@ -28,7 +28,7 @@ namespace {
 // The usual menu symbol, three bars, in the button's text colour; the desktop theme's own
 // symbol is used where it has one.
 QIcon MenuIcon(const QColor& color) {
-    const QIcon themed = QIcon::fromTheme(QStringLiteral("open-menu"));
+    QIcon themed = QIcon::fromTheme(QStringLiteral("open-menu"));
     if (!themed.isNull()) {
         return themed;
     }
