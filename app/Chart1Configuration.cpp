@@ -105,6 +105,8 @@ static void RegisterPictureResource() {
     Q_INIT_RESOURCE(chart_picture);
 }
 
+namespace Armalyx {
+
 bool LoadChart1BackImage(TChartPicture& picture) {
     RegisterPictureResource();
     QFile resource(kBackImageResource);
@@ -148,3 +150,5 @@ TChart1Series ConfigureChart1(TChart& chart) {
     series.Series8 = added[7];
     return series;
 }
+
+} // namespace Armalyx

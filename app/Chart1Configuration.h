@@ -19,8 +19,12 @@ struct TChart1Series {
     TLineSeries* Series8 = nullptr;
 };
 
+namespace Armalyx {
+
 // Applies every setting to a freshly created chart and adds the series in chart order.
 TChart1Series ConfigureChart1(TChart& chart);
 
 // Loads the background picture stored with the window's layout; answers whether it loaded.
 bool LoadChart1BackImage(TChartPicture& picture);
+
+} // namespace Armalyx

@@ -29,7 +29,7 @@ QString Swatch(TColor color, const QColor& border) {
     return QStringLiteral("<td width=\"%1\" style=\"background-color:%2; border-width:1px; "
                           "border-style:solid; border-color:%3\">&nbsp;</td>")
         .arg(kSwatchPixels)
-        .arg(ToQColor(color).name(), border.name());
+        .arg(Armalyx::ToQColor(color).name(), border.name());
 }
 
 } // namespace

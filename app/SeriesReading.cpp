@@ -2,6 +2,8 @@
 
 #include <TChartSeries.h>
 
+namespace Armalyx {
+
 std::optional<double> ValueAtMonth(const TChartSeries& series, int month) {
     for (std::int32_t i = 0; i < series.PointCount(); ++i) {
         if (series.XValueAt(i) == month && !series.IsNull(i)) {
@@ -10,3 +12,5 @@ std::optional<double> ValueAtMonth(const TChartSeries& series, int month) {
     }
     return std::nullopt;
 }
+
+} // namespace Armalyx

@@ -18,5 +18,9 @@ struct TSeriesReading {
     TReadingKind Kind = TReadingKind::Count;
 };
 
+namespace Armalyx {
+
 // The value a series holds at exactly this month, if it has a point there that is not null.
 std::optional<double> ValueAtMonth(const TChartSeries& series, int month);
+
+} // namespace Armalyx

@@ -38,7 +38,7 @@ QString TChartHover::ToolTipAt(const QPoint& position) const {
     }
     std::vector<Armalyx::ChartHoverText::TSeriesValue> values;
     for (const TSeriesReading& reading : m_readings()) {
-        if (const auto value = ValueAtMonth(*reading.Series, *month)) {
+        if (const auto value = Armalyx::ValueAtMonth(*reading.Series, *month)) {
             values.push_back({reading.Name, *value, reading.Series->SeriesColor(), reading.Kind});
         }
     }

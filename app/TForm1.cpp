@@ -241,7 +241,7 @@ void TForm1::FillVehicleTable() {
     StringGrid1->SetCells(1, 0, QStringLiteral("Total"));
     store.SelectedVehicle = 1;
     for (int row = 1; row <= vehicleCount; ++row) {
-        StringGrid1->SetCells(0, row, VehicleNameText(store.VehicleNames[row]));
+        StringGrid1->SetCells(0, row, Armalyx::VehicleNameText(store.VehicleNames[row]));
         StringGrid1->SetCells(1, row,
                               Armalyx::AvailabilityMaths::PlainInteger(store.VehicleTotals[row]));
     }

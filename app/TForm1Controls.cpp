@@ -151,7 +151,7 @@ void TForm1::CreateGraphPage() {
     Chart1 = new TChart(TabSheet2);
     Chart1->setObjectName(QStringLiteral("Chart1"));
     Chart1->setGeometry(0, 0, 673, 385);
-    static_cast<TChart1Series&>(*this) = ConfigureChart1(*Chart1);
+    static_cast<TChart1Series&>(*this) = Armalyx::ConfigureChart1(*Chart1);
 
     // The data-source selector lies over the right part of the plot, drawn above the chart.
     RadioGroup1 = new TRadioGroup(QStringLiteral("Production Data Source"),

@@ -119,7 +119,7 @@ std::vector<QStringList> TForm1::VehicleTableRows() const {
     std::vector<TProductionRow> rows;
     const int vehicleCount = std::clamp(store.VehicleCount, 0, Production1::MaxVehicles);
     for (int slot = 1; slot <= vehicleCount; ++slot) {
-        rows.push_back({VehicleNameText(store.VehicleNames[slot]),
+        rows.push_back({Armalyx::VehicleNameText(store.VehicleNames[slot]),
                         MonthlyValues(store.VehicleProduction[slot]), TMonthsCounted::Positive});
     }
     rows.push_back(

@@ -83,7 +83,7 @@ void TForm1::PlotVehicleEstimate() {
     }
     const int vehicle = store.SelectedVehicle;
     store.WorkSeries = store.VehicleProduction[vehicle];
-    estimateSeries.SetTitle(VehicleNameText(store.VehicleNames[vehicle]));
+    estimateSeries.SetTitle(Armalyx::VehicleNameText(store.VehicleNames[vehicle]));
     m_pairVehicles.at(static_cast<std::size_t>(slot == 0 ? 0 : 1)) =
         std::string(store.VehicleNames[vehicle].View());
     const std::vector<double> estimates = Armalyx::AvailabilityMaths::VehicleEstimate(

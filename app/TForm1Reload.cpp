@@ -33,7 +33,7 @@ int SlotOfVehicle(const std::string& name) {
 }
 
 QString NameText(const std::string& name) {
-    return VehicleNameText(Production1::VehicleName(name));
+    return Armalyx::VehicleNameText(Production1::VehicleName(name));
 }
 
 } // namespace

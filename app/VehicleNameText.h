@@ -6,6 +6,10 @@
 
 #include <QString>
 
+namespace Armalyx {
+
 inline QString VehicleNameText(const Production1::VehicleName& name) {
     return QString::fromStdString(Production1::VehicleNameToUtf8(name));
 }
+
+} // namespace Armalyx

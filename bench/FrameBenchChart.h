@@ -91,7 +91,7 @@ struct TFrameContent {
 
 inline void AddSeriesContent(TFrameContent& content, TChart& chart, const TChartSeries& series) {
     content.Titles.push_back(series.Title());
-    content.Colours.push_back(ToQColor(series.SeriesColor()));
+    content.Colours.push_back(Armalyx::ToQColor(series.SeriesColor()));
     std::vector<double> values;
     std::vector<QPoint> curve;
     for (std::int32_t i = 0; i < series.PointCount(); ++i) {

@@ -2,6 +2,8 @@
 // The one rule of every chart property setter: store only a different value, and tell the caller
 // whether anything changed so that it notifies or repaints only then.
 
+namespace Armalyx {
+
 template <typename T, typename U> bool StoreIfChanged(T& field, const U& value) {
     if (field == value) {
         return false;
@@ -14,7 +16,9 @@ template <typename T, typename U> bool StoreIfChanged(T& field, const U& value) 
 // value does nothing. Each chart object passes its own repaint request.
 template <typename T, typename U, typename TRequest>
 void StoreAndRepaint(T& field, const U& value, const TRequest& requestRepaint) {
-    if (StoreIfChanged(field, value)) {
+    if (Armalyx::StoreIfChanged(field, value)) {
         requestRepaint();
     }
 }
+
+} // namespace Armalyx

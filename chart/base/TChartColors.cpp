@@ -45,6 +45,8 @@ QColor SystemColor(TColor color) {
 
 } // namespace
 
+namespace Armalyx {
+
 TColor PaletteColor(int i) {
     const int index = i < 0 ? 0 : i % kPaletteSize;
     return kPalette[static_cast<std::size_t>(index)];
@@ -74,7 +76,7 @@ TColor ReadableTextColor(TColor text, TColor background) {
     constexpr int kReadableGray = 150;
     constexpr int kLightnessStep = 5;
     if (text == clNone || IsSystemColor(text) || !IsSystemColor(background) ||
-        ToQColor(background).lightness() >= kDarkBelow) {
+        Armalyx::ToQColor(background).lightness() >= kDarkBelow) {
         return text;
     }
     if (text == clBlack) {
@@ -90,3 +92,5 @@ TColor ReadableTextColor(TColor text, TColor background) {
     return static_cast<TColor>(lighter.red()) | static_cast<TColor>(lighter.green()) << 8 |
            static_cast<TColor>(lighter.blue()) << 16;
 }
+
+} // namespace Armalyx

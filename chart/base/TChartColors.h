@@ -42,6 +42,8 @@ constexpr bool IsSystemColor(TColor color) {
 
 // The 16-entry default palette that series without a colour of their own draw from.
 constexpr int kPaletteSize = 16;
+namespace Armalyx {
+
 // Palette colour for any number i >= 0: entry (i mod 16) + 1, counting entries from 1.
 TColor PaletteColor(int i);
 // Entry 1..16 of the palette; numbers outside that range give entry 1.
@@ -55,3 +57,5 @@ QColor ToQColor(TColor color);
 // a dark desktop theme) black text becomes the theme's window text colour and other dark colours
 // are lightened, keeping their hue; on any other background, and light text, keep their colour.
 TColor ReadableTextColor(TColor text, TColor background);
+
+} // namespace Armalyx

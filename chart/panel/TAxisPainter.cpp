@@ -103,7 +103,7 @@ void TAxisPainter::WriteLabel(std::int32_t position, const QString& text) {
 // a dark desktop theme.
 void TAxisPainter::SelectTextFont(const TChartFont& font) {
     m_canvas.AssignFont(font);
-    m_canvas.Font().SetColor(ReadableTextColor(font.Color(), m_axis.m_chart.Color()));
+    m_canvas.Font().SetColor(Armalyx::ReadableTextColor(font.Color(), m_axis.m_chart.Color()));
     m_canvas.Brush().SetStyle(TBrushStyle::bsClear);
     m_canvas.SetBackMode(TBackMode::bmTransparent);
 }

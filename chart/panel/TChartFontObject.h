@@ -30,7 +30,7 @@ protected:
     void RequestRepaint() const;
     // Stores a different value and asks the chart to draw again; an equal value does nothing.
     template <typename T, typename U> void Set(T& field, const U& value) {
-        StoreAndRepaint(field, value, [this] { RequestRepaint(); });
+        Armalyx::StoreAndRepaint(field, value, [this] { RequestRepaint(); });
     }
 
 private:

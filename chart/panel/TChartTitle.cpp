@@ -66,7 +66,7 @@ TRect TChartTitle::DrawTitleOn(TChartCanvas& canvas, TRect chartRect, TTitlePlac
     PrepareBackground(canvas);
     // Written straight on the panel, the title stays readable under a dark desktop theme.
     if (canvas.Brush().Style() == TBrushStyle::bsClear) {
-        canvas.Font().SetColor(ReadableTextColor(Font().Color(), ParentChart().Color()));
+        canvas.Font().SetColor(Armalyx::ReadableTextColor(Font().Color(), ParentChart().Color()));
     }
     input.FrameWidth = FrameWidth();
     if (input.FrameWidth > 0) {

@@ -158,7 +158,7 @@ public:
 
 protected:
     template <typename T> void Set(T& field, const T& value) {
-        StoreAndRepaint(field, value, [this] { RequestRepaint(); });
+        Armalyx::StoreAndRepaint(field, value, [this] { RequestRepaint(); });
     }
 
     // Whether grid lines go between the ticks instead of on them.

@@ -98,7 +98,7 @@ protected:
     void ApplyMargins();
 
     template <typename T> void Set(T& field, const T& value) {
-        StoreAndRepaint(field, value, [this] { Invalidate(); });
+        Armalyx::StoreAndRepaint(field, value, [this] { Invalidate(); });
     }
 
 private:

@@ -15,13 +15,13 @@ void TCustomChartWall::RequestRepaint() {
 }
 
 void TCustomChartWall::SetColor(TColor color) {
-    StoreAndRepaint(m_color, color, [this] { RequestRepaint(); });
+    Armalyx::StoreAndRepaint(m_color, color, [this] { RequestRepaint(); });
 }
 
 void TCustomChartWall::SetDark3D(bool dark) {
-    StoreAndRepaint(m_dark3D, dark, [this] { RequestRepaint(); });
+    Armalyx::StoreAndRepaint(m_dark3D, dark, [this] { RequestRepaint(); });
 }
 
 void TCustomChartWall::SetSize(int size) {
-    StoreAndRepaint(m_size, size, [this] { RequestRepaint(); });
+    Armalyx::StoreAndRepaint(m_size, size, [this] { RequestRepaint(); });
 }

@@ -62,7 +62,7 @@ TColor TChartSeries::PointColor(std::int32_t i) const {
     if (stored != clUseSeriesColor) {
         return stored;
     }
-    return m_colorEachPoint ? PaletteColor(i) : m_seriesColor;
+    return m_colorEachPoint ? Armalyx::PaletteColor(i) : m_seriesColor;
 }
 
 QString TChartSeries::PointLabel(std::int32_t i) const {

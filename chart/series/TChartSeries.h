@@ -116,7 +116,7 @@ public:
 protected:
     // Stores a changed setting and asks the chart to repaint; an equal value does nothing.
     template <typename T> void Set(T& field, const T& value) {
-        StoreAndRepaint(field, value, [this] { RequestRepaint(); });
+        Armalyx::StoreAndRepaint(field, value, [this] { RequestRepaint(); });
     }
     // A line-type series keeps the first point at or beyond the right edge, so that its line
     // runs on to the edge of the plot and is clipped there.

@@ -45,7 +45,7 @@ public:
 
 private:
     template <typename T> void Set(T& field, const T& value) {
-        StoreAndRepaint(field, value, [this] { RequestRepaint(); });
+        Armalyx::StoreAndRepaint(field, value, [this] { RequestRepaint(); });
     }
     void RequestRepaint() const;
 

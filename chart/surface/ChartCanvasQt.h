@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QRect>
 
-namespace ChartCanvasQt {
+namespace Armalyx::ChartCanvasQt {
 
 inline QPainter::CompositionMode CompositionFor(TPenMode mode) {
     switch (mode) {
@@ -64,4 +64,4 @@ inline QRect FillRect(int l, int t, int r, int b) {
     return QRect(l, t, r - l, b - t);
 }
 
-} // namespace ChartCanvasQt
+} // namespace Armalyx::ChartCanvasQt

@@ -23,6 +23,8 @@ TDeviceRun RunAlong(int from, int to, const TDeviceScale& scale) {
 
 } // namespace
 
+namespace Armalyx {
+
 TDeviceStrokes DeviceStrokes(TPoint from, TPoint to, const TDeviceScale& scale) {
     TDeviceStrokes strokes;
     if (from == to) {
@@ -53,3 +55,5 @@ std::vector<int> DevicePattern(const std::vector<int>& pattern, const TDeviceSca
     }
     return device;
 }
+
+} // namespace Armalyx

@@ -28,6 +28,8 @@ struct TDeviceStrokes {
     }
 };
 
+namespace Armalyx {
+
 // The band for the logical line from one point to another; no lines for a line from a point to
 // itself.
 TDeviceStrokes DeviceStrokes(TPoint from, TPoint to, const TDeviceScale& scale);
@@ -35,3 +37,5 @@ TDeviceStrokes DeviceStrokes(TPoint from, TPoint to, const TDeviceScale& scale);
 // A dash pattern in device pixels: every run the ratio times longer, rounded, and at least one
 // pixel. At a whole ratio position p of the logical pattern is position p * ratio of this one.
 std::vector<int> DevicePattern(const std::vector<int>& pattern, const TDeviceScale& scale);
+
+} // namespace Armalyx

@@ -122,6 +122,8 @@ bool EncodeFrom(const QImage* image, int quality, unsigned char** buffer, unsign
 
 } // namespace
 
+namespace Armalyx {
+
 bool ReadJpegHeader(const std::uint8_t* data, std::size_t size, TJpegHeader& header) {
     if (data == nullptr || size == 0) {
         return false;
@@ -131,7 +133,7 @@ bool ReadJpegHeader(const std::uint8_t* data, std::size_t size, TJpegHeader& hea
 
 QImage DecodeJpeg(const std::uint8_t* data, std::size_t size) {
     TJpegHeader header;
-    if (!ReadJpegHeader(data, size, header) || header.Width <= 0 || header.Height <= 0) {
+    if (!Armalyx::ReadJpegHeader(data, size, header) || header.Width <= 0 || header.Height <= 0) {
         return {};
     }
     QImage image(header.Width, header.Height, QImage::Format_RGB32);
@@ -152,3 +154,5 @@ bool EncodeJpeg(const QImage& image, int quality, std::vector<std::uint8_t>& out
     std::free(buffer);
     return ok;
 }
+
+} // namespace Armalyx

@@ -16,6 +16,8 @@ struct TJpegHeader {
     bool Progressive = false;
 };
 
+namespace Armalyx {
+
 bool ReadJpegHeader(const std::uint8_t* data, std::size_t size, TJpegHeader& header);
 
 // Decodes the whole picture into an RGB32 image of the header's size; a null image when the data
@@ -24,3 +26,5 @@ QImage DecodeJpeg(const std::uint8_t* data, std::size_t size);
 
 // Encodes an image as a baseline JPEG with three colour components. Used by the picture generator.
 bool EncodeJpeg(const QImage& image, int quality, std::vector<std::uint8_t>& out);
+
+} // namespace Armalyx

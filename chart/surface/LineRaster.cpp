@@ -87,6 +87,8 @@ TLineWalk::TStraightRun TLineWalk::StraightRun() const {
     return run;
 }
 
+namespace Armalyx {
+
 std::vector<TLinePixel> LinePixels(TPoint from, TPoint to, const TRect& limit) {
     std::vector<TLinePixel> pixels;
     TLineWalk(from, to, limit).ForEachPixel([&pixels](int x, int y, long long index) {
@@ -113,6 +115,8 @@ std::vector<int> PenDashPattern(TPenStyle style, bool smallDots) {
     }
 }
 
+} // namespace Armalyx
+
 TDashCursor::TDashCursor(const std::vector<int>& pattern, long long position) {
     for (std::size_t run = 0; run < pattern.size(); ++run) {
         m_on.insert(m_on.end(), static_cast<std::size_t>(std::max(0, pattern[run])),
@@ -129,6 +133,8 @@ void TDashCursor::Seek(long long position) {
     m_phase = static_cast<std::size_t>(((position % period) + period) % period);
 }
 
+namespace Armalyx {
+
 bool PatternIsOn(const std::vector<int>& pattern, long long position) {
     if (pattern.empty()) {
         return true;
@@ -143,3 +149,5 @@ bool PatternIsOn(const std::vector<int>& pattern, long long position) {
     }
     return true;
 }
+
+} // namespace Armalyx

@@ -19,12 +19,16 @@ struct TLinePixel {
     long long Index = 0; // steps from the start pixel; drives the dash pattern
 };
 
+namespace Armalyx {
+
 // The pixels of the line from one point to another that fall inside the limit, in drawing order:
 // the start pixel is covered, the end pixel is not, whichever way the line runs, and a line from a
 // point to itself covers nothing. Pixel i of the line lies i steps along the longer axis; the
 // other coordinate is the exact one rounded half away from the start. Only the part inside the
 // limit is walked, so lines to far-off coordinates cost no more than the limit's size.
 std::vector<TLinePixel> LinePixels(TPoint from, TPoint to, const TRect& limit);
+
+} // namespace Armalyx
 
 // The walk behind LinePixels: steps first..last-1 along the longer axis, the other coordinate
 // kept as a whole part and a remainder so that no step divides.
@@ -82,6 +86,8 @@ private:
     long long m_remainderLimit = 1; // twice the major length
 };
 
+namespace Armalyx {
+
 // The on/off run lengths of a 1-pixel pen style, starting with an "on" run; empty for a
 // continuous line. The patterns, in pixels:
 //   psDash        18 on, 6 off
@@ -94,6 +100,8 @@ std::vector<int> PenDashPattern(TPenStyle style, bool smallDots);
 
 // Whether the pixel at the given position along a patterned line is on.
 bool PatternIsOn(const std::vector<int>& pattern, long long position);
+
+} // namespace Armalyx
 
 // A dash pattern unrolled into one flag per pixel of its period, followed pixel by pixel.
 class TDashCursor final {

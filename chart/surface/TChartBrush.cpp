@@ -3,8 +3,8 @@
 #include "StoreIfChanged.h"
 
 TChartBrush& TChartBrush::operator=(const TChartBrush& other) {
-    const bool colorChanged = StoreIfChanged(m_color, other.m_color);
-    const bool styleChanged = StoreIfChanged(m_style, other.m_style);
+    const bool colorChanged = Armalyx::StoreIfChanged(m_color, other.m_color);
+    const bool styleChanged = Armalyx::StoreIfChanged(m_style, other.m_style);
     if (colorChanged || styleChanged) {
         Changed();
     }
@@ -12,13 +12,13 @@ TChartBrush& TChartBrush::operator=(const TChartBrush& other) {
 }
 
 void TChartBrush::SetColor(TColor value) {
-    if (StoreIfChanged(m_color, value)) {
+    if (Armalyx::StoreIfChanged(m_color, value)) {
         Changed();
     }
 }
 
 void TChartBrush::SetStyle(TBrushStyle value) {
-    if (StoreIfChanged(m_style, value)) {
+    if (Armalyx::StoreIfChanged(m_style, value)) {
         Changed();
     }
 }

@@ -3,12 +3,12 @@
 #include <QFontMetrics>
 
 int TChartCanvas::MeasureTextWidth(const QString& text) {
-    return QFontMetrics(ToQFont(m_font)).horizontalAdvance(text);
+    return QFontMetrics(Armalyx::ToQFont(m_font)).horizontalAdvance(text);
 }
 
 int TChartCanvas::MeasureTextHeight(const QString& text) {
     static_cast<void>(text);
-    return QFontMetrics(ToQFont(m_font)).height();
+    return QFontMetrics(Armalyx::ToQFont(m_font)).height();
 }
 
 void TChartCanvas::AttachTarget(QPaintDevice* target) {

@@ -8,9 +8,9 @@
 // The surface's painter and its state: target, pen, brush and background, clipping and the flat
 // projection. Lines, shapes, text and the frame buffer have their own source files.
 
-using ChartCanvasQt::CompositionFor;
-using ChartCanvasQt::FillRect;
-using ChartCanvasQt::QtBrushStyle;
+using Armalyx::ChartCanvasQt::CompositionFor;
+using Armalyx::ChartCanvasQt::FillRect;
+using Armalyx::ChartCanvasQt::QtBrushStyle;
 
 TChartCanvas3D::TChartCanvas3D() = default;
 
@@ -69,7 +69,7 @@ void TChartCanvas3D::ApplyPen(QPainter& painter) const {
         painter.setPen(Qt::NoPen);
         return;
     }
-    QPen pen(ToQColor(Pen().Color()));
+    QPen pen(Armalyx::ToQColor(Pen().Color()));
     // A 1-pixel pen is one device pixel wide on a plain picture and one chart pixel wide on a
     // high-resolution one. Vector output has no device pixel: a zero-width pen there would be a
     // hairline that vanishes or prints too thin, so it is one chart pixel wide as well.
@@ -78,7 +78,7 @@ void TChartCanvas3D::ApplyPen(QPainter& painter) const {
     } else {
         pen.setWidth(m_scale.Identity() && !m_vector ? 0 : 1);
     }
-    const std::vector<int> pattern = PenDashPattern(Pen().Style(), Pen().SmallDots());
+    const std::vector<int> pattern = Armalyx::PenDashPattern(Pen().Style(), Pen().SmallDots());
     if (!pattern.empty() && Pen().Width() <= 1) {
         pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
     }
@@ -92,11 +92,11 @@ void TChartCanvas3D::ApplyBrush(QPainter& painter) const {
         painter.setBrush(Qt::NoBrush);
         return;
     }
-    painter.setBrush(QBrush(ToQColor(Brush().Color()), QtBrushStyle(Brush().Style())));
+    painter.setBrush(QBrush(Armalyx::ToQColor(Brush().Color()), QtBrushStyle(Brush().Style())));
 }
 
 void TChartCanvas3D::ApplyBackground(QPainter& painter) const {
-    painter.setBackground(QBrush(ToQColor(m_backColor)));
+    painter.setBackground(QBrush(Armalyx::ToQColor(m_backColor)));
     painter.setBackgroundMode(m_backMode == TBackMode::bmOpaque ? Qt::OpaqueMode
                                                                 : Qt::TransparentMode);
 }
@@ -136,7 +136,7 @@ void TChartCanvas3D::SetPixelColor(int x, int y, TColor color) {
         return;
     }
     painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter->fillRect(QRect(x, y, 1, 1), ToQColor(color));
+    painter->fillRect(QRect(x, y, 1, 1), Armalyx::ToQColor(color));
 }
 
 void TChartCanvas3D::ClipToRect(const TRect& rect) {

@@ -12,14 +12,14 @@
 
 // The surface's line writer: 1-pixel lines set pixel by pixel, wide lines and outlines.
 
-using ChartCanvasQt::CompositionFor;
+using Armalyx::ChartCanvasQt::CompositionFor;
 
 namespace {
 // The colour as the picture stores it. Lines ask for it at every segment, so an explicit colour
 // is unpacked here without going through QColor.
 QRgb ToRgba(TColor color) {
     if (color == clNone || IsSystemColor(color)) {
-        return ToQColor(color).rgba();
+        return Armalyx::ToQColor(color).rgba();
     }
     return qRgb(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                 static_cast<int>((color >> 16) & 0xFF));
@@ -35,15 +35,15 @@ void TChartCanvas3D::DrawLinePixels(TPoint from, TPoint to) {
     if (painter == nullptr) {
         return;
     }
-    const std::vector<int> pattern = PenDashPattern(Pen().Style(), Pen().SmallDots());
+    const std::vector<int> pattern = Armalyx::PenDashPattern(Pen().Style(), Pen().SmallDots());
     const TRect limit = m_vector ? TRect{} : DeviceLimit();
     if (m_vector) {
         DrawVectorLine(*painter, from, to, pattern);
     } else if (m_scale.Identity()) {
         DrawDeviceLine(*painter, {from.X, from.Y}, {to.X, to.Y}, limit, pattern, m_patternPos);
     } else {
-        const TDeviceStrokes strokes = DeviceStrokes(from, to, m_scale);
-        const std::vector<int> devicePattern = DevicePattern(pattern, m_scale);
+        const TDeviceStrokes strokes = Armalyx::DeviceStrokes(from, to, m_scale);
+        const std::vector<int> devicePattern = Armalyx::DevicePattern(pattern, m_scale);
         const long long patternStart =
             std::llround(static_cast<double>(m_patternPos) * m_scale.Ratio());
         for (int k = 0; k < strokes.Count; ++k) {
@@ -137,7 +137,7 @@ void TChartCanvas3D::PaintLinePixels(QPainter& painter, TDeviceLine line) {
     QPolygon on;
     QPolygon gaps;
     line.Walk.ForEachPixel([&](int x, int y, long long index) {
-        (PatternIsOn(line.Pattern, line.PatternStart + index) ? on : gaps) << QPoint(x, y);
+        (Armalyx::PatternIsOn(line.Pattern, line.PatternStart + index) ? on : gaps) << QPoint(x, y);
     });
     const Armalyx::TPainterTransformGuard transform(painter);
     if (!m_scale.Identity()) {
@@ -145,10 +145,10 @@ void TChartCanvas3D::PaintLinePixels(QPainter& painter, TDeviceLine line) {
     }
     painter.setCompositionMode(CompositionFor(Pen().Mode()));
     if (m_backMode == TBackMode::bmOpaque && !gaps.isEmpty()) {
-        painter.setPen(QPen(ToQColor(m_backColor), 0));
+        painter.setPen(QPen(Armalyx::ToQColor(m_backColor), 0));
         painter.drawPoints(gaps);
     }
-    painter.setPen(QPen(ToQColor(Pen().Color()), 0));
+    painter.setPen(QPen(Armalyx::ToQColor(Pen().Color()), 0));
     painter.drawPoints(on);
 }
 
@@ -159,11 +159,12 @@ void TChartCanvas3D::DrawWideLine(TPoint from, TPoint to) {
         return;
     }
     const TRect huge{-(1 << 20), -(1 << 20), 1 << 20, 1 << 20};
-    const std::vector<TLinePixel> pixels = LinePixels(from, to, huge);
+    const std::vector<TLinePixel> pixels = Armalyx::LinePixels(from, to, huge);
     if (pixels.empty()) {
         return;
     }
-    QPen pen(ToQColor(Pen().Color()), Pen().Width(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    QPen pen(Armalyx::ToQColor(Pen().Color()), Pen().Width(), Qt::SolidLine, Qt::SquareCap,
+             Qt::MiterJoin);
     painter->setCompositionMode(CompositionFor(Pen().Mode()));
     painter->setPen(pen);
     const TPoint last = pixels.back().Point;

@@ -14,8 +14,8 @@
 // The surface's filled shapes, pictures and gradients, and the depth-taking operations of the
 // flat projection, which draw the same shapes and lines.
 
-using ChartCanvasQt::FillRect;
-using ChartCanvasQt::QtBrushStyle;
+using Armalyx::ChartCanvasQt::FillRect;
+using Armalyx::ChartCanvasQt::QtBrushStyle;
 
 namespace {
 // The painter's rectangle of a shape whose box has its right and bottom edges outside.
@@ -82,7 +82,7 @@ void TChartCanvas3D::FillShapeRect(int l, int t, int r, int b) {
     ApplyBackground(*painter);
     painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter->fillRect(FillRect(l, t, r, b),
-                      QBrush(ToQColor(Brush().Color()), QtBrushStyle(Brush().Style())));
+                      QBrush(Armalyx::ToQColor(Brush().Color()), QtBrushStyle(Brush().Style())));
 }
 
 void TChartCanvas3D::FillRectangle(const TRect& rect) {
@@ -228,8 +228,8 @@ void TChartCanvas3D::GradientFill(const TRect& rect, TColor startColor, TColor e
     const QRectF r(rect.Left, rect.Top, rect.Width(), rect.Height());
     const auto [from, to] = GradientEnds(r, direction);
     QLinearGradient gradient(from, to);
-    gradient.setColorAt(0, ToQColor(startColor));
-    gradient.setColorAt(1, ToQColor(endColor));
+    gradient.setColorAt(0, Armalyx::ToQColor(startColor));
+    gradient.setColorAt(1, Armalyx::ToQColor(endColor));
     painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter->fillRect(r, gradient);
 }

@@ -56,10 +56,10 @@ void TChartCanvas3D::WriteText(int x, int y, const QString& text) {
     painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (m_backMode == TBackMode::bmOpaque) {
         painter->fillRect(QRect(left, baseline - layout.Ascent, layout.Width, layout.Height),
-                          ToQColor(m_backColor));
+                          Armalyx::ToQColor(m_backColor));
     }
     SelectFont(*painter, layout.Font);
-    painter->setPen(ToQColor(Font().Color()));
+    painter->setPen(Armalyx::ToQColor(Font().Color()));
     painter->setBackgroundMode(Qt::TransparentMode);
     if (m_rasterPath == TRasterPath::rpDirect && !m_vector &&
         painter->transform().type() == QTransform::TxNone) {

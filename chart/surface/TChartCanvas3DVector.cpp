@@ -10,7 +10,7 @@
 
 // The surface's lines on a vector device (SVG, PDF, a printer): strokes rather than pixels.
 
-using ChartCanvasQt::CompositionFor;
+using Armalyx::ChartCanvasQt::CompositionFor;
 
 // A 1-pixel line is one stroke, one chart pixel wide, through the centres of the pixels the screen
 // sets. It starts at the near edge of its start pixel and ends at the near edge of its end pixel,
@@ -29,12 +29,12 @@ void TChartCanvas3D::DrawVectorLine(QPainter& painter, TPoint from, TPoint to,
                       QPointF(to.X + 0.5, to.Y + 0.5) - halfStep);
     painter.setCompositionMode(CompositionFor(Pen().Mode()));
     painter.setBackgroundMode(Qt::TransparentMode);
-    QPen pen(ToQColor(m_backColor), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    QPen pen(Armalyx::ToQColor(m_backColor), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     if (!pattern.empty() && m_backMode == TBackMode::bmOpaque) {
         painter.setPen(pen);
         painter.drawLine(line);
     }
-    pen.setColor(ToQColor(Pen().Color()));
+    pen.setColor(Armalyx::ToQColor(Pen().Color()));
     if (!pattern.empty()) {
         pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
         pen.setDashOffset(static_cast<qreal>(m_patternPos));

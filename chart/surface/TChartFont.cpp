@@ -4,10 +4,14 @@
 
 #include <utility>
 
+namespace Armalyx {
+
 int PointsToPixels(int points) {
     const int scaled = points * 96;
     return scaled >= 0 ? (scaled + 36) / 72 : -((-scaled + 36) / 72);
 }
+
+} // namespace Armalyx
 
 TChartFont::TChartFont(QString name, int size, TColor color, TFontStyle style)
     : m_name(std::move(name)), m_size(size), m_color(color), m_style(style) {}
@@ -33,25 +37,25 @@ bool TChartFont::SameSettings(const TChartFont& other) const {
 }
 
 void TChartFont::SetName(const QString& value) {
-    if (StoreIfChanged(m_name, value)) {
+    if (Armalyx::StoreIfChanged(m_name, value)) {
         Changed();
     }
 }
 
 void TChartFont::SetSize(int value) {
-    if (StoreIfChanged(m_size, value)) {
+    if (Armalyx::StoreIfChanged(m_size, value)) {
         Changed();
     }
 }
 
 void TChartFont::SetColor(TColor value) {
-    if (StoreIfChanged(m_color, value)) {
+    if (Armalyx::StoreIfChanged(m_color, value)) {
         Changed();
     }
 }
 
 void TChartFont::SetStyle(TFontStyle value) {
-    if (StoreIfChanged(m_style, value)) {
+    if (Armalyx::StoreIfChanged(m_style, value)) {
         Changed();
     }
 }
@@ -74,6 +78,8 @@ bool RegisterFaceSubstitutions() {
 
 } // namespace
 
+namespace Armalyx {
+
 QFont ToQFont(const TChartFont& font) {
     static const bool registered = RegisterFaceSubstitutions();
     static_cast<void>(registered);
@@ -85,3 +91,5 @@ QFont ToQFont(const TChartFont& font) {
     result.setStrikeOut(HasStyle(font.Style(), TFontStyle::fsStrikeOut));
     return result;
 }
+
+} // namespace Armalyx

@@ -25,9 +25,13 @@ constexpr bool HasStyle(TFontStyle styles, TFontStyle one) {
     return (static_cast<unsigned>(styles) & static_cast<unsigned>(one)) != 0;
 }
 
+namespace Armalyx {
+
 // Character height in pixels of a font of the given size in points at 96 dots per inch,
 // rounded to the nearest pixel.
 int PointsToPixels(int points);
+
+} // namespace Armalyx
 
 class TChartFont {
 public:
@@ -49,7 +53,7 @@ public:
     void SetStyle(TFontStyle value);
 
     // The character height in pixels that the surface asks Qt for.
-    int PixelHeight() const { return PointsToPixels(m_size); }
+    int PixelHeight() const { return Armalyx::PointsToPixels(m_size); }
 
     void SetOnChange(std::function<void()> handler) { m_onChange = std::move(handler); }
 
@@ -65,5 +69,9 @@ private:
     std::function<void()> m_onChange;
 };
 
+namespace Armalyx {
+
 // The Qt font for a chart font, sized in pixels.
 QFont ToQFont(const TChartFont& font);
+
+} // namespace Armalyx

@@ -30,37 +30,37 @@ bool TChartPen::SameSettings(const TChartPen& other) const {
 }
 
 void TChartPen::SetColor(TColor value) {
-    if (StoreIfChanged(m_color, value)) {
+    if (Armalyx::StoreIfChanged(m_color, value)) {
         Changed();
     }
 }
 
 void TChartPen::SetWidth(int value) {
-    if (StoreIfChanged(m_width, value)) {
+    if (Armalyx::StoreIfChanged(m_width, value)) {
         Changed();
     }
 }
 
 void TChartPen::SetStyle(TPenStyle value) {
-    if (StoreIfChanged(m_style, value)) {
+    if (Armalyx::StoreIfChanged(m_style, value)) {
         Changed();
     }
 }
 
 void TChartPen::SetMode(TPenMode value) {
-    if (StoreIfChanged(m_mode, value)) {
+    if (Armalyx::StoreIfChanged(m_mode, value)) {
         Changed();
     }
 }
 
 void TChartPen::SetVisible(bool value) {
-    if (StoreIfChanged(m_visible, value)) {
+    if (Armalyx::StoreIfChanged(m_visible, value)) {
         Changed();
     }
 }
 
 void TChartPen::SetSmallDots(bool value) {
-    if (StoreIfChanged(m_smallDots, value)) {
+    if (Armalyx::StoreIfChanged(m_smallDots, value)) {
         Changed();
     }
 }

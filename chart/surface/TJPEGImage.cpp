@@ -35,7 +35,7 @@ std::size_t TJPEGImage::LoadFromData(std::span<const std::uint8_t> data) {
     }
     const auto bytes = data.subspan(kCountSize, count);
     TJpegHeader header;
-    if (!ReadJpegHeader(bytes.data(), bytes.size(), header) || !IsAcceptableSize(header)) {
+    if (!Armalyx::ReadJpegHeader(bytes.data(), bytes.size(), header) || !IsAcceptableSize(header)) {
         return 0;
     }
     m_bytes.assign(bytes.begin(), bytes.end());
@@ -47,5 +47,5 @@ std::size_t TJPEGImage::LoadFromData(std::span<const std::uint8_t> data) {
 }
 
 QImage TJPEGImage::Decode() {
-    return DecodeJpeg(m_bytes.data(), m_bytes.size());
+    return Armalyx::DecodeJpeg(m_bytes.data(), m_bytes.size());
 }

@@ -17,7 +17,7 @@ const QFont& TTextLayoutCache::FontFor(const TChartFont& font) {
     if (m_fonts.size() >= kCapacity) {
         m_fonts.clear();
     }
-    return *m_fonts.emplace(std::move(fontKey), ToQFont(font));
+    return *m_fonts.emplace(std::move(fontKey), Armalyx::ToQFont(font));
 }
 
 const TTextLayout& TTextLayoutCache::Layout(const TChartFont& font, const QString& text) {

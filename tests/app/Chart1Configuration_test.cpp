@@ -23,7 +23,7 @@ struct TExpectedSeries {
 
 TEST(Chart1Configuration, EightLineSeriesInChartOrderWithTitlesAndColours) {
     TChart chart;
-    const TChart1Series series = ConfigureChart1(chart);
+    const TChart1Series series = Armalyx::ConfigureChart1(chart);
     const TExpectedSeries expected[] = {
         {"Series1", "Total In service", 0x000000},
         {"Series2", "Tanks", 0x0000FF},
@@ -65,7 +65,7 @@ TEST(Chart1Configuration, EightLineSeriesInChartOrderWithTitlesAndColours) {
 
 TEST(Chart1Configuration, AxesShowMonthsSixToFiftyThreeAndTheFleetRange) {
     TChart chart;
-    ConfigureChart1(chart);
+    Armalyx::ConfigureChart1(chart);
     EXPECT_FALSE(chart.BottomAxis().Automatic());
     EXPECT_EQ(chart.BottomAxis().Minimum(), 6.0);
     EXPECT_EQ(chart.BottomAxis().Maximum(), 53.0);
@@ -92,7 +92,7 @@ TEST(Chart1Configuration, AxesShowMonthsSixToFiftyThreeAndTheFleetRange) {
 
 TEST(Chart1Configuration, BackgroundPictureIsTheStoredYearBands) {
     TChartPicture picture;
-    ASSERT_TRUE(LoadChart1BackImage(picture));
+    ASSERT_TRUE(Armalyx::LoadChart1BackImage(picture));
     EXPECT_EQ(picture.Width(), 420);
     EXPECT_EQ(picture.Height(), 299);
 }

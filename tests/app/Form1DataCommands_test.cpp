@@ -331,7 +331,7 @@ TEST_F(TForm1DataCommands, ChartDataHoldsEveryVisibleSeriesPointPerPlottedMonth)
         ASSERT_EQ(cells.size(), 9) << month;
         for (int column = 0; column < 8; ++column) {
             const TLineSeries& series = *order[column];
-            const auto value = ValueAtMonth(series, month);
+            const auto value = Armalyx::ValueAtMonth(series, month);
             ASSERT_TRUE(value.has_value()) << series.Name().toStdString() << " " << month;
             const bool share = column >= 6;
             const double expected =

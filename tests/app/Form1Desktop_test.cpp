@@ -91,14 +91,14 @@ TEST(ReadableTextColor, DarkTextOnADarkPanelIsLightenedKeepingItsHue) {
     dark.setColor(QPalette::Button, QColor(0x30, 0x32, 0x34));
     dark.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
     QApplication::setPalette(dark);
-    const TColor blueOnDark = ReadableTextColor(clBlue, clBtnFace);
-    const TColor blackOnDark = ReadableTextColor(clBlack, clBtnFace);
-    const TColor yellowOnDark = ReadableTextColor(clYellow, clBtnFace);
-    const TColor blueOnWhite = ReadableTextColor(clBlue, clWhite);
+    const TColor blueOnDark = Armalyx::ReadableTextColor(clBlue, clBtnFace);
+    const TColor blackOnDark = Armalyx::ReadableTextColor(clBlack, clBtnFace);
+    const TColor yellowOnDark = Armalyx::ReadableTextColor(clYellow, clBtnFace);
+    const TColor blueOnWhite = Armalyx::ReadableTextColor(clBlue, clWhite);
     QApplication::setPalette(previous);
-    const TColor blueOnLight = ReadableTextColor(clBlue, clBtnFace);
+    const TColor blueOnLight = Armalyx::ReadableTextColor(clBlue, clBtnFace);
 
-    const QColor lightened = ToQColor(blueOnDark);
+    const QColor lightened = Armalyx::ToQColor(blueOnDark);
     EXPECT_EQ(lightened.hslHue(), QColor(Qt::blue).hslHue());
     EXPECT_GE(qGray(lightened.rgb()), 150);
     EXPECT_LT(qGray(lightened.rgb()), 160);

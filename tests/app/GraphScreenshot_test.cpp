@@ -26,7 +26,7 @@ bool Near(QRgb pixel, QColor expected, int tolerance) {
 }
 
 bool Is(QRgb pixel, TColor color) {
-    return Near(pixel, ToQColor(color), 0);
+    return Near(pixel, Armalyx::ToQColor(color), 0);
 }
 
 } // namespace

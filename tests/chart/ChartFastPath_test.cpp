@@ -145,7 +145,7 @@ TEST(ChartFastPath, LinesOfBothPathsMatchAnIndependentBresenham) {
     std::mt19937 random(1942);
     std::uniform_int_distribution<int> coordinate(-30, 90);
     const QColor grey(200, 200, 200);
-    const QColor yellow = ToQColor(clYellow);
+    const QColor yellow = Armalyx::ToQColor(clYellow);
     for (int n = 0; n < 400; ++n) {
         std::vector<QPoint> corners;
         for (int k = 0; k < 4; ++k) {
@@ -298,7 +298,7 @@ TEST(ChartFastPath, LineWalkFollowsTheRoundingFormula) {
                 expected.push_back({p, i});
             }
         }
-        const std::vector<TLinePixel> walked = LinePixels(from, to, limit);
+        const std::vector<TLinePixel> walked = Armalyx::LinePixels(from, to, limit);
         ASSERT_EQ(walked.size(), expected.size()) << n;
         for (std::size_t i = 0; i < walked.size(); ++i) {
             ASSERT_TRUE(walked[i].Point == expected[i].Point &&
@@ -312,11 +312,11 @@ TEST(ChartFastPath, DashCursorAgreesWithThePatternAtAnyStart) {
     for (TPenStyle style : {TPenStyle::psDash, TPenStyle::psDot, TPenStyle::psDashDot,
                             TPenStyle::psDashDotDot, TPenStyle::psSolid}) {
         SCOPED_TRACE(::testing::Message() << "pen style " << static_cast<int>(style));
-        const std::vector<int> pattern = PenDashPattern(style, false);
+        const std::vector<int> pattern = Armalyx::PenDashPattern(style, false);
         for (long long start : {0LL, 1LL, 17LL, 1000003LL}) {
             TDashCursor cursor(pattern, start);
             for (long long p = start; p < start + 100; p += (p % 7 == 3 ? 5 : 1)) {
-                ASSERT_EQ(cursor.IsOn(p), PatternIsOn(pattern, p)) << start << " " << p;
+                ASSERT_EQ(cursor.IsOn(p), Armalyx::PatternIsOn(pattern, p)) << start << " " << p;
             }
         }
     }

@@ -51,10 +51,10 @@ TEST(ChartPaint, BackWallFrameAndSeriesReachTheWindow) {
         black += colour == 0x000000u ? 1 : 0;
     }
     EXPECT_GT(black, plot.Height() / 3);
-    EXPECT_EQ(Pixel(image, plot.Right + 1, middle), ToQColor(clBtnFace).rgb() & 0xFFFFFFu);
+    EXPECT_EQ(Pixel(image, plot.Right + 1, middle), Armalyx::ToQColor(clBtnFace).rgb() & 0xFFFFFFu);
     const int lineY = chart.LeftAxis().ValueToPixel(50);
     EXPECT_EQ(Pixel(image, plot.Left + 40, lineY), 0x0000FFu) << "blue series line";
-    EXPECT_EQ(Pixel(image, 0, 0), 0xFFFFFFu & ToQColor(clBtnHighlight).rgb()) << "bevel";
+    EXPECT_EQ(Pixel(image, 0, 0), 0xFFFFFFu & Armalyx::ToQColor(clBtnHighlight).rgb()) << "bevel";
 }
 
 TEST(ChartPaint, UnchangedRepaintReusesTheFrameAndResizeMakesANewPicture) {
@@ -89,7 +89,7 @@ TEST(ChartPaint, DottedCurveShowsPictureAndGridThroughItsGaps) {
     const QImage below = Frame(chart);
     dotted.LinePen().SetVisible(true);
     const QImage drawn = Frame(chart);
-    const QRgb navy = ToQColor(clNavy).rgb() & 0xFFFFFF;
+    const QRgb navy = Armalyx::ToQColor(clNavy).rgb() & 0xFFFFFF;
     int dots = 0;
     int changedOtherwise = 0;
     for (int y = 0; y < drawn.height(); ++y) {

@@ -89,15 +89,15 @@ TEST(ChartFont, PointSizesBecomePixelHeightsAt96Dpi) {
     const struct { int points, pixels; } cases[] = {{8, 11}, {10, 13}, {12, 16}, {9, 12}, {0, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.points);
-        EXPECT_EQ(PointsToPixels(c.points), c.pixels);
+        EXPECT_EQ(Armalyx::PointsToPixels(c.points), c.pixels);
     }
-    EXPECT_EQ(ToQFont(TChartFont(QStringLiteral("Arial"), 8, clBlack)).pixelSize(), 11);
+    EXPECT_EQ(Armalyx::ToQFont(TChartFont(QStringLiteral("Arial"), 8, clBlack)).pixelSize(), 11);
 }
 
 TEST(ChartFont, ClassicFaceNamesResolveToLiberationFaces) {
     for (const char* name : {"Arial", "MS Sans Serif"}) {
         SCOPED_TRACE(name);
-        const QFontInfo info(ToQFont(TChartFont(QString::fromLatin1(name), 8, clBlack)));
+        const QFontInfo info(Armalyx::ToQFont(TChartFont(QString::fromLatin1(name), 8, clBlack)));
         EXPECT_EQ(info.family(), QStringLiteral("Liberation Sans"));
     }
 }
@@ -116,23 +116,23 @@ TEST(ChartFont, TextMeasuresInTheCurrentFont) {
 
 TEST(LineRaster, FarOffEndsAreWalkedOnlyInsideTheLimit) {
     const TRect limit{0, 0, 100, 50};
-    const auto pixels = LinePixels({0, 10}, {INT_MAX, 10}, limit);
+    const auto pixels = Armalyx::LinePixels({0, 10}, {INT_MAX, 10}, limit);
     ASSERT_EQ(pixels.size(), 100u);
     EXPECT_EQ(pixels.back().Point, (TPoint{99, 10}));
-    const auto steep = LinePixels({50, INT_MIN}, {50, INT_MAX}, limit);
+    const auto steep = Armalyx::LinePixels({50, INT_MIN}, {50, INT_MAX}, limit);
     ASSERT_EQ(steep.size(), 50u);
     EXPECT_EQ(steep.front().Index, -static_cast<long long>(INT_MIN));
-    EXPECT_TRUE(LinePixels({5, 5}, {5, 5}, limit).empty());
-    EXPECT_TRUE(LinePixels({-10, -10}, {-5, 60}, limit).empty());
+    EXPECT_TRUE(Armalyx::LinePixels({5, 5}, {5, 5}, limit).empty());
+    EXPECT_TRUE(Armalyx::LinePixels({-10, -10}, {-5, 60}, limit).empty());
 }
 
 TEST(LineRaster, DashPatternsOfThePenStyles) {
-    EXPECT_EQ(PenDashPattern(TPenStyle::psDot, false), (std::vector<int>{3, 3}));
-    EXPECT_EQ(PenDashPattern(TPenStyle::psDash, false), (std::vector<int>{18, 6}));
-    EXPECT_EQ(PenDashPattern(TPenStyle::psSolid, true), (std::vector<int>{1, 1}));
-    EXPECT_TRUE(PenDashPattern(TPenStyle::psInsideFrame, false).empty());
+    EXPECT_EQ(Armalyx::PenDashPattern(TPenStyle::psDot, false), (std::vector<int>{3, 3}));
+    EXPECT_EQ(Armalyx::PenDashPattern(TPenStyle::psDash, false), (std::vector<int>{18, 6}));
+    EXPECT_EQ(Armalyx::PenDashPattern(TPenStyle::psSolid, true), (std::vector<int>{1, 1}));
+    EXPECT_TRUE(Armalyx::PenDashPattern(TPenStyle::psInsideFrame, false).empty());
     const std::vector<int> dot{3, 3};
-    EXPECT_TRUE(PatternIsOn(dot, 2));
-    EXPECT_FALSE(PatternIsOn(dot, 3));
-    EXPECT_TRUE(PatternIsOn(dot, 6));
+    EXPECT_TRUE(Armalyx::PatternIsOn(dot, 2));
+    EXPECT_FALSE(Armalyx::PatternIsOn(dot, 3));
+    EXPECT_TRUE(Armalyx::PatternIsOn(dot, 6));
 }

@@ -23,7 +23,7 @@ TBytes SmallJpeg() {
     QImage image(16, 8, QImage::Format_RGB32);
     image.fill(QColor(200, 40, 40));
     TBytes jpeg;
-    EXPECT_TRUE(EncodeJpeg(image, 90, jpeg));
+    EXPECT_TRUE(Armalyx::EncodeJpeg(image, 90, jpeg));
     return jpeg;
 }
 
@@ -131,7 +131,7 @@ TEST(ChartPicture, DamagedScanDecodesWithoutCrashing) {
         }
     }
     TBytes jpeg;
-    ASSERT_TRUE(EncodeJpeg(image, 90, jpeg));
+    ASSERT_TRUE(Armalyx::EncodeJpeg(image, 90, jpeg));
     for (std::size_t i = jpeg.size() / 2; i + 2 < jpeg.size(); ++i) {
         jpeg[i] = static_cast<std::uint8_t>(i * 13);
     }

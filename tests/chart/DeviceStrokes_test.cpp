@@ -21,7 +21,7 @@ using TPixelSet = std::set<std::pair<int, int>>;
 // Every device pixel of the band for a logical line, within a limit.
 TPixelSet BandPixels(TPoint from, TPoint to, const TDeviceScale& scale, const TRect& limit) {
     TPixelSet pixels;
-    const TDeviceStrokes strokes = DeviceStrokes(from, to, scale);
+    const TDeviceStrokes strokes = Armalyx::DeviceStrokes(from, to, scale);
     for (int k = 0; k < strokes.Count; ++k) {
         TLineWalk(strokes.FromOf(k), strokes.ToOf(k), limit)
             .ForEachPixel([&](int x, int y, long long) {
@@ -94,7 +94,7 @@ TEST(DeviceStrokes, StraightLinesCoverExactlyTheirLogicalPixels) {
             SCOPED_TRACE(testing::Message() << ratio << ": " << from.X << "," << from.Y << " to "
                                             << to.X << "," << to.Y);
             EXPECT_EQ(BandPixels(from, to, scale, kWide),
-                      Blocks(LinePixels(from, to, kWide), scale));
+                      Blocks(Armalyx::LinePixels(from, to, kWide), scale));
         }
     }
     EXPECT_TRUE(BandPixels({7, 7}, {7, 7}, TDeviceScale(2), kWide).empty());
@@ -114,7 +114,7 @@ TEST(DeviceStrokes, SlopedLinesFollowTheLineAndLeaveOutTheEndPixel) {
             }
             SCOPED_TRACE(testing::Message() << ratio << " line " << n);
             const TPixelSet band = BandPixels(from, to, scale, kWide);
-            const std::vector<TLinePixel> logical = LinePixels(from, to, kWide);
+            const std::vector<TLinePixel> logical = Armalyx::LinePixels(from, to, kWide);
             // Every device pixel lies on or next to a pixel of the 1x line, never in the end
             // pixel; at whole ratios every pixel of the 1x line, the start pixel among them, is
             // touched (at fractional ones the device line may pass beside a corner).
@@ -142,8 +142,9 @@ TEST(DeviceStrokes, SlopedLinesFollowTheLineAndLeaveOutTheEndPixel) {
 }
 
 TEST(DeviceStrokes, DashPatternsScaleWithTheRatio) {
-    EXPECT_EQ(DevicePattern({3, 3}, TDeviceScale(2)), (std::vector<int>{6, 6}));
-    EXPECT_EQ(DevicePattern({9, 6, 3, 6}, TDeviceScale(1.5)), (std::vector<int>{14, 9, 5, 9}));
-    EXPECT_EQ(DevicePattern({1, 1}, TDeviceScale(0.25)), (std::vector<int>{1, 1}));
-    EXPECT_TRUE(DevicePattern({}, TDeviceScale(2)).empty());
+    EXPECT_EQ(Armalyx::DevicePattern({3, 3}, TDeviceScale(2)), (std::vector<int>{6, 6}));
+    EXPECT_EQ(Armalyx::DevicePattern({9, 6, 3, 6}, TDeviceScale(1.5)),
+              (std::vector<int>{14, 9, 5, 9}));
+    EXPECT_EQ(Armalyx::DevicePattern({1, 1}, TDeviceScale(0.25)), (std::vector<int>{1, 1}));
+    EXPECT_TRUE(Armalyx::DevicePattern({}, TDeviceScale(2)).empty());
 }

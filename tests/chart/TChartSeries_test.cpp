@@ -106,7 +106,7 @@ TEST(TChartSeries, PointColorFollowsSeriesColorAndFallsBackOutsideTheList) {
     EXPECT_EQ(series.PointColor(-1), clNavy);
     EXPECT_EQ(series.PointLabel(7), "");
     series.SetColorEachPoint(true);
-    EXPECT_EQ(series.PointColor(0), PaletteColor(0));
+    EXPECT_EQ(series.PointColor(0), Armalyx::PaletteColor(0));
 }
 
 TEST(TChartSeries, AddPointKeepsColoursWithTheirPointsAfterDirectListChanges) {

@@ -16,7 +16,7 @@ TEST(TTextLayoutCache, KeepsOneLayoutPerFontSettingAndTextMeasuredAsQtMeasures) 
     const TChartFont red(QStringLiteral("Liberation Sans"), 8, clRed);
     const QString text = QStringLiteral("20,000 WWW");
     for (const TChartFont* font : {&plain, &larger, &bold, &serif}) {
-        const QFontMetrics metrics(ToQFont(*font));
+        const QFontMetrics metrics(Armalyx::ToQFont(*font));
         const TTextLayout& layout = cache.Layout(*font, text);
         EXPECT_EQ(layout.Width, metrics.horizontalAdvance(text));
         EXPECT_EQ(layout.Height, metrics.height());

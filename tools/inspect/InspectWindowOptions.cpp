@@ -125,7 +125,7 @@ TOptionResult TWindowOptions::TakeFile(std::string_view option,
 std::vector<std::string> TWindowOptions::Report(TJsonWriter& json) {
 #if defined(ARMALYX_INSPECT_WITH_WINDOW)
     if (Requested()) {
-        return ReportWindow(m_choices, json);
+        return Armalyx::ReportWindow(m_choices, json);
     }
 #else
     static_cast<void>(json);

@@ -60,7 +60,11 @@ private:
     TWindowChoices m_choices;
 };
 
+namespace Armalyx {
+
 // Runs the window for the options and writes "Series", "Edits", "Grid", "ChartData",
 // "WindowErrors" and "Status", and "TableSnapshotError", "SnapshotError", "ExportDataError" and
 // "ExportTableError" for files that could not be written; gives the texts of those.
 std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter& json);
+
+} // namespace Armalyx

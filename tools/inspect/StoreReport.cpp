@@ -35,7 +35,7 @@ void WriteFileReport(TJsonWriter& json, const char* fileName, const TReadReport&
 void WriteProblems(TJsonWriter& json, const TProductionStore& store) {
     json.Key("Problems");
     json.BeginArray();
-    for (const auto& [fileName, report] : ReportedFiles(store)) {
+    for (const auto& [fileName, report] : Armalyx::ReportedFiles(store)) {
         for (const TLineProblem& problem : report->Problems()) {
             json.BeginObject();
             json.Key("File");
@@ -50,7 +50,7 @@ void WriteProblems(TJsonWriter& json, const TProductionStore& store) {
     json.EndArray();
     json.Key("ProblemsNotListed");
     std::int64_t notListed = 0;
-    for (const auto& [fileName, report] : ReportedFiles(store)) {
+    for (const auto& [fileName, report] : Armalyx::ReportedFiles(store)) {
         notListed += report->ProblemCount() - static_cast<std::int64_t>(report->Problems().size());
     }
     json.Integer(notListed);
@@ -93,6 +93,8 @@ void WriteSpan(TJsonWriter& json, const TProductionStore& store) {
 
 } // namespace
 
+namespace Armalyx {
+
 void WriteStoreReport(TJsonWriter& json, TSpanPart span) {
     const TProductionStore& store = Store();
     json.Key("files");
@@ -129,7 +131,7 @@ ReportedFiles(const TProductionStore& store) {
 
 std::vector<std::string> ProblemLines(const TProductionStore& store) {
     std::vector<std::string> lines;
-    for (const auto& [fileName, report] : ReportedFiles(store)) {
+    for (const auto& [fileName, report] : Armalyx::ReportedFiles(store)) {
         if (!report->Found()) {
             lines.push_back(std::string(fileName) + ": not found");
             continue;
@@ -155,3 +157,5 @@ std::string MessageAsShown(std::string_view message) {
     }
     return shown;
 }
+
+} // namespace Armalyx

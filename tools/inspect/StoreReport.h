@@ -14,6 +14,8 @@
 // The members of the inspector's report that describe the data store: the files read, the fleet
 // rows, the vehicles and the derived series, and the span figures when asked for.
 enum class TSpanPart { Omitted, Included };
+namespace Armalyx {
+
 void WriteStoreReport(TJsonWriter& json, TSpanPart span);
 
 // The two data files with what the last load made of each, "TotalData.txt" first.
@@ -27,3 +29,5 @@ std::vector<std::string> ProblemLines(const Production1::TProductionStore& store
 // The message as the program's error box shows it: a full stop is added when the last character
 // sorts after ".".
 std::string MessageAsShown(std::string_view message);
+
+} // namespace Armalyx

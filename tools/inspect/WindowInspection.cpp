@@ -97,6 +97,8 @@ struct TFileOutcome {
 
 } // namespace
 
+namespace Armalyx {
+
 std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter& json) {
     const std::unique_ptr<TApplication> application = StartApplication();
     TWindowInspectionRequest request;
@@ -128,5 +130,7 @@ std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter
     }
     return failures;
 }
+
+} // namespace Armalyx
 
 #endif

@@ -25,7 +25,7 @@ std::optional<std::string> Load() {
     try {
         Production1::LoadProductionData();
     } catch (const Production1::TInOutError& error) {
-        return MessageAsShown(error.what());
+        return Armalyx::MessageAsShown(error.what());
     }
     return std::nullopt;
 }
@@ -48,7 +48,7 @@ int Check() {
         std::cerr << "armalyx-inspect: " << *failure << '\n';
         return kExitFailure;
     }
-    const std::vector<std::string> lines = ProblemLines(Production1::Store());
+    const std::vector<std::string> lines = Armalyx::ProblemLines(Production1::Store());
     for (const std::string& line : lines) {
         std::cout << line << '\n';
     }
@@ -63,7 +63,7 @@ int Inspect(const TInspectOptions& options, TWindowOptions& windowOptions) {
     }
     TJsonWriter json(std::cout);
     json.BeginObject();
-    WriteStoreReport(json, options.Span ? TSpanPart::Included : TSpanPart::Omitted);
+    Armalyx::WriteStoreReport(json, options.Span ? TSpanPart::Included : TSpanPart::Omitted);
     const std::vector<std::string> unwritten = windowOptions.Report(json);
     json.Key("Error");
     if (failure) {
@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
         }
         return Inspect(options, windowOptions);
     } catch (const std::exception& error) {
-        std::cerr << "armalyx-inspect: " << MessageAsShown(error.what()) << '\n';
+        std::cerr << "armalyx-inspect: " << Armalyx::MessageAsShown(error.what()) << '\n';
         return kExitFailure;
     }
 }

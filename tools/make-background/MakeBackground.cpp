@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication application(argc, argv);
     std::vector<std::uint8_t> jpeg;
-    if (!EncodeJpeg(DrawBands(), kJpegQuality, jpeg)) {
+    if (!Armalyx::EncodeJpeg(DrawBands(), kJpegQuality, jpeg)) {
         std::fprintf(stderr, "could not encode the picture\n");
         return 1;
     }
