@@ -36,6 +36,10 @@ TWideUnsigned WideSum(TWideUnsigned wide, std::uint64_t addend) {
 TWideQuotient WideDivide(TWideUnsigned dividend, std::uint64_t divisor) {
     // Long division, one bit at a time from the top: the remainder stays below the divisor, and a
     // bit shifted out of it counts as a borrow that the subtraction then takes back.
+    if (dividend.High == 0) {
+        // The usual case, lines within the range of int: one machine division.
+        return {dividend.Low / divisor, dividend.Low % divisor};
+    }
     TWideQuotient result;
     std::uint64_t remainder = dividend.High % divisor;
     for (int bit = 63; bit >= 0; --bit) {
