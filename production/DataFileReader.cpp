@@ -113,7 +113,7 @@ void ReadDataFile(const std::filesystem::path& path, TDataFileKind kind, TReadRe
     TDataFile& file = Store().DataFile;
     TLineParser parser(Store().LineMonths);
     TLineEcho echo;
-    TLineTee tee(parser, echo);
+    TLineSplitter splitter(parser, echo);
     TLineAccount account(kind);
     file.SkipLine();
     std::int64_t lineNumber = 1;
@@ -121,7 +121,7 @@ void ReadDataFile(const std::filesystem::path& path, TDataFileKind kind, TReadRe
         ++lineNumber;
         parser.Begin();
         echo.Begin();
-        file.ReadLine(tee);
+        file.ReadLine(splitter);
         const TParsedLine& line = parser.Finish();
         TStoredPlace place;
         const TLineOutcome outcome = storeLine(line, place);

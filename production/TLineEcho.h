@@ -29,9 +29,9 @@ private:
 };
 
 // Passes every piece of a line to two sinks.
-class TLineTee final : public TLineSink {
+class TLineSplitter final : public TLineSink {
 public:
-    TLineTee(TLineSink& first, TLineSink& second) : m_first(first), m_second(second) {}
+    TLineSplitter(TLineSink& first, TLineSink& second) : m_first(first), m_second(second) {}
     void Feed(std::string_view piece) override {
         m_first.Feed(piece);
         m_second.Feed(piece);
