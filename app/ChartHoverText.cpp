@@ -70,16 +70,16 @@ QString SharePercentText(double position, const QLocale& locale) {
     return Grouping(locale).toString(percent, 'f', 1) + QStringLiteral(" %");
 }
 
+QString ValueText(double value, TReadingKind kind, const QLocale& locale) {
+    return kind == TReadingKind::FleetShare ? SharePercentText(value, locale)
+                                            : WholeNumberText(value, locale);
+}
+
 QString ValueLine(const TSeriesValue& value, const QLocale& locale) {
-    switch (value.Kind) {
-    case TReadingKind::FleetShare:
-        return value.Name + QStringLiteral(": ") + SharePercentText(value.Value, locale);
-    case TReadingKind::Deliveries:
-        return value.Name + QStringLiteral(" deliveries: ") + WholeNumberText(value.Value, locale);
-    case TReadingKind::Count:
-        break;
-    }
-    return value.Name + QStringLiteral(": ") + WholeNumberText(value.Value, locale);
+    const QString name = value.Kind == TReadingKind::Deliveries
+                             ? value.Name + QStringLiteral(" deliveries")
+                             : value.Name;
+    return name + QStringLiteral(": ") + ValueText(value.Value, value.Kind, locale);
 }
 
 QString ToolTip(int month, const std::vector<TSeriesValue>& values, const QLocale& locale,
@@ -95,6 +95,14 @@ QString ToolTip(int month, const std::vector<TSeriesValue>& values, const QLocal
     if (!rows.isEmpty()) {
         text += QStringLiteral("<table cellspacing=\"2\" cellpadding=\"0\">") + rows +
                 QStringLiteral("</table>");
+    }
+    return text;
+}
+
+QString PlainText(int month, const std::vector<TSeriesValue>& values, const QLocale& locale) {
+    QString text = MonthCaption(month);
+    for (const TSeriesValue& value : values) {
+        text += QLatin1Char('\n') + ValueLine(value, locale);
     }
     return text;
 }

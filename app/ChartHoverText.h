@@ -33,6 +33,9 @@ QString MonthCaption(int month);
 QString WholeNumberText(double value, const QLocale& locale);
 // A share curve's point as a percentage of the fleet with one decimal: "12.3 %".
 QString SharePercentText(double position, const QLocale& locale);
+// A value as a reader is told it: a count or deliveries as a whole number, a share as a
+// percentage of the fleet.
+QString ValueText(double value, TReadingKind kind, const QLocale& locale);
 // One line: "Losses: 1,234", "Lend Lease deliveries: 300", "T-34 share: 12.3 %".
 QString ValueLine(const TSeriesValue& value, const QLocale& locale);
 // The tooltip as rich text: the month, then one line per series behind a swatch of its colour.
@@ -40,5 +43,7 @@ QString ValueLine(const TSeriesValue& value, const QLocale& locale);
 // dark tooltip. Series names come from the data files and are escaped.
 QString ToolTip(int month, const std::vector<TSeriesValue>& values, const QLocale& locale,
                 const QColor& swatchBorder);
+// The same as plain lines, as a screen reader speaks it: "Mar 1943", then one line per series.
+QString PlainText(int month, const std::vector<TSeriesValue>& values, const QLocale& locale);
 
 } // namespace Armalyx::ChartHoverText

@@ -1,9 +1,9 @@
 #include "TChartHover.h"
 
 #include "ChartHoverText.h"
+#include "MonthReadOut.h"
 
 #include <TChart.h>
-#include <TChartSeries.h>
 
 #include <QHelpEvent>
 #include <QLocale>
@@ -36,12 +36,7 @@ QString TChartHover::ToolTipAt(const QPoint& position) const {
     if (!month) {
         return QString();
     }
-    std::vector<Armalyx::ChartHoverText::TSeriesValue> values;
-    for (const TSeriesReading& reading : m_readings()) {
-        if (const auto value = Armalyx::ValueAtMonth(*reading.Series, *month)) {
-            values.push_back({reading.Name, *value, reading.Series->SeriesColor(), reading.Kind});
-        }
-    }
+    const auto values = Armalyx::MonthReadOut::ValuesAt(m_readings(), *month);
     return Armalyx::ChartHoverText::ToolTip(*month, values, QLocale(),
                                             QToolTip::palette().color(QPalette::ToolTipText));
 }

@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "AccessibleInterfaces.h"
 #include "AvailabilityMaths.h"
 #include "CueColors.h"
 #include "DataStatusText.h"
@@ -7,6 +8,7 @@
 #include "TDataFolderWatcher.h"
 #include "TErrorShell.h"
 #include "TRadioGroup.h"
+#include "TStatusLine.h"
 #include "TStringGrid.h"
 #include "VehicleNameText.h"
 #include "WindowPlacement.h"
@@ -50,6 +52,7 @@ TForm1::TForm1(QWidget* parent) : TForm1(QString(), parent) {}
 TForm1::TForm1(QString dataDirectory, QWidget* parent)
     : QWidget(parent), m_dataDirectory(std::move(dataDirectory)),
       m_figureChoices(StoredSpanChoices()) {
+    Armalyx::AccessibleInterfaces::Install();
     CreateWindowFrame();
     CreateSelectionPage();
     CreateGraphPage();
@@ -197,6 +200,7 @@ void TForm1::ReloadDataFiles() {
 }
 
 void TForm1::ClearVehicleCurves() {
+    NoteChartChanged();
     for (TLineSeries* series : {Series2, Series6, Series7, Series8}) {
         series->ClearPoints();
     }
@@ -213,8 +217,8 @@ void TForm1::ShowDataStatus(const QString& directory) {
     if (!store.TotalDataReport.Found() || !store.TankDataReport.Found()) {
         folderNames = QDir(directory).entryList(QDir::Files, QDir::Name);
     }
-    Label8->setText(Armalyx::DataStatusText::StatusText(directory, store.TotalDataReport,
-                                                        store.TankDataReport, folderNames));
+    Label8->SetStatusText(Armalyx::DataStatusText::StatusText(directory, store.TotalDataReport,
+                                                              store.TankDataReport, folderNames));
     ShowDetailsButton();
     RefreshOpenDataReport();
     const std::pair<const char*, bool> files[] = {

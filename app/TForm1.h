@@ -4,8 +4,10 @@
 // numbers from the production data store into the controls and the chart's series.
 
 #include "Chart1Configuration.h"
+#include "ChartDataText.h"
 #include "ChartExport.h"
 #include "SeriesReading.h"
+#include "TStatusLine.h"
 
 #include <TCustomChartAxis.h>
 
@@ -30,6 +32,7 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 class TChart;
+class TChartNarrator;
 class TComboBox;
 class TDataFolderWatcher;
 class TDataReportWindow;
@@ -116,6 +119,12 @@ public:
     QString ChartDataText() const;
     // The same rows, their numbers written for the locale.
     std::vector<QStringList> ChartDataRows(const QLocale& locale) const;
+    // The curves those rows are made of, each with its points among the plotted months.
+    std::vector<Armalyx::ChartDataText::TDataColumn> ChartDataColumns() const;
+    // The chart in a few sentences for a screen reader: months, curves, picks.
+    QString ChartSummary() const;
+    // The vehicles (or "Lend Lease") the two pairs of curves show, in pair order.
+    QStringList PickedNames() const;
 
     // Ctrl+E, "Export data…" and Ctrl+P: the chart as PNG, SVG or PDF, the chart's numbers or the
     // vehicle table as CSV, and the chart on paper, each after its dialog. Nothing is written
@@ -156,7 +165,7 @@ public:
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
     // The data status line below the span figures: what the last load made of the data files.
-    QLabel* Label8 = nullptr;
+    TStatusLine* Label8 = nullptr;
     // Below the status text, shown while the data report has lines to list: opens the report.
     QPushButton* DetailsButton = nullptr;
     TStringGrid* StringGrid1 = nullptr;
@@ -209,6 +218,10 @@ private:
     void SetTabOrder();
     void SetAccessibleNames();
     void CreateShortcuts();
+    // The mouse's tooltip, the keyboard's month cursor and what a screen reader is told.
+    void CreateChartReaders();
+    // The curves changed: a screen reader hears the new summary after the current event.
+    void NoteChartChanged();
     QAction* CreateAction(const QString& text, const QKeySequence& key, void (TForm1::*command)());
     void CreateContextMenus();
     void CreateMainMenu();
@@ -258,6 +271,7 @@ private:
     TDataReportWindow* m_dataReport = nullptr;
     TEstimateHelpWindow* m_estimateHelp = nullptr;
     TDataFolderWatcher* m_watcher = nullptr;
+    TChartNarrator* m_chartNarrator = nullptr;
     TFolderChooser m_chooseFolder;
     // The vehicle each pair of curves shows, by its stored name; empty while a pair is empty.
     std::array<std::string, 2> m_pairVehicles;

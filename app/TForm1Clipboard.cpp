@@ -5,7 +5,6 @@
 
 #include "ChartDataText.h"
 #include "ChartExport.h"
-#include "TChartHover.h"
 #include "TStringGrid.h"
 #include "TableText.h"
 
@@ -70,7 +69,7 @@ QString TForm1::ChartDataText() const {
     return Armalyx::TableText::TabSeparatedRows(ChartDataRows(QLocale()));
 }
 
-std::vector<QStringList> TForm1::ChartDataRows(const QLocale& locale) const {
+std::vector<Armalyx::ChartDataText::TDataColumn> TForm1::ChartDataColumns() const {
     std::vector<Armalyx::ChartDataText::TDataColumn> columns;
     for (const TSeriesReading& reading : SeriesReadings()) {
         Armalyx::ChartDataText::TDataColumn column{reading.Name, reading.Kind, {}};
@@ -86,7 +85,12 @@ std::vector<QStringList> TForm1::ChartDataRows(const QLocale& locale) const {
             columns.push_back(std::move(column));
         }
     }
-    return Armalyx::ChartDataText::Rows(columns, m_firstHomeMonth, m_lastHomeMonth, locale);
+    return columns;
+}
+
+std::vector<QStringList> TForm1::ChartDataRows(const QLocale& locale) const {
+    return Armalyx::ChartDataText::Rows(ChartDataColumns(), m_firstHomeMonth, m_lastHomeMonth,
+                                        locale);
 }
 
 // The picture has the screen's resolution: on a high-resolution screen it is as sharp as shown.

@@ -6,6 +6,7 @@
 #include "TApplication.h"
 #include "TComboBox.h"
 #include "TRadioGroup.h"
+#include "TStatusLine.h"
 #include "TStringGrid.h"
 
 #include <TChart.h>
@@ -112,9 +113,9 @@ void TForm1::CreateSelectionLabels() {
     Label5 = CreateLabel(Tabsheet1, "Label5", QStringLiteral("Total"), 424, 94);
     Label7 = CreateLabel(Tabsheet1, "Label7", QStringLiteral("Losses"), 416, 128);
     // The free area below the figures, down to the foot of the table.
-    Label8 = CreateLabel(Tabsheet1, "Label8", QString(), 256, 168);
+    Label8 = new TStatusLine(Tabsheet1);
+    Label8->setObjectName(QStringLiteral("Label8"));
     Label8->setGeometry(256, 168, 425, 209);
-    Label8->setTextFormat(Qt::PlainText);
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Placed below the status text whenever that changes; hidden while there is nothing to show.
@@ -151,6 +152,9 @@ void TForm1::CreateGraphPage() {
     Chart1 = new TChart(TabSheet2);
     Chart1->setObjectName(QStringLiteral("Chart1"));
     Chart1->setGeometry(0, 0, 673, 385);
+    // Tab reaches the chart before the data-source selector lying on it; its month cursor
+    // follows the keyboard there.
+    Chart1->setFocusPolicy(Qt::StrongFocus);
     static_cast<TChart1Series&>(*this) = Armalyx::ConfigureChart1(*Chart1);
 
     // The data-source selector lies over the right part of the plot, drawn above the chart.
@@ -175,21 +179,21 @@ void TForm1::SetTabOrder() {
     QWidget::setTabOrder(Edit3, DetailsButton);
 }
 
-// What a screen reader announces for each control: the text of the label beside it, made
-// whole where the layout lets a column heading speak for several controls.
+// What a screen reader announces for each control: what it is, in words that stand on their
+// own, where the layout lets a column heading or a short label speak for several controls.
 void TForm1::SetAccessibleNames() {
     setAccessibleName(windowTitle());
     PageControl1->setAccessibleName(QStringLiteral("Pages"));
-    StringGrid1->setAccessibleName(QStringLiteral("Vehicles"));
+    StringGrid1->setAccessibleName(QStringLiteral("Vehicle table"));
     ComboBox1->setAccessibleName(QStringLiteral("Start month"));
     ComboBox2->setAccessibleName(QStringLiteral("End month"));
     ComboBox3->setAccessibleName(QStringLiteral("Start year"));
     ComboBox4->setAccessibleName(QStringLiteral("End year"));
-    Edit1->setAccessibleName(QStringLiteral("Tank production"));
-    Edit2->setAccessibleName(QStringLiteral("Total production"));
+    Edit1->setAccessibleName(QStringLiteral("Production of the picked vehicle"));
+    Edit2->setAccessibleName(QStringLiteral("Production of all vehicles"));
     Edit3->setAccessibleName(QStringLiteral("Losses"));
     Chart1->setAccessibleName(QStringLiteral("Total Available AFVs"));
-    RadioGroup1->setAccessibleName(RadioGroup1->title());
+    RadioGroup1->setAccessibleName(QStringLiteral("Production data source"));
     Label8->setAccessibleName(QStringLiteral("Data files"));
     DetailsButton->setAccessibleName(QStringLiteral("Data report"));
     // Desktops that read a control's label through its label relation find it here.

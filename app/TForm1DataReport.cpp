@@ -5,6 +5,7 @@
 
 #include "DataReportText.h"
 #include "TDataReportWindow.h"
+#include "TStatusLine.h"
 
 #include <Production1.h>
 

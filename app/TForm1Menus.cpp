@@ -5,7 +5,6 @@
 
 #include "TForm1.h"
 
-#include "TChartHover.h"
 #include "TContextClick.h"
 #include "TErrorShell.h"
 #include "TMenuButton.h"
@@ -96,7 +95,7 @@ void TForm1::CreateShortcuts() {
         ResetViewAction->setEnabled(graph);
         FitToDataAction->setEnabled(graph);
     });
-    new TChartHover(*Chart1, [this] { return SeriesReadings(); });
+    CreateChartReaders();
     CreateContextMenus();
     CreateMainMenu();
 }

@@ -46,6 +46,7 @@ void AddSharePoints(TChartSeries& series, const std::vector<double>& estimates) 
 } // namespace
 
 void TForm1::PlotFleetCurves() {
+    NoteChartChanged();
     const auto& store = Production1::Store();
     Series1->ClearPoints();
     Series3->ClearPoints();
@@ -72,6 +73,7 @@ void TForm1::PlotFleetCurves() {
 }
 
 void TForm1::PlotVehicleEstimate() {
+    NoteChartChanged();
     auto& store = Production1::Store();
     const int slot = store.CompareSlot;
     TLineSeries& estimateSeries = slot == 0 ? *Series2 : *Series7;
@@ -96,6 +98,7 @@ void TForm1::PlotVehicleEstimate() {
 }
 
 void TForm1::PlotLendLease() {
+    NoteChartChanged();
     auto& store = Production1::Store();
     Series2->ClearPoints();
     Series6->ClearPoints();

@@ -5,6 +5,7 @@
 #include "TForm1.h"
 
 #include "DataStatusText.h"
+#include "TStatusLine.h"
 #include "TStringGrid.h"
 #include "VehicleNameText.h"
 
@@ -122,5 +123,5 @@ void TForm1::AddReloadLines(const QString& reason, const QStringList& lostPicks)
     if (!lostPicks.isEmpty()) {
         text += QLatin1Char('\n') + Armalyx::DataStatusText::LostPicksLine(lostPicks);
     }
-    Label8->setText(text);
+    Label8->SetStatusText(text);
 }

@@ -41,6 +41,7 @@ set(ARMALYX_app_TEST_SOURCES
   AvailabilityMaths_test.cpp
   Chart1Configuration_test.cpp
   ChartExport_test.cpp
+  ChartSummaryText_test.cpp
   CsvReader.cpp
   CsvText_test.cpp
   DataReportWindow_test.cpp
@@ -48,6 +49,7 @@ set(ARMALYX_app_TEST_SOURCES
   ErrorShell_test.cpp
   Form1Clicks_test.cpp
   Form1Clipboard_test.cpp
+  Form1ChartAccess_test.cpp
   Form1Cues_test.cpp
   Form1DataCommands_test.cpp
   Form1DataFolder_test.cpp
@@ -64,6 +66,7 @@ set(ARMALYX_app_TEST_SOURCES
   GraphScreenshot_test.cpp
   Monkey_test.cpp
   SaveTarget_test.cpp
+  TAccessibleEventRecorder.cpp
   ScopedRollback_test.cpp
   TForm1Fixture.cpp
   TMonkey.cpp

@@ -77,21 +77,22 @@ TEST_F(TForm1Keyboard, TabWalksTheSelectionPageInTheLayoutsOrderAndBacktabWalksB
     }
 }
 
-// Controls carry a name of their own; labels and radio buttons are named by their text.
+// Controls carry a name of their own, a selector too (not its current text); labels and radio
+// buttons are named by their text.
 TEST_F(TForm1Keyboard, EveryControlHasAnAccessibleNameFromItsLabel) {
     TForm1& form = Form();
     const std::vector<std::pair<QWidget*, QString>> expected = {
         {form.PageControl1, QStringLiteral("Pages")},
-        {form.StringGrid1, QStringLiteral("Vehicles")},
+        {form.StringGrid1, QStringLiteral("Vehicle table")},
         {form.ComboBox1, QStringLiteral("Start month")},
         {form.ComboBox2, QStringLiteral("End month")},
         {form.ComboBox3, QStringLiteral("Start year")},
         {form.ComboBox4, QStringLiteral("End year")},
-        {form.Edit1, QStringLiteral("Tank production")},
-        {form.Edit2, QStringLiteral("Total production")},
+        {form.Edit1, QStringLiteral("Production of the picked vehicle")},
+        {form.Edit2, QStringLiteral("Production of all vehicles")},
         {form.Edit3, QStringLiteral("Losses")},
         {form.Chart1, QStringLiteral("Total Available AFVs")},
-        {form.RadioGroup1, QStringLiteral("Production Data Source")},
+        {form.RadioGroup1, QStringLiteral("Production data source")},
     };
     for (const auto& [widget, name] : expected) {
         SCOPED_TRACE(widget->objectName().toStdString());
@@ -102,7 +103,9 @@ TEST_F(TForm1Keyboard, EveryControlHasAnAccessibleNameFromItsLabel) {
         {form.RadioGroup1->Button(1), QStringLiteral("Data Driven Production Data")},
         {form.Label1, QStringLiteral("Start")},
         {form.Label6, QStringLiteral("Select Production Time Span")},
-        {form.Edit1, QStringLiteral("Tank production")},
+        {form.Edit1, QStringLiteral("Production of the picked vehicle")},
+        {form.ComboBox1, QStringLiteral("Start month")},
+        {form.ComboBox4, QStringLiteral("End year")},
     };
     for (const auto& [widget, name] : texts) {
         SCOPED_TRACE(widget->objectName().toStdString());

@@ -2,6 +2,7 @@
 // case prints its seed, and ARMALYX_MONKEY_SEED and ARMALYX_MONKEY_EVENTS (events over all
 // cases together) repeat or lengthen a run.
 
+#include "TChartMonthCursor.h"
 #include "TForm1Fixture.h"
 #include "TMonkey.h"
 #include "TMonkeyData.h"
@@ -9,8 +10,10 @@
 #include <TChart.h>
 #include <TLineSeries.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 
 #include <array>
@@ -101,11 +104,37 @@ protected:
                     << " points; ";
             }
         }
+        out << CursorViolations(form);
         // A chart without area is never asked to paint.
         const bool painted =
             form.Chart1->size().isEmpty() || form.Chart1->grab().size() == form.Chart1->size();
         if (!painted) {
             out << "the chart's paint gave no frame of its size; ";
+        }
+        return out.str();
+    }
+
+    // The month cursor stands within the curves' months, and a screen reader reads the same
+    // read-out, summary and table the window shows.
+    static std::string CursorViolations(TForm1& form) {
+        std::ostringstream out;
+        const auto* cursor = form.Chart1->findChild<TChartMonthCursor*>();
+        const auto month = cursor->Month();
+        const auto months = cursor->CurveMonths();
+        if (month && (!months || *month < months->first || *month > months->second)) {
+            out << "the month cursor stands on month " << *month << " outside the curves; ";
+        }
+        QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(form.Chart1);
+        if (chart->textInterface()->text(0, -1) != cursor->ReadOut()) {
+            out << "the chart's accessible text is not the cursor's read-out; ";
+        }
+        if (chart->text(QAccessible::Description) != form.ChartSummary()) {
+            out << "the chart's description is not its summary; ";
+        }
+        const auto rows = form.ChartDataRows(QLocale());
+        if (chart->tableInterface()->rowCount() != static_cast<int>(rows.size()) - 1) {
+            out << "the chart's table has " << chart->tableInterface()->rowCount()
+                << " rows, Copy data " << rows.size() - 1 << "; ";
         }
         return out.str();
     }

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -74,13 +75,14 @@ TMonkey::~TMonkey() {
 std::string TMonkey::Step() {
     using TEvent = std::string (TMonkey::*)();
     // Weighted towards what changes the figures: table clicks and selector choices.
-    static const std::array<TEvent, 18> kEvents = {
-        &TMonkey::ClickGrid,      &TMonkey::ClickGrid,    &TMonkey::ClickGrid,
-        &TMonkey::DragGrid,       &TMonkey::PressGridKey, &TMonkey::PressGridKey,
-        &TMonkey::TurnGridWheel,  &TMonkey::PickSelector, &TMonkey::PickSelector,
-        &TMonkey::TypeSelector,   &TMonkey::ClickRadio,   &TMonkey::SwitchPage,
-        &TMonkey::TurnChartWheel, &TMonkey::DragOnChart,  &TMonkey::DragOnChart,
-        &TMonkey::Resize,         &TMonkey::RunCommand,   &TMonkey::SaveDataFileAgain};
+    static const std::array<TEvent, 20> kEvents = {
+        &TMonkey::ClickGrid,       &TMonkey::ClickGrid,        &TMonkey::ClickGrid,
+        &TMonkey::DragGrid,        &TMonkey::PressGridKey,     &TMonkey::PressGridKey,
+        &TMonkey::TurnGridWheel,   &TMonkey::PickSelector,     &TMonkey::PickSelector,
+        &TMonkey::TypeSelector,    &TMonkey::ClickRadio,       &TMonkey::SwitchPage,
+        &TMonkey::TurnChartWheel,  &TMonkey::DragOnChart,      &TMonkey::DragOnChart,
+        &TMonkey::MoveChartCursor, &TMonkey::MoveChartCursor,  &TMonkey::Resize,
+        &TMonkey::RunCommand,      &TMonkey::SaveDataFileAgain};
     const TEvent event =
         kEvents.at(static_cast<std::size_t>(Between(0, static_cast<int>(kEvents.size()) - 1)));
     return (this->*event)();
@@ -227,6 +229,22 @@ std::string TMonkey::DragOnChart() {
     }
     QTest::mouseRelease(&chart, button, {}, to);
     return "chart drag button " + std::to_string(button) + " " + Text(from) + " to " + Text(to);
+}
+
+// The keyboard's month cursor: the chart takes the focus as Tab gives it, then one of the
+// cursor's keys, with Ctrl now and then.
+std::string TMonkey::MoveChartCursor() {
+    ShowPage(kGraphPage);
+    static const std::array<Qt::Key, 6> kKeys = {Qt::Key_Left,     Qt::Key_Right,  Qt::Key_PageUp,
+                                                 Qt::Key_PageDown, Qt::Key_Escape, Qt::Key_Right};
+    TChart& chart = *m_form.Chart1;
+    chart.setFocus(Qt::TabFocusReason);
+    const Qt::Key key =
+        kKeys.at(static_cast<std::size_t>(Between(0, static_cast<int>(kKeys.size()) - 1)));
+    const bool control = Between(0, 3) == 0;
+    QTest::keyClick(&chart, key, control ? Qt::ControlModifier : Qt::NoModifier);
+    return std::string("chart cursor key ") + (control ? "Ctrl+" : "") +
+           QKeySequence(key).toString().toStdString();
 }
 
 std::string TMonkey::Resize() {

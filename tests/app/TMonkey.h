@@ -1,10 +1,10 @@
 #pragma once
 // Drives the real window with random user events: clicks and drags on the table, arrow keys,
 // picked and typed selector texts, radio clicks, page switches, wheel turns (with and without
-// the zoom keys) and drags on the chart, resizes, the window menu's commands (reload, fit to
-// data, reset view, the menu itself) and data files saved again between events. It keeps its own
-// record of what the user chose, so that the span figures the window must show can be worked out
-// independently after every event.
+// the zoom keys), drags and month-cursor keys on the chart, resizes, the window menu's commands
+// (reload, fit to data, reset view, the menu itself) and data files saved again between events. It
+// keeps its own record of what the user chose, so that the span figures the window must show can be
+// worked out independently after every event.
 
 #include "TSpanOracle.h"
 
@@ -45,6 +45,7 @@ private:
     std::string SwitchPage();
     std::string TurnChartWheel();
     std::string DragOnChart();
+    std::string MoveChartCursor();
     std::string Resize();
     std::string RunCommand();
     std::string SaveDataFileAgain();

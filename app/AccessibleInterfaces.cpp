@@ -1,0 +1,41 @@
+#include "AccessibleInterfaces.h"
+
+#include "TChartAccessible.h"
+#include "TComboBox.h"
+#include "TComboBoxAccessible.h"
+#include "TStatusLine.h"
+#include "TStatusLineAccessible.h"
+
+#include <TChart.h>
+
+#include <QAccessible>
+
+namespace Armalyx::AccessibleInterfaces {
+
+QAccessibleInterface* For(const QString& className, QObject* object) {
+    if (className == QLatin1String("TChart")) {
+        if (auto* chart = qobject_cast<TChart*>(object)) {
+            return new TChartAccessible(chart);
+        }
+    } else if (className == QLatin1String("TComboBox")) {
+        if (auto* comboBox = qobject_cast<TComboBox*>(object)) {
+            return new TComboBoxAccessible(comboBox);
+        }
+    } else if (className == QLatin1String("TStatusLine")) {
+        if (auto* statusLine = qobject_cast<TStatusLine*>(object)) {
+            return new TStatusLineAccessible(statusLine);
+        }
+    }
+    return nullptr;
+}
+
+void Install() {
+    // Qt keeps a process-wide list of factories; one entry is enough for every window.
+    static const bool installed = [] {
+        QAccessible::installFactory(&For);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace Armalyx::AccessibleInterfaces

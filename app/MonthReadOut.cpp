@@ -1,0 +1,18 @@
+#include "MonthReadOut.h"
+
+#include <TChartSeries.h>
+
+namespace Armalyx::MonthReadOut {
+
+std::vector<ChartHoverText::TSeriesValue> ValuesAt(const std::vector<TSeriesReading>& readings,
+                                                   int month) {
+    std::vector<ChartHoverText::TSeriesValue> values;
+    for (const TSeriesReading& reading : readings) {
+        if (const auto value = ValueAtMonth(*reading.Series, month)) {
+            values.push_back({reading.Name, *value, reading.Series->SeriesColor(), reading.Kind});
+        }
+    }
+    return values;
+}
+
+} // namespace Armalyx::MonthReadOut
