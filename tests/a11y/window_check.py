@@ -23,6 +23,7 @@ import shutil
 import subprocess
 import sys
 import time
+import traceback
 
 import gi
 
@@ -625,4 +626,10 @@ def Main():
 
 
 if __name__ == "__main__":
-    sys.exit(Main())
+    try:
+        sys.exit(Main())
+    except Exception:
+        # A program that crashed or stopped answering: say so as a failed step, with the cause.
+        traceback.print_exc()
+        Step("the check ran to its end", False, f"stopped with {sys.exc_info()[1]!r}")
+        sys.exit(1)
