@@ -34,10 +34,11 @@ import pyatspi  # noqa: E402
 
 WINDOW_TITLE = "Armalyx 2.1"
 CHART_NAME = "Total Available AFVs"
-# The sample data in data/ holds availability from the first to the last of these months.
-SAMPLE_FIRST_MONTH = "Jan 1941"
-SAMPLE_LAST_MONTH = "Dec 1945"
-SAMPLE_MONTHS = 60
+# The chart shows the months its bottom axis spans, June 1941 to May 1945, and the sample data
+# in data/ has values in each of them.
+SAMPLE_FIRST_MONTH = "Jun 1941"
+SAMPLE_LAST_MONTH = "May 1945"
+SAMPLE_MONTHS = 48
 
 MONTH_NAMES = ["Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"]
 # "Apr 1941" or "April 1941": the month as the program writes it, then the year.
@@ -45,8 +46,8 @@ MONTH_PATTERN = r"(?:Jan|Feb|Mar|Apr(?:il)?|May|June?|July?|Aug|Sep|Oct|Nov|Dec)
 MONTH = re.compile(rf"^{MONTH_PATTERN}$")
 # A number as the chart's data table gives it: no grouping.
 PLAIN_NUMBER = re.compile(r"^-?\d+(?:\.\d+)?$")
-# A number as the summary writes it: grouped by thousands.
-GROUPED = r"-?\d{1,3}(?:,\d{3})*(?:\.\d+)?"
+# A number as the summary writes it: grouped by thousands, a share of the fleet in percent.
+GROUPED = r"-?\d{1,3}(?:,\d{3})*(?:\.\d+)?(?: %)?"
 CURVE_SENTENCE = re.compile(
     rf"(.+?): ({GROUPED}) in ({MONTH_PATTERN}), lowest ({GROUPED}) in ({MONTH_PATTERN}), "
     rf"highest ({GROUPED}) in ({MONTH_PATTERN})\. "
@@ -403,8 +404,11 @@ def CheckSummary(description, columns, picked=None, when=""):
     sentences = CURVE_SENTENCE.findall(match.group(3))
     rest = CURVE_SENTENCE.sub("", match.group(3))
     curves = [sentence[0] for sentence in sentences]
+    # The data table heads a share column "T-34 share %"; the summary names the curve "T-34 share".
+    table_curves = None if columns is None else [
+        column[:-2] if column.endswith(" %") else column for column in columns]
     Step(f"chart summary{when} names the curves of its data table",
-         rest == "" and (columns is None or curves == columns),
+         rest == "" and (table_curves is None or curves == table_curves),
          f"summary curves {curves}, table curves {columns}"
          + (f", not understood: {rest!r}" if rest else ""))
     if picked is not None:
