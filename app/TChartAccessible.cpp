@@ -123,10 +123,12 @@ QString TChartAccessible::CellText(int row, int column) const {
     const TChartNarrator* narrator = Narrator();
     const auto& rows = narrator == nullptr ? NoRows() : narrator->Rows();
     // Row and column -1 are the headers, which hold the table's first row and column.
-    const auto tableRow = static_cast<std::size_t>(row + 1);
-    const auto tableColumn = static_cast<qsizetype>(column + 1);
-    if (row < -1 || column < -1 || tableRow >= rows.size() ||
-        tableColumn >= rows[tableRow].size()) {
+    if (row < -1 || column < -1) {
+        return QString();
+    }
+    const std::size_t tableRow = row < 0 ? 0 : static_cast<std::size_t>(row) + 1;
+    const qsizetype tableColumn = column < 0 ? 0 : static_cast<qsizetype>(column) + 1;
+    if (tableRow >= rows.size() || tableColumn >= rows[tableRow].size()) {
         return QString();
     }
     return rows[tableRow][tableColumn];

@@ -26,6 +26,7 @@ public:
     TChartAccessible(const TChartAccessible&) = delete;
     TChartAccessible& operator=(const TChartAccessible&) = delete;
 
+    using TReadOnlyAccessibleText::text;
     QString text(QAccessible::Text t) const override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;

@@ -30,6 +30,10 @@ TChartMonthCursor::TChartMonthCursor(TChart& chart, TReadings readings)
     chart.installEventFilter(this);
 }
 
+TChartMonthCursor::~TChartMonthCursor() {
+    delete m_overlay.data();
+}
+
 // A zoom or new data may leave the month kept outside the curves; the cursor then stands on the
 // nearest month that is still shown.
 std::optional<int> TChartMonthCursor::Month() const {

@@ -10,6 +10,7 @@
 #include "SeriesReading.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 #include <optional>
@@ -31,6 +32,10 @@ public:
 
     // Watches the chart and becomes its child, as does the overlay it draws on.
     TChartMonthCursor(TChart& chart, TReadings readings);
+    // Takes the overlay with it when the cursor goes before the chart.
+    ~TChartMonthCursor() override;
+    TChartMonthCursor(const TChartMonthCursor&) = delete;
+    TChartMonthCursor& operator=(const TChartMonthCursor&) = delete;
 
     // The month the cursor stands on while it shows (1 = January 1941).
     std::optional<int> Month() const;
@@ -62,7 +67,7 @@ private:
 
     TChart& m_chart;
     TReadings m_readings;
-    TChartCursorOverlay* m_overlay = nullptr;
+    QPointer<TChartCursorOverlay> m_overlay;
     // The month last stood on, kept while hidden so that the cursor comes back there; 0 before
     // the first.
     int m_month = 0;

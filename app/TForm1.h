@@ -32,6 +32,8 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 class TChart;
+class TChartHover;
+class TChartMonthCursor;
 class TChartNarrator;
 class TComboBox;
 class TDataFolderWatcher;
@@ -49,6 +51,9 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     // The command line, tests and the inspector name the data folder.
     explicit TForm1(QString dataDirectory, QWidget* parent = nullptr);
+    ~TForm1() override;
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
 
     // The folder the data files are read from, as an absolute path (the working directory when
     // none was named; empty when even that cannot be told).
@@ -271,6 +276,9 @@ private:
     TDataReportWindow* m_dataReport = nullptr;
     TEstimateHelpWindow* m_estimateHelp = nullptr;
     TDataFolderWatcher* m_watcher = nullptr;
+    // The chart's readers ask this window for its curves; see the destructor.
+    TChartHover* m_chartHover = nullptr;
+    TChartMonthCursor* m_monthCursor = nullptr;
     TChartNarrator* m_chartNarrator = nullptr;
     TFolderChooser m_chooseFolder;
     // The vehicle each pair of curves shows, by its stored name; empty while a pair is empty.

@@ -31,6 +31,7 @@ class TShownTextAccessible : public QAccessibleWidget, public TReadOnlyAccessibl
 public:
     TShownTextAccessible(QWidget* widget, QAccessible::Role role);
 
+    using TReadOnlyAccessibleText::text;
     QString text(QAccessible::Text t) const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 };
