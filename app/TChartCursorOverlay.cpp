@@ -1,12 +1,13 @@
 #include "TChartCursorOverlay.h"
 
+#include "ChartHoverText.h"
 #include "TChartMonthCursor.h"
 
 #include <TChart.h>
 
-#include <QAbstractTextDocumentLayout>
+#include <QFontMetrics>
+#include <QLocale>
 #include <QPainter>
-#include <QTextDocument>
 #include <QToolTip>
 
 #include <algorithm>
@@ -17,6 +18,7 @@ namespace {
 constexpr int kReadOutGap = 6;
 constexpr int kReadOutMargin = 4;
 constexpr int kFocusFrameWidth = 2;
+constexpr int kSwatchSize = 10;
 
 // The plot with its right edge, where the bottom axis puts its last value.
 QRect PlotRect(const TChart& chart) {
@@ -77,18 +79,56 @@ void TChartCursorOverlay::DrawCursor(QPainter& painter, int month) const {
     painter.setPen(palette().color(QPalette::Highlight));
     painter.drawLine(x, plot.top(), x, plot.bottom());
 
+    DrawReadOut(painter, x, plot, month);
+}
+
+// The read-out as the mouse's tooltip shows it: the month in bold, then a line per curve behind a
+// swatch of its colour, in the tooltip's colours and font. Drawn line by line, so that a step of
+// the cursor costs a few text runs rather than a rich-text layout.
+void TChartCursorOverlay::DrawReadOut(QPainter& painter, int lineX, const QRect& plot,
+                                      int month) const {
     const QPalette tip = QToolTip::palette();
-    QTextDocument readOut;
-    readOut.setDefaultFont(QToolTip::font());
-    readOut.setDocumentMargin(kReadOutMargin);
-    readOut.setHtml(m_cursor.ReadOutRichText(tip.color(QPalette::ToolTipText)));
-    const QSize size = readOut.size().toSize();
-    const QRect box = ReadOutBox(x, size, plot);
+    const QColor text = tip.color(QPalette::ToolTipText);
+    QFont plain = QToolTip::font();
+    QFont bold = plain;
+    bold.setBold(true);
+    const QFontMetrics plainMetrics(plain);
+    const QFontMetrics boldMetrics(bold);
+    const QLocale locale;
+
+    const QString caption = Armalyx::ChartHoverText::MonthCaption(month);
+    const auto values = m_cursor.ReadOutValues();
+    QStringList lines;
+    for (const auto& value : values) {
+        lines.push_back(Armalyx::ChartHoverText::ValueLine(value, locale));
+    }
+    const int lineHeight = std::max(plainMetrics.height(), kSwatchSize);
+    const int indent = kSwatchSize + kReadOutMargin;
+    int width = boldMetrics.horizontalAdvance(caption);
+    for (const QString& line : lines) {
+        width = std::max(width, indent + plainMetrics.horizontalAdvance(line));
+    }
+    const QSize size(width + 2 * kReadOutMargin, boldMetrics.height() +
+                                                     static_cast<int>(lines.size()) * lineHeight +
+                                                     2 * kReadOutMargin);
+    const QRect box = ReadOutBox(lineX, size, plot);
     painter.fillRect(box, tip.color(QPalette::ToolTipBase));
-    painter.setPen(tip.color(QPalette::ToolTipText));
+    painter.setPen(text);
     painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.translate(box.topLeft());
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, tip.color(QPalette::ToolTipText));
-    readOut.documentLayout()->draw(&painter, context);
+
+    int top = box.top() + kReadOutMargin;
+    const int left = box.left() + kReadOutMargin;
+    painter.setFont(bold);
+    painter.drawText(QRect(left, top, width, boldMetrics.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, caption);
+    top += boldMetrics.height();
+    painter.setFont(plain);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QRect swatch(left, top + (lineHeight - kSwatchSize) / 2, kSwatchSize, kSwatchSize);
+        painter.fillRect(swatch, Armalyx::ToQColor(values.at(static_cast<std::size_t>(i)).Color));
+        painter.drawRect(swatch.adjusted(0, 0, -1, -1));
+        painter.drawText(QRect(left + indent, top, width - indent, lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, lines.at(i));
+        top += lineHeight;
+    }
 }

@@ -23,6 +23,7 @@ protected:
 private:
     void DrawFocusFrame(QPainter& painter) const;
     void DrawCursor(QPainter& painter, int month) const;
+    void DrawReadOut(QPainter& painter, int lineX, const QRect& plot, int month) const;
 
     TChartMonthCursor& m_cursor;
 };

@@ -53,13 +53,12 @@ QString TChartMonthCursor::ReadOut() const {
         *month, Armalyx::MonthReadOut::ValuesAt(m_readings(), *month), QLocale());
 }
 
-QString TChartMonthCursor::ReadOutRichText(const QColor& swatchBorder) const {
+std::vector<Armalyx::ChartHoverText::TSeriesValue> TChartMonthCursor::ReadOutValues() const {
     const auto month = Month();
     if (!month) {
-        return QString();
+        return {};
     }
-    return Armalyx::ChartHoverText::ToolTip(
-        *month, Armalyx::MonthReadOut::ValuesAt(m_readings(), *month), QLocale(), swatchBorder);
+    return Armalyx::MonthReadOut::ValuesAt(m_readings(), *month);
 }
 
 std::optional<std::pair<int, int>> TChartMonthCursor::CurveMonths() const {

@@ -7,6 +7,7 @@
 // the focus; a click on the plot puts it on the month clicked. Every change of the read-out is
 // told to a screen reader as a change of the chart's text.
 
+#include "ChartHoverText.h"
 #include "SeriesReading.h"
 
 #include <QObject>
@@ -17,7 +18,6 @@
 #include <utility>
 #include <vector>
 
-class QColor;
 class QKeyEvent;
 class QPoint;
 class TChart;
@@ -41,8 +41,8 @@ public:
     std::optional<int> Month() const;
     // The month and each curve's value in it as plain lines; empty while the cursor is hidden.
     QString ReadOut() const;
-    // The same as the rich text drawn beside the line.
-    QString ReadOutRichText(const QColor& swatchBorder) const;
+    // The values the read-out names, each with its curve's colour; empty while hidden.
+    std::vector<Armalyx::ChartHoverText::TSeriesValue> ReadOutValues() const;
     // The first and last month in which a visible curve has a point, within the months the
     // bottom axis shows; none while no curve has one there.
     std::optional<std::pair<int, int>> CurveMonths() const;

@@ -3,11 +3,11 @@
 // the same run. The counter Ratio is what the figures mean: 1.0 would be no cost beyond waiting
 // for the save to settle.
 
-#include "TApplication.h"
 #include "TDataFolderWatcher.h"
 #include "TForm1.h"
 #include "TTempDirectory.h"
 #include "TestFiles.h"
+#include "WindowBenchmarkMain.h"
 
 #include <TChart.h>
 
@@ -20,7 +20,6 @@
 #include <QTimer>
 
 #include <chrono>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -138,10 +137,5 @@ void FileWriteToRepaint(benchmark::State& state) {
 BENCHMARK(FileWriteToRepaint)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    TApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }
