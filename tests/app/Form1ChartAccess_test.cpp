@@ -223,8 +223,11 @@ TEST_F(TForm1ChartAccess, TheWindowsKeysKeepTheirMeaningOnTheChart) {
     ShowTwoVehicles();
     FocusChart();
     QSignalSpy reset(Form().ResetViewAction, &QAction::triggered);
+    QSignalSpy copy(Form().CopyAction, &QAction::triggered);
     PressOnChart(Qt::Key_Home);
+    PressOnChart(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(reset.count(), 1);
+    EXPECT_EQ(copy.count(), 1);
     EXPECT_TRUE(Cursor().Month().has_value());
 }
 
