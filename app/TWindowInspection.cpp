@@ -1,5 +1,6 @@
 #include "TWindowInspection.h"
 
+#include "TChartMonthCursor.h"
 #include "TComboBox.h"
 #include "TErrorCapture.h"
 #include "TForm1.h"
@@ -102,6 +103,7 @@ void ReadWindow(TForm1& form, TWindowInspectionResult& result) {
     }
     result.ChartData = form.ChartDataText();
     result.Status = form.Label8->text();
+    result.ChartSummary = form.ChartSummary();
 }
 
 // Shows a page and saves a PNG picture of what is shown: the page alone, or the whole window.
@@ -113,6 +115,20 @@ void SavePage(TForm1& form, QWidget& page, QWidget& shown, const QString& fileNa
     buffer.open(QIODevice::WriteOnly);
     shown.grab().save(&buffer, "PNG");
     TSaveTarget::Write(fileName, bytes);
+}
+
+// The whole window on the "Graph" page, the chart reached by Tab and its cursor on the month.
+void SaveCursorPicture(TForm1& form, int month, const QString& fileName,
+                       TWindowInspectionResult& result) {
+    form.PageControl1->setCurrentWidget(form.TabSheet2);
+    ProcessEvents();
+    form.Chart1->setFocus(Qt::TabFocusReason);
+    auto* cursor = form.Chart1->findChild<TChartMonthCursor*>();
+    const auto months = cursor->CurveMonths();
+    cursor->MoveTo(month == 0 && months ? months->first : month);
+    result.CursorReadOut = cursor->ReadOut();
+    SavePage(form, *form.TabSheet2, form, fileName);
+    form.PageControl1->setFocus(Qt::OtherFocusReason);
 }
 
 // Runs one export; gives the error box's text when it fails, empty when it wrote the file.
@@ -170,6 +186,11 @@ TWindowInspectionResult TWindowInspection::Run(const TWindowInspectionRequest& r
     });
     result.WindowSnapshotSaved =
         !request.WindowSnapshotFile.isEmpty() && result.WindowSnapshotError.isEmpty();
+    result.CursorSnapshotError = Exported(request.CursorSnapshotFile, [&] {
+        SaveCursorPicture(form, request.CursorMonth, request.CursorSnapshotFile, result);
+    });
+    result.CursorSnapshotSaved =
+        !request.CursorSnapshotFile.isEmpty() && result.CursorSnapshotError.isEmpty();
     ExportFiles(form, request, result);
     for (const TErrorCapture::TReport& report : errors.Reports()) {
         result.Errors.push_back(report.Text);

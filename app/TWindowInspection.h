@@ -27,6 +27,11 @@ struct TWindowInspectionRequest {
     // it (the tab strip and the menu button too), if anywhere.
     QString TableSnapshotFile;
     QString WindowSnapshotFile;
+    // Where to save the whole window showing the "Graph" page with the keyboard on the chart and
+    // its month cursor on CursorMonth (1 = January 1941; kept within the curves' months; 0: the
+    // first of them), if anywhere.
+    QString CursorSnapshotFile;
+    int CursorMonth = 0;
     // Where to export the chart, as Export chart does (the extension names the format), and at
     // which size.
     QString SnapshotFile;
@@ -56,12 +61,18 @@ struct TWindowInspectionResult {
     QStringList Errors;
     // The data status line below the span figures.
     QString Status;
+    // The chart's summary as a screen reader is given it.
+    QString ChartSummary;
+    // The month cursor's read-out in the cursor snapshot; empty without one.
+    QString CursorReadOut;
     bool TableSnapshotSaved = false;
     bool WindowSnapshotSaved = false;
+    bool CursorSnapshotSaved = false;
     bool SnapshotSaved = false;
     // Why a file could not be written, as the error box says it; empty when it was.
     QString TableSnapshotError;
     QString WindowSnapshotError;
+    QString CursorSnapshotError;
     QString SnapshotError;
     QString ChartDataError;
     QString TableError;

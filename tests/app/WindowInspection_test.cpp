@@ -5,10 +5,13 @@
 #include "TestFiles.h"
 
 #include <Production1.h>
+#include <TChart.h>
 
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPalette>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -152,4 +155,36 @@ TEST_F(TWindowInspectionTest, WindowSnapshotShowsTheWholeWindowWithItsMenuButton
     const TWindowInspectionResult failed = TWindowInspection::Run(request, DataDirectory());
     EXPECT_FALSE(failed.WindowSnapshotSaved);
     EXPECT_FALSE(failed.WindowSnapshotError.isEmpty());
+}
+
+TEST_F(TWindowInspectionTest, CursorSnapshotShowsTheGraphWithTheMonthCursor) {
+    WriteTotalData(FleetLines(1000, 10, 20, 5));
+    WriteVehicles(3);
+    const QDir directory(DataDirectory());
+    TWindowInspectionRequest request;
+    request.Picks = {2};
+    request.CursorSnapshotFile = directory.filePath(QStringLiteral("cursor.png"));
+    request.CursorMonth = 20;
+    const TWindowInspectionResult result = TWindowInspection::Run(request, DataDirectory());
+    ASSERT_TRUE(result.CursorSnapshotSaved) << result.CursorSnapshotError.toStdString();
+    EXPECT_TRUE(result.CursorReadOut.startsWith(QStringLiteral("Aug 1942\n")))
+        << result.CursorReadOut.toStdString();
+    EXPECT_TRUE(result.ChartSummary.endsWith(QStringLiteral("Picked: v2.")))
+        << result.ChartSummary.toStdString();
+    const QImage saved =
+        QImage(request.CursorSnapshotFile, "PNG").convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(saved.size(), Form().size());
+
+    // The cursor's line stands where the window's chart puts month 20, in the highlight colour.
+    ShowAndActivate();
+    Form().PageControl1->setCurrentWidget(Form().TabSheet2);
+    TChart& chart = *Form().Chart1;
+    chart.grab();
+    const int y = (chart.ChartRect().Top + chart.ChartRect().Bottom) / 2;
+    const QPoint line = chart.mapTo(&Form(), QPoint(chart.BottomAxis().ValueToPixel(20), y));
+    EXPECT_EQ(QColor(saved.pixel(line)), chart.palette().color(QPalette::Highlight));
+
+    request.CursorMonth = 0;
+    EXPECT_TRUE(TWindowInspection::Run(request, DataDirectory())
+                    .CursorReadOut.startsWith(QStringLiteral("Jun 1941\n")));
 }

@@ -23,6 +23,8 @@ std::optional<int> ParseWholeNumber(std::string_view text) {
 // The printed widths the export dialog offers.
 constexpr double kSmallestWidthCm = 2;
 constexpr double kLargestWidthCm = 200;
+constexpr int kFirstMonth = 1;
+constexpr int kLastMonth = 60;
 
 std::optional<std::vector<int>> ParseRows(std::string_view text) {
     std::vector<int> rows;
@@ -54,8 +56,9 @@ TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::
                                    std::string& error) {
     const std::string_view option = args[index];
     constexpr std::string_view kOptions[] = {
-        "--picks",    "--source",      "--snapshot",     "--table-snapshot", "--scale",
-        "--width-cm", "--export-data", "--export-table", "--window-snapshot"};
+        "--picks",           "--source",          "--snapshot",    "--table-snapshot",
+        "--scale",           "--width-cm",        "--export-data", "--export-table",
+        "--window-snapshot", "--cursor-snapshot", "--cursor-month"};
     if (std::find(std::begin(kOptions), std::end(kOptions), option) == std::end(kOptions)) {
         return TOptionResult::NotTaken;
     }
@@ -73,7 +76,8 @@ TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::
         m_choices.Picks.insert(m_choices.Picks.end(), rows->begin(), rows->end());
         return TOptionResult::Taken;
     }
-    if (option == "--source" || option == "--scale" || option == "--width-cm") {
+    if (option == "--source" || option == "--scale" || option == "--width-cm" ||
+        option == "--cursor-month") {
         return TakeNumber(option, value, error);
     }
     return TakeFile(option, value, error);
@@ -89,6 +93,15 @@ TOptionResult TWindowOptions::TakeNumber(std::string_view option,
             return TOptionResult::Invalid;
         }
         m_choices.WidthCm = *width;
+        return TOptionResult::Taken;
+    }
+    if (option == "--cursor-month") {
+        const auto month = value ? ParseWholeNumber(*value) : std::nullopt;
+        if (!month || *month < kFirstMonth || *month > kLastMonth) {
+            error = "--cursor-month needs a month from 1 (January 1941) to 60 (December 1945)";
+            return TOptionResult::Invalid;
+        }
+        m_choices.CursorMonth = *month;
         return TOptionResult::Taken;
     }
     const bool scale = option == "--scale";
@@ -116,6 +129,7 @@ TOptionResult TWindowOptions::TakeFile(std::string_view option,
     std::string& file = option == "--snapshot"          ? m_choices.Snapshot
                         : option == "--table-snapshot"  ? m_choices.TableSnapshot
                         : option == "--window-snapshot" ? m_choices.WindowSnapshot
+                        : option == "--cursor-snapshot" ? m_choices.CursorSnapshot
                         : option == "--export-data"     ? m_choices.ChartData
                                                         : m_choices.Table;
     file = *value;
@@ -139,7 +153,8 @@ std::string_view TWindowOptions::Usage() {
            "  --picks R1,R2,...   activate the window and click these table rows in order\n"
            "                      (1 is the first vehicle, 0 the header row); adds \"Series\",\n"
            "                      \"Edits\", \"Grid\", \"ChartData\" (the chart's numbers as\n"
-           "                      Copy data gives them), \"WindowErrors\" and \"Status\" (the\n"
+           "                      Copy data gives them), \"ChartSummary\" (the chart's summary\n"
+           "                      for a screen reader), \"WindowErrors\" and \"Status\" (the\n"
            "                      data status line) to the report\n"
            "  --source N          first click item N (0 or 1) of the production data source\n"
            "  --table-snapshot FILE.png\n"
@@ -147,6 +162,12 @@ std::string_view TWindowOptions::Usage() {
            "  --window-snapshot FILE.png\n"
            "                      save the whole window (tab strip and menu button too) as\n"
            "                      it shows the \"Tank Selection\" page\n"
+           "  --cursor-snapshot FILE.png\n"
+           "                      save the whole window as it shows the \"Graph\" page with\n"
+           "                      the keyboard on the chart and its month cursor shown; adds\n"
+           "                      \"CursorReadOut\" (the cursor's read-out) to the report\n"
+           "  --cursor-month N    the cursor's month there, 1 (January 1941) to 60 (default:\n"
+           "                      the first month of the curves)\n"
            "  --snapshot FILE     export the chart as Export chart does, in the format the\n"
            "                      extension names: .png, .svg or .pdf (any other is an error)\n"
            "  --scale N           pixels of the PNG picture per pixel on the screen, 1 to 4\n"
@@ -158,7 +179,7 @@ std::string_view TWindowOptions::Usage() {
            "  --export-table FILE.csv\n"
            "                      write the vehicle table as CSV, as Export data does\n"
            "  A file that cannot be written is reported as \"TableSnapshotError\",\n"
-           "  \"WindowSnapshotError\",\n"
+           "  \"WindowSnapshotError\", \"CursorSnapshotError\",\n"
            "  \"SnapshotError\", \"ExportDataError\" or \"ExportTableError\" and on standard\n"
            "  error, with exit status 1.\n"
            "  With --span, the four span selectors are picked by item index before the clicks.\n";

@@ -20,6 +20,10 @@ struct TWindowChoices {
     std::string TableSnapshot;
     // Where to save the whole window showing the "Tank Selection" page; empty: nowhere.
     std::string WindowSnapshot;
+    // Where to save the whole window showing the "Graph" page with the month cursor on
+    // CursorMonth (0: the first month of the curves); empty: nowhere.
+    std::string CursorSnapshot;
+    int CursorMonth = 0;
     std::string Snapshot;
     // The chart's picture: device pixels per chart pixel (PNG) and printed width (0: its own).
     int Scale = 3;
@@ -47,8 +51,9 @@ public:
 
     bool Requested() const {
         return !m_choices.Picks.empty() || m_choices.Source || !m_choices.TableSnapshot.empty() ||
-               !m_choices.WindowSnapshot.empty() || !m_choices.Snapshot.empty() ||
-               !m_choices.ChartData.empty() || !m_choices.Table.empty();
+               !m_choices.WindowSnapshot.empty() || !m_choices.CursorSnapshot.empty() ||
+               !m_choices.Snapshot.empty() || !m_choices.ChartData.empty() ||
+               !m_choices.Table.empty();
     }
 
 private:
@@ -63,8 +68,10 @@ private:
 namespace Armalyx {
 
 // Runs the window for the options and writes "Series", "Edits", "Grid", "ChartData",
-// "WindowErrors" and "Status", and "TableSnapshotError", "SnapshotError", "ExportDataError" and
-// "ExportTableError" for files that could not be written; gives the texts of those.
+// "ChartSummary", "WindowErrors" and "Status" ("CursorReadOut" with a cursor snapshot), and
+// "TableSnapshotError", "WindowSnapshotError", "CursorSnapshotError", "SnapshotError",
+// "ExportDataError" and "ExportTableError" for files that could not be written; gives the texts
+// of those.
 std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter& json);
 
 } // namespace Armalyx

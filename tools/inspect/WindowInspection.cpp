@@ -82,6 +82,12 @@ void WriteResult(const TWindowInspectionResult& result, TJsonWriter& json) {
     json.EndArray();
     json.Key("ChartData");
     json.String(result.ChartData.toStdString());
+    json.Key("ChartSummary");
+    json.String(result.ChartSummary.toStdString());
+    if (result.CursorSnapshotSaved) {
+        json.Key("CursorReadOut");
+        json.String(result.CursorReadOut.toStdString());
+    }
     json.Key("WindowErrors");
     WriteTexts(result.Errors, json);
     json.Key("Status");
@@ -107,6 +113,8 @@ std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter
     request.SpanChoices = StoredSpanChoices();
     request.TableSnapshotFile = QString::fromStdString(choices.TableSnapshot);
     request.WindowSnapshotFile = QString::fromStdString(choices.WindowSnapshot);
+    request.CursorSnapshotFile = QString::fromStdString(choices.CursorSnapshot);
+    request.CursorMonth = choices.CursorMonth;
     request.SnapshotFile = QString::fromStdString(choices.Snapshot);
     request.SnapshotSize = {choices.Scale, choices.WidthCm};
     request.ChartDataFile = QString::fromStdString(choices.ChartData);
@@ -116,6 +124,7 @@ std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter
     const TFileOutcome outcomes[] = {
         {"TableSnapshotError", choices.TableSnapshot, result.TableSnapshotError},
         {"WindowSnapshotError", choices.WindowSnapshot, result.WindowSnapshotError},
+        {"CursorSnapshotError", choices.CursorSnapshot, result.CursorSnapshotError},
         {"SnapshotError", choices.Snapshot, result.SnapshotError},
         {"ExportDataError", choices.ChartData, result.ChartDataError},
         {"ExportTableError", choices.Table, result.TableError},
