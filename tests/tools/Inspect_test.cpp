@@ -330,8 +330,9 @@ TEST_F(InspectExportTest, ScaleSetsThePicturesPixelsAndWidthItsResolution) {
         EXPECT_EQ(bigEndian(png, physical + 4), test.dotsPerMetre);
         EXPECT_EQ(bigEndian(png, physical + 8), test.dotsPerMetre);
     }
-    for (const char* wrong : {"--scale 0", "--scale 5", "--scale x", "--width-cm 0",
-                              "--width-cm 1.5", "--width-cm 201", "--width-cm 12cm"}) {
+    for (const char* wrong :
+         {"--scale 0", "--scale 5", "--scale x", "--width-cm 0", "--width-cm 1.5", "--width-cm 201",
+          "--width-cm 12cm", "--cursor-month 0", "--cursor-month 61", "--cursor-month x"}) {
         SCOPED_TRACE(wrong);
         const TCommandRun run = RunInspect(directory.Path(), wrong);
         EXPECT_EQ(run.Status, 2);
