@@ -193,19 +193,24 @@ bool TChartMonthCursor::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
         return MoveByKey(static_cast<const QKeyEvent&>(*event));
     case QEvent::ShortcutOverride: {
-        // The cursor's keys go to the chart even where the window binds them to a command.
+        // Escape hides a shown cursor even where the window were to bind it to a command.
         auto& key = static_cast<QKeyEvent&>(*event);
         if (key.key() == Qt::Key_Escape && m_shown) {
             key.accept();
         }
         break;
     }
-    case QEvent::MouseButtonPress:
-        PlaceAtPoint(static_cast<const QMouseEvent&>(*event).position().toPoint());
-        if (m_chart.hasFocus()) {
-            ShowAtKeptMonth();
+    case QEvent::MouseButtonPress: {
+        // The right button pans the chart and opens its menu; only the left one places.
+        const auto& mouse = static_cast<const QMouseEvent&>(*event);
+        if (mouse.button() == Qt::LeftButton) {
+            PlaceAtPoint(mouse.position().toPoint());
+            if (m_chart.hasFocus()) {
+                ShowAtKeptMonth();
+            }
         }
         break;
+    }
     case QEvent::FocusIn:
         if (ComesByKeyboard(static_cast<const QFocusEvent&>(*event).reason())) {
             ShowAtKeptMonth();

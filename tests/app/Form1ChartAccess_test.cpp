@@ -237,6 +237,10 @@ TEST_F(TForm1ChartAccess, AClickOnThePlotPutsTheCursorOnTheMonthClicked) {
     TChart& chart = *Form().Chart1;
     const QPoint point(chart.BottomAxis().ValueToPixel(20),
                        (chart.ChartRect().Top + chart.ChartRect().Bottom) / 2);
+    // The right button pans and opens the menu: it places nothing.
+    QTest::mousePress(&chart, Qt::RightButton, {}, point);
+    QTest::mouseRelease(&chart, Qt::RightButton, {}, point + QPoint(0, 20));
+    EXPECT_FALSE(Cursor().Month().has_value());
     QTest::mouseClick(&chart, Qt::LeftButton, {}, point);
     EXPECT_TRUE(chart.hasFocus());
     EXPECT_EQ(Cursor().Month(), 20);
