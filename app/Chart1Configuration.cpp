@@ -8,11 +8,14 @@
 #include <TChartTitle.h>
 #include <TLineSeries.h>
 
+#include <TProductionStore.h>
+
 #include <QFile>
 #include <QString>
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include <memory>
 
@@ -23,6 +26,22 @@ const QString kBottomAxisTitle =
     QStringLiteral("1941") + QString(22, QLatin1Char(' ')) + QStringLiteral("1942") +
     QString(28, QLatin1Char(' ')) + QStringLiteral("1943") + QString(28, QLatin1Char(' ')) +
     QStringLiteral("1944") + QString(18, QLatin1Char(' ')) + QStringLiteral("1945");
+
+// The bottom axis range the caption above was spaced for, which is also the range of months the
+// background picture depicts from its left edge to its right.
+constexpr TAxisValueSpan kPictureMonths{6, 53};
+constexpr int kMonthsPerYear = 12;
+
+// Under any other range the year captions stand under the months of their year in view. A year's
+// band runs from the December before to its own December, as the picture's year bands do.
+std::vector<TAxisTitleBand> YearBands() {
+    std::vector<TAxisTitleBand> bands;
+    for (int year = Production1::kFirstYear; year <= Production1::kLastYear; ++year) {
+        const double first = (year - Production1::kFirstYear) * kMonthsPerYear;
+        bands.push_back({first, first + kMonthsPerYear, QString::number(year)});
+    }
+    return bands;
+}
 
 enum class TLineStyle { Solid, Dotted };
 
@@ -85,6 +104,8 @@ void ConfigureAxes(TChart& chart) {
     bottom.SetMinorTickCount(1);
     bottom.SetTickOnLabelsOnly(false);
     bottom.Title().SetCaption(kBottomAxisTitle);
+    bottom.Title().SetBands(YearBands());
+    bottom.Title().SetCaptionRange(kPictureMonths);
 
     TChartAxis& left = chart.LeftAxis();
     left.SetAutomatic(false);
@@ -130,6 +151,7 @@ TChart1Series ConfigureChart1(TChart& chart) {
     chart.BackWall().Brush().SetStyle(TBrushStyle::bsClear);
     chart.SetBackImageInside(true);
     LoadChart1BackImage(chart.BackImage());
+    chart.SetBackImageAxisSpan(kPictureMonths);
     ConfigureAxes(chart);
     chart.EndLoading();
 

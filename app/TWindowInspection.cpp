@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -92,6 +93,42 @@ TInspectedSeries Inspect(const TChartSeries& series) {
     return inspected;
 }
 
+// Sets an axis to a fixed range, as a zoom does.
+void ShowRange(TChartAxis& axis, double minimum, double maximum) {
+    TAxisRange range = axis.Range();
+    range.Automatic = false;
+    range.AutomaticMinimum = false;
+    range.AutomaticMaximum = false;
+    range.Minimum = minimum;
+    range.Maximum = maximum;
+    axis.SetRange(range);
+}
+
+void SetView(TForm1& form, const TWindowInspectionRequest& request) {
+    if (request.Fit) {
+        form.FitToData();
+    }
+    if (request.View) {
+        const auto& [bottomMinimum, bottomMaximum, leftMinimum, leftMaximum] = *request.View;
+        ShowRange(form.Chart1->BottomAxis(), bottomMinimum, bottomMaximum);
+        ShowRange(form.Chart1->LeftAxis(), leftMinimum, leftMaximum);
+    }
+}
+
+TInspectedAxis Inspect(const TChartAxis& axis) {
+    return {axis.WorkMinimum(), axis.WorkMaximum(), axis.ValueToPixel(axis.WorkMinimum()),
+            axis.ValueToPixel(axis.WorkMaximum())};
+}
+
+// The axes as a frame at scale 1 lays them out.
+void ReadAxes(TForm1& form, TWindowInspectionResult& result) {
+    TChart& chart = *form.Chart1;
+    QImage frame(chart.size(), QImage::Format_RGB32);
+    chart.Draw(&frame, TRect{0, 0, frame.width(), frame.height()});
+    result.BottomAxis = Inspect(chart.BottomAxis());
+    result.LeftAxis = Inspect(chart.LeftAxis());
+}
+
 void ReadWindow(TForm1& form, TWindowInspectionResult& result) {
     for (int i = 0; i < form.Chart1->SeriesCount(); ++i) {
         result.Series.push_back(Inspect(form.Chart1->Series(i)));
@@ -104,6 +141,7 @@ void ReadWindow(TForm1& form, TWindowInspectionResult& result) {
     result.ChartData = form.ChartDataText();
     result.Status = form.Label8->text();
     result.ChartSummary = form.ChartSummary();
+    ReadAxes(form, result);
 }
 
 // Shows a page and saves a PNG picture of what is shown: the page alone, or the whole window.
@@ -174,6 +212,7 @@ TWindowInspectionResult TWindowInspection::Run(const TWindowInspectionRequest& r
     for (const int row : request.Picks) {
         ClickRow(form, row);
     }
+    SetView(form, request);
     TWindowInspectionResult result;
     ReadWindow(form, result);
     result.TableSnapshotError = Exported(request.TableSnapshotFile, [&] {

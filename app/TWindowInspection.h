@@ -23,6 +23,11 @@ struct TWindowInspectionRequest {
     // Item indices to pick in the four span selectors before the rows (start month, start year,
     // end month, end year); indices outside a selector's items leave it as it is.
     std::optional<std::array<int, 4>> SpanChoices;
+    // Whether to fit the chart to its curves (Fit to data) after the clicks, and the month and
+    // vehicle axes' ranges to set after that as a zoom does (bottom minimum and maximum, then
+    // left), if any.
+    bool Fit = false;
+    std::optional<std::array<double, 4>> View;
     // Where to save a picture of the "Tank Selection" page, and one of the whole window showing
     // it (the tab strip and the menu button too), if anywhere.
     QString TableSnapshotFile;
@@ -48,6 +53,14 @@ struct TInspectedSeries {
     std::vector<std::pair<double, double>> Points;
 };
 
+// An axis's range and the chart pixels (at scale 1) where its minimum and maximum fall.
+struct TInspectedAxis {
+    double Minimum = 0;
+    double Maximum = 0;
+    int PixelStart = 0;
+    int PixelEnd = 0;
+};
+
 struct TWindowInspectionResult {
     // The chart's series in chart order.
     std::vector<TInspectedSeries> Series;
@@ -61,6 +74,9 @@ struct TWindowInspectionResult {
     QStringList Errors;
     // The data status line below the span figures.
     QString Status;
+    // The month (bottom) and vehicle (left) axes as the chart draws them.
+    TInspectedAxis BottomAxis;
+    TInspectedAxis LeftAxis;
     // The chart's summary as a screen reader is given it.
     QString ChartSummary;
     // The month cursor's read-out in the cursor snapshot; empty without one.

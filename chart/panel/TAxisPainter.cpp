@@ -1,6 +1,7 @@
 #include "TAxisPainter.h"
 
 #include "AxisText.h"
+#include "AxisTitleBands.h"
 #include "TChartCanvas.h"
 #include "TCustomAxisPanel.h"
 #include "TCustomChartAxis.h"
@@ -18,7 +19,9 @@ void TAxisPainter::Draw() {
     m_canvas.AssignFont(m_axis.m_labelsFont);
     const double step = m_axis.ComputeLabelStep();
     PlaceAxisLine();
-    if (!m_axis.m_title.Caption().isEmpty()) {
+    if (m_axis.m_title.ShowsBands(m_axis.WorkMinimum(), m_axis.WorkMaximum())) {
+        DrawTitleBands();
+    } else if (!m_axis.m_title.Caption().isEmpty()) {
         DrawTitle();
     }
     m_axis.m_tickPositions.clear();
@@ -149,17 +152,40 @@ void TAxisPainter::WriteLines(int x, int y, int angle, const QString& text) {
 void TAxisPainter::DrawTitle() {
     const TChartAxisTitle& title = m_axis.m_title;
     SelectTextFont(title.Font());
-    const int center = m_axis.PixelCenter();
+    WriteTitleText(m_axis.PixelCenter(), title.Caption());
+}
+
+// Each band's caption one line high under the part of its band in view.
+void TAxisPainter::DrawTitleBands() {
+    const TChartAxisTitle& title = m_axis.m_title;
+    SelectTextFont(title.Font());
+    const bool acrossText = !m_axis.Horizontal() && title.Angle() == 0;
+    std::vector<Armalyx::AxisTitleBands::TBand> bands;
+    for (const TAxisTitleBand& band : title.Bands()) {
+        const int size =
+            acrossText ? m_canvas.TextLineHeight() : Armalyx::AxisText::Width(m_canvas, band.Text);
+        bands.push_back({band.From, band.To, size});
+    }
+    const auto centres = Armalyx::AxisTitleBands::Centres(m_axis.m_scale, bands);
+    for (std::size_t i = 0; i < centres.size(); ++i) {
+        if (centres[i]) {
+            WriteTitleText(*centres[i], title.Bands()[i].Text);
+        }
+    }
+}
+
+void TAxisPainter::WriteTitleText(std::int32_t center, const QString& text) {
+    const TChartAxisTitle& title = m_axis.m_title;
     const int anchor = m_axis.m_titlePos;
     const int angle = title.Angle();
     if (m_axis.Horizontal() || angle == 0) {
         const int x = m_axis.Horizontal() ? center : anchor;
         const int y = m_axis.Horizontal() ? anchor : center;
-        WriteLines(x, y, angle, title.Caption());
+        WriteLines(x, y, angle, text);
         return;
     }
     // A turned title on a side axis: its lines stack across the axis inside the title band.
-    const QStringList lines = Armalyx::AxisText::Lines(title.Caption());
+    const QStringList lines = Armalyx::AxisText::Lines(text);
     const int h = m_canvas.TextLineHeight();
     const int n = static_cast<int>(lines.size());
     const bool leftSide = m_axis.Kind() == TAxisKind::Left;

@@ -21,6 +21,9 @@ public:
 private:
     void PlaceAxisLine();
     void DrawTitle();
+    void DrawTitleBands();
+    // The title's text centred on the pixel along the axis, in the title band.
+    void WriteTitleText(std::int32_t center, const QString& text);
     void ProduceValueLabels(double step);
     // Answers false once the tick positions are full, which ends the labelling.
     bool DrawValueLabel(double value);

@@ -27,3 +27,27 @@ void TChartAxisTitle::SetFont(const TChartFont& font) {
         m_font = font;
     }
 }
+
+void TChartAxisTitle::SetBands(const std::vector<TAxisTitleBand>& bands) {
+    if (bands != m_bands) {
+        m_bands = bands;
+        m_axis.RequestRepaint();
+    }
+}
+
+void TChartAxisTitle::SetCaptionRange(const std::optional<TAxisValueSpan>& range) {
+    if (range != m_captionRange) {
+        m_captionRange = range;
+        m_axis.RequestRepaint();
+    }
+}
+
+bool TChartAxisTitle::ShowsBands(double minimum, double maximum) const {
+    if (m_bands.empty()) {
+        return false;
+    }
+    if (m_caption.isEmpty()) {
+        return true;
+    }
+    return m_captionRange && !(*m_captionRange == TAxisValueSpan{minimum, maximum});
+}

@@ -1,5 +1,6 @@
 #include "TCustomChart.h"
 
+#include "BackImagePart.h"
 #include "TChartCanvas.h"
 
 namespace {
@@ -59,7 +60,25 @@ void TCustomChart::DrawWalls() {
             inside.Top += 1;
             inside.Bottom -= 1;
         }
-        DrawPictureInRect(inside);
+        DrawInsidePicture(inside);
+    }
+}
+
+void TCustomChart::DrawInsidePicture(const TRect& rect) {
+    TChartGraphic* picture = BackImage().Graphic();
+    if (!m_backImageAxisSpan || picture == nullptr || BackImageMode() != pbmStretch) {
+        DrawPictureInRect(rect);
+        return;
+    }
+    const auto part = Armalyx::BackImagePart::Place(BottomAxis().Scale(), rect,
+                                                    *m_backImageAxisSpan, picture->Width());
+    if (!part) {
+        return;
+    }
+    if (part->Whole) {
+        DrawPictureInRect(rect);
+    } else {
+        Canvas().StretchPicturePart(part->Target, *picture, part->SourceLeft, part->SourceRight);
     }
 }
 

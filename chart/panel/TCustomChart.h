@@ -8,6 +8,7 @@
 #include "TCustomAxisPanel.h"
 
 #include <memory>
+#include <optional>
 
 class TCustomChart : public TCustomAxisPanel {
     Q_OBJECT
@@ -24,6 +25,13 @@ public:
     TChartWall& BottomWall() { return *m_bottomWall; }
     bool BackImageInside() const { return m_backImageInside; }
     void SetBackImageInside(bool inside) { Set(m_backImageInside, inside); }
+    // The bottom axis values that the inside picture depicts from its left edge to its right:
+    // each column then stays at its value's pixel under any range of the axis, and only the part
+    // in view is drawn. Without it the picture is stretched into the plot rectangle.
+    const std::optional<TAxisValueSpan>& BackImageAxisSpan() const { return m_backImageAxisSpan; }
+    void SetBackImageAxisSpan(const std::optional<TAxisValueSpan>& span) {
+        Set(m_backImageAxisSpan, span);
+    }
 
 protected:
     TColor BackWallColor() const override { return m_backWall->Color(); }
@@ -33,6 +41,9 @@ protected:
     void DrawTitlesAndLegend() override;
 
 private:
+    void DrawInsidePicture(const TRect& rect);
+
+private:
     std::unique_ptr<TChartTitle> m_title;
     std::unique_ptr<TChartTitle> m_foot;
     std::unique_ptr<TChartWall> m_backWall;
@@ -40,4 +51,5 @@ private:
     std::unique_ptr<TChartLegend> m_legend;
     std::unique_ptr<TChartWall> m_bottomWall;
     bool m_backImageInside = false;
+    std::optional<TAxisValueSpan> m_backImageAxisSpan;
 };

@@ -344,8 +344,14 @@ int TCustomChartAxis::TitleAreaSize() {
     }
     TChartCanvas& canvas = m_chart.Canvas();
     canvas.AssignFont(m_title.Font());
-    return TextRunsAlongAxis(m_title.Angle()) ? canvas.TextLineHeight()
-                                              : canvas.MeasureTextWidth(m_title.Caption());
+    if (TextRunsAlongAxis(m_title.Angle())) {
+        return canvas.TextLineHeight();
+    }
+    int width = canvas.MeasureTextWidth(m_title.Caption());
+    for (const TAxisTitleBand& band : m_title.Bands()) {
+        width = std::max(width, canvas.MeasureTextWidth(band.Text));
+    }
+    return width;
 }
 
 int TCustomChartAxis::LabelsAreaSize() {
@@ -401,7 +407,7 @@ void TCustomChartAxis::ReserveAxisSpace(TRect& rect) {
     Armalyx::AxisBand::TInput input;
     input.Kind = m_kind;
     input.Rect = rect;
-    if (!m_title.Caption().isEmpty()) {
+    if (m_title.HasText()) {
         input.TitleSize = TitleAreaSize();
     }
     if (m_labels) {

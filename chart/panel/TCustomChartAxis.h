@@ -123,6 +123,8 @@ public:
     std::int32_t PixelEnd() const { return m_scale.PixelEnd; }
     std::int32_t PixelSize() const { return m_scale.PixelSize(); }
     std::int32_t PixelCenter() const { return m_scale.PixelCenter(); }
+    // The working range and pixel span together, as the mapping uses them.
+    const Armalyx::ChartMath::TAxisScale& Scale() const { return m_scale; }
     std::int32_t AxisLinePos() const { return m_axisLinePos; }
     std::int32_t LabelsPos() const { return m_labelsPos; }
     std::int32_t TitlePos() const { return m_titlePos; }

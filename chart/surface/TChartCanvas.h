@@ -81,6 +81,10 @@ public:
     virtual void DrawRectangle(int l, int t, int r, int b) = 0;
     virtual void DrawRoundRect(int l, int t, int r, int b, int cornerW, int cornerH) = 0;
     virtual void StretchPicture(const TRect& rect, TChartGraphic& picture) = 0;
+    // The picture's columns sourceLeft to sourceRight (fractions of a column included; left
+    // beyond right mirrors them) stretched into the rectangle, over the picture's whole height.
+    virtual void StretchPicturePart(const TRect& rect, TChartGraphic& picture, double sourceLeft,
+                                    double sourceRight) = 0;
     virtual void WriteText(int x, int y, const QString& text) = 0;
     virtual int MeasureTextWidth(const QString& text);
     virtual int MeasureTextHeight(const QString& text);

@@ -55,6 +55,8 @@ public:
     void DrawRectangle(int l, int t, int r, int b) override;
     void DrawRoundRect(int l, int t, int r, int b, int cornerW, int cornerH) override;
     void StretchPicture(const TRect& rect, TChartGraphic& picture) override;
+    void StretchPicturePart(const TRect& rect, TChartGraphic& picture, double sourceLeft,
+                            double sourceRight) override;
     void WriteText(int x, int y, const QString& text) override;
     void ClipToRect(const TRect& rect) override;
     void DrawHorizLine(int x0, int x1, int y) override { DrawLine(x0, y, x1, y); }

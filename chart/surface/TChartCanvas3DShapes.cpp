@@ -9,6 +9,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 // The surface's filled shapes, pictures and gradients, and the depth-taking operations of the
@@ -216,6 +217,39 @@ void TChartCanvas3D::StretchPicture(const TRect& rect, TChartGraphic& picture) {
     } else {
         painter->drawImage(QRectF(rect.Left, rect.Top, rect.Width(), rect.Height()), scaled,
                            QRectF(scaled.rect()));
+    }
+}
+
+void TChartCanvas3D::StretchPicturePart(const TRect& rect, TChartGraphic& picture,
+                                        double sourceLeft, double sourceRight) {
+    QPainter* painter = Painter();
+    if (painter == nullptr || rect.IsEmpty()) {
+        return;
+    }
+    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QRectF target(rect.Left, rect.Top, rect.Width(), rect.Height());
+    // Vector output gets the part at the picture's own resolution, cut here: an SVG reader would
+    // be handed the whole picture and no clip.
+    if (m_vector) {
+        const int columns =
+            std::max(1, static_cast<int>(std::ceil(std::fabs(sourceRight - sourceLeft))));
+        const QImage& part =
+            picture.ScaledPart(sourceLeft, sourceRight, QSize(columns, picture.Height()));
+        if (!part.isNull()) {
+            painter->drawImage(target, part);
+        }
+        return;
+    }
+    const TRect device = m_scale.DeviceRect(rect);
+    const QImage& part =
+        picture.ScaledPart(sourceLeft, sourceRight, QSize(device.Width(), device.Height()));
+    if (part.isNull()) {
+        return;
+    }
+    if (m_scale.Identity()) {
+        painter->drawImage(QPoint(rect.Left, rect.Top), part);
+    } else {
+        painter->drawImage(target, part, QRectF(part.rect()));
     }
 }
 

@@ -32,6 +32,11 @@ public:
     // into the same rectangle frame after frame is scaled once.
     const QImage& ScaledBitmap(QSize size);
 
+    // The columns left to right of the picture (fractions of a column included; left beyond right
+    // mirrors them), over its whole height, scaled to the given size by taking for each pixel the
+    // picture pixel under its centre. The last part made is kept, like the scaled bitmap.
+    const QImage& ScaledPart(double left, double right, QSize size);
+
     // How many times the picture was decoded; lets callers check that decoding happens once.
     int DecodeCount() const { return m_decodeCount; }
     // How many times the bitmap was scaled to a new size.
@@ -46,4 +51,7 @@ private:
     int m_decodeCount = 0;
     QImage m_scaled;
     int m_scaleCount = 0;
+    QImage m_part;
+    double m_partLeft = 0;
+    double m_partRight = 0;
 };

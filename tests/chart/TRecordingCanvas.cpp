@@ -1,5 +1,7 @@
 #include "TRecordingCanvas.h"
 
+#include <cmath>
+
 std::vector<TRecordedCall> TRecordingCanvas::Named(const QString& operation) const {
     std::vector<TRecordedCall> calls;
     for (const TRecordedCall& call : Calls) {
@@ -77,6 +79,13 @@ void TRecordingCanvas::DrawRoundRect(int l, int t, int r, int b, int, int) {
 }
 void TRecordingCanvas::StretchPicture(const TRect& rect, TChartGraphic&) {
     Record("StretchPicture", {rect.Left, rect.Top, rect.Right, rect.Bottom});
+}
+void TRecordingCanvas::StretchPicturePart(const TRect& rect, TChartGraphic&, double sourceLeft,
+                                          double sourceRight) {
+    // The columns are recorded in hundredths of a picture pixel.
+    Record("StretchPicturePart", {rect.Left, rect.Top, rect.Right, rect.Bottom,
+                                  static_cast<int>(std::lround(sourceLeft * 100)),
+                                  static_cast<int>(std::lround(sourceRight * 100))});
 }
 void TRecordingCanvas::WriteText(int x, int y, const QString& text) {
     Record("WriteText", {x, y}, text);

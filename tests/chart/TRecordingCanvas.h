@@ -61,6 +61,8 @@ public:
     void DrawRectangle(int l, int t, int r, int b) override;
     void DrawRoundRect(int l, int t, int r, int b, int, int) override;
     void StretchPicture(const TRect& rect, TChartGraphic&) override;
+    void StretchPicturePart(const TRect& rect, TChartGraphic&, double sourceLeft,
+                            double sourceRight) override;
     void WriteText(int x, int y, const QString& text) override;
     int MeasureTextWidth(const QString& text) override;
     int MeasureTextHeight(const QString& text) override;

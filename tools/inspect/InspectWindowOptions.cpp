@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <iterator>
 
 namespace {
@@ -55,10 +56,19 @@ std::optional<std::string_view> NextValue(std::span<const std::string_view> args
 TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::size_t& index,
                                    std::string& error) {
     const std::string_view option = args[index];
-    constexpr std::string_view kOptions[] = {
-        "--picks",           "--source",          "--snapshot",    "--table-snapshot",
-        "--scale",           "--width-cm",        "--export-data", "--export-table",
-        "--window-snapshot", "--cursor-snapshot", "--cursor-month"};
+    constexpr std::string_view kOptions[] = {"--picks",
+                                             "--source",
+                                             "--snapshot",
+                                             "--table-snapshot",
+                                             "--scale",
+                                             "--width-cm",
+                                             "--export-data",
+                                             "--export-table",
+                                             "--window-snapshot",
+                                             "--cursor-snapshot",
+                                             "--cursor-month",
+                                             "--fit",
+                                             "--view"};
     if (std::find(std::begin(kOptions), std::end(kOptions), option) == std::end(kOptions)) {
         return TOptionResult::NotTaken;
     }
@@ -66,6 +76,13 @@ TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::
     error = std::string(option) + " needs a build with the program's window";
     return TOptionResult::Invalid;
 #endif
+    if (option == "--fit") {
+        m_choices.Fit = true;
+        return TOptionResult::Taken;
+    }
+    if (option == "--view") {
+        return TakeView(args, index, error);
+    }
     const std::optional<std::string_view> value = NextValue(args, index);
     if (option == "--picks") {
         const auto rows = value ? ParseRows(*value) : std::nullopt;
@@ -136,6 +153,27 @@ TOptionResult TWindowOptions::TakeFile(std::string_view option,
     return TOptionResult::Taken;
 }
 
+TOptionResult TWindowOptions::TakeView(std::span<const std::string_view> args, std::size_t& index,
+                                       std::string& error) {
+    std::array<double, 4> view{};
+    for (double& end : view) {
+        const std::optional<std::string_view> value = NextValue(args, index);
+        const auto number = value ? ParseNumber<double>(*value) : std::nullopt;
+        if (!number || !std::isfinite(*number)) {
+            error = "--view needs four numbers: the first and last month, then the lowest and "
+                    "highest count, such as 18 37 0 10000";
+            return TOptionResult::Invalid;
+        }
+        end = *number;
+    }
+    if (!(view[0] < view[1]) || !(view[2] < view[3])) {
+        error = "--view needs each axis's first number below its second, such as 18 37 0 10000";
+        return TOptionResult::Invalid;
+    }
+    m_choices.View = view;
+    return TOptionResult::Taken;
+}
+
 std::vector<std::string> TWindowOptions::Report(TJsonWriter& json) {
 #if defined(ARMALYX_INSPECT_WITH_WINDOW)
     if (Requested()) {
@@ -157,6 +195,12 @@ std::string_view TWindowOptions::Usage() {
            "                      for a screen reader), \"WindowErrors\" and \"Status\" (the\n"
            "                      data status line) to the report\n"
            "  --source N          first click item N (0 or 1) of the production data source\n"
+           "  --fit               after the clicks, fit the chart to its curves as Fit to data\n"
+           "                      (Ctrl+0) does\n"
+           "  --view XMIN XMAX YMIN YMAX\n"
+           "                      then show the months XMIN to XMAX and the counts YMIN to\n"
+           "                      YMAX, as a zoom does; the report's \"Axes\" gives each axis's\n"
+           "                      range and the chart pixels (at scale 1) where its ends fall\n"
            "  --table-snapshot FILE.png\n"
            "                      save the \"Tank Selection\" page as the window shows it\n"
            "  --window-snapshot FILE.png\n"

@@ -16,6 +16,10 @@ enum class TOptionResult { NotTaken, Taken, Invalid };
 struct TWindowChoices {
     std::vector<int> Picks;
     std::optional<int> Source;
+    // Fit to data after the clicks, then the month and vehicle axes' ranges (bottom minimum and
+    // maximum, left minimum and maximum), before any picture or export.
+    bool Fit = false;
+    std::optional<std::array<double, 4>> View;
     // Where to save the "Tank Selection" and the "Graph" page; empty: nowhere.
     std::string TableSnapshot;
     // Where to save the whole window showing the "Tank Selection" page; empty: nowhere.
@@ -50,16 +54,18 @@ public:
     static std::string_view Usage();
 
     bool Requested() const {
-        return !m_choices.Picks.empty() || m_choices.Source || !m_choices.TableSnapshot.empty() ||
-               !m_choices.WindowSnapshot.empty() || !m_choices.CursorSnapshot.empty() ||
-               !m_choices.Snapshot.empty() || !m_choices.ChartData.empty() ||
-               !m_choices.Table.empty();
+        return !m_choices.Picks.empty() || m_choices.Source || m_choices.Fit || m_choices.View ||
+               !m_choices.TableSnapshot.empty() || !m_choices.WindowSnapshot.empty() ||
+               !m_choices.CursorSnapshot.empty() || !m_choices.Snapshot.empty() ||
+               !m_choices.ChartData.empty() || !m_choices.Table.empty();
     }
 
 private:
     TOptionResult TakeNumber(std::string_view option, std::optional<std::string_view> value,
                              std::string& error);
     TOptionResult TakeFile(std::string_view option, std::optional<std::string_view> value,
+                           std::string& error);
+    TOptionResult TakeView(std::span<const std::string_view> args, std::size_t& index,
                            std::string& error);
 
     TWindowChoices m_choices;
@@ -68,7 +74,7 @@ private:
 namespace Armalyx {
 
 // Runs the window for the options and writes "Series", "Edits", "Grid", "ChartData",
-// "ChartSummary", "WindowErrors" and "Status" ("CursorReadOut" with a cursor snapshot), and
+// "ChartSummary", "WindowErrors", "Status" and "Axes" ("CursorReadOut" with a cursor snapshot), and
 // "TableSnapshotError", "WindowSnapshotError", "CursorSnapshotError", "SnapshotError",
 // "ExportDataError" and "ExportTableError" for files that could not be written; gives the texts
 // of those.

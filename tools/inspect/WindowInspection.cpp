@@ -65,6 +65,20 @@ void WriteTexts(const QStringList& texts, TJsonWriter& json) {
     json.EndArray();
 }
 
+void WriteAxis(const char* name, const TInspectedAxis& axis, TJsonWriter& json) {
+    json.Key(name);
+    json.BeginObject();
+    json.Key("Minimum");
+    json.Double(axis.Minimum);
+    json.Key("Maximum");
+    json.Double(axis.Maximum);
+    json.Key("PixelStart");
+    json.Integer(axis.PixelStart);
+    json.Key("PixelEnd");
+    json.Integer(axis.PixelEnd);
+    json.EndObject();
+}
+
 void WriteResult(const TWindowInspectionResult& result, TJsonWriter& json) {
     json.Key("Series");
     json.BeginArray();
@@ -92,6 +106,11 @@ void WriteResult(const TWindowInspectionResult& result, TJsonWriter& json) {
     WriteTexts(result.Errors, json);
     json.Key("Status");
     json.String(result.Status.toStdString());
+    json.Key("Axes");
+    json.BeginObject();
+    WriteAxis("Bottom", result.BottomAxis, json);
+    WriteAxis("Left", result.LeftAxis, json);
+    json.EndObject();
 }
 
 // Whether a file the options asked for was written, and the report key that says it was not.
@@ -110,6 +129,8 @@ std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter
     TWindowInspectionRequest request;
     request.Picks = choices.Picks;
     request.Source = choices.Source;
+    request.Fit = choices.Fit;
+    request.View = choices.View;
     request.SpanChoices = StoredSpanChoices();
     request.TableSnapshotFile = QString::fromStdString(choices.TableSnapshot);
     request.WindowSnapshotFile = QString::fromStdString(choices.WindowSnapshot);
