@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -40,6 +41,7 @@ TComboBox::TComboBox(const QStringList& items, const QString& text, QWidget* par
     disconnect(lineEdit(), SIGNAL(editingFinished()), this, nullptr);
     connect(this, &QComboBox::activated, this, &TComboBox::ItemPicked);
     connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::TextTyped);
+    connect(lineEdit(), &QLineEdit::editingFinished, this, &TComboBox::TypingFinished);
 }
 
 void TComboBox::SetItemHeight(int height) {
@@ -71,11 +73,47 @@ void TComboBox::ItemPicked(int index) {
     emit Change();
 }
 
+int TComboBox::ItemNamed(const QString& text) const {
+    const QString name = text.trimmed();
+    for (int i = 0; i < count(); ++i) {
+        const bool alias =
+            i < m_aliases.size() && name.compare(m_aliases.at(i), Qt::CaseInsensitive) == 0;
+        if (alias || name.compare(itemText(i), Qt::CaseInsensitive) == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 void TComboBox::TextTyped() {
-    m_itemIndex = -1;
-    m_typed = true;
+    const int named = ItemNamed(lineEdit()->text());
+    if (named >= 0) {
+        SelectNamedItem(named);
+    }
+    m_itemIndex = named;
+    m_typed = named < 0;
     ShowTypedCue();
     emit Change();
+}
+
+void TComboBox::SelectNamedItem(int index) {
+    QLineEdit& field = *lineEdit();
+    const QString typed = field.text();
+    const int cursor = field.cursorPosition();
+    {
+        const QSignalBlocker quiet(this);
+        setCurrentIndex(index);
+    }
+    if (field.text() != typed) {
+        field.setText(typed);
+        field.setCursorPosition(cursor);
+    }
+}
+
+void TComboBox::TypingFinished() {
+    if (m_itemIndex >= 0 && !m_typed && lineEdit()->text() != itemText(m_itemIndex)) {
+        setEditText(itemText(m_itemIndex));
+    }
 }
 
 QString TComboBox::TypedTextToolTip() {

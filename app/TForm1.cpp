@@ -256,6 +256,11 @@ void TForm1::FillVehicleTable() {
     const QString lendLeaseTotal = Armalyx::AvailabilityMaths::LendLeaseTotalText(lendLease);
     StringGrid1->SetCells(0, vehicleCount + 1, QStringLiteral("Lend Lease"));
     StringGrid1->SetCells(1, vehicleCount + 1, lendLeaseTotal);
+    // Rows left from files read before would show another data set's vehicles and totals.
+    for (int row = vehicleCount + 2; row < StringGrid1->RowCount(); ++row) {
+        StringGrid1->SetCells(0, row, QString());
+        StringGrid1->SetCells(1, row, QString());
+    }
 }
 
 void TForm1::StringGrid1Click() {
@@ -268,6 +273,7 @@ void TForm1::SelectRow(int row) {
     if (row < 1) {
         return;
     }
+    m_missedPicks.CurrentVehicle.clear();
     if (row == store.VehicleCount + 1) {
         PlotFleetCurves();
         PlotLendLease();
@@ -294,6 +300,7 @@ void TForm1::ShowSpanFigures() {
     m_figuresShown = true;
     m_figuresOfLendLease = store.LendLeaseSelected;
     m_figuresVehicle = std::string(store.VehicleNames[store.SelectedVehicle].View());
+    m_missedPicks.FiguresVehicle.clear();
     ShowFiguresCue();
 }
 

@@ -265,7 +265,9 @@ private:
         std::string FiguresVehicle;
         std::vector<TAxisRange> View;
     };
+    // What the window shows now, with what earlier reloads could not bring back filled in.
     TKeptWork KeptWork() const;
+    void AddMissedPicks(TKeptWork& work) const;
     // Picks the kept vehicles again; returns the names of those that are gone.
     QStringList RestoreWork(const TKeptWork& work);
     void RestoreFigures(const TKeptWork& work);
@@ -283,6 +285,15 @@ private:
     TFolderChooser m_chooseFolder;
     // The vehicle each pair of curves shows, by its stored name; empty while a pair is empty.
     std::array<std::string, 2> m_pairVehicles;
+    // Picks a reload could not bring back because their vehicle was missing: each pair's
+    // vehicle, the current row's and the figures', by name. They come back at the next reload
+    // that finds them, unless the user picked again; another folder forgets them.
+    struct TMissedPicks {
+        std::array<std::string, 2> PairVehicles;
+        std::string CurrentVehicle;
+        std::string FiguresVehicle;
+    };
+    TMissedPicks m_missedPicks;
     // The axis ranges of the chart's configuration, and the months its bottom axis spans then.
     std::vector<TAxisRange> m_homeView;
     int m_firstHomeMonth = 0;

@@ -33,6 +33,7 @@ void TForm1::OpenDataFolder(const QString& folder) {
         return;
     }
     ForgetPicks();
+    m_missedPicks = {};
     ResetView();
     FollowDataFolder();
     LoadDataFiles();

@@ -88,6 +88,7 @@ void TForm1::PlotVehicleEstimate() {
     estimateSeries.SetTitle(Armalyx::VehicleNameText(store.VehicleNames[vehicle]));
     m_pairVehicles.at(static_cast<std::size_t>(slot == 0 ? 0 : 1)) =
         std::string(store.VehicleNames[vehicle].View());
+    m_missedPicks.PairVehicles.at(static_cast<std::size_t>(slot == 0 ? 0 : 1)).clear();
     const std::vector<double> estimates = Armalyx::AvailabilityMaths::VehicleEstimate(
         MonthValues(store.WorkSeries), MonthValues(store.LossRate));
     for (int month = 1; month <= kLastPlottedMonth; ++month) {
@@ -106,6 +107,7 @@ void TForm1::PlotLendLease() {
     Series2->SetTitle(QStringLiteral("Lend Lease"));
     m_firstPairHoldsLendLease = true;
     m_pairVehicles[0].clear();
+    m_missedPicks.PairVehicles[0].clear();
     const std::vector<double> deliveries = MonthValues(store.WorkSeries);
     for (int month = 1; month <= kLastPlottedMonth; ++month) {
         AddMonthPoint(*Series2, month, deliveries.at(static_cast<std::size_t>(month - 1)));

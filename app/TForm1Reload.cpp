@@ -69,11 +69,30 @@ TForm1::TKeptWork TForm1::KeptWork() const {
     work.FiguresOfLendLease = m_figuresOfLendLease;
     work.FiguresVehicle = m_figuresVehicle;
     work.View = Chart1->AxisRanges();
+    AddMissedPicks(work);
     return work;
+}
+
+void TForm1::AddMissedPicks(TKeptWork& work) const {
+    for (std::size_t pair = 0; pair < work.PairVehicles.size(); ++pair) {
+        const bool holdsLendLease = pair == 0 && work.FirstPairHoldsLendLease;
+        if (work.PairVehicles.at(pair).empty() && !holdsLendLease) {
+            work.PairVehicles.at(pair) = m_missedPicks.PairVehicles.at(pair);
+        }
+    }
+    if (work.CurrentVehicle.empty() && !work.CurrentIsLendLease) {
+        work.CurrentVehicle = m_missedPicks.CurrentVehicle;
+    }
+    if (!work.FiguresShown && !m_missedPicks.FiguresVehicle.empty()) {
+        work.FiguresShown = true;
+        work.FiguresOfLendLease = false;
+        work.FiguresVehicle = m_missedPicks.FiguresVehicle;
+    }
 }
 
 QStringList TForm1::RestoreWork(const TKeptWork& work) {
     auto& store = Production1::Store();
+    m_missedPicks = {};
     QStringList lost;
     for (std::size_t pair = 0; pair < work.PairVehicles.size(); ++pair) {
         const std::string& name = work.PairVehicles.at(pair);
@@ -83,6 +102,7 @@ QStringList TForm1::RestoreWork(const TKeptWork& work) {
         const int slot = SlotOfVehicle(name);
         if (slot == 0) {
             lost.push_back(NameText(name));
+            m_missedPicks.PairVehicles.at(pair) = name;
             continue;
         }
         store.CompareSlot = static_cast<int>(pair);
@@ -98,6 +118,10 @@ QStringList TForm1::RestoreWork(const TKeptWork& work) {
         work.CurrentIsLendLease ? store.VehicleCount + 1 : SlotOfVehicle(work.CurrentVehicle);
     if (row >= 1) {
         StringGrid1->SetRow(row);
+    } else if (!work.CurrentVehicle.empty()) {
+        // The row it had now holds another vehicle, or nothing: no row is current until it is back.
+        StringGrid1->ClearRow();
+        m_missedPicks.CurrentVehicle = work.CurrentVehicle;
     }
     RestoreFigures(work);
     Chart1->RestoreAxisRanges(work.View);
@@ -110,6 +134,9 @@ void TForm1::RestoreFigures(const TKeptWork& work) {
     auto& store = Production1::Store();
     const int slot = SlotOfVehicle(work.FiguresVehicle);
     store.SelectedVehicle = slot == 0 ? 1 : slot;
+    if (work.FiguresShown && !work.FiguresOfLendLease && slot == 0) {
+        m_missedPicks.FiguresVehicle = work.FiguresVehicle;
+    }
     if (!work.FiguresShown || (!work.FiguresOfLendLease && slot == 0)) {
         return;
     }

@@ -100,6 +100,10 @@ void TStringGrid::SetRow(int row) {
     }
 }
 
+void TStringGrid::ClearRow() {
+    setCurrentIndex(QModelIndex());
+}
+
 void TStringGrid::SetColumnWidth(int column, int width) {
     setColumnWidth(column, width);
 }

@@ -21,6 +21,8 @@ public:
     // Row of the current cell (1 is the first row below the header); 0 when there is none.
     int Row() const;
     void SetRow(int row);
+    // Leaves no cell current (Row() then reads 0).
+    void ClearRow();
     void SetColumnWidth(int column, int width);
     void SetDefaultRowHeight(int height);
 

@@ -209,13 +209,13 @@ TEST_F(TForm1Clicks, SelectorsTakeEffectAtTheNextTableClick) {
     EXPECT_EQ(EditTexts(), QStringList({"6", "18", "30"}));
 }
 
-TEST_F(TForm1Clicks, TypedSelectorTextStoresMinusOne) {
+TEST_F(TForm1Clicks, TypedSelectorTextNamingNoItemStoresMinusOne) {
     TForm1& form = Form();
     form.ComboBox1->PickItem(1);
     ASSERT_EQ(Production1::Store().StartMonthChoice, 1);
     form.ComboBox1->lineEdit()->selectAll();
-    QTest::keyClicks(form.ComboBox1->lineEdit(), QStringLiteral("Mar"));
-    EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("Mar"));
+    QTest::keyClicks(form.ComboBox1->lineEdit(), QStringLiteral("Marc"));
+    EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("Marc"));
     EXPECT_EQ(form.ComboBox1->ItemIndex(), -1);
     EXPECT_EQ(Production1::Store().StartMonthChoice, -1);
     // Return and leaving the field do not turn the typed text into a pick.
@@ -225,6 +225,50 @@ TEST_F(TForm1Clicks, TypedSelectorTextStoresMinusOne) {
     EXPECT_EQ(form.ComboBox1->count(), 12);
     ClickRow(1);
     EXPECT_TRUE(Errors().empty());
+}
+
+// Typing "1942" into a year selector, exactly as its item reads, once counted as no item and
+// gave span figures of 0.
+TEST_F(TForm1Clicks, TypedTextNamingAnItemIsThatItem) {
+    TForm1& form = Form();
+    struct TCase {
+        TComboBox* Selector;
+        const char* Typed;
+        int Item;          // -1: names no item
+        const char* Shown; // the field's text once typing ends
+    };
+    const TCase cases[] = {
+        {form.ComboBox3, "1942", 1, "1942"},     {form.ComboBox3, " 1943 ", 2, "1943"},
+        {form.ComboBox1, "jan", 0, "Jan"},       {form.ComboBox2, "DEC", 11, "Dec"},
+        {form.ComboBox1, "January", 0, "Jan"},   {form.ComboBox1, "june", 5, "June"},
+        {form.ComboBox2, "September", 8, "Sep"}, {form.ComboBox2, "april", 3, "April"},
+        {form.ComboBox1, "Ja", -1, "Ja"},        {form.ComboBox3, "194", -1, "194"},
+        {form.ComboBox4, "1946", -1, "1946"},    {form.ComboBox2, "Sept", -1, "Sept"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        TComboBox& selector = *c.Selector;
+        selector.setFocus();
+        selector.lineEdit()->selectAll();
+        QTest::keyClicks(selector.lineEdit(), QString::fromLatin1(c.Typed));
+        EXPECT_EQ(selector.ItemIndex(), c.Item);
+        EXPECT_EQ(selector.HoldsTypedText(), c.Item < 0);
+        // While typing, the field keeps what was typed.
+        EXPECT_EQ(selector.currentText(), QString::fromLatin1(c.Typed));
+        form.Edit1->setFocus();
+        EXPECT_EQ(selector.currentText(), QString::fromLatin1(c.Shown));
+        EXPECT_EQ(selector.ItemIndex(), c.Item);
+        selector.PickItem(c.Selector == form.ComboBox1 || c.Selector == form.ComboBox3 ? 0
+                          : c.Selector == form.ComboBox2                               ? 11
+                                                                                       : 4);
+    }
+    // "1942" typed as both years gives the figures of 1942: v2 builds 2 a month.
+    for (TComboBox* selector : {form.ComboBox3, form.ComboBox4}) {
+        selector->lineEdit()->selectAll();
+        QTest::keyClicks(selector->lineEdit(), QStringLiteral("1942"));
+    }
+    ClickRow(2);
+    EXPECT_EQ(EditTexts(), QStringList({"24", "72", "120"}));
 }
 
 TEST_F(TForm1Clicks, RadioGroupChoosesTheProductionSource) {

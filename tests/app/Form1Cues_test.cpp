@@ -57,8 +57,8 @@ TEST_F(TForm1Cues, ASelectorHoldingTypedTextIsTintedAndSaysToPickAnItem) {
     EXPECT_EQ(selector.lineEdit()->palette().color(QPalette::Base), base);
     EXPECT_TRUE(selector.toolTip().isEmpty());
 
-    // Even the text of an item, typed, selects nothing.
-    Type(selector, "Feb");
+    // Text that names no item selects nothing.
+    Type(selector, "Febr");
     EXPECT_EQ(selector.ItemIndex(), -1);
     EXPECT_EQ(Production1::Store().EndMonthChoice, -1);
     EXPECT_TRUE(selector.HoldsTypedText());
@@ -70,7 +70,7 @@ TEST_F(TForm1Cues, ASelectorHoldingTypedTextIsTintedAndSaysToPickAnItem) {
               Armalyx::CueColors::TypedFieldColor(base));
     EXPECT_EQ(selector.toolTip(), TComboBox::TypedTextToolTip());
     EXPECT_TRUE(selector.toolTip().contains(QStringLiteral("pick an item from the list")));
-    EXPECT_EQ(selector.currentText(), QStringLiteral("Feb"));
+    EXPECT_EQ(selector.currentText(), QStringLiteral("Febr"));
     // The other selectors stay as they are.
     EXPECT_FALSE(Form().ComboBox1->HoldsTypedText());
     EXPECT_EQ(Form().ComboBox1->lineEdit()->palette().color(QPalette::Base), base);
@@ -116,7 +116,7 @@ TEST_F(TForm1Cues, FiguresAreDimmedWhileASelectorDiffersFromTheirChoices) {
     const TStep steps[] = {
         {"a picked start month", [this] { Form().ComboBox1->PickItem(2); }, kAllDimmed},
         {"back to the figures' month", [this] { Form().ComboBox1->PickItem(0); }, kNoneDimmed},
-        {"a typed end year", [this] { Type(*Form().ComboBox4, "1945"); }, kAllDimmed},
+        {"a typed end year naming none", [this] { Type(*Form().ComboBox4, "1946"); }, kAllDimmed},
         {"the same end year picked again", [this] { Form().ComboBox4->PickItem(4); }, kNoneDimmed},
         {"a picked start year", [this] { Form().ComboBox3->PickItem(1); }, kAllDimmed},
         // The header row computes nothing, so the figures stay out of date.

@@ -80,17 +80,40 @@ TEST_F(TForm1Table, FirstActivationLoadsOnceAndLaterActivationsReloadNothing) {
     EXPECT_EQ(Production1::Store().VehicleCount, 3);
 }
 
-TEST_F(TForm1Table, RefillWithFewerVehiclesKeepsOldTextsBelowTheLendLeaseRow) {
-    WriteTotalData(FleetLines(1000, 10, 20, 1));
-    WriteVehicles(31);
-    Form().FormActivate();
-    WriteVehicles(2);
-    Form().FormActivate();
-    const TStringGrid& grid = *Form().StringGrid1;
-    EXPECT_EQ(grid.RowCount(), 32);
-    EXPECT_EQ(grid.Cells(0, 3), QStringLiteral("Lend Lease"));
-    EXPECT_EQ(grid.Cells(0, 4), QStringLiteral("v4"));
-    EXPECT_EQ(grid.Cells(1, 31), QStringLiteral("1860"));
+// A refill after files with more vehicle types once left their names and totals below the new
+// "Lend Lease" row: another data set's figures in the table.
+TEST_F(TForm1Table, RefillWithFewerVehiclesEmptiesTheRowsBelowTheLendLeaseRow) {
+    struct TCase {
+        const char* How;
+        int Before;
+        int After;
+        int Rows;
+    };
+    for (const TCase c : {TCase{"activation", 31, 2, 32}, TCase{"reload", 6, 2, 32},
+                          TCase{"reload from many", 40, 1, 32}}) {
+        SCOPED_TRACE(c.How);
+        WriteTotalData(FleetLines(1000, 10, 20, 1));
+        WriteVehicles(c.Before);
+        Form().FormActivate();
+        WriteVehicles(c.After);
+        if (c.How == std::string("activation")) {
+            Form().FormActivate();
+        } else {
+            Form().ReloadDataFiles();
+        }
+        const TStringGrid& grid = *Form().StringGrid1;
+        EXPECT_EQ(grid.RowCount(), c.Rows);
+        EXPECT_EQ(grid.Cells(0, c.After + 1), QStringLiteral("Lend Lease"));
+        for (int row = c.After + 2; row < grid.RowCount(); ++row) {
+            SCOPED_TRACE(row);
+            EXPECT_EQ(grid.Cells(0, row), QString());
+            EXPECT_EQ(grid.Cells(1, row), QString());
+        }
+        // A click there still only clears the lend-lease pick.
+        ClickRow(c.After + 1);
+        ClickRow(c.After + 2);
+        EXPECT_FALSE(Production1::Store().LendLeaseSelected);
+    }
 }
 
 TEST_F(TForm1Table, MissingDataFilesGiveAnEmptyTableWithoutError) {

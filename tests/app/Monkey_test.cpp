@@ -6,6 +6,11 @@
 #include "TForm1Fixture.h"
 #include "TMonkey.h"
 #include "TMonkeyData.h"
+#include "TStringGrid.h"
+
+#include <AvailabilityMaths.h>
+#include <Production1.h>
+#include <VehicleNameText.h>
 
 #include <TChart.h>
 #include <TLineSeries.h>
@@ -105,11 +110,38 @@ protected:
             }
         }
         out << CursorViolations(form);
+        out << TableViolations(form);
         // A chart without area is never asked to paint.
         const bool painted =
             form.Chart1->size().isEmpty() || form.Chart1->grab().size() == form.Chart1->size();
         if (!painted) {
             out << "the chart's paint gave no frame of its size; ";
+        }
+        return out.str();
+    }
+
+    // The table holds the data read last: its vehicles, the "Lend Lease" row and nothing below.
+    static std::string TableViolations(TForm1& form) {
+        std::ostringstream out;
+        const auto& store = Production1::Store();
+        const TStringGrid& grid = *form.StringGrid1;
+        const int lendLeaseRow = store.VehicleCount + 1;
+        for (int row = 1; row < grid.RowCount(); ++row) {
+            QString name;
+            QString total;
+            if (row < lendLeaseRow) {
+                name = Armalyx::VehicleNameText(store.VehicleNames[row]);
+                total = Armalyx::AvailabilityMaths::PlainInteger(store.VehicleTotals[row]);
+            } else if (row == lendLeaseRow) {
+                name = QStringLiteral("Lend Lease");
+                total = grid.Cells(1, row);
+            }
+            if (grid.Cells(0, row) != name || grid.Cells(1, row) != total) {
+                out << "table row " << row << " shows " << grid.Cells(0, row).toStdString() << " "
+                    << grid.Cells(1, row).toStdString() << ", the store holds "
+                    << name.toStdString() << " " << total.toStdString() << "; ";
+                break;
+            }
         }
         return out.str();
     }

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -61,9 +62,11 @@ TMonkey::TMonkey(TForm1& form, std::uint32_t seed) : m_form(form), m_random(seed
     m_connections.push_back(
         QObject::connect(grid, &TStringGrid::FixedRowClick, grid, [this] { RecordClick(0); }));
     // The follower reads the files again whenever a save settles, between any two events.
-    m_connections.push_back(QObject::connect(&m_form.DataWatcher(),
-                                             &TDataFolderWatcher::FilesChanged, grid,
-                                             [this] { RecordReload(); }));
+    m_connections.push_back(
+        QObject::connect(&m_form.DataWatcher(), &TDataFolderWatcher::FilesChanged, grid, [this] {
+            ++m_reads;
+            RecordReload();
+        }));
 }
 
 TMonkey::~TMonkey() {
@@ -167,21 +170,25 @@ std::string TMonkey::PickSelector() {
 
 std::string TMonkey::TypeSelector() {
     ShowPage(kSelectionPage);
-    static const std::array<const char*, 10> kTexts = {"Jan", "Dec", "1941", "1945", "June",
-                                                       "13",  "-1",  "",     "x9",   "1946"};
+    static const std::array<const char*, 14> kTexts = {"Jan",    "Dec",   "1941", "1945",    "June",
+                                                       "13",     "-1",    "",     "x9",      "1946",
+                                                       " 1943 ", "march", "SEP",  "Septembe"};
     const int selector = Between(1, 4);
     const std::array<TComboBox*, 4> boxes = {m_form.ComboBox1, m_form.ComboBox2, m_form.ComboBox3,
                                              m_form.ComboBox4};
     QLineEdit* field = boxes.at(static_cast<std::size_t>(selector - 1))->lineEdit();
-    const QString text = QString::fromLatin1(kTexts.at(static_cast<std::size_t>(Between(0, 9))));
+    const QString text = QString::fromLatin1(
+        kTexts.at(static_cast<std::size_t>(Between(0, static_cast<int>(kTexts.size()) - 1))));
     const bool hadText = !field->text().isEmpty();
     field->setFocus();
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, text);
-    // Clearing a text or typing one leaves no item selected.
+    // Clearing a text or typing one that names no item leaves no item selected; text that
+    // names an item selects it.
     if (hadText || !text.isEmpty()) {
-        ChoiceOf(selector) = -1;
+        ChoiceOf(selector) =
+            NamedItem(*boxes.at(static_cast<std::size_t>(selector - 1)), text, selector <= 2);
     }
     return "type '" + text.toStdString() + "' into selector " + std::to_string(selector);
 }
@@ -298,6 +305,9 @@ std::string TMonkey::SaveDataFileAgain() {
     }
     const QByteArray bytes = file.readAll();
     file.close();
+    if (Between(0, 7) == 0) {
+        return DeleteAndCreate(path, bytes);
+    }
     const bool renameOver = Between(0, 1) == 0;
     QFile copy(renameOver ? path + QStringLiteral(".new") : path);
     if (copy.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -309,6 +319,25 @@ std::string TMonkey::SaveDataFileAgain() {
         QFile::rename(path + QStringLiteral(".new"), path);
     }
     return (renameOver ? "renamed over " : "saved again ") + name.toStdString();
+}
+
+// A script that writes the file anew, or a restore from a backup: the file is gone for one read,
+// then back. Both reads are waited for, so that the next event meets the file as it was.
+std::string TMonkey::DeleteAndCreate(const QString& path, const QByteArray& bytes) {
+    constexpr int kPatience = 10000;
+    const int reads = m_reads;
+    QFile::remove(path);
+    const bool readMissing = QTest::qWaitFor([this, reads] { return m_reads > reads; }, kPatience);
+    const int missingReads = m_reads;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes);
+        file.close();
+    }
+    const bool readBack =
+        QTest::qWaitFor([this, missingReads] { return m_reads > missingReads; }, kPatience);
+    return "deleted and created again " + QFileInfo(path).fileName().toStdString() +
+           (readMissing && readBack ? "" : " (the follower did not read it twice)");
 }
 
 void TMonkey::ShowPage(int page) {
@@ -338,6 +367,22 @@ void TMonkey::RecordReload() {
             m_expectedEdits = *texts;
         }
     }
+}
+
+// The item a typed text names, worked out apart from the selector: an item's text, or for the
+// months the month's name written out, blanks around and case aside; -1 for none.
+int TMonkey::NamedItem(const TComboBox& box, const QString& text, bool months) {
+    static const QStringList kMonthNames = {"January",   "February", "March",    "April",
+                                            "May",       "June",     "July",     "August",
+                                            "September", "October",  "November", "December"};
+    const QString name = text.trimmed().toLower();
+    for (int i = 0; i < box.count(); ++i) {
+        if (name == box.itemText(i).toLower() ||
+            (months && i < kMonthNames.size() && name == kMonthNames.at(i).toLower())) {
+            return i;
+        }
+    }
+    return -1;
 }
 
 int TMonkey::Between(int low, int high) {

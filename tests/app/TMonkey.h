@@ -2,14 +2,17 @@
 // Drives the real window with random user events: clicks and drags on the table, arrow keys,
 // picked and typed selector texts, radio clicks, page switches, wheel turns (with and without
 // the zoom keys), drags and month-cursor keys on the chart, resizes, the window menu's commands
-// (reload, fit to data, reset view, the menu itself) and data files saved again between events. It
+// (reload, fit to data, reset view, the menu itself) and data files saved again, or deleted and
+// written anew, between events. It
 // keeps its own record of what the user chose, so that the span figures the window must show can be
 // worked out independently after every event.
 
 #include "TSpanOracle.h"
 
+#include <QByteArray>
 #include <QMetaObject>
 #include <QPoint>
+#include <QString>
 #include <QStringList>
 
 #include <random>
@@ -49,6 +52,8 @@ private:
     std::string Resize();
     std::string RunCommand();
     std::string SaveDataFileAgain();
+    std::string DeleteAndCreate(const QString& path, const QByteArray& bytes);
+    static int NamedItem(const TComboBox& box, const QString& text, bool months);
 
     // Shows a page by clicking its tab, as a user must before touching its controls.
     void ShowPage(int page);
@@ -65,5 +70,7 @@ private:
     QStringList m_expectedEdits{"0", "0", "0"};
     int m_figureClicks = 0;
     int m_lastFigureRow = 0;
+    // How many times the follower has read the files so far.
+    int m_reads = 0;
     std::vector<QMetaObject::Connection> m_connections;
 };
