@@ -10,21 +10,6 @@
 
 #include <vector>
 
-namespace {
-
-// Sets an axis to a fixed span, leaving its label step to the axis.
-void ShowSpan(TChartAxis& axis, Armalyx::ViewFit::TSpan span) {
-    TAxisRange range = axis.Range();
-    range.Automatic = false;
-    range.AutomaticMinimum = false;
-    range.AutomaticMaximum = false;
-    range.Minimum = span.Minimum;
-    range.Maximum = span.Maximum;
-    axis.SetRange(range);
-}
-
-} // namespace
-
 void TForm1::ResetView() {
     Chart1->RestoreAxisRanges(m_homeView);
 }
@@ -48,6 +33,8 @@ void TForm1::FitToData() {
     }
     TChartAxis& bottom = Chart1->BottomAxis();
     TChartAxis& left = Chart1->LeftAxis();
-    ShowSpan(bottom, Armalyx::ViewFit::FittedSpan(*monthSpan, bottom.Increment()));
-    ShowSpan(left, Armalyx::ViewFit::FittedSpan(*valueSpan, left.Increment()));
+    const auto monthView = Armalyx::ViewFit::FittedSpan(*monthSpan, bottom.Increment());
+    const auto valueView = Armalyx::ViewFit::FittedSpan(*valueSpan, left.Increment());
+    bottom.ShowFixedRange(monthView.Minimum, monthView.Maximum);
+    left.ShowFixedRange(valueView.Minimum, valueView.Maximum);
 }

@@ -93,25 +93,14 @@ TInspectedSeries Inspect(const TChartSeries& series) {
     return inspected;
 }
 
-// Sets an axis to a fixed range, as a zoom does.
-void ShowRange(TChartAxis& axis, double minimum, double maximum) {
-    TAxisRange range = axis.Range();
-    range.Automatic = false;
-    range.AutomaticMinimum = false;
-    range.AutomaticMaximum = false;
-    range.Minimum = minimum;
-    range.Maximum = maximum;
-    axis.SetRange(range);
-}
-
 void SetView(TForm1& form, const TWindowInspectionRequest& request) {
     if (request.Fit) {
         form.FitToData();
     }
     if (request.View) {
         const auto& [bottomMinimum, bottomMaximum, leftMinimum, leftMaximum] = *request.View;
-        ShowRange(form.Chart1->BottomAxis(), bottomMinimum, bottomMaximum);
-        ShowRange(form.Chart1->LeftAxis(), leftMinimum, leftMaximum);
+        form.Chart1->BottomAxis().ShowFixedRange(bottomMinimum, bottomMaximum);
+        form.Chart1->LeftAxis().ShowFixedRange(leftMinimum, leftMaximum);
     }
 }
 

@@ -239,19 +239,13 @@ void TCustomAxisPanel::ZoomAxes(TZoomDirection direction, int steps, TPoint abou
             continue;
         }
         const double centre = axis->PixelToValue(axis->Horizontal() ? about.X : about.Y);
-        TAxisRange range = axis->Range();
         const double minimum = centre - (centre - axis->Minimum()) * factor;
         const double maximum = centre + (axis->Maximum() - centre) * factor;
         // A range too narrow or too wide to draw is left as it is.
         if (!(maximum - minimum > kSmallestZoomSpan) || !std::isfinite(maximum - minimum)) {
             continue;
         }
-        range.Automatic = false;
-        range.AutomaticMinimum = false;
-        range.AutomaticMaximum = false;
-        range.Minimum = minimum;
-        range.Maximum = maximum;
-        axis->SetRange(range);
+        axis->ShowFixedRange(minimum, maximum);
     }
 }
 

@@ -280,6 +280,10 @@ TAxisRange TCustomChartAxis::Range() const {
     return {m_automatic, m_automaticMinimum, m_automaticMaximum, m_minimum, m_maximum};
 }
 
+void TCustomChartAxis::ShowFixedRange(double minimum, double maximum) {
+    SetRange(TAxisRange{false, false, false, minimum, maximum});
+}
+
 void TCustomChartAxis::SetRange(const TAxisRange& range) {
     if (!IsLoading() && range.Minimum > range.Maximum) {
         throw AxisException(QStringLiteral("Axis Minimum Value must be <= Maximum"));

@@ -154,6 +154,8 @@ public:
     // Sets both ends and the automatic switches at once, so that no order of the two ends can
     // trip the check that the minimum stays at or below the maximum.
     void SetRange(const TAxisRange& range);
+    // Shows the values minimum to maximum with both ends fixed, as a zoom does.
+    void ShowFixedRange(double minimum, double maximum);
 
     // Sets the working range directly; for layout code and tests that need a mapped axis.
     void SetWorkRange(double minimum, double maximum);
