@@ -1,5 +1,5 @@
 // Full frames of the availability chart (673 x 385, eight curves of 48 months over the background
-// picture) drawn from scratch, at 1x and on a 2x screen, against the same chart drawn straight
+// picture) drawn from scratch, at 1x and on a 2x screen, and under a zoomed view, against the same chart drawn straight
 // through QPainter, built with Qt Charts and with QCustomPlot (each when installed); and an
 // unchanged repaint against one bare drawImage of a picture of the same size; and Export chart
 // (PNG at 3x, PDF) against QCustomPlot's savePng and savePdf of the same chart.
@@ -59,6 +59,21 @@ void ChartFullFrame(benchmark::State& state) {
         benchmark::DoNotOptimize(window.constBits());
     }
     KeepFrame(window, ratio == 1 ? "ChartFullFrame" : "ChartFullFrame2x");
+}
+
+// The same chart under a zoomed view (months 18 to 37, counts 0 to 10,000): only part of the
+// background picture shows, stretched to the months it depicts, and the year captions stand
+// under the years in view. It should cost what the configured view's frame costs.
+void ChartZoomedFrame(benchmark::State& state) {
+    Armalyx::FrameBench::TBenchChart chart;
+    chart.Chart().BottomAxis().ShowFixedRange(18, 37);
+    chart.Chart().LeftAxis().ShowFixedRange(0, 10000);
+    QImage window(kWidth, kHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        chart.DrawFrame(window);
+        benchmark::DoNotOptimize(window.constBits());
+    }
+    KeepFrame(window, "ChartZoomedFrame");
 }
 
 // The same chart straight through QPainter: the floor for any engine on this surface.
@@ -287,6 +302,7 @@ void DrawImageBaseline(benchmark::State& state) {
 
 BENCHMARK(QPainterFrameBaseline)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ChartFullFrame)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ChartZoomedFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ClickToFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DrawImageBaseline)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ChartUnchangedRepaint)->Unit(benchmark::kMicrosecond);
