@@ -15,6 +15,7 @@ set(ARMALYX_production_TEST_SOURCES
   Windows1252_test.cpp)
 set(ARMALYX_chart_TEST_SOURCES
   AxisBand_test.cpp
+  ViewFollowing_test.cpp
   CanvasStateGuard_test.cpp
   ChartAxis_test.cpp
   ChartCanvasBuffer_test.cpp
