@@ -326,7 +326,7 @@ void TLineAccount::NameDoubts(const TParsedLine& line, const TSlotNote& note,
     }
     if (const std::string_view start = CommentLikeStart(line.Name.View()); !start.empty()) {
         doubts.push_back("the name starts with \"" + std::string(start) +
-                         "\"; comment lines start with \";\"");
+                         R"("; comment lines start with ";")");
     }
     if (LooksLikeCyrillicCodePage(line)) {
         doubts.emplace_back("the name looks like Windows-1251 (Cyrillic); save the file as UTF-8");
