@@ -3,6 +3,7 @@
 #include "TNumberField.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 
@@ -96,6 +97,23 @@ void EndField(const std::string& pending, int field, int& cellSeparators, char s
     cellSeparators = IsCellSeparator(separator) ? 1 : 0;
 }
 
+TReferenceLine ParseFields(std::string_view line);
+
+bool IsAsciiLetterOrDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// A line the comment rule took from "X" on, while read as data it has a year of the data.
+bool IsCrossedOutData(std::string_view line) {
+    if (line.size() < 2 || (line.front() != 'X' && line.front() != 'x') ||
+        !IsAsciiLetterOrDigit(line[1])) {
+        return false;
+    }
+    const TReferenceLine asData = ParseFields(line);
+    const double year = std::trunc(asData.Year);
+    return asData.Writing.YearConverted && year >= 1941 && year <= 1945;
+}
+
 } // namespace
 
 TReferenceLine ReferenceParse(std::string_view line) {
@@ -106,8 +124,27 @@ TReferenceLine ReferenceParse(std::string_view line) {
     }
     if (IsCommentStart(line.front())) {
         result.Shape = TLineShape::CommentOrBlankStart;
+        result.Writing.CrossedOutData = IsCrossedOutData(line);
         return result;
     }
+    const TReferenceLine fields = ParseFields(line);
+    result.Name = fields.Name;
+    result.Year = fields.Year;
+    result.Months = fields.Months;
+    result.Shape = fields.Shape;
+    const Production1::TLineWriting whole = result.Writing;
+    result.Writing = fields.Writing;
+    result.Writing.FirstChar = whole.FirstChar;
+    result.Writing.OnlyBlanks = whole.OnlyBlanks;
+    result.Writing.QuotationMark = whole.QuotationMark;
+    return result;
+}
+
+namespace {
+
+// The line read as a data line, whatever its first character: the name and the number fields.
+TReferenceLine ParseFields(std::string_view line) {
+    TReferenceLine result;
     NoteName(line, result);
     int field = 1;
     int cellSeparators = 1;
@@ -147,6 +184,24 @@ TReferenceLine ReferenceParse(std::string_view line) {
         result.Shape = converted ? TLineShape::Converted : TLineShape::NothingConverted;
     }
     return result;
+}
+
+} // namespace
+
+void TDuplicateFinder::Next(bool stored, const std::string& storedName, double year) {
+    ++m_line;
+    if (!stored) {
+        return;
+    }
+    const std::pair<std::string, int> key(storedName, static_cast<int>(std::trunc(year)));
+    for (auto& [earlierKey, earlierLine] : m_lastLines) {
+        if (earlierKey == key) {
+            m_duplicates.push_back({m_line, earlierLine, key.second});
+            earlierLine = m_line;
+            return;
+        }
+    }
+    m_lastLines.emplace_back(key, m_line);
 }
 
 std::vector<std::string> NumberRuns(std::string_view line) {

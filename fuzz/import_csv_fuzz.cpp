@@ -1,6 +1,7 @@
 // A spreadsheet export of arbitrary bytes: the converter writes a header and one line per row it
-// took, and every line reads back through the program's own line parser as exactly the name, year
-// and twelve values written, with no line break or end-of-file mark inside it.
+// took, each perhaps after comment lines, and every line reads back through the program's own
+// line parser as exactly the name, year and twelve values written (a comment line as a comment),
+// with no line break or end-of-file mark inside it. A sheet refused whole writes nothing.
 #include "CsvImport.h"
 #include "Production1.h"
 #include "StoreInvariants.h"
@@ -61,12 +62,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream output;
     const Armalyx::Import::TImportResult result = Armalyx::Import::ImportCsv(text, output);
     const std::string file = output.str();
+    if (!result.Refusal.empty() || file.empty()) {
+        Require(file.empty() && result.RowsWritten == 0, "a sheet refused wrote lines");
+        return 0;
+    }
     const std::vector<std::string_view> lines = Lines(file);
-    Require(!lines.empty() && lines.front().starts_with("Vehicle,Year,"), "no header line");
-    Require(lines.size() - 1 == result.RowsWritten, "the count of rows written is wrong");
+    Require(lines.front().starts_with("Vehicle,Year,"), "no header line");
     std::set<std::pair<std::string, int>> namesAndYears;
     std::set<std::string> names;
+    std::size_t dataLines = 0;
     for (std::size_t index = 1; index < lines.size(); ++index) {
+        if (lines[index].starts_with("; ")) {
+            Require(lines[index].find_first_of("\r\n\x1A") == std::string_view::npos,
+                    "a comment line holds a line break or an end-of-file mark");
+            Require(ParseDataLine(lines[index]).Shape != TLineShape::Converted,
+                    "a comment line reads as data");
+            continue;
+        }
+        ++dataLines;
         RequireReadsBack(lines[index]);
         const TParsedLine parsed = ParseDataLine(lines[index]);
         const std::string name(parsed.Name.View());
@@ -74,6 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "a name and year written twice");
         names.insert(name);
     }
+    Require(dataLines == result.RowsWritten, "the count of rows written is wrong");
     Require(names.size() <= static_cast<std::size_t>(MaxVehicles), "more vehicles than slots");
     return 0;
 }

@@ -66,9 +66,28 @@ struct TLoadedRows {
     bool operator==(const TLoadedRows&) const = default;
 };
 
+// The lines of each file that stored a year an earlier line of it had stored already.
+struct TReferenceDuplicates {
+    std::vector<Armalyx::Fuzz::TReferenceDuplicate> Total;
+    std::vector<Armalyx::Fuzz::TReferenceDuplicate> Tank;
+};
+
+// Stores each data line of the file through storeLine and finds its duplicates the plain way.
+template <typename TStoreLine>
+std::vector<Armalyx::Fuzz::TReferenceDuplicate> StoreLines(std::string_view bytes,
+                                                           TStoreLine storeLine) {
+    Armalyx::Fuzz::TDuplicateFinder finder;
+    for (const std::string_view line : Armalyx::Fuzz::ReferenceDataLines(bytes)) {
+        const bool stored = storeLine(line) == TLineOutcome::Stored;
+        const Armalyx::Fuzz::TReferenceLine read = Armalyx::Fuzz::ReferenceParse(line);
+        finder.Next(stored, read.Name, read.Year);
+    }
+    return finder.Duplicates();
+}
+
 // Clears the rows as a load does and stores each data line read the plain way.
 TLoadedRows ReferenceRows(bool totalExists, std::string_view total, bool tankExists,
-                          std::string_view tank) {
+                          std::string_view tank, TReferenceDuplicates& duplicates) {
     TProductionStore& store = Store();
     ClearVehicleData();
     ClearVehicleNames();
@@ -77,16 +96,37 @@ TLoadedRows ReferenceRows(bool totalExists, std::string_view total, bool tankExi
     store.NewProduction.Fill(0);
     store.LendLease.Fill(0);
     if (totalExists) {
-        for (const std::string_view line : Armalyx::Fuzz::ReferenceDataLines(total)) {
-            ApplyTotalDataLine(line);
-        }
+        duplicates.Total = StoreLines(total, ApplyTotalDataLine);
     }
     if (tankExists) {
-        for (const std::string_view line : Armalyx::Fuzz::ReferenceDataLines(tank)) {
-            ApplyTankDataLine(line);
-        }
+        duplicates.Tank = StoreLines(tank, ApplyTankDataLine);
     }
     return TLoadedRows::FromStore();
+}
+
+// The account names exactly the duplicates the plain reading finds, each with its earlier line.
+void RequireSameDuplicates(const std::vector<Armalyx::Fuzz::TReferenceDuplicate>& expected,
+                           const TReadReport& report) {
+    if (report.ProblemCount() != static_cast<std::int64_t>(report.Problems().size())) {
+        return; // the account did not keep every line
+    }
+    std::size_t next = 0;
+    // A name may hold any words, so a duplicate is told by the doubt that always ends its message.
+    constexpr std::string_view kEnd = " written there are no longer counted";
+    for (const TLineProblem& problem : report.Problems()) {
+        if (problem.Ignored || !problem.Message.ends_with(kEnd)) {
+            continue;
+        }
+        Require(next < expected.size() && problem.Line == expected[next].Line,
+                "the account names a duplicate the plain reading does not find");
+        const std::string words = "replaces the " + std::to_string(expected[next].Year) +
+                                  " months of line " + std::to_string(expected[next].EarlierLine) +
+                                  " (";
+        Require(problem.Message.find(words) != std::string::npos,
+                "the account names another year or earlier line for a duplicate");
+        ++next;
+    }
+    Require(next == expected.size(), "the account misses a duplicate the plain reading finds");
 }
 
 bool IsSilentLine(std::string_view line) {
@@ -167,7 +207,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(store.SpanTotal >= 0 || store.LendLeaseSelected, "a span total of positive months < 0");
 
     const TLoadedRows loaded = TLoadedRows::FromStore();
-    Require(ReferenceRows(totalExists, total, tankExists, tank) == loaded,
+    const TReadReport totalReport = store.TotalDataReport;
+    const TReadReport tankReport = store.TankDataReport;
+    TReferenceDuplicates duplicates;
+    Require(ReferenceRows(totalExists, total, tankExists, tank, duplicates) == loaded,
             "the load differs from the plain reading of the same bytes");
+    RequireSameDuplicates(duplicates.Total, totalReport);
+    RequireSameDuplicates(duplicates.Tank, tankReport);
     return 0;
 }

@@ -41,6 +41,7 @@ void RequireSameLine(const Armalyx::Fuzz::TReferenceLine& expected, const TParse
     Require(got.FirstFailedMonth == want.FirstFailedMonth, "the first failed month differs");
     Require(got.FirstMovedMonth == want.FirstMovedMonth, "the first moved month differs");
     Require(got.ExtraValues == want.ExtraValues, "the values after December differ");
+    Require(got.CrossedOutData == want.CrossedOutData, "the crossed-out data line differs");
 }
 
 // A line that the account passes over in silence is a comment, an empty line, or a line whose

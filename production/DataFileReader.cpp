@@ -5,6 +5,8 @@
 #include "TProductionStore.h"
 #include "TVehicleIndex.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -50,28 +52,47 @@ std::optional<TLineOutcome> RejectUnconverted(const TParsedLine& line) {
     return std::nullopt;
 }
 
-MonthSeries* FleetRow(const VehicleName& name) {
-    TProductionStore& store = Store();
-    const std::string_view text = name.View();
-    if (text == "Total") {
-        return &store.TotalInService;
-    }
-    if (text == "Loss") {
-        return &store.Losses;
-    }
-    if (text == "New") {
-        return &store.NewProduction;
-    }
-    if (text == "Lend Lease") {
-        return &store.LendLease;
-    }
-    return nullptr;
-}
-
 void CopyYear(const YearMonths& months, int offset, MonthSeries& row) {
     for (int month = months.First(); month <= months.Last(); ++month) {
         row[offset + month] = months[month];
     }
+}
+
+// The fleet row a name selects, 1 to 4 in the order Total, Loss, New, Lend Lease; 0 for none.
+int FleetRowNumber(const VehicleName& name) {
+    const auto found = std::find(kFleetRowNames.begin(), kFleetRowNames.end(), name.View());
+    return found == kFleetRowNames.end() ? 0 : static_cast<int>(found - kFleetRowNames.begin()) + 1;
+}
+
+MonthSeries& FleetRow(int number) {
+    TProductionStore& store = Store();
+    const std::array<MonthSeries*, 4> rows = {&store.TotalInService, &store.Losses,
+                                              &store.NewProduction, &store.LendLease};
+    return *rows.at(static_cast<std::size_t>(number - 1));
+}
+
+// What a line's months add to the figures: a vehicle's total counts its positive months, the
+// fleet rows are summed with their signs.
+std::int64_t CountedSum(const YearMonths& months, TDataFileKind kind) {
+    std::int64_t sum = 0;
+    for (const std::int32_t value : months) {
+        sum += kind == TDataFileKind::Fleet || value > 0 ? value : 0;
+    }
+    return sum;
+}
+
+TLineOutcome StoreFleetYear(const TParsedLine& line, TStoredPlace& place) {
+    if (const auto rejected = RejectUnconverted(line)) {
+        return *rejected;
+    }
+    const int row = FleetRowNumber(line.Name);
+    if (row == 0) {
+        return TLineOutcome::UnknownName;
+    }
+    const YearMonths& months = Store().LineMonths;
+    place = {row, *MonthOffset(line.Year), CountedSum(months, TDataFileKind::Fleet)};
+    CopyYear(months, place.MonthOffset, FleetRow(row));
+    return TLineOutcome::Stored;
 }
 
 // Merges the line's year into its vehicle's row, the slot found by findSlot (FindOrAddVehicle or
@@ -89,8 +110,8 @@ TLineOutcome StoreTankYear(const TParsedLine& line, const TFindSlot& findSlot,
     if (slot == 0) {
         return TLineOutcome::NoFreeSlot;
     }
-    place = {slot, *MonthOffset(line.Year)};
     TProductionStore& store = Store();
+    place = {slot, *MonthOffset(line.Year), CountedSum(store.LineMonths, TDataFileKind::Vehicles)};
     store.MergeSeries = store.VehicleProduction[slot];
     CopyYear(store.LineMonths, place.MonthOffset, store.MergeSeries);
     store.VehicleProduction[slot] = store.MergeSeries;
@@ -137,9 +158,9 @@ std::filesystem::path DataFilePath(const std::filesystem::path& folder, const ch
 }
 
 void ReadTotalData(const std::filesystem::path& folder) {
-    ReadDataFile(DataFilePath(folder, kTotalDataFileName), TDataFileKind::Fleet,
-                 Store().TotalDataReport,
-                 [](const TParsedLine& line, TStoredPlace&) { return StoreTotalDataLine(line); });
+    ReadDataFile(
+        DataFilePath(folder, kTotalDataFileName), TDataFileKind::Fleet, Store().TotalDataReport,
+        [](const TParsedLine& line, TStoredPlace& place) { return StoreFleetYear(line, place); });
 }
 
 void ReadTankData(const std::filesystem::path& folder) {
@@ -176,15 +197,8 @@ TLineOutcome ApplyTankDataLine(std::string_view line) {
 }
 
 TLineOutcome StoreTotalDataLine(const TParsedLine& line) {
-    if (const auto rejected = RejectUnconverted(line)) {
-        return *rejected;
-    }
-    MonthSeries* row = FleetRow(line.Name);
-    if (row == nullptr) {
-        return TLineOutcome::UnknownName;
-    }
-    CopyYear(Store().LineMonths, *MonthOffset(line.Year), *row);
-    return TLineOutcome::Stored;
+    TStoredPlace place;
+    return StoreFleetYear(line, place);
 }
 
 TLineOutcome StoreTankDataLine(const TParsedLine& line) {

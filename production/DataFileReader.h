@@ -4,6 +4,7 @@
 #include "TReadReport.h"
 #include "TVehicleName.h"
 
+#include <array>
 #include <filesystem>
 #include <string_view>
 
@@ -11,6 +12,9 @@ namespace Production1 {
 
 inline constexpr const char* kTotalDataFileName = "TotalData.txt";
 inline constexpr const char* kTankDataFileName = "TankData.txt";
+// The names of the four fleet rows of "TotalData.txt", in the order of their row numbers 1 to 4.
+inline constexpr std::array<std::string_view, 4> kFleetRowNames = {"Total", "Loss", "New",
+                                                                   "Lend Lease"};
 
 // Reads "TotalData.txt" of the data folder (an empty folder is the working directory) into the
 // fleet rows. A file that cannot be opened is skipped; a read failure raises TInOutError, keeps

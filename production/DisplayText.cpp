@@ -106,6 +106,19 @@ bool IsMultiByteUtf8(std::string_view bytes, bool allowCutEnd) {
     return multiByte;
 }
 
+bool LooksLikeWindows1251(std::string_view bytes, bool allowCutEnd) {
+    std::size_t letters = 0;
+    std::size_t cyrillic = 0;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        const auto lower = static_cast<unsigned char>(byte | 0x20);
+        const bool isCyrillic = byte == 0xA8 || byte == 0xB8 || byte >= 0xC0;
+        cyrillic += isCyrillic ? 1 : 0;
+        letters += isCyrillic || (lower >= 'a' && lower <= 'z') ? 1 : 0;
+    }
+    return cyrillic * 2 > letters && !IsMultiByteUtf8(bytes, allowCutEnd);
+}
+
 std::string BytesToUtf8(std::string_view bytes) {
     if (IsMultiByteUtf8(bytes, true)) {
         return std::string(WithoutCutEnd(bytes));

@@ -20,8 +20,6 @@ constexpr std::array<const char*, 12> kMonthNames = {
     "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec",
 };
 
-constexpr std::array<std::string_view, 4> kFleetNames = {"Total", "Loss", "New", "Lend Lease"};
-
 std::string Quoted(std::string_view bytes, bool cut = false) {
     std::string text(1, '"');
     text += VisibleLineText(bytes, cut);
@@ -97,10 +95,48 @@ bool EndsWithBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// Lines that are not data and say so: comments and empty lines.
+// Lines that are not data and say so: comments and empty lines. A line that an "X" made a comment
+// while it reads as data is not one of them.
 bool IsSilent(const TParsedLine& line) {
     const char first = line.Writing.FirstChar;
-    return line.Writing.OnlyBlanks || first == ';' || first == 'X' || first == 'x';
+    return line.Writing.OnlyBlanks || first == ';' ||
+           ((first == 'X' || first == 'x') && !line.Writing.CrossedOutData);
+}
+
+// "#" or "//" when the name starts the way comment lines of other formats do; empty otherwise.
+std::string_view CommentLikeStart(std::string_view name) {
+    if (name.starts_with('#')) {
+        return "#";
+    }
+    if (name.starts_with("//")) {
+        return "//";
+    }
+    return {};
+}
+
+bool NameWasCut(const TParsedLine& line) {
+    return line.Writing.NameLength > TVehicleName::kCapacity;
+}
+
+bool LooksLikeCyrillicCodePage(const TParsedLine& line) {
+    return LooksLikeWindows1251(line.Name.View(), NameWasCut(line));
+}
+
+// The number of characters a name's bytes show as.
+std::size_t ShownCharacters(std::string_view bytes) {
+    const std::string text = BytesToUtf8(bytes);
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// A whole number with its thousands grouped by commas, as the figures are shown ("12,553").
+std::string GroupedNumber(std::int64_t value) {
+    std::string digits = std::to_string(value < 0 ? -value : value);
+    for (std::size_t position = digits.size(); position > 3; position -= 3) {
+        digits.insert(position - 3, 1, ',');
+    }
+    return value < 0 ? "-" + digits : digits;
 }
 
 } // namespace
@@ -111,7 +147,7 @@ const char* MonthAbbreviation(int month) {
 
 std::string ClosestFleetName(std::string_view name) {
     const std::string lowered = Lowered(name);
-    for (const std::string_view fleetName : kFleetNames) {
+    for (const std::string_view fleetName : kFleetRowNames) {
         const std::string fleetLowered = Lowered(fleetName);
         const bool startsWith = lowered.size() > fleetLowered.size() &&
                                 lowered.compare(0, fleetLowered.size(), fleetLowered) == 0;
@@ -132,6 +168,10 @@ void TLineAccount::Record(std::int64_t lineNumber, const TParsedLine& line, TLin
         if (StoredAsWritten(line, note)) {
             return; // the usual line, passed without building any text
         }
+        if (!report.KeepsMoreProblems()) {
+            report.CountUnkeptProblem(); // its words would not be kept, so none are built
+            return;
+        }
         problem.Message = "stored with a doubt: " + Doubts(line, note);
     } else {
         const std::string reason = IgnoredReason(line, outcome);
@@ -148,6 +188,9 @@ void TLineAccount::Record(std::int64_t lineNumber, const TParsedLine& line, TLin
 }
 
 std::string TLineAccount::IgnoredReason(const TParsedLine& line, TLineOutcome outcome) const {
+    if (line.Writing.CrossedOutData) {
+        return R"(a line starting with "X" is a comment; a vehicle name cannot start with X)";
+    }
     if (IsSilent(line)) {
         return {};
     }
@@ -187,14 +230,14 @@ std::string TLineAccount::IgnoredReason(const TParsedLine& line, TLineOutcome ou
 TLineAccount::TSlotNote TLineAccount::NoteSlot(std::int64_t lineNumber, const TParsedLine& line,
                                                const TStoredPlace& place, const TLineEcho& echo) {
     TSlotNote note;
-    if (m_kind != TDataFileKind::Vehicles || place.Slot < 1 || place.Slot > MaxVehicles) {
+    if (place.Slot < 1 || place.Slot > MaxVehicles) {
         return note;
     }
     TSlotHistory::TSlot& slot = m_slots.Slots.at(static_cast<std::size_t>(place.Slot));
     const std::uint64_t nameHash = line.Writing.NameHash;
     const auto yearIndex = static_cast<std::size_t>(place.MonthOffset / 12);
     std::int64_t& yearLine = slot.YearLines.at(yearIndex);
-    std::uint64_t& yearNameHash = slot.YearNameHashes.at(yearIndex);
+    std::int64_t& yearCounted = slot.YearCounted.at(yearIndex);
     if (slot.FirstLine == 0) {
         bool nameCut = false;
         const std::string_view writtenName = WrittenName(echo, kQuotedNameLength, nameCut);
@@ -206,23 +249,28 @@ TLineAccount::TSlotNote TLineAccount::NoteSlot(std::int64_t lineNumber, const TP
     } else if (slot.NameHash != nameHash) {
         note.MergedWith = &slot;
     }
-    if (yearLine != 0 && yearNameHash != nameHash) {
+    if (yearLine != 0) {
         note.ReplacedLine = yearLine;
         note.ReplacedYear = kFirstYear + static_cast<int>(yearIndex);
+        note.ReplacedCounted = yearCounted;
     }
     yearLine = lineNumber;
-    yearNameHash = nameHash;
+    yearCounted = place.Counted;
     return note;
 }
 
 bool TLineAccount::StoredAsWritten(const TParsedLine& line, const TSlotNote& note) const {
     const TLineWriting& writing = line.Writing;
-    const bool nameAsWritten =
-        m_kind == TDataFileKind::Fleet ||
-        (writing.NameLength <= TVehicleName::kCapacity && !EndsWithBlank(writing.NameLastChar) &&
-         note.MergedWith == nullptr && note.ReplacedLine == 0);
+    const bool nameAsWritten = m_kind == TDataFileKind::Fleet || NameAsWritten(line, note);
     return writing.MonthFields == 12 && !writing.ExtraValues && writing.FirstMovedMonth == 0 &&
-           !writing.QuotationMark && writing.FirstFailedMonth == 0 && nameAsWritten;
+           !writing.QuotationMark && writing.FirstFailedMonth == 0 && note.ReplacedLine == 0 &&
+           nameAsWritten;
+}
+
+bool TLineAccount::NameAsWritten(const TParsedLine& line, const TSlotNote& note) {
+    return !NameWasCut(line) && !EndsWithBlank(line.Writing.NameLastChar) &&
+           note.MergedWith == nullptr && CommentLikeStart(line.Name.View()).empty() &&
+           !LooksLikeCyrillicCodePage(line);
 }
 
 std::string TLineAccount::Doubts(const TParsedLine& line, const TSlotNote& note) const {
@@ -256,28 +304,39 @@ std::string TLineAccount::Doubts(const TParsedLine& line, const TSlotNote& note)
     if (m_kind == TDataFileKind::Vehicles) {
         NameDoubts(line, note, doubts);
     }
+    if (note.ReplacedLine != 0) {
+        doubts.push_back(
+            "replaces the " + std::to_string(note.ReplacedYear) + " months of line " +
+            std::to_string(note.ReplacedLine) + " (" + VisibleLineText(line.Name.View(), false) +
+            "): " + GroupedNumber(note.ReplacedCounted) + " written there are no longer counted");
+    }
     return Joined(doubts);
 }
 
 void TLineAccount::NameDoubts(const TParsedLine& line, const TSlotNote& note,
                               std::vector<std::string>& doubts) {
     const TLineWriting& writing = line.Writing;
-    if (writing.NameLength > TVehicleName::kCapacity) {
-        doubts.push_back("name cut to 20 characters (" + Quoted(line.Name.View()) + ")");
+    if (NameWasCut(line)) {
+        doubts.push_back("name cut to " + std::to_string(TVehicleName::kCapacity) +
+                         " bytes (the first " + std::to_string(ShownCharacters(line.Name.View())) +
+                         " letters)");
     } else if (EndsWithBlank(writing.NameLastChar)) {
         doubts.push_back("name ends with a blank (" + Quoted(line.Name.View()) +
                          " is another vehicle than the same name without it)");
+    }
+    if (const std::string_view start = CommentLikeStart(line.Name.View()); !start.empty()) {
+        doubts.push_back("the name starts with \"" + std::string(start) +
+                         R"("; comment lines start with ";")");
+    }
+    if (LooksLikeCyrillicCodePage(line)) {
+        doubts.emplace_back("the name looks like Windows-1251 (Cyrillic); save the file as UTF-8");
     }
     if (note.MergedWith != nullptr) {
         const TSlotHistory::TSlot& first = *note.MergedWith;
         const std::string_view firstName(first.FirstName.data(), first.FirstNameLength);
         doubts.push_back("the same vehicle as " + Quoted(firstName, first.FirstNameCut) +
                          " of line " + std::to_string(first.FirstLine) +
-                         ", since the names agree in their first 20 characters");
-    }
-    if (note.ReplacedLine != 0) {
-        doubts.push_back("its " + std::to_string(note.ReplacedYear) +
-                         " months replace those of line " + std::to_string(note.ReplacedLine));
+                         ", since the names agree in their first 20 bytes");
     }
 }
 

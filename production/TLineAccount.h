@@ -16,19 +16,22 @@ namespace Production1 {
 // "TankData.txt".
 enum class TDataFileKind { Fleet, Vehicles };
 
-// Where a stored line went: the vehicle slot (0 for a fleet row) and the first month less one.
+// Where a stored line went: the vehicle slot (for a fleet line its row, 1 to 4 in the order
+// Total, Loss, New, Lend Lease) and the first month less one; and what its twelve values add to
+// the figures (a vehicle's positive months, as its total counts them; a fleet row's with signs).
 struct TStoredPlace {
     int Slot = 0;
     int MonthOffset = 0;
+    std::int64_t Counted = 0;
 };
 
 // Tells, line by line, what a read did not store as written: lines it ignored (comments and empty
 // lines aside) and lines it stored with a doubt, each in plain words for the person who wrote the
 // file. It only reports: nothing it notes changes what is stored.
 //
-// For the vehicle file it also remembers, for each slot, the line whose name first took it and the
-// last line that wrote each year, so that two names cut to the same 20 characters can be told and
-// the line whose months stand can be named.
+// It also remembers, for each vehicle slot or fleet row, the line whose name first took it and the
+// last line that wrote each year with what its months added up to, so that two names cut to the
+// same 20 bytes can be told and a line whose months another line replaced can be named.
 class TLineAccount final {
 public:
     explicit TLineAccount(TDataFileKind kind);
@@ -52,19 +55,20 @@ private:
             std::array<char, kQuotedNameLength> FirstName{};
             std::size_t FirstNameLength = 0;
             bool FirstNameCut = false;
-            // The last line that wrote each year, and the hash of its name as written.
+            // The last line that wrote each year, and what its months added to the figures.
             std::array<std::int64_t, kLastYear - kFirstYear + 1> YearLines{};
-            std::array<std::uint64_t, kLastYear - kFirstYear + 1> YearNameHashes{};
+            std::array<std::int64_t, kLastYear - kFirstYear + 1> YearCounted{};
         };
         std::array<TSlot, MaxVehicles + 1> Slots;
     };
 
-    // What a stored vehicle line meant for its slot: the slot's first name, when this line's name
+    // What a stored line meant for its slot or row: the slot's first name, when this line's name
     // as written differs from it, and the line whose months for the same year it replaced.
     struct TSlotNote {
         const TSlotHistory::TSlot* MergedWith = nullptr;
         std::int64_t ReplacedLine = 0;
         int ReplacedYear = 0;
+        std::int64_t ReplacedCounted = 0;
     };
 
     // Keeps the slot's history up to date for every stored line, and tells what it found.
@@ -73,6 +77,7 @@ private:
     bool StoredAsWritten(const TParsedLine& line, const TSlotNote& note) const;
     // The doubts about a stored line, separated by "; ".
     std::string Doubts(const TParsedLine& line, const TSlotNote& note) const;
+    static bool NameAsWritten(const TParsedLine& line, const TSlotNote& note);
     static void NameDoubts(const TParsedLine& line, const TSlotNote& note,
                            std::vector<std::string>& doubts);
 

@@ -1,6 +1,9 @@
 #include "TLineParser.h"
 
+#include "TProductionStore.h"
+
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace Production1 {
@@ -9,6 +12,15 @@ namespace {
 
 bool IsCommentStart(char c) {
     return c == ';' || c == ' ' || c == 'X' || c == 'x';
+}
+
+bool IsCrossOut(char c) {
+    return c == 'X' || c == 'x';
+}
+
+bool IsAsciiLetterOrDigit(char c) {
+    const auto lower = static_cast<char>(c | 0x20);
+    return (c >= '0' && c <= '9') || (lower >= 'a' && lower <= 'z');
 }
 
 // The position after the run of number characters that starts at the given position.
@@ -40,6 +52,7 @@ void TLineParser::Begin() {
     m_length = 0;
     m_field = 1;
     m_cellSeparators = 1;
+    m_secondChar = '\0';
     m_commentStart = false;
     m_stopped = false;
     m_converted = false;
@@ -49,12 +62,8 @@ void TLineParser::Feed(std::string_view piece) {
     if (piece.empty()) {
         return;
     }
-    if (m_length == 0) {
-        m_line.Writing.FirstChar = piece.front();
-        if (IsCommentStart(piece.front())) {
-            m_commentStart = true;
-            m_stopped = true;
-        }
+    if (m_length < 2) {
+        NoteLineStart(piece);
     }
     m_length = std::min(kMinimumLineLength, m_length + piece.size());
     NoteWriting(piece);
@@ -70,6 +79,28 @@ void TLineParser::Feed(std::string_view piece) {
     }
     NoteQuotationMark(piece);
     TakeFields(piece);
+}
+
+void TLineParser::NoteLineStart(std::string_view piece) {
+    if (m_length == 0) {
+        m_line.Writing.FirstChar = piece.front();
+        m_commentStart = IsCommentStart(piece.front());
+        // A line that starts with "X" and a letter or digit is still read, only to tell whether
+        // it would have been a data line.
+        m_stopped = m_commentStart && !IsCrossOut(piece.front());
+        piece.remove_prefix(1);
+    }
+    if (m_length < 2 && !piece.empty()) {
+        m_secondChar = piece.front();
+        m_stopped = m_stopped || (m_commentStart && !IsAsciiLetterOrDigit(m_secondChar));
+    }
+}
+
+bool TLineParser::ReadsAsCrossedOutData() const {
+    const double year = std::trunc(m_line.Year);
+    return m_commentStart && m_length >= kMinimumLineLength &&
+           IsCrossOut(m_line.Writing.FirstChar) && IsAsciiLetterOrDigit(m_secondChar) &&
+           m_line.Writing.YearConverted && year >= kFirstYear && year <= kLastYear;
 }
 
 void TLineParser::NoteWriting(std::string_view piece) {
@@ -221,21 +252,12 @@ void TLineParser::NextField() {
 }
 
 const TParsedLine& TLineParser::Finish() {
-    if (m_length < kMinimumLineLength || m_commentStart) {
-        const TLineShape shape = m_commentStart && m_length >= kMinimumLineLength
-                                     ? TLineShape::CommentOrBlankStart
-                                     : TLineShape::TooShort;
-        const TLineWriting writing = m_line.Writing;
-        Begin();
-        m_line.Shape = shape;
-        m_line.Writing.FirstChar = writing.FirstChar;
-        m_line.Writing.OnlyBlanks = writing.OnlyBlanks;
-        m_line.Writing.QuotationMark = writing.QuotationMark;
-        return m_line;
-    }
     // A number that ends the line is taken as if a separator followed it.
     if (!m_stopped && m_number.IsPending()) {
         EndField(m_number.Convert(), '\0');
+    }
+    if (m_length < kMinimumLineLength || m_commentStart) {
+        return FinishIgnored();
     }
     m_line.Writing.NameHash ^= m_line.Writing.NameLength * 0x9E3779B97F4A7C15ull;
     m_line.Writing.MonthFields = std::clamp(m_field - kYearField - 1, 0, kLastField - kYearField);
@@ -244,6 +266,23 @@ const TParsedLine& TLineParser::Finish() {
     } else {
         m_line.Shape = m_converted ? TLineShape::Converted : TLineShape::NothingConverted;
     }
+    return m_line;
+}
+
+const TParsedLine& TLineParser::FinishIgnored() {
+    const TLineShape shape = m_commentStart && m_length >= kMinimumLineLength
+                                 ? TLineShape::CommentOrBlankStart
+                                 : TLineShape::TooShort;
+    const TLineWriting writing = m_line.Writing;
+    const bool crossedOutData = ReadsAsCrossedOutData();
+    // The quotation marks of a comment read on are not the line's.
+    const bool quotationMark = writing.QuotationMark && !m_commentStart;
+    Begin();
+    m_line.Shape = shape;
+    m_line.Writing.FirstChar = writing.FirstChar;
+    m_line.Writing.OnlyBlanks = writing.OnlyBlanks;
+    m_line.Writing.QuotationMark = quotationMark;
+    m_line.Writing.CrossedOutData = crossedOutData;
     return m_line;
 }
 

@@ -47,6 +47,12 @@ private:
     void NextField();
     // Notes a field about to be taken after a field with no number in it (two separators in a row).
     void NoteMovedField(int field);
+    // The line's first two characters: a comment start, and after an "X" whether the line is
+    // read on.
+    void NoteLineStart(std::string_view piece);
+    bool ReadsAsCrossedOutData() const;
+    // A line too short or starting as a comment yields nothing but how it was written.
+    const TParsedLine& FinishIgnored();
     void NoteWriting(std::string_view piece);
     // Quotation marks after the name's comma: in the name they are kept as written.
     void NoteQuotationMark(std::string_view fields);
@@ -63,6 +69,7 @@ private:
     // Cell separators (comma, semicolon, tab) since the last field; two or more mean a field with
     // no number between them.
     int m_cellSeparators = 1;
+    char m_secondChar = '\0';
     bool m_commentStart = false;
     bool m_stopped = false;
     bool m_converted = false;

@@ -33,6 +33,9 @@ struct TLineWriting {
     int FirstMovedMonth = 0;    // the first month read after an empty field, 0 for none
     bool ExtraValues = false;   // number fields after December
     bool QuotationMark = false; // after the name's comma
+    // The line starts with "X" or "x" and a letter or digit, and would otherwise be a data line
+    // with a year of the data: a name that lost its line to the comment rule.
+    bool CrossedOutData = false;
 };
 
 struct TParsedLine {

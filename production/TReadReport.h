@@ -47,6 +47,10 @@ public:
     void SetFound() { m_found = true; }
     void Tally(TLineOutcome outcome);
     void AddProblem(TLineProblem problem);
+    // False once the account keeps all it can: a line reported after that is only counted, so
+    // that its words need not be built.
+    bool KeepsMoreProblems() const { return m_problems.size() < kKeptProblems; }
+    void CountUnkeptProblem() { ++m_problemCount; }
 
 private:
     static std::size_t Position(TLineOutcome outcome) { return static_cast<std::size_t>(outcome); }

@@ -24,6 +24,8 @@ char32_t CodePoint(unsigned char byte) {
     return byte;
 }
 
+} // namespace
+
 void AppendUtf8(char32_t codePoint, std::string& text) {
     const auto put = [&text](std::uint32_t unit) { text.push_back(static_cast<char>(unit)); };
     const auto value = static_cast<std::uint32_t>(codePoint);
@@ -33,14 +35,12 @@ void AppendUtf8(char32_t codePoint, std::string& text) {
         put(0xC0 | (value >> 6));
         put(0x80 | (value & 0x3F));
     } else {
-        // Every character of this code page lies in the Basic Multilingual Plane.
+        // Every character of the single-byte code pages lies in the Basic Multilingual Plane.
         put(0xE0 | (value >> 12));
         put(0x80 | ((value >> 6) & 0x3F));
         put(0x80 | (value & 0x3F));
     }
 }
-
-} // namespace
 
 std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string text;

@@ -10,4 +10,7 @@ namespace Production1 {
 // 0x8F, 0x90, 0x9D) become U+FFFD, and every other byte is its own Latin-1 code point.
 std::string Windows1252ToUtf8(std::string_view bytes);
 
+// Appends the UTF-8 form of a code point of the Basic Multilingual Plane.
+void AppendUtf8(char32_t codePoint, std::string& text);
+
 } // namespace Production1

@@ -7,6 +7,7 @@
 #include <vector>
 
 using namespace Production1;
+using Armalyx::DataLine;
 
 namespace {
 
@@ -119,15 +120,19 @@ TEST_F(LineAccountTest, VehicleNamesCutOrMergedOrWithATrailingBlankAreNamed) {
         "KV \"1\",1942," + kFullYear,                       // 9: quotes in a name are kept
     });
     ReadTankData();
-    const std::string cut = "name cut to 20 characters (\"Kestrel Tank Destroy\")";
+    const std::string cut = "name cut to 20 bytes (the first 20 letters)";
     const std::string early = "the same vehicle as \"Kestrel Tank Destroyer (early)\" of line 2, "
-                              "since the names agree in their first 20 characters";
+                              "since the names agree in their first 20 bytes";
     const std::string line2 = "stored with a doubt: " + cut;
     const std::string line3 = "stored with a doubt: name ends with a blank (\"T-34 \" is another "
                               "vehicle than the same name without it)";
     const std::string line5 = line2 + "; " + early;
-    const std::string line6 = line5 + "; its 1942 months replace those of line 2";
-    const std::string line7 = line2 + "; its 1943 months replace those of line 5";
+    const std::string line6 = line5 +
+                              "; replaces the 1942 months of line 2 (Kestrel Tank Destroy): "
+                              "78 written there are no longer counted";
+    const std::string line7 = line2 +
+                              "; replaces the 1943 months of line 5 (Kestrel Tank Destroy): "
+                              "78 written there are no longer counted";
     ExpectProblems(store.TankDataReport,
                    {
                        {2, line2.c_str()},
@@ -140,6 +145,84 @@ TEST_F(LineAccountTest, VehicleNamesCutOrMergedOrWithATrailingBlankAreNamed) {
     EXPECT_EQ(store.VehicleNames[1].View(), "Kestrel Tank Destroy");
     EXPECT_EQ(store.VehicleNames[2].View(), "T-34 ");
     EXPECT_EQ(store.VehicleNames[3].View(), "T-34");
+}
+
+TEST_F(LineAccountTest, AYearWrittenTwiceCrossedOutDataCommentNamesAndCodePagesAreNamed) {
+    const std::string typo = "stored with a doubt: replaces the 1943 months of line 2 (T-34): "
+                             "12,553 written there are no longer counted";
+    const std::string crossedOut = "ignored: a line starting with \"X\" is a comment; a vehicle "
+                                   "name cannot start with X";
+    const std::string hash = "stored with a doubt: the name starts with \"#\"; comment lines start "
+                             "with \";\"";
+    const std::string slashes = "stored with a doubt: the name starts with \"//\"; comment lines "
+                                "start with \";\"";
+    const std::string cyrillic =
+        "stored with a doubt: the name looks like Windows-1251 (Cyrillic); "
+        "save the file as UTF-8";
+    WriteTankData({
+        DataLine("T-34", 1943, {12000, 500, 53, -4}),   // 2
+        "T-34,1942," + kFullYear,                       // 3
+        "T-34,1943," + kFullYear,                       // 4: the typo for 1942
+        "Xtra KV-85,1943," + kFullYear,                 // 5
+        "x2 SU-76,1944," + kFullYear,                   // 6
+        "X KV-85,1943," + kFullYear,                    // 7: silent
+        "X,KV-85,1943," + kFullYear,                    // 8: silent
+        "Xtra notes on the sheet, not one of its rows", // 9: silent, no year
+        "Xtra KV-85,1950," + kFullYear,                 // 10: silent, not a year of it
+        "# ISU-122,1944," + kFullYear,                  // 11
+        "// ISU-152,1944," + kFullYear,                 // 12
+        "/ ISU-152,1944," + kFullYear,                  // 13: silent
+        "\xD2-34-85,1944," + kFullYear,                 // 14: "Т-34-85" in Windows-1251
+        "\xD6sterreich,1944," + kFullYear,              // 15: Windows-1252, silent
+        "\xD2\xE0\xED\xEA \xD2-34-85 \xEE\xE1\xF0\xE0\xE7\xF6\xE0 1944,1944," + kFullYear, // 16
+        "\u0421\u0430\u043C\u043E\u0445\u043E\u0434\u043D\u0430\u044F "
+        "\u0443\u0441\u0442\u0430\u043D\u043E\u0432\u043A\u0430,1944," +
+            kFullYear, // 17: 10 letters in 20 bytes
+        "\u0422-34-85 \u043E\u0431\u0440\u0430\u0437\u0446\u0430 1944,1944," +
+            kFullYear,                                     // 18: cut inside a letter
+        "T-34 \u043E\u0431\u0440. 1943,1944," + kFullYear, // 19: UTF-8, silent
+    });
+    ReadTankData();
+    ExpectProblems(
+        store.TankDataReport,
+        {
+            {4, typo.c_str()},
+            {5, crossedOut.c_str()},
+            {6, crossedOut.c_str()},
+            {11, hash.c_str()},
+            {12, slashes.c_str()},
+            {14, cyrillic.c_str()},
+            {16, ("stored with a doubt: name cut to 20 bytes (the first 20 letters); the name "
+                  "looks like Windows-1251 (Cyrillic); save the file as UTF-8")},
+            {17, "stored with a doubt: name cut to 20 bytes (the first 10 letters)"},
+            {18, "stored with a doubt: name cut to 20 bytes (the first 13 letters)"},
+        });
+    EXPECT_EQ(store.VehicleProduction[1][25], 1) << "the later line's months stand, as before";
+    EXPECT_EQ(store.VehicleNames[2].View(), "# ISU-122");
+    EXPECT_EQ(store.VehicleNames[5].View(), "\xD2-34-85");
+    EXPECT_EQ(store.TankDataReport.Count(TLineOutcome::CommentOrBlankStart), 6);
+}
+
+TEST_F(LineAccountTest, AFleetRowAndYearWrittenTwiceIsNamedOnTheLaterLine) {
+    WriteTotalData({
+        DataLine("Loss", 1943, {1000, 2000, -500}), // 2
+        "Total,1943," + kFullYear,                  // 3
+        "Loss,1942," + kFullYear,                   // 4
+        "Loss,1943," + kFullYear,                   // 5
+        "Xloss,1943," + kFullYear,                  // 6
+        "Total,1943," + kFullYear,                  // 7
+    });
+    ReadTotalData();
+    ExpectProblems(store.TotalDataReport,
+                   {
+                       {5, "stored with a doubt: replaces the 1943 months of line 2 (Loss): 2,500 "
+                           "written there are no longer counted"},
+                       {6, "ignored: a line starting with \"X\" is a comment; a vehicle name "
+                           "cannot start with X"},
+                       {7, "stored with a doubt: replaces the 1943 months of line 3 (Total): 78 "
+                           "written there are no longer counted"},
+                   });
+    EXPECT_EQ(store.Losses[25], 1);
 }
 
 TEST_F(LineAccountTest, AFullVehicleTableIgnoresTheNextNewName) {

@@ -163,7 +163,8 @@ TEST(CommandLine, ImporterHelpListsTheOptionsOfItsManualPage) {
     const TCommandRun help = RunCommand(Quoted(ARMALYX_IMPORT_PATH) + " --help");
     ASSERT_EQ(help.Status, 0) << help.Output;
     const std::vector<std::string> tags = Tags(PageOptions(ManualPage("armalyx-import")), true);
-    EXPECT_EQ(tags, (std::vector<std::string>{"-h, --help", "--version"}));
+    EXPECT_EQ(tags, (std::vector<std::string>{"-o, --output FILE", "--encoding NAME", "-h, --help",
+                                              "--version"}));
     EXPECT_EQ(HelpOptions(help.Output), tags) << help.Output;
 }
 

@@ -1,6 +1,7 @@
 // The converter's parts on their own: spreadsheet numbers read as whole numbers, and CSV records
 // split into cells.
 #include "CellNumber.h"
+#include "SheetEncoding.h"
 #include "TCsvReader.h"
 
 #include <gtest/gtest.h>
@@ -178,4 +179,10 @@ TEST(ImportCsvReader, NamesBrokenQuotingWithItsColumn) {
         ASSERT_EQ(records.size(), test.Row);
         EXPECT_EQ(records.back().QuotingProblem, test.Problem);
     }
+}
+
+TEST(ImportSheetEncoding, Windows1251BytesBecomeTheirCyrillicLetters) {
+    EXPECT_EQ(Armalyx::Import::Windows1251ToUtf8("\xD2-34 \xC0\xFF \xA8\xB8 \xB9"
+                                                 "5 \x98 A"),
+              "\u0422-34 \u0410\u044F \u0401\u0451 \u21165 \uFFFD A");
 }

@@ -11,8 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,22 +55,33 @@ protected:
         return Production1::Store();
     }
 
-    // The store holds these rows, in this order, and nothing else; the reader passed over no line.
+    // The store holds these rows, its vehicles in the order they first appear, and nothing else;
+    // every line is stored or a comment, and the reader has nothing to say about any.
     static void ExpectStored(const Production1::TProductionStore& store,
                              const std::vector<TSheetRow>& rows) {
         EXPECT_EQ(store.TankDataReport.ProblemCount(), 0);
-        EXPECT_EQ(store.TankDataReport.Lines(), static_cast<std::int64_t>(rows.size()));
-        ASSERT_EQ(store.VehicleCount, static_cast<std::int32_t>(rows.size()));
-        for (std::size_t index = 0; index < rows.size(); ++index) {
-            const TSheetRow& row = rows[index];
-            SCOPED_TRACE(row.Name);
-            const int slot = static_cast<int>(index) + 1;
-            EXPECT_EQ(store.VehicleNames[slot].View(), row.Name);
-            std::vector<std::int32_t> expected(60, 0);
+        EXPECT_EQ(store.TankDataReport.Count(Production1::TLineOutcome::Stored),
+                  static_cast<std::int64_t>(rows.size()));
+        std::vector<std::string> names;
+        std::vector<std::vector<std::int32_t>> series;
+        for (const TSheetRow& row : rows) {
+            const auto found = std::find(names.begin(), names.end(), row.Name);
+            if (found == names.end()) {
+                names.push_back(row.Name);
+                series.emplace_back(60, 0);
+            }
+            std::vector<std::int32_t>& months = series.at(static_cast<std::size_t>(
+                std::find(names.begin(), names.end(), row.Name) - names.begin()));
             std::copy(row.Months.begin(), row.Months.end(),
-                      expected.begin() + (row.Year - 1941) * 12);
-            const Production1::MonthSeries& series = store.VehicleProduction[slot];
-            EXPECT_EQ(std::vector<std::int32_t>(series.begin(), series.end()), expected);
+                      months.begin() + (row.Year - 1941) * 12);
+        }
+        ASSERT_EQ(store.VehicleCount, static_cast<std::int32_t>(names.size()));
+        for (std::size_t index = 0; index < names.size(); ++index) {
+            SCOPED_TRACE(names[index]);
+            const int slot = static_cast<int>(index) + 1;
+            EXPECT_EQ(store.VehicleNames[slot].View(), names[index]);
+            const Production1::MonthSeries& stored = store.VehicleProduction[slot];
+            EXPECT_EQ(std::vector<std::int32_t>(stored.begin(), stored.end()), series[index]);
         }
     }
 
@@ -125,7 +139,13 @@ TEST_F(ImportTest, EverySpellingOfTheSheetReadsBackAsTheSheet) {
         SCOPED_TRACE(spelling.Name);
         const TCommandRun run = Convert(spelling.Csv);
         EXPECT_EQ(run.Status, 0);
-        EXPECT_EQ(run.Error, "");
+        // Only the empty cells, written as 0, are named.
+        std::istringstream lines(run.Error);
+        for (std::string line; std::getline(lines, line);) {
+            EXPECT_TRUE(line.starts_with("armalyx-import: sheet.csv: row ") &&
+                        line.ends_with(" is empty, written as 0"))
+                << line;
+        }
         EXPECT_TRUE(run.Output.starts_with(kHeaderLine));
         ExpectStored(Load(run.Output), kSheet);
     }
@@ -178,8 +198,8 @@ TEST_F(ImportTest, RowsThatWouldNotReadBackAsWrittenAreNamedAndLeftOut) {
     };
     for (const TRefusal& refusal : refusals) {
         SCOPED_TRACE(refusal.Row);
-        const TCommandRun run =
-            Convert(std::string("Name,Year,Jan\nGood,1941,5\n") + refusal.Row + "\n");
+        const TCommandRun run = Convert(
+            std::string("Name,Year,Jan\nGood,1941,5,0,0,0,0,0,0,0,0,0,0,0\n") + refusal.Row + "\n");
         EXPECT_EQ(run.Status, 1);
         EXPECT_TRUE(run.Error.starts_with("armalyx-import: sheet.csv: ")) << run.Error;
         EXPECT_NE(run.Error.find(refusal.Message), std::string::npos) << run.Error;
@@ -200,11 +220,13 @@ TEST_F(ImportTest, RowsAreCountedAsTheSpreadsheetCountsThem) {
     EXPECT_EQ(run.Error, "armalyx-import: sheet.csv: row 3, column C: \"1.5\" is not a whole "
                          "number, and the program stores whole numbers only\n"
                          "armalyx-import: sheet.csv: row 4, column C: \"1?2\" is not a number\n"
-                         "armalyx-import: sheet.csv: row 5, column C: \"oops\" is not a number\n");
+                         "armalyx-import: sheet.csv: row 5, column C: \"oops\" is not a number\n"
+                         "armalyx-import: sheet.csv: no row converted; nothing was written\n");
+    EXPECT_EQ(run.Output, "");
 }
 
 TEST_F(ImportTest, AFirstRowOfFiguresWithoutAYearIsNamedNotSkippedAsAHeader) {
-    const TCommandRun run = Convert("T-34,,5,6\nKV-1,1941,1\n");
+    const TCommandRun run = Convert("T-34,,5,6\nKV-1,1941,1,0,0,0,0,0,0,0,0,0,0,0\n");
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Error, "armalyx-import: sheet.csv: row 1, column B: there is no year\n");
     ExpectStored(Load(run.Output), {{"KV-1", 1941, {1}}});
@@ -213,7 +235,7 @@ TEST_F(ImportTest, AFirstRowOfFiguresWithoutAYearIsNamedNotSkippedAsAHeader) {
 TEST_F(ImportTest, TheTwoHundredAndSecondVehicleIsNamed) {
     std::string csv;
     for (int vehicle = 1; vehicle <= 202; ++vehicle) {
-        csv.append("V").append(std::to_string(vehicle)).append(",1941,1\n");
+        csv.append("V").append(std::to_string(vehicle)).append(",1941,1,0,0,0,0,0,0,0,0,0,0,0\n");
     }
     const TCommandRun run = Convert(csv);
     EXPECT_EQ(run.Status, 1);
@@ -233,6 +255,10 @@ TEST_F(ImportTest, UsageErrorsExitWithStatusTwo) {
         {"a.csv a.csv", "armalyx-import: one CSV file at a time, not also a.csv\n"},
         {"missing.csv", "armalyx-import: cannot read missing.csv: No such file or directory\n"},
         {".", "armalyx-import: cannot read .: it is a folder\n"},
+        {"a.csv -o", "armalyx-import: -o needs a value\nUsage: armalyx-import "},
+        {"--output= a.csv", "armalyx-import: --output needs a file name\n"},
+        {"--encoding koi8-r a.csv",
+         "armalyx-import: unknown encoding koi8-r (windows-1251, windows-1252 or utf-8)\n"},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.Arguments);
@@ -252,8 +278,146 @@ TEST_F(ImportTest, AFileNamedAfterTheOptionsEndIsConverted) {
 }
 
 TEST_F(ImportTest, AnUnwritableOutputIsAFailure) {
-    directory.WriteFile("a.csv", "A,1941\n");
+    directory.WriteFile("a.csv", "A,1941,0,0,0,0,0,0,0,0,0,0,0,0\n");
     const TCommandRun run = Run("a.csv > /dev/full");
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.Error, "armalyx-import: cannot write the data file to standard output\n");
+}
+
+namespace {
+
+// A sheet saved by LibreOffice Calc with its default CSV settings (comma, quotes only where
+// needed, LF), or with the field delimiter or character set changed in the export dialog.
+struct TCalcExport {
+    const char* File;
+    const char* Options;
+    std::vector<TSheetRow> Rows;
+    const char* Error;
+};
+
+const TCalcExport kCalcExports[] = {
+    {"total-source.csv",
+     "",
+     {{"T-34", 1942, {1000, 1050, 1100, 1150, 1200, 1250, 1300, 1350, 1400, 1450, 1500, 0}},
+      {"T-34", 1943, {1200, 1210, 1220, 1230, 1240, 1250, 1260, 1270, 1280, 1290, 1300, 1310}},
+      {"KV-1", 1941, {0, 0, 0, 0, 0, 0, 100, 120, 150, 180, 200, 210}},
+      {"SU-76", 1943, {10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120}}},
+     "armalyx-import: total-source.csv: column R (\"Crew\") is not one the data file holds; it is "
+     "ignored\n"
+     "armalyx-import: total-source.csv: row 2: Dec is empty, written as 0\n"
+     "armalyx-import: total-source.csv: row 2, column O: the total is 14750 but the twelve months "
+     "add up to 13750; the months are written as they stand\n"
+     "armalyx-import: total-source.csv: row 4, column O: the total is 970 but the twelve months "
+     "add "
+     "up to 960; the months are written as they stand\n"},
+    {"semicolon.csv",
+     "",
+     {{"Panther D", 1943, {0, 0, 4, 0, 324, 0, 202, 120, 197, 257, 209, 299}},
+      {"Tiger I", 1942, {0, 0, 0, 0, 0, 0, 0, 1, 3, 11, 25, 30}}},
+     ""},
+    {"cyrillic-windows-1251.csv",
+     "--encoding windows-1251",
+     {{"\u0422-34-85", 1944, {0, 0, 150, 400, 700, 900, 1000, 1100, 1200, 1200, 1300, 1350}},
+      {"\u0418\u0421-2", 1944, {75, 75, 100, 150, 175, 200, 225, 225, 250, 250, 250, 250}},
+      {"\u0421\u0423-100", 1945, {100, 120, 140, 160, 180, 200, 0, 0, 0, 0, 0, 0}}},
+     "armalyx-import: cyrillic-windows-1251.csv: column O (\"\u0418\u0441\u0442\u043E\u0447\u043D"
+     "\u0438\u043A\") is not one the data file holds; it is ignored\n"},
+};
+
+std::filesystem::path SheetPath(const char* file) {
+    return std::filesystem::path(ARMALYX_SOURCE_DIR) / "tests" / "tools" / "sheets" / file;
+}
+
+} // namespace
+
+TEST_F(ImportTest, SheetsSavedByLibreOfficeCalcReadBackAsTheSheet) {
+    for (const TCalcExport& sheet : kCalcExports) {
+        SCOPED_TRACE(sheet.File);
+        directory.WriteFile(sheet.File, ReadFileBytes(SheetPath(sheet.File)));
+        const TCommandRun converted = Run(std::string(sheet.Options) + " " + sheet.File);
+        EXPECT_EQ(converted.Status, 0);
+        EXPECT_EQ(converted.Error, sheet.Error);
+        ExpectStored(Load(converted.Output), sheet.Rows);
+    }
+}
+
+TEST_F(ImportTest, ASourceAndNotesGoOnCommentLinesAboveTheirRow) {
+    const TCommandRun run = Convert(ReadFileBytes(SheetPath("total-source.csv")));
+    EXPECT_NE(
+        run.Output.find(kHeaderLine +
+                        "; source: Zaloga, Soviet Tanks and Combat Vehicles of WW2, p. 141\r\n"
+                        "; December figure not yet found\r\n"
+                        "T-34,1942,"),
+        std::string::npos)
+        << run.Output;
+    EXPECT_NE(run.Output.find("; source: GABTU report, 1944\r\nT-34,1943,"), std::string::npos);
+    const TCommandRun broken =
+        Convert("Name,Year,Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec,"
+                "Notes\nA,1941,1,2,3,4,5,6,7,8,9,10,11,12,\"two\nlines\x1A\"\n");
+    EXPECT_EQ(broken.Status, 0) << broken.Error;
+    EXPECT_EQ(broken.Output, kHeaderLine + "; two lines\r\nA,1941,1,2,3,4,5,6,7,8,9,10,11,12,\r\n")
+        << "a note's line break and end-of-file mark become blanks";
+}
+
+TEST_F(ImportTest, SheetsThatCannotBeConvertedWriteNothing) {
+    const struct {
+        const char* File;
+        const char* Options;
+        const char* Error;
+    } cases[] = {
+        {"year-columns.csv", "",
+         "armalyx-import: year-columns.csv: row 1 has one column per year; the data file needs one "
+         "row per name and year, with the year in column B and its twelve months in columns C to N "
+         "(Name, Year, Jan to Dec); nothing was written\n"},
+        {"cyrillic-windows-1251.csv", "",
+         "armalyx-import: cyrillic-windows-1251.csv: line 1 is not UTF-8; give the code page the "
+         "sheet was saved in, such as --encoding windows-1251 (Cyrillic) or --encoding "
+         "windows-1252 (Western European); nothing was written\n"},
+        {"cyrillic-windows-1251.csv", "--encoding utf-8", "line 1 is not UTF-8"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.File);
+        directory.WriteFile(test.File, ReadFileBytes(SheetPath(test.File)));
+        const TCommandRun run = Run(std::string(test.Options) + " " + test.File);
+        EXPECT_EQ(run.Status, 1);
+        EXPECT_EQ(run.Output, "");
+        EXPECT_NE(run.Error.find(test.Error), std::string::npos) << run.Error;
+    }
+}
+
+TEST_F(ImportTest, OutputReplacesTheFileOnlyWhenARowConverted) {
+    const std::string old = "Name,Year,\r\nT-34,1942,1,2,3,4,5,6,7,8,9,10,11,12,\r\n";
+    const std::filesystem::path dataFile = directory.Path() / "TankData.txt";
+    directory.WriteFile("year-columns.csv", ReadFileBytes(SheetPath("year-columns.csv")));
+    directory.WriteFile("refused.csv", "T-34,1946,1\n");
+    directory.WriteFile("1251.csv", ReadFileBytes(SheetPath("cyrillic-windows-1251.csv")));
+    directory.WriteFile("empty.csv", "Name,Year,Jan\n\n");
+    for (const char* arguments :
+         {"-o TankData.txt year-columns.csv", "--output TankData.txt refused.csv",
+          "--output=TankData.txt 1251.csv", "-o TankData.txt empty.csv"}) {
+        SCOPED_TRACE(arguments);
+        directory.WriteFile("TankData.txt", old);
+        const TCommandRun run = Run(arguments);
+        EXPECT_EQ(run.Status, 1);
+        EXPECT_EQ(run.Output, "");
+        EXPECT_EQ(ReadFileBytes(dataFile), old) << "the old file, byte for byte";
+    }
+    EXPECT_NE(Run("-o TankData.txt refused.csv")
+                  .Error.find("no row converted; TankData.txt was left as it was\n"),
+              std::string::npos);
+
+    directory.WriteFile("sheet.csv", "Name,Year,Jan\nKV-1,1941,5,0,0,0,0,0,0,0,0,0,0,0\n");
+    const TCommandRun replaced = Run("sheet.csv -o TankData.txt");
+    EXPECT_EQ(replaced.Status, 0) << replaced.Error;
+    EXPECT_EQ(replaced.Output, "");
+    ExpectStored(Load(ReadFileBytes(dataFile)), {{"KV-1", 1941, {5}}});
+    const auto entries = std::distance(std::filesystem::directory_iterator(directory.Path()),
+                                       std::filesystem::directory_iterator());
+    EXPECT_EQ(entries, 6) << "no temporary file is left beside it";
+
+    const TCommandRun unwritable = Run("sheet.csv -o no-such-folder/TankData.txt");
+    EXPECT_EQ(unwritable.Status, 2);
+    EXPECT_TRUE(unwritable.Error.starts_with("armalyx-import: cannot write beside "
+                                             "no-such-folder/TankData.txt: "))
+        << unwritable.Error;
 }

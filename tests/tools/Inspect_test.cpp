@@ -378,6 +378,19 @@ TEST_F(InspectTest, ProblemsListEveryReportedLineAndCheckPrintsThemWithItsStatus
     EXPECT_EQ(RunInspect(directory.Path(), "--check --span 0 0 11 4").Status, 2);
 }
 
+TEST_F(InspectTest, CheckNamesAYearWrittenTwiceAndALineCrossedOutByItsX) {
+    WriteData("Total,1941,1,2,3,4,5,6,7,8,9,10,11,12,\r\n",
+              "T-34,1943,1000,2000,3000,4000,5000,6000,0,0,0,0,0,0,\r\n"
+              "Xtra KV-85,1943,1,2,3,4,5,6,7,8,9,10,11,12,\r\n"
+              "T-34,1943,1,2,3,4,5,6,7,8,9,10,11,12,\r\n");
+    const TCommandRun check = RunInspect(directory.Path(), "--check");
+    EXPECT_EQ(check.Status, 1);
+    EXPECT_EQ(check.Output, "TankData.txt:3: ignored: a line starting with \"X\" is a comment; a "
+                            "vehicle name cannot start with X\n"
+                            "TankData.txt:4: stored with a doubt: replaces the 1943 months of line "
+                            "2 (T-34): 21,000 written there are no longer counted\n");
+}
+
 TEST(InspectSampleDataTest, SampleDataLoadsWithAFleetInEveryMonthOfTheRate) {
     const TCommandRun run = RunInspect(std::filesystem::path(ARMALYX_SOURCE_DIR) / "data", "");
     ASSERT_EQ(run.Status, 0) << run.Error;

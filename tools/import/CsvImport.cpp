@@ -3,8 +3,11 @@
 #include "CellNumber.h"
 #include "TCsvReader.h"
 #include "TDataLineWriter.h"
+#include "TSheetColumns.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
 
 namespace Armalyx::Import {
 
@@ -33,26 +36,65 @@ bool IsHeader(const TCsvRecord& record, char delimiter) {
                        [delimiter](const std::string& cell) { return IsText(cell, delimiter); });
 }
 
+// A header of years after the name (Vehicle, 1941, 1942, ...): a sheet laid out with one column
+// per year, at least two of them, each the year after the one before.
+bool HasYearColumns(const TCsvRecord& record, char delimiter) {
+    constexpr std::int32_t kEarliest = 1800;
+    constexpr std::int32_t kLatest = 2100;
+    std::int32_t previous = 0;
+    std::size_t years = 0;
+    for (std::size_t column = 1; column < record.Cells.size(); ++column) {
+        if (TrimBlanks(record.Cells[column]).empty()) {
+            continue;
+        }
+        const TCellNumber year = ConvertCellNumber(record.Cells[column], delimiter);
+        const bool follows = years == 0 || year.Value == previous + 1;
+        if (year.Problem != TCellProblem::None || year.Value < kEarliest || year.Value > kLatest ||
+            !follows) {
+            return false;
+        }
+        previous = year.Value;
+        ++years;
+    }
+    return years >= 2;
+}
+
+std::string YearColumnsRefusal(const TCsvRecord& record) {
+    return "row " + std::to_string(record.Row) +
+           " has one column per year; the data file needs one row per name and year, with the "
+           "year in column B and its twelve months in columns C to N (Name, Year, Jan to Dec); "
+           "nothing was written";
+}
+
 } // namespace
 
 TImportResult ImportCsv(std::string_view text, std::ostream& output) {
     TCsvReader reader(text);
     TDataLineWriter writer(output, reader.Delimiter());
-    writer.WriteHeader();
     TImportResult result;
+    TSheetColumns columns;
     bool first = true;
     for (TCsvRecord record; reader.Next(record);) {
         if (IsEmptyRow(record)) {
             continue;
         }
+        if (first && HasYearColumns(record, reader.Delimiter())) {
+            result.Refusal = YearColumnsRefusal(record);
+            return result;
+        }
+        if (first) {
+            writer.WriteHeader();
+        }
         const bool header = first && IsHeader(record, reader.Delimiter());
         first = false;
         if (header) {
+            columns = TSheetColumns(record, result.Messages);
             continue;
         }
-        std::vector<std::string> problems = writer.Write(record);
-        result.RowsWritten += problems.empty() ? 1 : 0;
-        std::move(problems.begin(), problems.end(), std::back_inserter(result.Problems));
+        TRowResult row = writer.Write(record, columns);
+        result.RowsWritten += row.Written ? 1 : 0;
+        result.RowsLeftOut += row.Written ? 0 : 1;
+        std::move(row.Messages.begin(), row.Messages.end(), std::back_inserter(result.Messages));
     }
     return result;
 }

@@ -23,6 +23,23 @@ std::string ColumnName(std::size_t index) {
     return name;
 }
 
+std::string QuotedCell(std::string_view text) {
+    std::string shown = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        shown += byte < 0x20 || byte == 0x7F ? '?' : c;
+    }
+    return shown + "\"";
+}
+
+std::string AsciiLowered(std::string_view text) {
+    std::string lowered(text);
+    for (char& c : lowered) {
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return lowered;
+}
+
 TCsvReader::TCsvReader(std::string_view text) : m_text(text) {
     if (m_text.starts_with(kByteOrderMark)) {
         m_text.remove_prefix(kByteOrderMark.size());

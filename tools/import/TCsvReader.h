@@ -23,6 +23,13 @@ struct TCsvRecord {
 // The spreadsheet's name of a column: A for the first (index 0), Z, AA, AB and so on.
 std::string ColumnName(std::size_t index);
 
+// A cell's text for a message, in quotes; control characters show as "?" so that a cell cannot
+// send commands to the terminal.
+std::string QuotedCell(std::string_view text);
+
+// The text with its ASCII capitals made small, for names compared without regard to case.
+std::string AsciiLowered(std::string_view text);
+
 class TCsvReader final {
 public:
     // The text must outlive the reader.

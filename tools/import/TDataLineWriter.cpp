@@ -1,8 +1,10 @@
 #include "TDataLineWriter.h"
 
 #include "CellNumber.h"
+#include "TLineAccount.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace Armalyx::Import {
 
@@ -19,14 +21,16 @@ bool IsControl(char c) {
     return byte < 0x20 || byte == 0x7F;
 }
 
-// The cell's text for a message, in quotes; control characters show as "?" so that a cell
-// cannot send commands to the terminal.
-std::string Shown(std::string_view text) {
-    std::string shown = "\"";
-    for (const char c : text) {
-        shown += IsControl(c) ? '?' : c;
-    }
-    return shown + "\"";
+std::string RowStart(const TCsvRecord& record) {
+    return "row " + std::to_string(record.Row) + ": ";
+}
+
+// A cell's text for a comment line: on one line, control characters (line breaks, tabs, the
+// end-of-file mark) as blanks, and no blanks around it.
+std::string CommentText(std::string_view cell) {
+    std::string text(cell);
+    std::replace_if(text.begin(), text.end(), IsControl, ' ');
+    return std::string(TrimBlanks(text));
 }
 
 std::string Where(const TCsvRecord& record, std::size_t column) {
@@ -44,18 +48,19 @@ std::string NameProblem(std::string_view name) {
         return "the name is empty";
     }
     if (std::any_of(name.begin(), name.end(), IsControl)) {
-        return "the name " + Shown(name) +
+        return "the name " + QuotedCell(name) +
                " holds a line break or another control character, which would break the line";
     }
     if (name.find(',') != std::string_view::npos) {
-        return "the name " + Shown(name) + " holds a comma, where the program would end the name";
+        return "the name " + QuotedCell(name) +
+               " holds a comma, where the program would end the name";
     }
     if (name.front() == ';' || name.front() == 'X' || name.front() == 'x') {
-        return "the name " + Shown(name) + " starts with \"" + name.front() +
+        return "the name " + QuotedCell(name) + " starts with \"" + name.front() +
                "\", so the program would take the line for a comment";
     }
     if (name.size() > TDataLineWriter::kNameCapacity) {
-        return "the name " + Shown(name) + " is " + std::to_string(name.size()) +
+        return "the name " + QuotedCell(name) + " is " + std::to_string(name.size()) +
                " bytes long; the program keeps only " +
                std::to_string(TDataLineWriter::kNameCapacity);
     }
@@ -64,7 +69,7 @@ std::string NameProblem(std::string_view name) {
 
 // Why the cell is not a whole number the program can store; empty when it is one.
 std::string NumberProblem(std::string_view cell, TCellProblem problem) {
-    const std::string shown = Shown(TrimBlanks(cell));
+    const std::string shown = QuotedCell(TrimBlanks(cell));
     switch (problem) {
     case TCellProblem::None:
         return {};
@@ -90,32 +95,41 @@ void TDataLineWriter::WriteHeader() {
     m_output << kHeader << "\r\n";
 }
 
-std::vector<std::string> TDataLineWriter::Write(const TCsvRecord& record) {
+TRowResult TDataLineWriter::Write(const TCsvRecord& record, const TSheetColumns& columns) {
     // Cells after a quoting fault are not what the spreadsheet meant: that fault alone is named.
     if (!record.QuotingProblem.empty()) {
-        return {"row " + std::to_string(record.Row) + ", " + record.QuotingProblem};
+        return {false, {"row " + std::to_string(record.Row) + ", " + record.QuotingProblem}};
     }
     std::vector<std::string> problems;
     TLine line;
     ReadName(record, line, problems);
     ReadYear(record, line, problems);
     ReadMonths(record, line, problems);
+    ReadExtraCells(record, columns, line, problems);
     if (problems.empty()) {
         if (std::string clash = ClashWithEarlierRows(record, line); !clash.empty()) {
             problems.push_back(std::move(clash));
         }
     }
     if (!problems.empty()) {
-        return problems;
+        return {false, std::move(problems)};
     }
     m_rowOfNameAndYear.emplace(std::make_pair(line.Name, line.Year), record.Row);
     m_names.insert(line.Name);
+    WriteLine(line);
+    return {true, std::move(line.Notes)};
+}
+
+void TDataLineWriter::WriteLine(const TLine& line) {
+    // The reader passes over lines that start with ";" in silence, whatever their length.
+    for (const std::string& comment : line.Comments) {
+        m_output << "; " << comment << "\r\n";
+    }
     m_output << line.Name << ',' << line.Year << ',';
     for (const std::int32_t value : line.Months) {
         m_output << value << ',';
     }
     m_output << "\r\n";
-    return problems;
 }
 
 void TDataLineWriter::ReadName(const TCsvRecord& record, TLine& line,
@@ -152,15 +166,57 @@ void TDataLineWriter::ReadMonths(const TCsvRecord& record, TLine& line,
         const TCellNumber value = ConvertCellNumber(cell, m_delimiter);
         if (std::string problem = NumberProblem(cell, value.Problem); !problem.empty()) {
             problems.push_back(Where(record, column) + problem);
+        } else if (value.Empty) {
+            line.Notes.push_back(RowStart(record) +
+                                 Production1::MonthAbbreviation(static_cast<int>(month) + 1) +
+                                 " is empty, written as 0");
         }
         line.Months.push_back(value.Value);
     }
+}
+
+void TDataLineWriter::ReadExtraCells(const TCsvRecord& record, const TSheetColumns& columns,
+                                     TLine& line, std::vector<std::string>& problems) const {
     for (std::size_t column = kFirstMonthColumn + kMonths; column < record.Cells.size(); ++column) {
-        if (!TrimBlanks(record.Cells[column]).empty()) {
-            problems.push_back(Where(record, column) + Shown(TrimBlanks(record.Cells[column])) +
+        const std::string_view cell = TrimBlanks(record.Cells[column]);
+        if (cell.empty()) {
+            continue;
+        }
+        switch (columns.Kind(column)) {
+        case TExtraColumn::Unnamed:
+            problems.push_back(Where(record, column) + QuotedCell(cell) +
                                " is past December; a row holds one year of twelve months");
             return;
+        case TExtraColumn::Ignored:
+            break;
+        case TExtraColumn::Total:
+            CheckTotal(record, column, line);
+            break;
+        case TExtraColumn::Source:
+            line.Comments.push_back("source: " + CommentText(cell));
+            break;
+        case TExtraColumn::Note:
+            line.Comments.push_back(CommentText(cell));
+            break;
         }
+    }
+}
+
+void TDataLineWriter::CheckTotal(const TCsvRecord& record, std::size_t column, TLine& line) const {
+    const std::string_view cell = TrimBlanks(record.Cells[column]);
+    const TCellNumber total = ConvertCellNumber(cell, m_delimiter);
+    if (total.Problem != TCellProblem::None) {
+        line.Notes.push_back(Where(record, column) + "the total " +
+                             NumberProblem(cell, total.Problem) +
+                             ", so the months were not checked against it");
+        return;
+    }
+    const std::int64_t sum =
+        std::accumulate(line.Months.begin(), line.Months.end(), std::int64_t{0});
+    if (sum != total.Value) {
+        line.Notes.push_back(Where(record, column) + "the total is " + std::to_string(total.Value) +
+                             " but the twelve months add up to " + std::to_string(sum) +
+                             "; the months are written as they stand");
     }
 }
 
@@ -168,12 +224,12 @@ std::string TDataLineWriter::ClashWithEarlierRows(const TCsvRecord& record,
                                                   const TLine& line) const {
     const auto earlier = m_rowOfNameAndYear.find(std::make_pair(line.Name, line.Year));
     if (earlier != m_rowOfNameAndYear.end()) {
-        return "row " + std::to_string(record.Row) + ": " + Shown(line.Name) + " " +
+        return "row " + std::to_string(record.Row) + ": " + QuotedCell(line.Name) + " " +
                std::to_string(line.Year) + " is already in row " + std::to_string(earlier->second) +
                "; the program would keep only the later row's months";
     }
     if (!m_names.contains(line.Name) && m_names.size() >= kMaxVehicles) {
-        return "row " + std::to_string(record.Row) + ": " + Shown(line.Name) +
+        return "row " + std::to_string(record.Row) + ": " + QuotedCell(line.Name) +
                " would be vehicle type " + std::to_string(kMaxVehicles + 1) +
                "; the program holds " + std::to_string(kMaxVehicles);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TCsvReader.h"
+#include "TSheetColumns.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,10 +15,18 @@
 
 namespace Armalyx::Import {
 
+// What became of one row: written or left out, and what the converter says about it, each message
+// starting "row N" or "row N, column X".
+struct TRowResult {
+    bool Written = false;
+    std::vector<std::string> Messages;
+};
+
 // Writes spreadsheet rows as lines of the program's data files: the name, the year and the twelve
-// months of that year, each followed by a comma, and CR LF. A row is written only when the
-// program will read back exactly what the spreadsheet holds; otherwise it is left out and the
-// reasons are given, each starting "row N" or "row N, column X".
+// months of that year, each followed by a comma, and CR LF; a row's source and notes go on comment
+// lines right above it. A row is written only when the program will read back exactly what the
+// spreadsheet holds; otherwise it is left out and the reasons are given. A row written with an
+// empty month, or whose total differs from its months, is named too.
 class TDataLineWriter final {
 public:
     // The header line written first (the program always skips the first line).
@@ -32,14 +41,17 @@ public:
     TDataLineWriter(std::ostream& output, char delimiter);
 
     void WriteHeader();
-    // Writes the record as one data line, or gives why it cannot be written faithfully.
-    std::vector<std::string> Write(const TCsvRecord& record);
+    // Writes the record as one data line, or gives why it cannot be written faithfully; the
+    // columns tell what the cells after December hold.
+    TRowResult Write(const TCsvRecord& record, const TSheetColumns& columns);
 
 private:
     struct TLine {
         std::string Name;
         std::int32_t Year = 0;
         std::vector<std::int32_t> Months;
+        std::vector<std::string> Comments; // the comment lines above it, without their "; "
+        std::vector<std::string> Notes;    // on a row written as it stands
     };
 
     // Adds the problems of the record's cells to the list and fills the line from them.
@@ -47,6 +59,11 @@ private:
     void ReadYear(const TCsvRecord& record, TLine& line, std::vector<std::string>& problems) const;
     void ReadMonths(const TCsvRecord& record, TLine& line,
                     std::vector<std::string>& problems) const;
+    // The cells after December, by what their columns hold.
+    void ReadExtraCells(const TCsvRecord& record, const TSheetColumns& columns, TLine& line,
+                        std::vector<std::string>& problems) const;
+    void CheckTotal(const TCsvRecord& record, std::size_t column, TLine& line) const;
+    void WriteLine(const TLine& line);
     // What the program would make of the line differently from the other rows: a second row for
     // the same name and year, or one vehicle more than it holds.
     std::string ClashWithEarlierRows(const TCsvRecord& record, const TLine& line) const;

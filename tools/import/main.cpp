@@ -1,6 +1,9 @@
-// armalyx-import: converts a spreadsheet's CSV export to the data file format of armalyx on
-// standard output, naming on standard error every row it cannot convert faithfully.
+// armalyx-import: converts a spreadsheet's CSV export to the data file format of armalyx, on
+// standard output or in place of the file -o names, naming on standard error every row it cannot
+// convert faithfully and every month it wrote as 0 for an empty cell.
 #include "CsvImport.h"
+#include "FileReplacement.h"
+#include "SheetEncoding.h"
 #include "TImportOptions.h"
 
 #include "ArmalyxVersion.h"
@@ -44,23 +47,68 @@ std::optional<std::string> ReadWholeFile(const std::string& name, std::string& e
     return std::move(text).str();
 }
 
-int Import(const std::string& name) {
+void PrintMessages(const std::string& name, const std::vector<std::string>& messages) {
+    for (const std::string& message : messages) {
+        std::cerr << kProgram << name << ": " << message << '\n';
+    }
+}
+
+// Writes the data file where the options say; false (with the reason given) when it failed.
+bool WriteDataFile(const Armalyx::Import::TImportOptions& options, const std::string& dataFile) {
+    if (options.Output.empty()) {
+        std::cout << dataFile;
+        std::cout.flush();
+        if (!std::cout) {
+            std::cerr << kProgram << "cannot write the data file to standard output\n";
+            return false;
+        }
+        return true;
+    }
     std::string error;
-    const std::optional<std::string> text = ReadWholeFile(name, error);
-    if (!text) {
+    if (!Armalyx::Import::ReplaceFileWith(options.Output, dataFile, error)) {
+        std::cerr << kProgram << error << "; " << options.Output << " was left as it was\n";
+        return false;
+    }
+    return true;
+}
+
+// What is said when no row converted: the file named by -o is not touched.
+std::string NothingWritten(const Armalyx::Import::TImportOptions& options) {
+    if (options.Output.empty()) {
+        return "no row converted; nothing was written";
+    }
+    return "no row converted; " + options.Output + " was left as it was";
+}
+
+int Import(const Armalyx::Import::TImportOptions& options) {
+    const std::string& name = options.File;
+    std::string error;
+    const std::optional<std::string> bytes = ReadWholeFile(name, error);
+    if (!bytes) {
         std::cerr << kProgram << error << '\n';
         return kExitUsage;
     }
-    const Armalyx::Import::TImportResult result = Armalyx::Import::ImportCsv(*text, std::cout);
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << kProgram << "cannot write the data file to standard output\n";
+    const std::optional<std::string> text =
+        Armalyx::Import::SheetToUtf8(*bytes, options.Encoding, error);
+    if (!text) {
+        std::cerr << kProgram << name << ": " << error << '\n';
+        return kExitProblems;
+    }
+    std::ostringstream dataFile;
+    const Armalyx::Import::TImportResult result = Armalyx::Import::ImportCsv(*text, dataFile);
+    if (!result.Refusal.empty()) {
+        std::cerr << kProgram << name << ": " << result.Refusal << '\n';
+        return kExitProblems;
+    }
+    PrintMessages(name, result.Messages);
+    if (result.RowsWritten == 0) {
+        std::cerr << kProgram << name << ": " << NothingWritten(options) << '\n';
+        return kExitProblems;
+    }
+    if (!WriteDataFile(options, std::move(dataFile).str())) {
         return kExitUsage;
     }
-    for (const std::string& problem : result.Problems) {
-        std::cerr << kProgram << name << ": " << problem << '\n';
-    }
-    return result.Problems.empty() ? 0 : kExitProblems;
+    return result.RowsLeftOut == 0 ? 0 : kExitProblems;
 }
 
 } // namespace
@@ -81,7 +129,7 @@ int main(int argc, char** argv) {
             std::cout << "armalyx-import " << kArmalyxVersion << '\n';
             return 0;
         }
-        return Import(options.File);
+        return Import(options);
     } catch (const std::exception& error) {
         std::cerr << kProgram << error.what() << '\n';
         return kExitUsage;
