@@ -369,11 +369,10 @@ TEST_F(ImportTest, SheetsThatCannotBeConvertedWriteNothing) {
          "armalyx-import: year-columns.csv: row 1 has one column per year; the data file needs one "
          "row per name and year, with the year in column B and its twelve months in columns C to N "
          "(Name, Year, Jan to Dec); nothing was written\n"},
-        {"cyrillic-windows-1251.csv", "",
+        {"cyrillic-windows-1251.csv", "--encoding utf-8",
          "armalyx-import: cyrillic-windows-1251.csv: line 1 is not UTF-8; give the code page the "
          "sheet was saved in, such as --encoding windows-1251 (Cyrillic) or --encoding "
          "windows-1252 (Western European); nothing was written\n"},
-        {"cyrillic-windows-1251.csv", "--encoding utf-8", "line 1 is not UTF-8"},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.File);
@@ -385,6 +384,21 @@ TEST_F(ImportTest, SheetsThatCannotBeConvertedWriteNothing) {
     }
 }
 
+// Without --encoding a sheet that is not UTF-8 converts as it always did, byte for byte, and the
+// program shows its names as Windows-1252; what the bytes meant cannot be known, so it is named.
+TEST_F(ImportTest, ASheetInAnUnstatedCodePageIsWrittenAsItIsAndNamed) {
+    const TCommandRun run = Convert("Name,Year,Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec\n"
+                                    "\xD6sterreich,1943,1,2,3,4,5,6,7,8,9,10,11,12\n");
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_NE(run.Error.find("line 2 is not UTF-8; its bytes were written as they are, which "
+                             "Armalyx shows as Windows-1252 (Western European)"),
+              std::string::npos)
+        << run.Error;
+    EXPECT_NE(run.Output.find("\xD6sterreich,1943,1,2,"), std::string::npos) << run.Output;
+    ExpectStored(Load(run.Output),
+                 {{"\xD6sterreich", 1943, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}});
+}
+
 TEST_F(ImportTest, OutputReplacesTheFileOnlyWhenARowConverted) {
     const std::string old = "Name,Year,\r\nT-34,1942,1,2,3,4,5,6,7,8,9,10,11,12,\r\n";
     const std::filesystem::path dataFile = directory.Path() / "TankData.txt";
@@ -394,7 +408,7 @@ TEST_F(ImportTest, OutputReplacesTheFileOnlyWhenARowConverted) {
     directory.WriteFile("empty.csv", "Name,Year,Jan\n\n");
     for (const char* arguments :
          {"-o TankData.txt year-columns.csv", "--output TankData.txt refused.csv",
-          "--output=TankData.txt 1251.csv", "-o TankData.txt empty.csv"}) {
+          "--encoding utf-8 --output=TankData.txt 1251.csv", "-o TankData.txt empty.csv"}) {
         SCOPED_TRACE(arguments);
         directory.WriteFile("TankData.txt", old);
         const TCommandRun run = Run(arguments);

@@ -78,16 +78,25 @@ std::optional<std::string> SheetToUtf8(std::string_view bytes, TSheetEncoding en
     case TSheetEncoding::Windows1252:
         return Production1::Windows1252ToUtf8(bytes);
     case TSheetEncoding::Utf8:
+    case TSheetEncoding::Unstated:
         break;
     }
-    if (const std::size_t line = FirstLineNotUtf8(bytes); line != 0) {
-        problem = "line " + std::to_string(line) +
-                  " is not UTF-8; give the code page the sheet was saved in, such as "
-                  "--encoding windows-1251 (Cyrillic) or --encoding windows-1252 (Western "
-                  "European); nothing was written";
-        return std::nullopt;
+    const std::size_t line = FirstLineNotUtf8(bytes);
+    if (line == 0) {
+        return std::string(bytes);
     }
-    return std::string(bytes);
+    const std::string notUtf8 = "line " + std::to_string(line) + " is not UTF-8; ";
+    if (encoding == TSheetEncoding::Unstated) {
+        problem = notUtf8 + "its bytes were written as they are, which Armalyx shows as "
+                            "Windows-1252 (Western European); if the sheet was saved in another "
+                            "code page, convert it again with that code page, such as --encoding "
+                            "windows-1251 (Cyrillic)";
+        return std::string(bytes);
+    }
+    problem = notUtf8 + "give the code page the sheet was saved in, such as "
+                        "--encoding windows-1251 (Cyrillic) or --encoding windows-1252 (Western "
+                        "European); nothing was written";
+    return std::nullopt;
 }
 
 std::string Windows1251ToUtf8(std::string_view bytes) {

@@ -16,7 +16,7 @@ struct TImportOptions {
     std::string File;
     // The data file to replace; empty for standard output.
     std::string Output;
-    TSheetEncoding Encoding = TSheetEncoding::Utf8;
+    TSheetEncoding Encoding = TSheetEncoding::Unstated;
 
     // Reads the command line (without the program name). Gives an error text, empty when the
     // command line is good.

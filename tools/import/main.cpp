@@ -94,6 +94,11 @@ int Import(const Armalyx::Import::TImportOptions& options) {
         std::cerr << kProgram << name << ": " << error << '\n';
         return kExitProblems;
     }
+    // A sheet whose code page was not stated is converted as it always was, and named.
+    const bool unsureEncoding = !error.empty();
+    if (unsureEncoding) {
+        std::cerr << kProgram << name << ": " << error << '\n';
+    }
     std::ostringstream dataFile;
     const Armalyx::Import::TImportResult result = Armalyx::Import::ImportCsv(*text, dataFile);
     if (!result.Refusal.empty()) {
@@ -108,7 +113,7 @@ int Import(const Armalyx::Import::TImportOptions& options) {
     if (!WriteDataFile(options, std::move(dataFile).str())) {
         return kExitUsage;
     }
-    return result.RowsLeftOut == 0 ? 0 : kExitProblems;
+    return result.RowsLeftOut == 0 && !unsureEncoding ? 0 : kExitProblems;
 }
 
 } // namespace
