@@ -30,6 +30,7 @@ set(ARMALYX_chart_TEST_SOURCES
   ChartTestSupport.cpp
   DeviceStrokes_test.cpp
   LegendLayout_test.cpp
+  SvgSeriesGroups_test.cpp
   TChartLegend_test.cpp
   TChartSeries_test.cpp
   TChartTitle_test.cpp
@@ -37,6 +38,7 @@ set(ARMALYX_chart_TEST_SOURCES
   TRecordingCanvas.cpp
   TTextLayoutCache_test.cpp
   TitleLayout_test.cpp
+  VectorPolyline_test.cpp
   WideUnsigned_test.cpp)
 set(ARMALYX_app_TEST_SOURCES
   AvailabilityMaths_test.cpp

@@ -1,5 +1,6 @@
 #include "ChartExport.h"
 
+#include <SvgSeriesGroups.h>
 #include <TChart.h>
 
 #include <QBuffer>
@@ -92,7 +93,8 @@ QByteArray SvgDocument(TChart& chart, double widthCm) {
         generator.setSize(pixels);
     }
     chart.DrawVectors(&generator, QTransform());
-    return bytes;
+    // The generator writes the document when its painter ends, within DrawVectors.
+    return Armalyx::SvgSeriesGroups::GroupSeries(bytes);
 }
 
 QByteArray PdfDocument(TChart& chart, double widthCm) {

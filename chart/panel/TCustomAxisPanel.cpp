@@ -2,6 +2,7 @@
 
 #include "ChartLayout.h"
 #include "TChartCanvas.h"
+#include "TSeriesGroupGuard.h"
 
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -123,9 +124,11 @@ void TCustomAxisPanel::InternalDraw(const TRect& bounds) {
             axis->DrawAxis();
         }
     }
+    int position = 0;
     for (const auto& series : m_seriesList) {
+        ++position;
         if (series->Active()) {
-            DrawSeries(*series);
+            DrawSeries(*series, position);
         }
     }
     Canvas().ResetDrawingState();
@@ -184,7 +187,7 @@ void TCustomAxisPanel::CalcSeriesRect() {
     }
 }
 
-void TCustomAxisPanel::DrawSeries(TChartSeries& series) {
+void TCustomAxisPanel::DrawSeries(TChartSeries& series, int position) {
     series.UpdateVisibleRange();
     if (series.FirstVisibleIndex() < 0) {
         return;
@@ -192,12 +195,16 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& series) {
     if (series.BeforeDrawValues) {
         series.BeforeDrawValues(series);
     }
-    if (m_clipPoints) {
-        Canvas().ClipToCube(ChartRect(), 0, 0);
-    }
-    series.DrawVisiblePoints();
-    if (m_clipPoints) {
-        Canvas().RemoveClip();
+    {
+        // The curve as one named group in vector output; marks, drawn unclipped, stay outside.
+        const Armalyx::TSeriesGroupGuard group(Canvas(), position, series.Title());
+        if (m_clipPoints) {
+            Canvas().ClipToCube(ChartRect(), 0, 0);
+        }
+        series.DrawVisiblePoints();
+        if (m_clipPoints) {
+            Canvas().RemoveClip();
+        }
     }
     if (series.MarksVisible()) {
         series.DrawMarks();

@@ -83,7 +83,8 @@ protected:
     virtual void DrawWalls() {}
     void CalcAxisRect();
     void CalcSeriesRect();
-    void DrawSeries(TChartSeries& series);
+    // Draws the series at a position (from 1) in the series list.
+    void DrawSeries(TChartSeries& series, int position);
 
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

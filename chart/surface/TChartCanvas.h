@@ -147,6 +147,11 @@ public:
     virtual void WriteText3D(int x, int y, int z, const QString& text) = 0;
     virtual void DrawTriangle3D(const std::array<TPoint, 3>& points, int z) = 0;
     virtual void DrawTriangleWithZ(TPoint p1, TPoint p2, TPoint p3, int z) = 0;
+    // Bracket the drawing of one series' points, so that a vector document can hold them together
+    // under the series' name; the position counts from 1 in the chart's series list. A surface
+    // with no use for it draws as if they were not there. Pair them with TSeriesGroupGuard.
+    virtual void BeginSeriesGroup(int /*position*/, const QString& /*title*/) {}
+    virtual void EndSeriesGroup() {}
 
     // Makes the device the target and resets pen, brush and font to the ones a fresh drawing
     // context starts with.

@@ -25,6 +25,11 @@ void TChartCanvas3D::TargetAttached(QPaintDevice* target) {
 }
 
 QPainter* TChartCanvas3D::Painter() {
+    FlushVectorRun();
+    return OpenPainter();
+}
+
+QPainter* TChartCanvas3D::OpenPainter() {
     if (m_painter == nullptr && m_target != nullptr && m_target->width() > 0 &&
         m_target->height() > 0) {
         m_painter = std::make_unique<QPainter>();
@@ -52,6 +57,8 @@ QPainter* TChartCanvas3D::Painter() {
 }
 
 void TChartCanvas3D::ClosePainter() {
+    FlushVectorRun();
+    m_fontBeforeGroup.reset();
     m_pixels = TDirectPixels();
     if (m_painter != nullptr) {
         m_painter->end();
@@ -140,6 +147,7 @@ void TChartCanvas3D::SetPixelColor(int x, int y, TColor color) {
 }
 
 void TChartCanvas3D::ClipToRect(const TRect& rect) {
+    FlushVectorRun();
     m_clip = rect;
     m_clipped = true;
     if (m_painter != nullptr) {
@@ -152,6 +160,7 @@ void TChartCanvas3D::ClipToCube(const TRect& rect, int /*z0*/, int /*z1*/) {
 }
 
 void TChartCanvas3D::RemoveClip() {
+    FlushVectorRun();
     m_clipped = false;
     if (m_painter != nullptr) {
         m_painter->setClipping(false);

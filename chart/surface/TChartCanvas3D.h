@@ -17,6 +17,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -111,6 +113,8 @@ public:
     void WriteText3D(int x, int y, int z, const QString& text) override;
     void DrawTriangle3D(const std::array<TPoint, 3>& points, int z) override;
     void DrawTriangleWithZ(TPoint p1, TPoint p2, TPoint p3, int z) override;
+    void BeginSeriesGroup(int position, const QString& title) override;
+    void EndSeriesGroup() override;
 
     // Asked when a change of the surface needs the chart to draw again (a new monochrome setting).
     void SetOnRepaintRequest(std::function<void()> handler) { m_onRepaint = std::move(handler); }
@@ -132,7 +136,10 @@ protected:
     void TargetAttached(QPaintDevice* target) override;
 
 private:
+    // The painter of the target, opened on first use; drawing anything but a 1-pixel line first
+    // puts down the line run that vector output holds back.
     QPainter* Painter();
+    QPainter* OpenPainter();
     void ClosePainter();
     void SelectFont(QPainter& painter, const QFont& font);
     void CopyBufferTo(QPaintDevice* destination, TPoint origin);
@@ -158,7 +165,23 @@ private:
     bool WritesDirectly(const QPainter& painter) const;
     bool WriteStraightRun(const TLineWalk::TStraightRun& run, long long patternStart,
                           TDashCursor& dash, QRgb on, bool gapsDrawn, QRgb gap);
-    void DrawVectorLine(QPainter& painter, TPoint from, TPoint to, const std::vector<int>& pattern);
+    // On a vector device the 1-pixel lines that continue each other in the same pen are held
+    // back as one run and drawn as one stroke when anything else comes.
+    struct TVectorLineStyle {
+        TColor Color = clBlack;
+        TPenMode Mode = TPenMode::pmCopy;
+        std::vector<int> Pattern;
+        TBackMode BackMode = TBackMode::bmTransparent;
+        TColor BackColor = clWhite;
+        bool operator==(const TVectorLineStyle&) const = default;
+    };
+    struct TVectorLineRun {
+        TVectorLineStyle Style;
+        std::vector<TPoint> Pixels;
+        long long PatternStart = 0;
+    };
+    void DrawVectorLine(TPoint from, TPoint to, const std::vector<int>& pattern);
+    void FlushVectorRun();
     void DrawWideLine(TPoint from, TPoint to);
     void DrawOutline(int l, int t, int r, int b);
     void FillShapeRect(int l, int t, int r, int b);
@@ -171,6 +194,9 @@ private:
     TDeviceScale m_scale;
     QTransform m_targetTransform;
     bool m_vector = false;
+    std::optional<TVectorLineRun> m_vectorRun;
+    // The painter's font before a series group gave it the group's marker.
+    std::optional<QFont> m_fontBeforeGroup;
     TTextLayoutCache m_textLayouts;
     // The font last given to the painter by the text writer; selecting it again costs a font
     // lookup, so an equal font is not selected twice. Unknown after the painter's state changes.

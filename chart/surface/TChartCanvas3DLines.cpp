@@ -31,14 +31,14 @@ QRgb ToRgba(TColor color) {
 // instead. The dash pattern runs on from one DrawLineTo to the next and restarts at a move. On a
 // high-resolution picture the line is a band of device lines with the pattern scaled alike.
 void TChartCanvas3D::DrawLinePixels(TPoint from, TPoint to) {
-    QPainter* painter = Painter();
+    QPainter* painter = OpenPainter();
     if (painter == nullptr) {
         return;
     }
     const std::vector<int> pattern = Armalyx::PenDashPattern(Pen().Style(), Pen().SmallDots());
     const TRect limit = m_vector ? TRect{} : DeviceLimit();
     if (m_vector) {
-        DrawVectorLine(*painter, from, to, pattern);
+        DrawVectorLine(from, to, pattern);
     } else if (m_scale.Identity()) {
         DrawDeviceLine(*painter, {from.X, from.Y}, {to.X, to.Y}, limit, pattern, m_patternPos);
     } else {

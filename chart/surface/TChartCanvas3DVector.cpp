@@ -1,44 +1,101 @@
 #include "TChartCanvas3D.h"
 
 #include "ChartCanvasQt.h"
+#include "SvgSeriesGroups.h"
+#include "VectorPolyline.h"
 
-#include <QLineF>
+#include <QPaintEngine>
 #include <QPainter>
-
-#include <algorithm>
-#include <cmath>
+#include <QPolygonF>
 
 // The surface's lines on a vector device (SVG, PDF, a printer): strokes rather than pixels.
 
 using Armalyx::ChartCanvasQt::CompositionFor;
 
-// A 1-pixel line is one stroke, one chart pixel wide, through the centres of the pixels the screen
-// sets. It starts at the near edge of its start pixel and ends at the near edge of its end pixel,
-// so that it covers the start pixel and leaves the end pixel as the screen does. The dash pattern
-// runs on from the previous line; an opaque background fills the gaps first.
-void TChartCanvas3D::DrawVectorLine(QPainter& painter, TPoint from, TPoint to,
-                                    const std::vector<int>& pattern) {
-    const double dx = static_cast<double>(to.X) - from.X;
-    const double dy = static_cast<double>(to.Y) - from.Y;
-    const double steps = std::max(std::abs(dx), std::abs(dy));
-    if (steps == 0) {
+// A 1-pixel line is a stroke one chart pixel wide through the centres of the pixels the screen
+// sets. Lines that continue each other in the same pen (a curve drawn segment by segment, an
+// outline) are held back and become one stroke, which a drawing program can take as one line
+// and along which a dash pattern runs on.
+void TChartCanvas3D::DrawVectorLine(TPoint from, TPoint to, const std::vector<int>& pattern) {
+    if (from == to) {
         return;
     }
-    const QPointF halfStep(dx / steps / 2, dy / steps / 2);
-    const QLineF line(QPointF(from.X + 0.5, from.Y + 0.5) - halfStep,
-                      QPointF(to.X + 0.5, to.Y + 0.5) - halfStep);
-    painter.setCompositionMode(CompositionFor(Pen().Mode()));
+    TVectorLineStyle style{Pen().Color(), Pen().Mode(), pattern, m_backMode, m_backColor};
+    if (m_vectorRun && m_vectorRun->Pixels.back() == from && m_vectorRun->Style == style) {
+        m_vectorRun->Pixels.push_back(to);
+        return;
+    }
+    FlushVectorRun();
+    m_vectorRun = TVectorLineRun{std::move(style), {from, to}, m_patternPos};
+}
+
+// The held-back run, cut to the clip rectangle here rather than by the painter, whose clip not
+// every vector format keeps: each part inside is one polyline. Cut strokes have bevelled corners,
+// which stay within the stroke's width of its centre line, so nothing of them reaches past the
+// clip; others keep square corners. An opaque background fills the gaps of a dashed line first.
+void TChartCanvas3D::FlushVectorRun() {
+    if (!m_vectorRun) {
+        return;
+    }
+    const TVectorLineRun run = std::move(*m_vectorRun);
+    m_vectorRun.reset();
+    if (m_painter == nullptr) {
+        return;
+    }
+    namespace Polyline = Armalyx::VectorPolyline;
+    const std::vector<QPointF> stroke = Polyline::Stroke(run.Pixels);
+    std::vector<Polyline::TStrokePiece> pieces;
+    if (!m_clipped) {
+        pieces.push_back({stroke, 0});
+    } else if (const std::optional<QRectF> area = Polyline::CentreLineArea(m_clip)) {
+        pieces = Polyline::Clipped(stroke, *area);
+    }
+    QPainter& painter = *m_painter;
+    painter.setCompositionMode(CompositionFor(run.Style.Mode));
     painter.setBackgroundMode(Qt::TransparentMode);
-    QPen pen(Armalyx::ToQColor(m_backColor), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-    if (!pattern.empty() && m_backMode == TBackMode::bmOpaque) {
+    const Qt::PenJoinStyle join = m_clipped ? Qt::BevelJoin : Qt::MiterJoin;
+    const bool dashed = !run.Style.Pattern.empty();
+    for (const Polyline::TStrokePiece& piece : pieces) {
+        if (piece.Points.size() < 2) {
+            continue;
+        }
+        const QPolygonF polyline(QList<QPointF>(piece.Points.begin(), piece.Points.end()));
+        QPen pen(Armalyx::ToQColor(run.Style.BackColor), 1, Qt::SolidLine, Qt::FlatCap, join);
+        if (dashed && run.Style.BackMode == TBackMode::bmOpaque) {
+            painter.setPen(pen);
+            painter.drawPolyline(polyline);
+        }
+        pen.setColor(Armalyx::ToQColor(run.Style.Color));
+        if (dashed) {
+            pen.setDashPattern(QList<qreal>(run.Style.Pattern.begin(), run.Style.Pattern.end()));
+            pen.setDashOffset(static_cast<qreal>(run.PatternStart) + piece.StartLength);
+        }
         painter.setPen(pen);
-        painter.drawLine(line);
+        painter.drawPolyline(polyline);
     }
-    pen.setColor(Armalyx::ToQColor(Pen().Color()));
-    if (!pattern.empty()) {
-        pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
-        pen.setDashOffset(static_cast<qreal>(m_patternPos));
+}
+
+// Qt's SVG generator has no groups of its own making: the group is marked in the font it writes
+// with every group it opens, and the export names it afterwards (SvgSeriesGroups).
+void TChartCanvas3D::BeginSeriesGroup(int position, const QString& title) {
+    FlushVectorRun();
+    QPainter* painter = OpenPainter();
+    if (painter == nullptr || painter->paintEngine() == nullptr ||
+        painter->paintEngine()->type() != QPaintEngine::SVG) {
+        return;
     }
-    painter.setPen(pen);
-    painter.drawLine(line);
+    m_fontBeforeGroup = painter->font();
+    QFont marker = *m_fontBeforeGroup;
+    marker.setFamily(Armalyx::SvgSeriesGroups::MarkerFamily(position, title));
+    painter->setFont(marker);
+    m_painterFontKnown = false;
+}
+
+void TChartCanvas3D::EndSeriesGroup() {
+    FlushVectorRun();
+    if (m_fontBeforeGroup && m_painter != nullptr) {
+        m_painter->setFont(*m_fontBeforeGroup);
+        m_painterFontKnown = false;
+    }
+    m_fontBeforeGroup.reset();
 }

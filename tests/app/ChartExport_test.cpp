@@ -16,6 +16,7 @@
 
 #include <Production1.h>
 #include <TChart.h>
+#include <TCustomSeries.h>
 
 #include <QBuffer>
 #include <QClipboard>
@@ -33,6 +34,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 using namespace Armalyx;
@@ -73,6 +75,19 @@ bool WithinAPixel(const std::set<int>& some, const std::set<int>& others) {
     return std::all_of(some.begin(), some.end(), [&](int line) {
         return others.contains(line - 1) || others.contains(line) || others.contains(line + 1);
     });
+}
+
+// The long lines of a picture of the chart stand within a pixel of those of the screen's frame,
+// both ways, in columns and in rows, where the screen has at least that many.
+void ExpectTheScreensLongLines(const QImage& screen, const QImage& picture, std::size_t atLeast) {
+    for (const auto orientation : {Qt::Vertical, Qt::Horizontal}) {
+        SCOPED_TRACE(orientation == Qt::Vertical ? "columns" : "rows");
+        const std::set<int> onScreen = LongLines(screen, orientation);
+        const std::set<int> inPicture = LongLines(picture, orientation);
+        EXPECT_GE(onScreen.size(), atLeast);
+        EXPECT_TRUE(WithinAPixel(onScreen, inPicture));
+        EXPECT_TRUE(WithinAPixel(inPicture, onScreen));
+    }
 }
 
 struct TSvgContent {
@@ -199,14 +214,8 @@ TEST_F(TChartExportTest, PdfHoldsSearchableTextEmbeddedFontsAndTheScreensLines) 
     const QImage page(QString::fromStdString(Output("page.png").string()));
     ASSERT_FALSE(page.isNull());
     const QImage screen = ScreenFrame(1);
-    for (const auto orientation : {Qt::Vertical, Qt::Horizontal}) {
-        SCOPED_TRACE(orientation == Qt::Vertical ? "columns" : "rows");
-        const std::set<int> onScreen = LongLines(screen, orientation);
-        const std::set<int> onPage = LongLines(page, orientation);
-        EXPECT_GE(onScreen.size(), 3U) << "the axis, the wall's frame and the legend's box";
-        EXPECT_TRUE(WithinAPixel(onScreen, onPage));
-        EXPECT_TRUE(WithinAPixel(onPage, onScreen));
-    }
+    // The axis, the wall's frame and the legend's box.
+    ExpectTheScreensLongLines(screen, page, 3);
 }
 
 TEST_F(TChartExportTest, PngIsTheFrameDrawnAtItsScaleWithItsResolutionStated) {
@@ -417,4 +426,216 @@ TEST_F(TChartExportTest, PrintPreviewDrawsTheChartOnOnePage) {
     EXPECT_EQ(requests, 1);
     EXPECT_EQ(preview.pageCount(), 1);
     EXPECT_TRUE(Errors().empty());
+}
+
+namespace {
+
+// What an SVG holds for one series: the group's id and title, its polylines and paths, and
+// whether they are stroked with a dash pattern.
+struct TSvgSeriesGroup {
+    QString Id;
+    QString Title;
+    int Strokes = 0;
+    bool Dashed = false;
+};
+
+std::vector<TSvgSeriesGroup> SeriesGroups(const QByteArray& bytes) {
+    std::vector<TSvgSeriesGroup> groups;
+    QXmlStreamReader reader(bytes);
+    int seriesDepth = -1;
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::EndElement) {
+            seriesDepth = --depth == seriesDepth ? -1 : seriesDepth;
+            continue;
+        }
+        if (token != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        ++depth;
+        const QXmlStreamAttributes attributes = reader.attributes();
+        const QString id = attributes.value(QLatin1String("id")).toString();
+        if (reader.name() == QLatin1String("g") && id.startsWith(QLatin1String("series-"))) {
+            EXPECT_EQ(seriesDepth, -1) << "series groups do not nest";
+            seriesDepth = depth - 1;
+            groups.push_back({id, {}, 0, false});
+        } else if (seriesDepth >= 0 && reader.name() == QLatin1String("title")) {
+            groups.back().Title = reader.readElementText();
+            --depth;
+        } else if (seriesDepth >= 0 && reader.name() == QLatin1String("g")) {
+            groups.back().Dashed =
+                groups.back().Dashed || attributes.hasAttribute(QLatin1String("stroke-dasharray"));
+        } else if (seriesDepth >= 0 && (reader.name() == QLatin1String("polyline") ||
+                                        reader.name() == QLatin1String("path"))) {
+            ++groups.back().Strokes;
+        }
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    return groups;
+}
+
+// The document without its series groups: the chart as it is without its curves.
+QByteArray WithoutSeriesGroups(QByteArray bytes) {
+    const QByteArray open = QByteArrayLiteral("<g id=\"series-");
+    for (qsizetype start = bytes.indexOf(open); start >= 0; start = bytes.indexOf(open)) {
+        qsizetype at = start + 1;
+        for (int depth = 1; depth > 0 && at > 0;) {
+            const qsizetype nextOpen = bytes.indexOf("<g ", at);
+            const qsizetype nextClose = bytes.indexOf("</g>", at);
+            if (nextClose < 0) {
+                ADD_FAILURE() << "a series group is not closed";
+                return bytes;
+            }
+            depth += nextOpen >= 0 && nextOpen < nextClose ? 1 : -1;
+            at = (nextOpen >= 0 && nextOpen < nextClose ? nextOpen : nextClose) + 3;
+        }
+        bytes.remove(start, at + 1 - start);
+    }
+    return bytes;
+}
+
+// The pixels the screen lets a curve draw on: the plot without the wall's frame and the row above
+// the bottom axis.
+QRect CurvePixels(const TChart& chart) {
+    const TRect rect = chart.ChartRect();
+    return QRect(QPoint(rect.Left + 1, rect.Top + 1), QPoint(rect.Right - 1, rect.Bottom - 2));
+}
+
+// The pieces of a curve that the screen shows, found by walking along it in small steps and
+// looking where each step lands: how many times it enters the curves' pixels. A null point breaks
+// the curve.
+int PiecesShown(TChart& chart, const TChartSeries& series) {
+    constexpr int kSteps = 400;
+    const QRect shown = CurvePixels(chart);
+    int pieces = 0;
+    bool wasShown = false;
+    for (std::int32_t i = 1; i < series.PointCount(); ++i) {
+        if (series.IsNull(i - 1) || series.IsNull(i)) {
+            wasShown = false;
+            continue;
+        }
+        for (int step = 0; step <= kSteps; ++step) {
+            const double t = static_cast<double>(step) / kSteps;
+            const double x0 = series.XValueAt(i - 1);
+            const double y0 = series.YValueAt(i - 1);
+            const QPoint pixel(chart.BottomAxis().ValueToPixel(x0 + t * (series.XValueAt(i) - x0)),
+                               chart.LeftAxis().ValueToPixel(y0 + t * (series.YValueAt(i) - y0)));
+            const bool isShown = shown.contains(pixel);
+            pieces += isShown && !wasShown ? 1 : 0;
+            wasShown = isShown;
+        }
+    }
+    return pieces;
+}
+
+struct TChartView {
+    const char* Name;
+    std::optional<TAxisRange> Bottom;
+    std::optional<TAxisRange> Left;
+};
+
+TAxisRange FixedRange(double minimum, double maximum) {
+    return {false, false, false, minimum, maximum};
+}
+
+const TChartView kViews[] = {
+    {"the configured view", std::nullopt, std::nullopt},
+    {"months 18 to 37, up to 10,000 vehicles", FixedRange(18, 37), FixedRange(0, 10000)},
+    // The losses of 1944 rise above the plot and come back into it.
+    {"months 18 to 37, up to 3,000 vehicles", FixedRange(18, 37), FixedRange(0, 3000)},
+};
+
+bool RsvgConvertMissing() {
+    return RunCommand("command -v rsvg-convert").Status != 0;
+}
+
+} // namespace
+
+// rsvg-convert (librsvg, as in GNOME and many drawing programs) draws the SVG export: the curves
+// stay inside the plot where the screen clips them, and the axes and the wall's frame stand where
+// the PNG export has them.
+TEST_F(TChartExportTest, SvgInARealRendererClipsTheCurvesToThePlotAsThePngDoes) {
+    if (RsvgConvertMissing()) {
+        GTEST_SKIP() << "rsvg-convert (Debian librsvg2-bin) is not installed";
+    }
+    for (const TChartView& view : kViews) {
+        SCOPED_TRACE(view.Name);
+        if (view.Bottom) {
+            Chart().BottomAxis().SetRange(*view.Bottom);
+            Chart().LeftAxis().SetRange(*view.Left);
+        }
+        const QByteArray svg = Armalyx::ChartExport::SvgDocument(Chart(), 0);
+        QImage png;
+        ASSERT_TRUE(png.loadFromData(Armalyx::ChartExport::Document(
+                                         Chart(), Armalyx::ChartExport::TChartFormat::Png, {1, 0}),
+                                     "PNG"));
+        const QRect plot = CurvePixels(Chart());
+        const auto render = [&](const char* name, const QByteArray& bytes) {
+            const fs::path file = Written(name, bytes);
+            const fs::path picture = Output("rendered.png");
+            const TCommandRun run = RunCommand("rsvg-convert -f png -w 673 -h 385 -o " +
+                                               Quoted(picture) + " " + Quoted(file));
+            EXPECT_EQ(run.Status, 0) << run.Output;
+            return QImage(QString::fromStdString(picture.string()))
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage drawn = render("chart.svg", svg);
+        const QImage bare = render("bare.svg", WithoutSeriesGroups(svg));
+        ASSERT_EQ(drawn.size(), png.size());
+        ASSERT_EQ(bare.size(), png.size());
+        int curvePixelsOutside = 0;
+        int curvePixelsInside = 0;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (drawn.pixel(x, y) != bare.pixel(x, y)) {
+                    ++(plot.contains(x, y) ? curvePixelsInside : curvePixelsOutside);
+                }
+            }
+        }
+        EXPECT_EQ(curvePixelsOutside, 0);
+        EXPECT_GT(curvePixelsInside, 500) << "the curves are drawn";
+        // The axis and the wall's frame; zoomed in, the last month's dotted grid line can lie on
+        // the frame's right edge.
+        ExpectTheScreensLongLines(png.convertToFormat(QImage::Format_RGB32), drawn, 2);
+    }
+}
+
+// Each curve is one group named after its series, holding one stroke for every piece of the curve
+// inside the plot; the dotted curve keeps its dots.
+TEST_F(TChartExportTest, SvgHoldsEachCurveAsOneStrokePerPieceInAGroupNamedAfterItsSeries) {
+    for (const TChartView& view : kViews) {
+        SCOPED_TRACE(view.Name);
+        if (view.Bottom) {
+            Chart().BottomAxis().SetRange(*view.Bottom);
+            Chart().LeftAxis().SetRange(*view.Left);
+        }
+        const std::vector<TSvgSeriesGroup> groups =
+            SeriesGroups(Armalyx::ChartExport::SvgDocument(Chart(), 0));
+        std::set<QString> ids;
+        int position = 0;
+        int dashedCurves = 0;
+        for (const auto& series : Chart().SeriesList()) {
+            ++position;
+            SCOPED_TRACE(series->Title().toStdString());
+            const int runs = series->Active() ? PiecesShown(Chart(), *series) : 0;
+            const QString id = QStringLiteral("series-%1").arg(position);
+            const auto group = std::find_if(groups.begin(), groups.end(),
+                                            [&](const TSvgSeriesGroup& g) { return g.Id == id; });
+            if (runs == 0) {
+                EXPECT_EQ(group, groups.end()) << "no curve in view, no group";
+                continue;
+            }
+            ASSERT_NE(group, groups.end());
+            EXPECT_EQ(group->Title, series->Title());
+            EXPECT_EQ(group->Strokes, runs);
+            const auto* line = dynamic_cast<const TCustomSeries*>(series.get());
+            ASSERT_NE(line, nullptr);
+            EXPECT_EQ(group->Dashed, line->LinePen().Style() == TPenStyle::psDot);
+            dashedCurves += group->Dashed ? 1 : 0;
+            EXPECT_TRUE(ids.insert(group->Id).second);
+        }
+        EXPECT_EQ(ids.size(), groups.size());
+        EXPECT_EQ(dashedCurves, 1) << "the dotted production curve";
+    }
 }
