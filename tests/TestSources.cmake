@@ -44,6 +44,7 @@ set(ARMALYX_app_TEST_SOURCES
   AvailabilityMaths_test.cpp
   Chart1Configuration_test.cpp
   ChartExport_test.cpp
+  ChartViewYears_test.cpp
   ChartSummaryText_test.cpp
   CsvReader.cpp
   CsvText_test.cpp
