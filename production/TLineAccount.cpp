@@ -1,5 +1,7 @@
 #include "TLineAccount.h"
 
+#include "MonthNames.h"
+
 #include "DataFileReader.h"
 #include "DisplayText.h"
 #include "TProductionStore.h"
@@ -15,10 +17,6 @@
 namespace Production1 {
 
 namespace {
-
-constexpr std::array<const char*, 12> kMonthNames = {
-    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec",
-};
 
 std::string Quoted(std::string_view bytes, bool cut = false) {
     std::string text(1, '"');
@@ -142,7 +140,9 @@ std::string GroupedNumber(std::int64_t value) {
 } // namespace
 
 const char* MonthAbbreviation(int month) {
-    return month >= 1 && month <= 12 ? kMonthNames.at(static_cast<std::size_t>(month - 1)) : "";
+    return month >= 1 && month <= kMonthsPerYear
+               ? kMonthShortNames.at(static_cast<std::size_t>(month - 1)).data()
+               : "";
 }
 
 std::string ClosestFleetName(std::string_view name) {

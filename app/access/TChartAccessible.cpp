@@ -1,5 +1,7 @@
 #include "TChartAccessible.h"
 
+#include <TProductionStore.h>
+
 #include "ChartHoverText.h"
 #include "TChartCellAccessible.h"
 #include "TChartCursorOverlay.h"
@@ -14,8 +16,8 @@
 
 namespace {
 
-constexpr int kFirstMonth = 1;
-constexpr int kLastMonth = 60;
+using Production1::kFirstMonth;
+using Production1::kLastMonth;
 
 // The table's rows: the header, then one per month.
 const std::vector<QStringList>& NoRows() {

@@ -1,5 +1,7 @@
 #include "ChartDataText.h"
 
+#include <TProductionStore.h>
+
 #include "AvailabilityMaths.h"
 #include "ChartHoverText.h"
 #include "TableText.h"
@@ -11,8 +13,8 @@ namespace Armalyx::ChartDataText {
 
 namespace {
 
-constexpr int kFirstMonth = 1;
-constexpr int kLastMonth = 60;
+using Production1::kFirstMonth;
+using Production1::kLastMonth;
 
 std::optional<double> ValueAt(const TDataColumn& column, int month) {
     for (const auto& [x, y] : column.Points) {

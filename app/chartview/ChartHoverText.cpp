@@ -2,18 +2,21 @@
 
 #include "AvailabilityMaths.h"
 
+#include <MonthNames.h>
+#include <TProductionStore.h>
+
 #include <array>
 #include <cmath>
+#include <string_view>
 
 namespace Armalyx::ChartHoverText {
 
 namespace {
 
-constexpr int kFirstYear = 1941;
-constexpr double kFirstMonth = 1;
-constexpr double kLastMonth = 60;
-constexpr std::array<const char*, 12> kMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+using Production1::kFirstYear;
+using Production1::kMonthsPerYear;
+constexpr double kFirstMonth = Production1::kFirstMonth;
+constexpr double kLastMonth = Production1::kLastMonth;
 // Beyond this a double no longer holds every whole number, and a count this large is no count.
 constexpr double kLargestWholeNumber = 9007199254740992.0;
 constexpr int kSwatchPixels = 10;
@@ -47,9 +50,11 @@ std::optional<int> MonthAt(double axisValue, double axisMinimum, double axisMaxi
 
 QString MonthCaption(int month) {
     const int index = month - 1;
-    const int monthOfYear = ((index % 12) + 12) % 12;
-    const int year = kFirstYear + (index - monthOfYear) / 12;
-    return QString::fromLatin1(kMonthNames.at(static_cast<std::size_t>(monthOfYear))) +
+    const int monthOfYear = ((index % kMonthsPerYear) + kMonthsPerYear) % kMonthsPerYear;
+    const int year = kFirstYear + (index - monthOfYear) / kMonthsPerYear;
+    const std::string_view name =
+        Production1::kMonthShortNames.at(static_cast<std::size_t>(monthOfYear));
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) +
            QLatin1Char(' ') + QString::number(year);
 }
 

@@ -1,5 +1,7 @@
 #include "TChartMonthCursor.h"
 
+#include <TProductionStore.h>
+
 #include "ChartHoverText.h"
 #include "MonthReadOut.h"
 #include "TChartCursorOverlay.h"
@@ -18,8 +20,8 @@
 
 namespace {
 
-constexpr int kFirstMonth = 1;
-constexpr int kLastMonth = 60;
+using Production1::kFirstMonth;
+using Production1::kLastMonth;
 constexpr int kMonthsInYear = 12;
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "VehicleTableText.h"
 
+#include <TProductionStore.h>
+
 #include "ChartHoverText.h"
 
 #include <algorithm>
@@ -8,8 +10,8 @@ namespace Armalyx::VehicleTableText {
 
 namespace {
 
-constexpr int kFirstMonth = 1;
-constexpr int kLastMonth = 60;
+using Production1::kFirstMonth;
+using Production1::kLastMonth;
 constexpr int kFirstYear = 1941;
 constexpr int kYears = 5;
 

@@ -9,6 +9,7 @@
 #include "TStatusLine.h"
 #include "TStringGrid.h"
 
+#include <MonthNames.h>
 #include <TChart.h>
 
 #include <QFont>
@@ -34,9 +35,13 @@ const QStringList kMonthItems = {"Jan",  "Feb", "Mar", "April", "May", "June",
                                  "July", "Aug", "Sep", "Oct",   "Nov", "Dec"};
 const QStringList kYearItems = {"1941", "1942", "1943", "1944", "1945"};
 // The month names written out, which typed text may give the months by as well.
-const QStringList kMonthNames = {"January",   "February", "March",    "April",
-                                 "May",       "June",     "July",     "August",
-                                 "September", "October",  "November", "December"};
+QStringList MonthFullNames() {
+    QStringList names;
+    for (const std::string_view name : Production1::kMonthFullNames) {
+        names.push_back(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    }
+    return names;
+}
 
 QLabel* CreateLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
     auto* label = new QLabel(text, parent);
@@ -146,8 +151,8 @@ void TForm1::CreateSelectionInputs() {
                                QRect(264, 88, 49, 21));
     ComboBox4 = CreateComboBox(Tabsheet1, "ComboBox4", kYearItems, QStringLiteral("1945"),
                                QRect(336, 88, 49, 21));
-    ComboBox1->SetItemAliases(kMonthNames);
-    ComboBox2->SetItemAliases(kMonthNames);
+    ComboBox1->SetItemAliases(MonthFullNames());
+    ComboBox2->SetItemAliases(MonthFullNames());
 
     Edit1 = CreateEdit(Tabsheet1, "Edit1", QRect(456, 48, 73, 21));
     Edit2 = CreateEdit(Tabsheet1, "Edit2", QRect(456, 88, 73, 21));

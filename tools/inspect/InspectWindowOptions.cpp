@@ -1,5 +1,7 @@
 #include "InspectWindowOptions.h"
 
+#include <TProductionStore.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -24,8 +26,8 @@ std::optional<int> ParseWholeNumber(std::string_view text) {
 // The printed widths the export dialog offers.
 constexpr double kSmallestWidthCm = 2;
 constexpr double kLargestWidthCm = 200;
-constexpr int kFirstMonth = 1;
-constexpr int kLastMonth = 60;
+using Production1::kFirstMonth;
+using Production1::kLastMonth;
 
 std::optional<std::vector<int>> ParseRows(std::string_view text) {
     std::vector<int> rows;
