@@ -20,7 +20,7 @@ public:
     // Names and kinds of the chart's visible curves, asked for at each tooltip.
     using TReadings = std::function<std::vector<TSeriesReading>()>;
 
-    // Watches the chart and becomes its child: the chart owns the hover and deletes it with itself.
+    // Watches the chart and becomes its child, deleted with it unless its maker deletes it first.
     TChartHover(TChart& chart, TReadings readings);
 
     // The tooltip text for a point of the chart, empty outside the plot or before a paint.

@@ -18,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -278,10 +279,6 @@ private:
     TDataReportWindow* m_dataReport = nullptr;
     TEstimateHelpWindow* m_estimateHelp = nullptr;
     TDataFolderWatcher* m_watcher = nullptr;
-    // The chart's readers ask this window for its curves; see the destructor.
-    TChartHover* m_chartHover = nullptr;
-    TChartMonthCursor* m_monthCursor = nullptr;
-    TChartNarrator* m_chartNarrator = nullptr;
     TFolderChooser m_chooseFolder;
     // The vehicle each pair of curves shows, by its stored name; empty while a pair is empty.
     std::array<std::string, 2> m_pairVehicles;
@@ -316,4 +313,11 @@ private:
     // The span choices (start month, end month, start year, end year) the figures were computed
     // with, or that the store held when the window was made.
     std::array<int, 4> m_figureChoices{};
+
+    // The chart's readers ask this window for its curves. Declared last, they go first: while the
+    // window is whole, before the widget destructor takes the chart down (the chart still hears of
+    // its focus leaving, and a screen reader may still ask about it, on the way).
+    std::unique_ptr<TChartHover> m_chartHover;
+    std::unique_ptr<TChartMonthCursor> m_monthCursor;
+    std::unique_ptr<TChartNarrator> m_chartNarrator;
 };

@@ -14,20 +14,16 @@
 #include <QLocale>
 
 void TForm1::CreateChartReaders() {
-    m_chartHover = new TChartHover(*Chart1, [this] { return SeriesReadings(); });
-    m_monthCursor = new TChartMonthCursor(*Chart1, [this] { return SeriesReadings(); });
-    m_chartNarrator = new TChartNarrator(
-        *Chart1, {[this] { return ChartSummary(); }, [this] { return ChartDataRows(QLocale()); }});
+    m_chartHover = std::make_unique<TChartHover>(*Chart1, [this] { return SeriesReadings(); });
+    m_monthCursor =
+        std::make_unique<TChartMonthCursor>(*Chart1, [this] { return SeriesReadings(); });
+    m_chartNarrator = std::make_unique<TChartNarrator>(
+        *Chart1, TChartNarrator::TSources{[this] { return ChartSummary(); },
+                                          [this] { return ChartDataRows(QLocale()); }});
 }
 
-// The widget destructor takes the chart down after this window's own members are gone, and the
-// chart still hears of its focus leaving, and a screen reader may still ask about it, on the way.
-// Its readers ask this window for the curves, so they go first, while the window is whole.
-TForm1::~TForm1() {
-    delete m_chartNarrator;
-    delete m_monthCursor;
-    delete m_chartHover;
-}
+// The readers, declared last, leave first.
+TForm1::~TForm1() = default;
 
 void TForm1::NoteChartChanged() {
     if (m_chartNarrator != nullptr) {
