@@ -1,8 +1,8 @@
 // Full frames of the availability chart (673 x 385, eight curves of 48 months over the background
-// picture) drawn from scratch, at 1x and on a 2x screen, and under a zoomed view, against the same chart drawn straight
-// through QPainter, built with Qt Charts and with QCustomPlot (each when installed); and an
-// unchanged repaint against one bare drawImage of a picture of the same size; and Export chart
-// (PNG at 3x, PDF) against QCustomPlot's savePng and savePdf of the same chart.
+// picture) drawn from scratch, at 1x and on a 2x screen, and under a zoomed view, against the same
+// chart drawn straight through QPainter, built with Qt Charts and with QCustomPlot (each when
+// installed); and an unchanged repaint against one bare drawImage of a picture of the same size;
+// and Export chart (PNG at 3x, PDF) against QCustomPlot's savePng and savePdf of the same chart.
 
 #include "FrameBenchChart.h"
 

@@ -9,7 +9,7 @@ namespace {
 
 // The axis value at a pixel edge, without rounding.
 double ValueAtPixel(const ChartMath::TAxisScale& scale, std::int32_t pixel) {
-    const double size = static_cast<double>(scale.PixelSize());
+    const auto size = static_cast<double>(scale.PixelSize());
     const bool fromStart = scale.Horizontal != scale.Inverted;
     const double offset = fromStart ? static_cast<double>(pixel) - scale.PixelStart
                                     : static_cast<double>(scale.PixelEnd) - pixel;
