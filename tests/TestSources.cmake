@@ -41,7 +41,6 @@ set(ARMALYX_chart_TEST_SOURCES
   VectorPolyline_test.cpp
   WideUnsigned_test.cpp)
 set(ARMALYX_app_TEST_SOURCES
-  AvailabilityMaths_test.cpp
   Chart1Configuration_test.cpp
   ChartExport_test.cpp
   ChartViewYears_test.cpp
@@ -69,14 +68,17 @@ set(ARMALYX_app_TEST_SOURCES
   GraphHiDpi_test.cpp
   GraphScreenshot_test.cpp
   Monkey_test.cpp
-  SaveTarget_test.cpp
   TAccessibleEventRecorder.cpp
-  ScopedRollback_test.cpp
   TForm1Fixture.cpp
   TMonkey.cpp
   TMonkeyData.cpp
   TSpanOracle.cpp
   WindowInspection_test.cpp)
+# The study layer's own program, which links no widgets.
+set(ARMALYX_app_study_TEST_SOURCES
+  AvailabilityMaths_test.cpp
+  SaveTarget_test.cpp
+  ScopedRollback_test.cpp)
 set(ARMALYX_tools_TEST_SOURCES
   CommandLine_test.cpp
   ImportParts_test.cpp
