@@ -421,10 +421,15 @@ TEST_F(ImportTest, OutputReplacesTheFileOnlyWhenARowConverted) {
               std::string::npos);
 
     directory.WriteFile("sheet.csv", "Name,Year,Jan\nKV-1,1941,5,0,0,0,0,0,0,0,0,0,0,0\n");
+    // The file replaced keeps who may read and write it.
+    const auto kept = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                      std::filesystem::perms::group_read;
+    std::filesystem::permissions(dataFile, kept);
     const TCommandRun replaced = Run("sheet.csv -o TankData.txt");
     EXPECT_EQ(replaced.Status, 0) << replaced.Error;
     EXPECT_EQ(replaced.Output, "");
     ExpectStored(Load(ReadFileBytes(dataFile)), {{"KV-1", 1941, {5}}});
+    EXPECT_EQ(std::filesystem::status(dataFile).permissions() & std::filesystem::perms::all, kept);
     const auto entries = std::distance(std::filesystem::directory_iterator(directory.Path()),
                                        std::filesystem::directory_iterator());
     EXPECT_EQ(entries, 6) << "no temporary file is left beside it";

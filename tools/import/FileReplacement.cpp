@@ -6,6 +6,10 @@
 #include <memory>
 #include <system_error>
 
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
+
 namespace Armalyx::Import {
 
 namespace {
@@ -33,10 +37,24 @@ TOwnedFile CreateBeside(const std::filesystem::path& path, std::filesystem::path
     return nullptr;
 }
 
+// The bytes reach the disk before the new file takes the old one's place, so that a crash or a
+// power cut leaves the old file or the whole new one, never an empty file under the old name.
 bool WriteAndClose(TOwnedFile file, std::string_view bytes) {
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
-                         std::fflush(file.get()) == 0;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
+                   std::fflush(file.get()) == 0;
+#if defined(__unix__) || defined(__APPLE__)
+    written = written && fsync(fileno(file.get())) == 0;
+#endif
     return std::fclose(file.release()) == 0 && written;
+}
+
+// The file that is replaced keeps who may read and write it.
+void KeepPermissions(const std::filesystem::path& path, const std::filesystem::path& created) {
+    std::error_code code;
+    const std::filesystem::file_status old = std::filesystem::status(path, code);
+    if (!code && std::filesystem::is_regular_file(old)) {
+        std::filesystem::permissions(created, old.permissions(), code);
+    }
 }
 
 } // namespace
@@ -50,6 +68,7 @@ bool ReplaceFileWith(const std::filesystem::path& path, std::string_view bytes,
         return false;
     }
     std::error_code code;
+    KeepPermissions(path, created);
     if (!WriteAndClose(std::move(file), bytes)) {
         error = "cannot write " + created.string() + ": " + std::strerror(errno);
     } else if (std::filesystem::rename(created, path, code); code) {
