@@ -22,6 +22,17 @@ using MonthSeries = TIndexedTable<std::int32_t, kFirstMonth, kLastMonth>;
 using MonthValues = TIndexedTable<double, kFirstMonth, kLastMonth>;
 using VehicleNameTable = TIndexedTable<VehicleName, 1, MaxVehicles>;
 
+// The item indices of the four span selectors in the order a span reads: from a month of a year
+// to a month of a year (months 0..11, years 0..4; -1 for typed text naming no item).
+struct TSpanChoices {
+    std::int32_t StartMonth = 0;
+    std::int32_t StartYear = 0;
+    std::int32_t EndMonth = 0;
+    std::int32_t EndYear = 0;
+
+    bool operator==(const TSpanChoices&) const = default;
+};
+
 // The program's single body of production data: the fleet rows, the vehicle tables, the derived
 // series, the span selection with its totals, and the working storage of the reader. The main
 // window reads and writes these fields directly. Everything has a fixed size; nothing allocates.
@@ -55,6 +66,15 @@ struct TProductionStore final {
     std::int32_t StartYearChoice = 0;
     std::int32_t EndMonthChoice = 0;
     std::int32_t EndYearChoice = 0;
+    TSpanChoices SpanChoices() const {
+        return {StartMonthChoice, StartYearChoice, EndMonthChoice, EndYearChoice};
+    }
+    void SetSpanChoices(const TSpanChoices& choices) {
+        StartMonthChoice = choices.StartMonth;
+        StartYearChoice = choices.StartYear;
+        EndMonthChoice = choices.EndMonth;
+        EndYearChoice = choices.EndYear;
+    }
     MonthIndex SpanStart = 0;
     MonthIndex SpanEnd = 0;
     std::int32_t SpanTotal = 0;

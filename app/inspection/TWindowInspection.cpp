@@ -78,11 +78,11 @@ void ClickRow(TForm1& form, int row) {
     Click(grid.viewport(), grid.visualRect(cell).center());
 }
 
-void PickSpanChoices(TForm1& form, const std::array<int, 4>& choices) {
-    TComboBox* const selectors[] = {form.ComboBox1, form.ComboBox3, form.ComboBox2, form.ComboBox4};
-    for (std::size_t i = 0; i < choices.size(); ++i) {
-        selectors[i]->PickItem(choices[i]);
-    }
+void PickSpanChoices(TForm1& form, const Production1::TSpanChoices& choices) {
+    form.ComboBox1->PickItem(choices.StartMonth);
+    form.ComboBox3->PickItem(choices.StartYear);
+    form.ComboBox2->PickItem(choices.EndMonth);
+    form.ComboBox4->PickItem(choices.EndYear);
 }
 
 TInspectedSeries Inspect(const TChartSeries& series) {

@@ -6,6 +6,7 @@
 #include "ChartExport.h"
 
 #include <TChartColors.h>
+#include <TProductionStore.h>
 
 #include <QString>
 #include <QStringList>
@@ -20,9 +21,9 @@ struct TWindowInspectionRequest {
     std::vector<int> Picks;
     // Item of the data-source selector to click before the rows, if any.
     std::optional<int> Source;
-    // Item indices to pick in the four span selectors before the rows (start month, start year,
-    // end month, end year); indices outside a selector's items leave it as it is.
-    std::optional<std::array<int, 4>> SpanChoices;
+    // Item indices to pick in the four span selectors before the rows; indices outside a
+    // selector's items leave it as it is.
+    std::optional<Production1::TSpanChoices> SpanChoices;
     // Whether to fit the chart to its curves (Fit to data) after the clicks, and the month and
     // vehicle axes' ranges to set after that as a zoom does (bottom minimum and maximum, then
     // left), if any.

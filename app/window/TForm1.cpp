@@ -42,10 +42,8 @@ namespace {
 // The table always has room for this many vehicle rows, so the "Lend Lease" row always exists.
 constexpr int kMinimumVehicleRows = 30;
 
-std::array<int, 4> StoredSpanChoices() {
-    const auto& store = Production1::Store();
-    return {store.StartMonthChoice, store.EndMonthChoice, store.StartYearChoice,
-            store.EndYearChoice};
+Production1::TSpanChoices StoredSpanChoices() {
+    return Production1::Store().SpanChoices();
 }
 
 } // namespace

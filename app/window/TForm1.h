@@ -10,6 +10,7 @@
 #include "TStatusLine.h"
 
 #include <TCustomChartAxis.h>
+#include <TProductionStore.h>
 
 #include <QString>
 #include <QStringList>
@@ -310,9 +311,9 @@ private:
     // Whether each data file (TotalData.txt, TankData.txt) was found at the previous load, so that
     // a missing file is named on standard error once, not at every load.
     std::array<bool, 2> m_dataFileFound{true, true};
-    // The span choices (start month, end month, start year, end year) the figures were computed
-    // with, or that the store held when the window was made.
-    std::array<int, 4> m_figureChoices{};
+    // The span choices the figures were computed with, or that the store held when the window
+    // was made.
+    Production1::TSpanChoices m_figureChoices;
 
     // The chart's readers ask this window for its curves. Declared last, they go first: while the
     // window is whole, before the widget destructor takes the chart down (the chart still hears of

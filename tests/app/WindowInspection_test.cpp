@@ -36,7 +36,7 @@ TEST_F(TWindowInspectionTest, ClicksRowsAfterSourceAndSpanAndReadsTheWindowBack)
     TWindowInspectionRequest request;
     request.Picks = {1, 2};
     request.Source = 1;
-    request.SpanChoices = std::array<int, 4>{0, 2, 2, 2}; // January to March 1943
+    request.SpanChoices = Production1::TSpanChoices{0, 2, 2, 2}; // January to March 1943
     request.SnapshotFile = QDir(DataDirectory()).filePath(QStringLiteral("graph.png"));
     const TWindowInspectionResult result = TWindowInspection::Run(request, DataDirectory());
 

@@ -29,13 +29,6 @@ std::unique_ptr<TApplication> StartApplication() {
     return std::make_unique<TApplication>(argc, argv);
 }
 
-// The span choices as the data options left them in the store.
-std::array<int, 4> StoredSpanChoices() {
-    const auto& store = Production1::Store();
-    return {store.StartMonthChoice, store.StartYearChoice, store.EndMonthChoice,
-            store.EndYearChoice};
-}
-
 std::string ColorText(TColor color) {
     return "0x" + QStringLiteral("%1").arg(color, 6, 16, QLatin1Char('0')).toUpper().toStdString();
 }
@@ -131,7 +124,8 @@ std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter
     request.Source = choices.Source;
     request.Fit = choices.Fit;
     request.View = choices.View;
-    request.SpanChoices = StoredSpanChoices();
+    // The span choices as the data options left them in the store.
+    request.SpanChoices = Production1::Store().SpanChoices();
     request.TableSnapshotFile = QString::fromStdString(choices.TableSnapshot);
     request.WindowSnapshotFile = QString::fromStdString(choices.WindowSnapshot);
     request.CursorSnapshotFile = QString::fromStdString(choices.CursorSnapshot);

@@ -32,10 +32,8 @@ std::optional<std::string> Load() {
 
 void ComputeSpan(const TInspectOptions& options) {
     Production1::TProductionStore& store = Production1::Store();
-    store.StartMonthChoice = options.SpanChoices[0];
-    store.StartYearChoice = options.SpanChoices[1];
-    store.EndMonthChoice = options.SpanChoices[2];
-    store.EndYearChoice = options.SpanChoices[3];
+    const auto& [startMonth, startYear, endMonth, endYear] = options.SpanChoices;
+    store.SetSpanChoices({startMonth, startYear, endMonth, endYear});
     store.SelectedVehicle = options.Vehicle.value_or(1);
     store.LendLeaseSelected = options.LendLease;
     Production1::ComputeSpanTotals();
