@@ -6,7 +6,7 @@
 #include "TChart.h"
 #include "TChartCanvas3D.h"
 #include "TChartColors.h"
-#include "TForm1.h"
+#include "TForm1Driver.h"
 #include "TLineSeries.h"
 #include "TStringGrid.h"
 
@@ -34,21 +34,23 @@ inline QString DataDirectory() {
 // The benchmark program's main makes the application first.
 class TBenchChart final {
 public:
-    TBenchChart() : m_form(std::make_unique<TForm1>(DataDirectory())) {
-        m_form->FormActivate();
+    TBenchChart()
+        : m_form(std::make_unique<TForm1>(DataDirectory())),
+          m_driver(std::make_unique<TForm1Driver>(*m_form)) {
+        m_driver->FormActivate();
         PickVehicle(1);
         PickVehicle(2);
         Canvas().MarkBufferDirty();
     }
 
-    TForm1& Form() { return *m_form; }
-    TChart& Chart() { return *m_form->Chart1; }
+    TForm1Driver& Form() { return *m_driver; }
+    TChart& Chart() { return *m_driver->Chart1; }
     TChartCanvas3D& Canvas() { return dynamic_cast<TChartCanvas3D&>(Chart().Canvas()); }
 
     // A click on a vehicle row of the table, as the window handles it.
     void PickVehicle(int row) {
-        m_form->StringGrid1->SetRow(row);
-        m_form->StringGrid1Click();
+        m_driver->StringGrid1->SetRow(row);
+        m_driver->StringGrid1Click();
     }
 
     // A frame drawn from scratch and copied to the window.
@@ -68,6 +70,7 @@ public:
 
 private:
     std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<TForm1Driver> m_driver;
 };
 
 struct TLabel {

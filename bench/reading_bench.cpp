@@ -4,7 +4,7 @@
 // again with the cursor), and showing the chart again with and without the cursor over it. The
 // counters are those costs per frame; 1.0 would be as much as drawing the chart.
 
-#include "TForm1.h"
+#include "TForm1Driver.h"
 #include "TStringGrid.h"
 #include "TTempDirectory.h"
 #include "TestFiles.h"
@@ -53,12 +53,13 @@ struct TReadingWindow {
         while (!Form->Activated() && waited.elapsed() < 5000) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         }
+        TForm1Driver driver(*Form);
         for (const int row : {3, 7}) {
-            Form->StringGrid1->SetRow(row);
-            Form->StringGrid1Click();
+            driver.StringGrid1->SetRow(row);
+            driver.StringGrid1Click();
         }
-        Form->PageControl1->setCurrentWidget(Form->TabSheet2);
-        Form->Chart1->setFocus(Qt::TabFocusReason);
+        driver.PageControl1->setCurrentWidget(driver.TabSheet2);
+        driver.Chart1->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
     }
 };
@@ -74,7 +75,7 @@ double SecondsPerCall(const std::function<void()>& work) {
 
 void ScreenReaderWorkPerFrame(benchmark::State& state) {
     TReadingWindow window;
-    TForm1& form = *window.Form;
+    TForm1Driver form(*window.Form);
     TChart& chart = *form.Chart1;
     QImage frame(chart.size(), QImage::Format_RGB32);
     bool right = true;

@@ -4,7 +4,7 @@
 // for the save to settle.
 
 #include "TDataFolderWatcher.h"
-#include "TForm1.h"
+#include "TForm1Driver.h"
 #include "TTempDirectory.h"
 #include "TestFiles.h"
 #include "WindowBenchmarkMain.h"
@@ -81,11 +81,12 @@ struct TLiveWindow {
         }
         TankBytes = ReadFileBytes(Folder.Path() / "TankData.txt");
         Form = std::make_unique<TForm1>(QString::fromStdString(Folder.Path().string()));
-        Form->PageControl1->setCurrentIndex(1);
+        const TForm1Driver driver(*Form);
+        driver.PageControl1->setCurrentIndex(1);
         Form->show();
         WaitFor([this] { return Form->Activated(); });
-        Form->Chart1->installEventFilter(&Spy);
-        QObject::connect(&Form->DataWatcher(), &TDataFolderWatcher::FilesChanged, Form.get(),
+        driver.Chart1->installEventFilter(&Spy);
+        QObject::connect(&driver.DataWatcher(), &TDataFolderWatcher::FilesChanged, Form.get(),
                          [this] {
                              // After the window's own handler: the load is done, its paint due.
                              ++Loads;
@@ -109,7 +110,7 @@ void FileWriteToRepaint(benchmark::State& state) {
         // One load and paint as F5 does it.
         window.Spy.Arm();
         const auto loadStart = TClock::now();
-        window.Form->ReloadDataFiles();
+        TForm1Driver(*window.Form).ReloadDataFiles();
         window.WaitForPaint();
         const double load = std::chrono::duration<double>(TClock::now() - loadStart).count();
         loadSeconds += load;

@@ -3,6 +3,7 @@
 #include <TProductionStore.h>
 
 #include "ChartHoverText.h"
+#include "MonthText.h"
 #include "TChartCellAccessible.h"
 #include "TChartCursorOverlay.h"
 #include "TChartMonthCursor.h"
@@ -161,7 +162,7 @@ QString TChartAccessible::rowDescription(int row) const {
 int TChartAccessible::MonthOfRow(int row) const {
     const QString caption = rowDescription(row);
     for (int month = kFirstMonth; month <= kLastMonth && !caption.isEmpty(); ++month) {
-        if (Armalyx::ChartHoverText::MonthCaption(month) == caption) {
+        if (Armalyx::MonthText::Caption(month) == caption) {
             return month;
         }
     }

@@ -4,6 +4,7 @@
 
 #include "AvailabilityMaths.h"
 #include "ChartHoverText.h"
+#include "MonthText.h"
 #include "TableText.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ std::vector<QStringList> Rows(const std::vector<TDataColumn>& columns, int first
     rows.push_back(header);
     for (int month = std::max(firstMonth, kFirstMonth); month <= std::min(lastMonth, kLastMonth);
          ++month) {
-        QStringList row{Armalyx::ChartHoverText::MonthCaption(month)};
+        QStringList row{Armalyx::MonthText::Caption(month)};
         bool anyValue = false;
         for (const TDataColumn& column : columns) {
             const auto value = ValueAt(column, month);

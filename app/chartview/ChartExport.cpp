@@ -1,5 +1,7 @@
 #include "ChartExport.h"
 
+#include "TSaveTarget.h"
+
 #include <SvgSeriesGroups.h>
 #include <TChart.h>
 
@@ -14,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace Armalyx::ChartExport {
 
@@ -143,6 +146,36 @@ void Print(TChart& chart, QPrinter& printer) {
                         (page.height() - pixels.height() * scale) / 2);
     transform.scale(scale, scale);
     chart.DrawVectors(&printer, transform);
+}
+
+void WriteFile(TChart& chart, const QString& fileName, const TExportSize& size) {
+    const auto format = FormatOfFileName(fileName);
+    if (!format) {
+        throw std::runtime_error(
+            TSaveTarget::FailureText(fileName, QStringLiteral("the name must end in .png, .svg "
+                                                              "or .pdf"))
+                .toStdString());
+    }
+    const QByteArray bytes = Document(chart, *format, size);
+    if (bytes.isEmpty()) {
+        throw std::runtime_error(
+            TSaveTarget::FailureText(fileName, QStringLiteral("the chart could not be drawn"))
+                .toStdString());
+    }
+    TSaveTarget::Write(fileName, bytes);
+}
+
+QImage ScreenImage(TChart& chart) {
+    const qreal ratio = chart.devicePixelRatio();
+    QImage image(qRound(chart.width() * ratio), qRound(chart.height() * ratio),
+                 QImage::Format_RGB32);
+    if (image.isNull()) {
+        return image;
+    }
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    chart.Draw(&image, TRect{0, 0, chart.width(), chart.height()});
+    return image;
 }
 
 } // namespace Armalyx::ChartExport

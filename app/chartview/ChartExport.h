@@ -47,5 +47,11 @@ QByteArray Document(TChart& chart, TChartFormat format, const TExportSize& size)
 // The chart on the printer's page, fitted to its printable area with its proportions kept and
 // centred.
 void Print(TChart& chart, QPrinter& printer);
+// Export chart without its dialog: the format is the file name's extension. Throws with the text
+// the error box shows, and leaves an existing file as it was when it fails.
+void WriteFile(TChart& chart, const QString& fileName, const TExportSize& size);
+// The chart as it is drawn at its current size, at the screen's resolution, without the controls
+// lying on it: on a high-resolution screen it is as sharp as shown.
+QImage ScreenImage(TChart& chart);
 
 } // namespace Armalyx::ChartExport

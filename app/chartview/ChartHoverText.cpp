@@ -1,20 +1,17 @@
 #include "ChartHoverText.h"
 
 #include "AvailabilityMaths.h"
+#include "MonthText.h"
 
-#include <MonthNames.h>
 #include <TProductionStore.h>
 
 #include <array>
 #include <cmath>
-#include <string_view>
 
 namespace Armalyx::ChartHoverText {
 
 namespace {
 
-using Production1::kFirstYear;
-using Production1::kMonthsPerYear;
 constexpr double kFirstMonth = Production1::kFirstMonth;
 constexpr double kLastMonth = Production1::kLastMonth;
 // Beyond this a double no longer holds every whole number, and a count this large is no count.
@@ -46,16 +43,6 @@ std::optional<int> MonthAt(double axisValue, double axisMinimum, double axisMaxi
         return std::nullopt;
     }
     return static_cast<int>(nearest);
-}
-
-QString MonthCaption(int month) {
-    const int index = month - 1;
-    const int monthOfYear = ((index % kMonthsPerYear) + kMonthsPerYear) % kMonthsPerYear;
-    const int year = kFirstYear + (index - monthOfYear) / kMonthsPerYear;
-    const std::string_view name =
-        Production1::kMonthShortNames.at(static_cast<std::size_t>(monthOfYear));
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) +
-           QLatin1Char(' ') + QString::number(year);
 }
 
 QString WholeNumberText(double value, const QLocale& locale) {
@@ -95,7 +82,7 @@ QString ToolTip(int month, const std::vector<TSeriesValue>& values, const QLocal
                 QStringLiteral("<td style=\"white-space:pre\">&nbsp;") +
                 ValueLine(value, locale).toHtmlEscaped() + QStringLiteral("</td></tr>");
     }
-    QString text = QStringLiteral("<p style=\"white-space:pre\"><b>") + MonthCaption(month) +
+    QString text = QStringLiteral("<p style=\"white-space:pre\"><b>") + MonthText::Caption(month) +
                    QStringLiteral("</b></p>");
     if (!rows.isEmpty()) {
         text += QStringLiteral("<table cellspacing=\"2\" cellpadding=\"0\">") + rows +
@@ -105,7 +92,7 @@ QString ToolTip(int month, const std::vector<TSeriesValue>& values, const QLocal
 }
 
 QString PlainText(int month, const std::vector<TSeriesValue>& values, const QLocale& locale) {
-    QString text = MonthCaption(month);
+    QString text = MonthText::Caption(month);
     for (const TSeriesValue& value : values) {
         text += QLatin1Char('\n') + ValueLine(value, locale);
     }

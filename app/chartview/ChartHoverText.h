@@ -27,8 +27,6 @@ struct TSeriesValue {
 // The month (1 = January 1941 .. 60 = December 1945) nearest to a bottom-axis value, if it lies
 // within the axis range.
 std::optional<int> MonthAt(double axisValue, double axisMinimum, double axisMaximum);
-// "Mar 1943" for month 27.
-QString MonthCaption(int month);
 // A count as a whole number with the locale's grouping: "1,234".
 QString WholeNumberText(double value, const QLocale& locale);
 // A share curve's point as a percentage of the fleet with one decimal: "12.3 %".

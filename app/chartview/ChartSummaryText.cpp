@@ -1,6 +1,7 @@
 #include "ChartSummaryText.h"
 
 #include "ChartHoverText.h"
+#include "MonthText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,7 @@ namespace {
 using TPoint = std::pair<double, double>;
 
 QString MonthOf(double month) {
-    return ChartHoverText::MonthCaption(static_cast<int>(std::lround(month)));
+    return MonthText::Caption(static_cast<int>(std::lround(month)));
 }
 
 QString ValueInMonth(const TPoint& point, TReadingKind kind, const QLocale& locale) {

@@ -1,6 +1,7 @@
 #include "TChartCursorOverlay.h"
 
 #include "ChartHoverText.h"
+#include "MonthText.h"
 #include "TChartMonthCursor.h"
 
 #include <TChart.h>
@@ -96,7 +97,7 @@ void TChartCursorOverlay::DrawReadOut(QPainter& painter, int lineX, const QRect&
     const QFontMetrics boldMetrics(bold);
     const QLocale locale;
 
-    const QString caption = Armalyx::ChartHoverText::MonthCaption(month);
+    const QString caption = Armalyx::MonthText::Caption(month);
     const auto values = m_cursor.ReadOutValues();
     QStringList lines;
     for (const auto& value : values) {

@@ -3,9 +3,10 @@
 #include "TChartMonthCursor.h"
 #include "TComboBox.h"
 #include "TErrorCapture.h"
-#include "TForm1.h"
+#include "TForm1Driver.h"
 #include "TRadioGroup.h"
 #include "TSaveTarget.h"
+#include "TStatusLine.h"
 #include "TStringGrid.h"
 
 #include <TChart.h>
@@ -34,8 +35,8 @@ void ProcessEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-void Activate(TForm1& form) {
-    form.show();
+void Activate(TForm1Driver& form) {
+    form.Window.show();
     const QDeadlineTimer deadline(kActivationMilliseconds);
     while (!form.Activated() && !deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, kEventSliceMilliseconds);
@@ -43,7 +44,7 @@ void Activate(TForm1& form) {
     if (!form.Activated()) {
         // No platform activation came: deliver the activation event the program waits for.
         QEvent activation(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(&form, &activation);
+        QCoreApplication::sendEvent(&form.Window, &activation);
     }
     ProcessEvents();
 }
@@ -61,7 +62,7 @@ void Click(QWidget* widget, const QPoint& position) {
     ProcessEvents();
 }
 
-void ClickRow(TForm1& form, int row) {
+void ClickRow(TForm1Driver& form, int row) {
     TStringGrid& grid = *form.StringGrid1;
     form.PageControl1->setCurrentIndex(0);
     if (row == 0) {
@@ -78,7 +79,7 @@ void ClickRow(TForm1& form, int row) {
     Click(grid.viewport(), grid.visualRect(cell).center());
 }
 
-void PickSpanChoices(TForm1& form, const Production1::TSpanChoices& choices) {
+void PickSpanChoices(TForm1Driver& form, const Production1::TSpanChoices& choices) {
     form.ComboBox1->PickItem(choices.StartMonth);
     form.ComboBox3->PickItem(choices.StartYear);
     form.ComboBox2->PickItem(choices.EndMonth);
@@ -93,7 +94,7 @@ TInspectedSeries Inspect(const TChartSeries& series) {
     return inspected;
 }
 
-void SetView(TForm1& form, const TWindowInspectionRequest& request) {
+void SetView(TForm1Driver& form, const TWindowInspectionRequest& request) {
     if (request.Fit) {
         form.FitToData();
     }
@@ -110,7 +111,7 @@ TInspectedAxis Inspect(const TChartAxis& axis) {
 }
 
 // The axes as a frame at scale 1 lays them out.
-void ReadAxes(TForm1& form, TWindowInspectionResult& result) {
+void ReadAxes(TForm1Driver& form, TWindowInspectionResult& result) {
     TChart& chart = *form.Chart1;
     QImage frame(chart.size(), QImage::Format_RGB32);
     chart.Draw(&frame, TRect{0, 0, frame.width(), frame.height()});
@@ -118,7 +119,7 @@ void ReadAxes(TForm1& form, TWindowInspectionResult& result) {
     result.LeftAxis = Inspect(chart.LeftAxis());
 }
 
-void ReadWindow(TForm1& form, TWindowInspectionResult& result) {
+void ReadWindow(TForm1Driver& form, TWindowInspectionResult& result) {
     for (int i = 0; i < form.Chart1->SeriesCount(); ++i) {
         result.Series.push_back(Inspect(form.Chart1->Series(i)));
     }
@@ -134,7 +135,7 @@ void ReadWindow(TForm1& form, TWindowInspectionResult& result) {
 }
 
 // Shows a page and saves a PNG picture of what is shown: the page alone, or the whole window.
-void SavePage(TForm1& form, QWidget& page, QWidget& shown, const QString& fileName) {
+void SavePage(TForm1Driver& form, QWidget& page, QWidget& shown, const QString& fileName) {
     form.PageControl1->setCurrentWidget(&page);
     ProcessEvents();
     QByteArray bytes;
@@ -145,7 +146,7 @@ void SavePage(TForm1& form, QWidget& page, QWidget& shown, const QString& fileNa
 }
 
 // The whole window on the "Graph" page, the chart reached by Tab and its cursor on the month.
-void SaveCursorPicture(TForm1& form, int month, const QString& fileName,
+void SaveCursorPicture(TForm1Driver& form, int month, const QString& fileName,
                        TWindowInspectionResult& result) {
     form.PageControl1->setCurrentWidget(form.TabSheet2);
     ProcessEvents();
@@ -154,7 +155,7 @@ void SaveCursorPicture(TForm1& form, int month, const QString& fileName,
     const auto months = cursor->CurveMonths();
     cursor->MoveTo(month == 0 && months ? months->first : month);
     result.CursorReadOut = cursor->ReadOut();
-    SavePage(form, *form.TabSheet2, form, fileName);
+    SavePage(form, *form.TabSheet2, form.Window, fileName);
     form.PageControl1->setFocus(Qt::OtherFocusReason);
 }
 
@@ -171,7 +172,7 @@ template <typename TExport> QString Exported(const QString& fileName, TExport&& 
     return {};
 }
 
-void ExportFiles(TForm1& form, const TWindowInspectionRequest& request,
+void ExportFiles(TForm1Driver& form, const TWindowInspectionRequest& request,
                  TWindowInspectionResult& result) {
     form.PageControl1->setCurrentWidget(form.TabSheet2);
     ProcessEvents();
@@ -189,7 +190,8 @@ void ExportFiles(TForm1& form, const TWindowInspectionRequest& request,
 TWindowInspectionResult TWindowInspection::Run(const TWindowInspectionRequest& request,
                                                const QString& dataDirectory) {
     TErrorCapture errors;
-    TForm1 form(dataDirectory);
+    TForm1 window(dataDirectory);
+    TForm1Driver form(window);
     Activate(form);
     if (request.SpanChoices) {
         PickSpanChoices(form, *request.SpanChoices);
@@ -210,7 +212,7 @@ TWindowInspectionResult TWindowInspection::Run(const TWindowInspectionRequest& r
     result.TableSnapshotSaved =
         !request.TableSnapshotFile.isEmpty() && result.TableSnapshotError.isEmpty();
     result.WindowSnapshotError = Exported(request.WindowSnapshotFile, [&] {
-        SavePage(form, *form.Tabsheet1, form, request.WindowSnapshotFile);
+        SavePage(form, *form.Tabsheet1, form.Window, request.WindowSnapshotFile);
     });
     result.WindowSnapshotSaved =
         !request.WindowSnapshotFile.isEmpty() && result.WindowSnapshotError.isEmpty();

@@ -3,7 +3,10 @@
 #include "AccessibleInterfaces.h"
 #include "AvailabilityMaths.h"
 #include "CueColors.h"
+#include "DataFolderDrop.h"
 #include "DataStatusText.h"
+#include "TAvailabilityStudy.h"
+#include "TChart1Curves.h"
 #include "TChartHover.h"
 #include "TChartMonthCursor.h"
 #include "TChartNarrator.h"
@@ -13,28 +16,22 @@
 #include "TRadioGroup.h"
 #include "TStatusLine.h"
 #include "TStringGrid.h"
-#include "VehicleNameText.h"
-#include "WindowPlacement.h"
-
-#include <Production1.h>
 
 #include <TChart.h>
-#include <TLineSeries.h>
 
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
-#include <QFile>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
-#include <QScreen>
+#include <QTime>
 #include <QTimer>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <utility>
 
 namespace {
@@ -42,8 +39,9 @@ namespace {
 // The table always has room for this many vehicle rows, so the "Lend Lease" row always exists.
 constexpr int kMinimumVehicleRows = 30;
 
-Production1::TSpanChoices StoredSpanChoices() {
-    return Production1::Store().SpanChoices();
+QString DroppedFolder(const QMimeData* data) {
+    return data != nullptr && data->hasUrls() ? Armalyx::DataFolderDrop::FolderOfDrop(data->urls())
+                                              : QString();
 }
 
 } // namespace
@@ -51,36 +49,28 @@ Production1::TSpanChoices StoredSpanChoices() {
 TForm1::TForm1(QWidget* parent) : TForm1(QString(), parent) {}
 
 TForm1::TForm1(QString dataDirectory, QWidget* parent)
-    : QWidget(parent), m_dataDirectory(std::move(dataDirectory)),
-      m_figureChoices(StoredSpanChoices()) {
+    : QWidget(parent),
+      m_study(std::make_unique<Armalyx::TAvailabilityStudy>(std::move(dataDirectory))) {
     Armalyx::AccessibleInterfaces::Install();
     CreateWindowFrame();
     CreateSelectionPage();
     CreateGraphPage();
-    m_homeView = Chart1->AxisRanges();
-    const TAxisRange months = Chart1->BottomAxis().Range();
-    m_firstHomeMonth = static_cast<int>(std::ceil(months.Minimum));
-    m_lastHomeMonth = static_cast<int>(std::floor(months.Maximum));
-    m_startTitleSeries2 = Series2->Title();
-    m_startTitleSeries7 = Series7->Title();
     SetTabOrder();
     SetAccessibleNames();
     CreateShortcuts();
     ConnectHandlers();
+    ConnectStudy();
     setAcceptDrops(true);
     m_chooseFolder = [](QWidget* parent, const QString& start) {
         return QFileDialog::getExistingDirectory(parent, QStringLiteral("Open data folder"), start);
     };
-    m_watcher = new TDataFolderWatcher(this);
-    connect(m_watcher, &TDataFolderWatcher::FilesChanged, this, [this](const QStringList& names) {
-        TErrorShell::Guard([this, &names] {
-            ReloadKeepingWork(Armalyx::DataStatusText::ChangedFilesReason(names));
-        });
-    });
 }
 
+// The readers go first, then the curves, then the study.
+TForm1::~TForm1() = default;
+
 QString TForm1::DataFolder() const {
-    return m_dataDirectory.isEmpty() ? QDir::currentPath() : QDir(m_dataDirectory).absolutePath();
+    return m_study->DataFolder();
 }
 
 void TForm1::ConnectHandlers() {
@@ -90,17 +80,40 @@ void TForm1::ConnectHandlers() {
     };
     connect(StringGrid1, &TStringGrid::Click, this, guarded(&TForm1::StringGrid1Click));
     connect(StringGrid1, &TStringGrid::FixedRowClick, this,
-            [this] { TErrorShell::Guard([this] { SelectRow(0); }); });
+            [this] { TErrorShell::Guard([this] { m_study->PickRow(0); }); });
     connect(ComboBox1, &TComboBox::Change, this, guarded(&TForm1::ComboBox1Change));
     connect(ComboBox2, &TComboBox::Change, this, guarded(&TForm1::ComboBox2Change));
     connect(ComboBox3, &TComboBox::Change, this, guarded(&TForm1::ComboBox3Change));
     connect(ComboBox4, &TComboBox::Change, this, guarded(&TForm1::ComboBox4Change));
     connect(RadioGroup1, &TRadioGroup::Click, this, guarded(&TForm1::RadioGroup1Click));
     connect(DetailsButton, &QPushButton::clicked, this, guarded(&TForm1::ShowDataReport));
-    // After the handlers, which record the new choice.
-    for (TComboBox* selector : {ComboBox1, ComboBox2, ComboBox3, ComboBox4}) {
-        connect(selector, &TComboBox::Change, this, &TForm1::ShowFiguresCue);
-    }
+    connect(&m_study->Watcher(), &TDataFolderWatcher::FilesChanged, this,
+            [this](const QStringList& names) {
+                TErrorShell::Guard([this, &names] {
+                    ReloadKeepingWork(Armalyx::DataStatusText::ChangedFilesReason(names));
+                });
+            });
+}
+
+// What the study says changed, shown where it belongs; the study asks what the window shows of
+// the work when it reads again.
+void TForm1::ConnectStudy() {
+    using Armalyx::TAvailabilityStudy;
+    TAvailabilityStudy* study = m_study.get();
+    connect(study, &TAvailabilityStudy::DataStatusChanged, this, &TForm1::ShowDataStatus);
+    connect(study, &TAvailabilityStudy::Loaded, this, &TForm1::FillVehicleTable);
+    connect(study, &TAvailabilityStudy::PicksChanged, m_curves.get(),
+            &Armalyx::TChart1Curves::Fill);
+    connect(study, &TAvailabilityStudy::FiguresChanged, this, &TForm1::ShowFigures);
+    connect(study, &TAvailabilityStudy::SpanChoicesChanged, this, &TForm1::ShowFiguresCue);
+    connect(study, &TAvailabilityStudy::CurrentRowChanged, this, &TForm1::ShowCurrentRow);
+    connect(study, &TAvailabilityStudy::ViewChanged, this, &TForm1::ShowView);
+    connect(study, &TAvailabilityStudy::ViewReset, this, &TForm1::ResetView);
+    connect(study, &TAvailabilityStudy::ReadAgain, this, &TForm1::AddReloadLines);
+    m_study->SetScreenReader([this] {
+        return TAvailabilityStudy::TScreenWork{StringGrid1->Row(), m_curves->View(),
+                                               RadioGroup1->ItemIndex()};
+    });
 }
 
 bool TForm1::event(QEvent* event) {
@@ -131,31 +144,32 @@ void TForm1::setVisible(bool visible) {
     QWidget::setVisible(visible);
 }
 
-// The built-in position and size suit a screen of at least 966 x 645 pixels; on a smaller one
-// the caption would lie off the screen.
-void TForm1::FitIntoScreen() {
-    QScreen* screen = QGuiApplication::screenAt(geometry().center());
-    if (screen == nullptr) {
-        screen = this->screen();
+void TForm1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    const auto type = event->type();
+    if ((type == QEvent::PaletteChange || type == QEvent::ApplicationPaletteChange) &&
+        Chart1 != nullptr) {
+        Chart1->Invalidate();
     }
-    if (screen == nullptr) {
+    // The figures' own palette keeps them from hearing of a new desktop palette themselves.
+    if (type == QEvent::PaletteChange && Edit1 != nullptr) {
+        ShowFiguresCue();
+    }
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFolder(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+    const QString folder = DroppedFolder(event->mimeData());
+    if (folder.isEmpty()) {
         return;
     }
-    // A window's position is that of its frame; before the desktop has framed the window its
-    // frame is taken to be the built-in one.
-    const QRect client = geometry();
-    QRect outer = frameGeometry();
-    QMargins margins(client.left() - outer.left(), client.top() - outer.top(),
-                     outer.right() - client.right(), outer.bottom() - client.bottom());
-    if (margins.isNull()) {
-        margins = Armalyx::WindowPlacement::kDesignedFrameMargins;
-        outer = QRect(pos(), size().grownBy(margins));
-    }
-    const QRect fitted = Armalyx::WindowPlacement::FitIntoArea(outer, screen->availableGeometry());
-    if (fitted != outer) {
-        resize(fitted.size().shrunkBy(margins));
-        move(fitted.topLeft());
-    }
+    event->acceptProposedAction();
+    TErrorShell::Guard([this, &folder] { OpenDataFolder(folder); });
 }
 
 void TForm1::RunFirstActivation() {
@@ -167,96 +181,74 @@ void TForm1::RunFirstActivation() {
 }
 
 void TForm1::FormActivate() {
-    FollowDataFolder();
-    LoadDataFiles();
+    m_study->Open();
 }
 
-void TForm1::LoadDataFiles() {
-    const QString directory = DataFolder();
-    m_watcher->NoteFilesRead();
-    try {
-        Production1::LoadProductionData(QFile::encodeName(m_dataDirectory).toStdString());
-    } catch (...) {
-        // A read failure is reported by the error box; the line still tells what was read.
-        ShowDataStatus(directory);
-        throw;
+void TForm1::OpenDataFolder(const QString& folder) {
+    if (!m_activated) {
+        // The first activation reads it.
+        m_study->NameFolder(folder);
+        return;
     }
-    ShowDataStatus(directory);
-    FillVehicleTable();
-    Production1::Store().CompareSlot = 0;
-    PlotFleetCurves();
+    m_study->OpenFolder(folder);
 }
 
-void TForm1::ForgetPicks() {
-    Production1::Store().LendLeaseSelected = false;
-    ClearVehicleCurves();
-    for (QLineEdit* edit : {Edit1, Edit2, Edit3}) {
-        edit->setText(QStringLiteral("0"));
+void TForm1::ChooseDataFolder() {
+    const QString chosen = m_chooseFolder(this, DataFolder());
+    if (!chosen.isEmpty()) {
+        OpenDataFolder(chosen);
     }
-    m_figuresShown = false;
 }
 
 void TForm1::ReloadDataFiles() {
     ReloadKeepingWork(QStringLiteral("reload asked for"));
 }
 
-void TForm1::ClearVehicleCurves() {
-    NoteChartChanged();
-    for (TLineSeries* series : {Series2, Series6, Series7, Series8}) {
-        series->ClearPoints();
-    }
-    Series2->SetTitle(m_startTitleSeries2);
-    Series7->SetTitle(m_startTitleSeries7);
-    m_firstPairHoldsLendLease = false;
-    m_pairVehicles = {};
+void TForm1::ReloadKeepingWork(const QString& reason) {
+    m_study->ReloadKeepingWork(reason);
 }
 
-void TForm1::ShowDataStatus(const QString& directory) {
-    const auto& store = Production1::Store();
-    // A missing file may be there under a name that comes close; the folder is listed only then.
-    QStringList folderNames;
-    if (!store.TotalDataReport.Found() || !store.TankDataReport.Found()) {
-        folderNames = QDir(directory).entryList(QDir::Files, QDir::Name);
-    }
-    Label8->SetStatusText(Armalyx::DataStatusText::StatusText(directory, store.TotalDataReport,
-                                                              store.TankDataReport, folderNames));
+void TForm1::StringGrid1Click() {
+    m_study->PickRow(StringGrid1->Row());
+}
+
+void TForm1::ComboBox1Change() {
+    m_study->ChooseStartMonth(ComboBox1->ItemIndex());
+}
+
+void TForm1::ComboBox2Change() {
+    m_study->ChooseEndMonth(ComboBox2->ItemIndex());
+}
+
+void TForm1::ComboBox3Change() {
+    m_study->ChooseStartYear(ComboBox3->ItemIndex());
+}
+
+void TForm1::ComboBox4Change() {
+    m_study->ChooseEndYear(ComboBox4->ItemIndex());
+}
+
+void TForm1::RadioGroup1Click() {
+    m_study->ChooseProductionSource(RadioGroup1->ItemIndex());
+}
+
+void TForm1::ShowDataStatus() {
+    Label8->SetStatusText(m_study->StatusText());
     ShowDetailsButton();
     RefreshOpenDataReport();
-    const std::pair<const char*, bool> files[] = {
-        {Production1::kTotalDataFileName, store.TotalDataReport.Found()},
-        {Production1::kTankDataFileName, store.TankDataReport.Found()},
-    };
-    for (std::size_t i = 0; i < m_dataFileFound.size(); ++i) {
-        const auto& [fileName, found] = files[i];
-        if (!found && m_dataFileFound[i]) {
-            const QString path = Armalyx::DataStatusText::DataFilePath(directory, fileName);
-            std::fprintf(
-                stderr, "%s\n",
-                Armalyx::DataStatusText::MissingFileMessage(path).toLocal8Bit().constData());
-        }
-        m_dataFileFound[i] = found;
-    }
 }
 
 void TForm1::FillVehicleTable() {
-    auto& store = Production1::Store();
-    const int vehicleCount = store.VehicleCount;
+    const int vehicleCount = m_study->VehicleCount();
     StringGrid1->SetRowCount(std::max(vehicleCount, kMinimumVehicleRows) + 2);
     StringGrid1->SetCells(0, 0, QStringLiteral("Vehicle Name"));
     StringGrid1->SetCells(1, 0, QStringLiteral("Total"));
-    store.SelectedVehicle = 1;
     for (int row = 1; row <= vehicleCount; ++row) {
-        StringGrid1->SetCells(0, row, Armalyx::VehicleNameText(store.VehicleNames[row]));
-        StringGrid1->SetCells(1, row,
-                              Armalyx::AvailabilityMaths::PlainInteger(store.VehicleTotals[row]));
+        StringGrid1->SetCells(0, row, m_study->VehicleName(row));
+        StringGrid1->SetCells(1, row, m_study->VehicleTotalText(row));
     }
-    std::vector<std::int32_t> lendLease;
-    for (int month = 1; month <= Production1::kLastMonth; ++month) {
-        lendLease.push_back(store.LendLease[month]);
-    }
-    const QString lendLeaseTotal = Armalyx::AvailabilityMaths::LendLeaseTotalText(lendLease);
     StringGrid1->SetCells(0, vehicleCount + 1, QStringLiteral("Lend Lease"));
-    StringGrid1->SetCells(1, vehicleCount + 1, lendLeaseTotal);
+    StringGrid1->SetCells(1, vehicleCount + 1, m_study->LendLeaseTotalText());
     // Rows left from files read before would show another data set's vehicles and totals.
     for (int row = vehicleCount + 2; row < StringGrid1->RowCount(); ++row) {
         StringGrid1->SetCells(0, row, QString());
@@ -264,56 +256,20 @@ void TForm1::FillVehicleTable() {
     }
 }
 
-void TForm1::StringGrid1Click() {
-    SelectRow(StringGrid1->Row());
-}
-
-void TForm1::SelectRow(int row) {
-    auto& store = Production1::Store();
-    store.LendLeaseSelected = false;
-    if (row < 1) {
-        return;
-    }
-    m_missedPicks.CurrentVehicle.clear();
-    if (row == store.VehicleCount + 1) {
-        PlotFleetCurves();
-        PlotLendLease();
-        store.LendLeaseSelected = true;
-        ShowSpanFigures();
-        return;
-    }
-    if (row > store.VehicleCount) {
-        return;
-    }
-    store.SelectedVehicle = row;
-    PlotFleetCurves();
-    PlotVehicleEstimate();
-    ShowSpanFigures();
-}
-
-void TForm1::ShowSpanFigures() {
-    Production1::ComputeSpanTotals();
-    const auto& store = Production1::Store();
-    Edit1->setText(Armalyx::AvailabilityMaths::PlainInteger(store.SpanVehicleTotal));
-    Edit2->setText(Armalyx::AvailabilityMaths::PlainInteger(store.SpanTotal));
-    Edit3->setText(Armalyx::AvailabilityMaths::PlainInteger(store.SpanLosses));
-    m_figureChoices = StoredSpanChoices();
-    m_figuresShown = true;
-    m_figuresOfLendLease = store.LendLeaseSelected;
-    m_figuresVehicle = std::string(store.VehicleNames[store.SelectedVehicle].View());
-    m_missedPicks.FiguresVehicle.clear();
+void TForm1::ShowFigures() {
+    using Armalyx::AvailabilityMaths::PlainInteger;
+    const auto& figures = m_study->Figures();
+    Edit1->setText(PlainInteger(figures.Vehicle));
+    Edit2->setText(PlainInteger(figures.Total));
+    Edit3->setText(PlainInteger(figures.Losses));
     ShowFiguresCue();
-}
-
-bool TForm1::FiguresOutOfDate() const {
-    return StoredSpanChoices() != m_figureChoices;
 }
 
 // The dimmed colour is worked out from the window's palette, which a new desktop palette reaches
 // before the figures' own.
 void TForm1::ShowFiguresCue() {
     QPalette figures;
-    if (FiguresOutOfDate()) {
+    if (m_study->FiguresOutOfDate()) {
         const QPalette window = palette();
         for (const auto group : {QPalette::Active, QPalette::Inactive}) {
             figures.setColor(
@@ -327,23 +283,24 @@ void TForm1::ShowFiguresCue() {
     }
 }
 
-void TForm1::ComboBox1Change() {
-    Production1::Store().StartMonthChoice = ComboBox1->ItemIndex();
+void TForm1::ShowCurrentRow(int row) {
+    if (row >= 1) {
+        StringGrid1->SetRow(row);
+    } else {
+        // The row it had now holds another vehicle, or nothing: no row is current until it is back.
+        StringGrid1->ClearRow();
+    }
 }
 
-void TForm1::ComboBox2Change() {
-    Production1::Store().EndMonthChoice = ComboBox2->ItemIndex();
+void TForm1::ShowView(const std::vector<Armalyx::TViewRange>& view) {
+    m_curves->ShowView(view);
 }
 
-void TForm1::ComboBox3Change() {
-    Production1::Store().StartYearChoice = ComboBox3->ItemIndex();
-}
-
-void TForm1::ComboBox4Change() {
-    Production1::Store().EndYearChoice = ComboBox4->ItemIndex();
-}
-
-void TForm1::RadioGroup1Click() {
-    Production1::Store().ProductionSource = RadioGroup1->ItemIndex();
-    PlotFleetCurves();
+void TForm1::AddReloadLines(const QString& reason, const QStringList& lostPicks) {
+    QString text = Label8->text() + QLatin1Char('\n') +
+                   Armalyx::DataStatusText::ReadAgainLine(QTime::currentTime(), reason);
+    if (!lostPicks.isEmpty()) {
+        text += QLatin1Char('\n') + Armalyx::DataStatusText::LostPicksLine(lostPicks);
+    }
+    Label8->SetStatusText(text);
 }

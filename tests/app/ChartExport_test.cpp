@@ -124,11 +124,11 @@ protected:
     void SetUp() override {
         TForm1Fixture::SetUp();
         PickSampleChart();
-        Form().PageControl1->setCurrentWidget(Form().TabSheet2);
+        Driver().PageControl1->setCurrentWidget(Driver().TabSheet2);
         QCoreApplication::processEvents();
     }
 
-    TChart& Chart() { return *Form().Chart1; }
+    TChart& Chart() { return *Driver().Chart1; }
 
     // The chart drawn as the screen draws it, at a device pixel ratio.
     QImage ScreenFrame(int ratio) {
@@ -244,12 +244,12 @@ TEST_F(TChartExportTest, PngIsTheFrameDrawnAtItsScaleWithItsResolutionStated) {
 }
 
 TEST_F(TChartExportTest, VectorExportsLeaveTheScreensFrameAsItWas) {
-    const QImage before = Form().ChartImage();
+    const QImage before = Driver().ChartImage();
     Chart().repaint();
     const QImage shown = Chart().grab().toImage();
     Armalyx::ChartExport::SvgDocument(Chart(), 0);
     Armalyx::ChartExport::PdfDocument(Chart(), 15);
-    EXPECT_EQ(Form().ChartImage(), before);
+    EXPECT_EQ(Driver().ChartImage(), before);
     Chart().repaint();
     EXPECT_EQ(Chart().grab().toImage(), shown);
 }
@@ -295,8 +295,8 @@ TEST_F(TChartExportTest, ChartNumbersReadBackAsCopyDataWhateverTheLocale) {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const fs::path csv = Output("numbers.csv");
-    Form().ExportChartDataTo(QString::fromStdString(csv.string()));
-    const QString copied = Form().ChartDataText();
+    Driver().ExportChartDataTo(QString::fromStdString(csv.string()));
+    const QString copied = Driver().ChartDataText();
     QLocale::setDefault(previous);
 
     const auto rows = ReadCsv(QByteArray::fromStdString(ReadFileBytes(csv)));
@@ -329,12 +329,12 @@ TEST_F(TChartExportTest, ChartNumbersReadBackAsCopyDataWhateverTheLocale) {
 
 TEST_F(TChartExportTest, VehicleTableReadsBackWithTheStoresProduction) {
     // The span March 1942 to February 1943.
-    Form().ComboBox1->PickItem(2);
-    Form().ComboBox3->PickItem(1);
-    Form().ComboBox2->PickItem(1);
-    Form().ComboBox4->PickItem(2);
+    Driver().ComboBox1->PickItem(2);
+    Driver().ComboBox3->PickItem(1);
+    Driver().ComboBox2->PickItem(1);
+    Driver().ComboBox4->PickItem(2);
     const fs::path csv = Output("table.csv");
-    Form().ExportTableTo(QString::fromStdString(csv.string()));
+    Driver().ExportTableTo(QString::fromStdString(csv.string()));
     const auto rows = ReadCsv(QByteArray::fromStdString(ReadFileBytes(csv)));
     ASSERT_TRUE(rows.has_value());
     const auto& store = Production1::Store();
@@ -344,8 +344,8 @@ TEST_F(TChartExportTest, VehicleTableReadsBackWithTheStoresProduction) {
     for (int slot = 1; slot <= store.VehicleCount; ++slot) {
         const QStringList& row = (*rows)[static_cast<std::size_t>(slot)];
         SCOPED_TRACE(row.front().toStdString());
-        EXPECT_EQ(row.front(), Form().StringGrid1->Cells(0, slot));
-        EXPECT_EQ(row[6], Form().StringGrid1->Cells(1, slot).trimmed());
+        EXPECT_EQ(row.front(), Driver().StringGrid1->Cells(0, slot));
+        EXPECT_EQ(row[6], Driver().StringGrid1->Cells(1, slot).trimmed());
         long long year1943 = 0;
         long long span = 0;
         for (int month = 1; month <= 60; ++month) {
@@ -363,7 +363,7 @@ TEST_F(TChartExportTest, ANameWithoutAKnownExtensionIsRefusedAndWritesNothing) {
         SCOPED_TRACE(name);
         const fs::path target = Output(name);
         try {
-            Form().ExportChartTo(QString::fromStdString(target.string()), {});
+            Driver().ExportChartTo(QString::fromStdString(target.string()), {});
             ADD_FAILURE() << "no error";
         } catch (const std::runtime_error& error) {
             EXPECT_EQ(std::string(error.what()), "Could not write " + target.string() +
@@ -373,14 +373,14 @@ TEST_F(TChartExportTest, ANameWithoutAKnownExtensionIsRefusedAndWritesNothing) {
     }
     for (const char* name : {"chart.PNG", "chart.Svg", "chart.pdf"}) {
         SCOPED_TRACE(name);
-        Form().ExportChartTo(QString::fromStdString(Output(name).string()), {});
+        Driver().ExportChartTo(QString::fromStdString(Output(name).string()), {});
         EXPECT_TRUE(fs::exists(Output(name)));
     }
 }
 
 TEST_F(TChartExportTest, CopyOnTheGraphPageAlsoOffersTheChartAsSvg) {
     QGuiApplication::clipboard()->clear();
-    Form().CopyToClipboard();
+    Driver().CopyToClipboard();
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->hasImage());

@@ -106,18 +106,18 @@ std::vector<int> TextRunMiddles(const QImage& image, int top, int bottom, int le
 
 struct TView {
     const char* Name;
-    std::function<void(TForm1&)> Show;
+    std::function<void(TForm1Driver&)> Show;
 };
 
 const TView kViews[] = {
-    {"Fit to data", [](TForm1& form) { form.FitToData(); }},
+    {"Fit to data", [](TForm1Driver& form) { form.FitToData(); }},
     {"months 18 to 37",
-     [](TForm1& form) {
+     [](TForm1Driver& form) {
          form.Chart1->BottomAxis().ShowFixedRange(18, 37);
          form.Chart1->LeftAxis().ShowFixedRange(0, 10000);
      }},
     {"months 30 to 70, counts up from 5,000",
-     [](TForm1& form) {
+     [](TForm1Driver& form) {
          form.Chart1->BottomAxis().ShowFixedRange(30, 70);
          form.Chart1->LeftAxis().ShowFixedRange(5000, 40000);
      }},
@@ -128,15 +128,15 @@ protected:
     void SetUp() override {
         TForm1Fixture::SetUp();
         PickSampleChart();
-        Form().PageControl1->setCurrentWidget(Form().TabSheet2);
+        Driver().PageControl1->setCurrentWidget(Driver().TabSheet2);
         QCoreApplication::processEvents();
     }
 
-    TChart& Chart() { return *Form().Chart1; }
+    TChart& Chart() { return *Driver().Chart1; }
 
     // The chart as the screen draws it (Copy's picture), which also lays out its axes for the
     // checks.
-    QImage ScreenFrame() { return Form().ChartImage().convertToFormat(QImage::Format_RGB32); }
+    QImage ScreenFrame() { return Driver().ChartImage().convertToFormat(QImage::Format_RGB32); }
 
     // The chart exported in a format and turned back into pixels by the program a reader uses.
     std::optional<QImage> Rendered(ChartExport::TChartFormat format) {
@@ -236,7 +236,7 @@ TEST_F(TChartViewYearsTest, YearsStandAtTheirMonthsUnderEveryViewAndInEveryForma
     };
     for (const TView& view : kViews) {
         SCOPED_TRACE(view.Name);
-        view.Show(Form());
+        view.Show(Driver());
         const QImage screen = ScreenFrame();
         ExpectBandsAtTheirMonths(screen);
         ExpectYearCaptionsInTheirYears(screen);
@@ -250,15 +250,15 @@ TEST_F(TChartViewYearsTest, YearsStandAtTheirMonthsUnderEveryViewAndInEveryForma
             ExpectBandsAtTheirMonths(*image);
             ExpectYearCaptionsInTheirYears(*image);
         }
-        Form().ResetView();
+        Driver().ResetView();
     }
 }
 
 TEST_F(TChartViewYearsTest, TheConfiguredViewKeepsItsSpacedCaptionAndWholePicture) {
     const QImage before = ScreenFrame();
-    Form().FitToData();
+    Driver().FitToData();
     ScreenFrame();
-    Form().ResetView();
+    Driver().ResetView();
     EXPECT_EQ(ScreenFrame(), before);
     EXPECT_FALSE(Chart().BottomAxis().Title().ShowsBands(6, 53));
     EXPECT_TRUE(Chart().BottomAxis().Title().ShowsBands(1, 53));

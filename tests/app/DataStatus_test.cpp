@@ -1,6 +1,7 @@
 // The data status line: what the last load made of each data file, in one short line when all is
 // well, and one line per file naming its full path, counts and reasons otherwise.
 #include "TForm1Fixture.h"
+#include "TStatusLine.h"
 
 #include "DataStatusText.h"
 #include "NearMissNames.h"
@@ -231,7 +232,7 @@ TEST(DataStatusText, AnUnknownWorkingDirectoryIsCalledSo) {
 
 class TDataStatusLine : public TForm1Fixture {
 protected:
-    QString StatusLine() { return Form().Label8->text(); }
+    QString StatusLine() { return Driver().Label8->text(); }
     QString FilePath(const char* name) { return QDir(DataDirectory()).filePath(name); }
 };
 
@@ -243,11 +244,11 @@ TEST_F(TDataStatusLine, SampleDataGivesOneShortLineBelowTheFigures) {
     EXPECT_FALSE(status.contains(QLatin1Char('\n')));
     EXPECT_TRUE(status.endsWith(QDir::toNativeSeparators(DataDirectory()) + QLatin1Char('.')));
     // It lies in the free area below the figures and beside the table, in the window's font.
-    const QLabel& label = *Form().Label8;
-    EXPECT_EQ(label.parentWidget(), Form().Tabsheet1);
-    EXPECT_GE(label.y(), Form().Edit3->geometry().bottom());
-    EXPECT_GT(label.x(), Form().StringGrid1->geometry().right());
-    EXPECT_LE(label.geometry().bottom(), Form().StringGrid1->geometry().bottom());
+    const QLabel& label = *Driver().Label8;
+    EXPECT_EQ(label.parentWidget(), Driver().Tabsheet1);
+    EXPECT_GE(label.y(), Driver().Edit3->geometry().bottom());
+    EXPECT_GT(label.x(), Driver().StringGrid1->geometry().right());
+    EXPECT_LE(label.geometry().bottom(), Driver().StringGrid1->geometry().bottom());
     EXPECT_EQ(label.font(), Form().font());
     EXPECT_EQ(label.focusPolicy(), Qt::NoFocus);
 }
@@ -275,7 +276,7 @@ TEST_F(TDataStatusLine, AMissingFileIsNamedOnceOnStandardError) {
     testing::internal::CaptureStderr();
     ShowAndActivate();
     // A second load with the file still missing says nothing more.
-    Form().FormActivate();
+    Driver().FormActivate();
     const std::string written = testing::internal::GetCapturedStderr();
     const std::string expected = Armalyx::DataStatusText::MissingFileMessage(
                                      QDir::toNativeSeparators(FilePath("TotalData.txt")))

@@ -1,12 +1,14 @@
 // The chart without a mouse and without sight: the keyboard's month cursor, and what a screen
 // reader is given and told through Qt's accessibility interfaces.
 #include "ChartHoverText.h"
+#include "MonthText.h"
 #include "TAccessibleEventRecorder.h"
 #include "TChartHover.h"
 #include "TChartMonthCursor.h"
 #include "TComboBox.h"
 #include "TForm1Fixture.h"
 #include "TRadioGroup.h"
+#include "TStatusLine.h"
 #include "TStringGrid.h"
 
 #include <TChart.h>
@@ -36,32 +38,32 @@ constexpr int kFocusFrameBand = 3;
 
 class TForm1ChartAccess : public TForm1Fixture {
 protected:
-    TChartMonthCursor& Cursor() { return *Form().Chart1->findChild<TChartMonthCursor*>(); }
+    TChartMonthCursor& Cursor() { return *Driver().Chart1->findChild<TChartMonthCursor*>(); }
     QAccessibleInterface* ChartInterface() {
-        return QAccessible::queryAccessibleInterface(Form().Chart1);
+        return QAccessible::queryAccessibleInterface(Driver().Chart1);
     }
 
     // The "Graph" page, its chart painted once so that its axes are laid out.
     void ShowGraph() {
-        Form().PageControl1->setCurrentWidget(Form().TabSheet2);
-        Form().Chart1->grab();
+        Driver().PageControl1->setCurrentWidget(Driver().TabSheet2);
+        Driver().Chart1->grab();
     }
 
     // Tab from the page's tab, as a keyboard user reaches the chart.
     void FocusChart() {
         ShowGraph();
-        QTabBar* tabs = Form().PageControl1->tabBar();
+        QTabBar* tabs = Driver().PageControl1->tabBar();
         tabs->setFocus(Qt::TabFocusReason);
         QTest::keyClick(tabs, Qt::Key_Tab);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return Form().Chart1->hasFocus(); }));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return Driver().Chart1->hasFocus(); }));
     }
 
     void PressOnChart(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(Form().Chart1, key, modifiers);
+        QTest::keyClick(Driver().Chart1, key, modifiers);
     }
 
     // The chart as it shows on screen, with the controls and what is drawn over it.
-    QImage ChartPixels() { return Form().Chart1->grab().toImage(); }
+    QImage ChartPixels() { return Driver().Chart1->grab().toImage(); }
 };
 
 // The pixels in which two pictures of one size differ.
@@ -87,7 +89,7 @@ bool InFocusFrameBand(const QPoint& point, const QSize& size) {
 
 TEST_F(TForm1ChartAccess, TheChartIsAChartNamedByItsTitleAndDescribedByItsCurves) {
     PickSampleChart();
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     QAccessibleInterface* chart = ChartInterface();
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(chart->role(), QAccessible::Chart);
@@ -120,7 +122,7 @@ TEST_F(TForm1ChartAccess, TheChartsTableHoldsTheNumbersOfCopyData) {
     QAccessibleInterface* chart = ChartInterface();
     QAccessibleTableInterface* table = chart->tableInterface();
     ASSERT_NE(table, nullptr);
-    const auto rows = Form().ChartDataRows(QLocale());
+    const auto rows = Driver().ChartDataRows(QLocale());
     ASSERT_EQ(table->rowCount(), static_cast<int>(rows.size()) - 1);
     ASSERT_EQ(table->columnCount(), static_cast<int>(rows.front().size()) - 1);
     EXPECT_GT(table->rowCount(), 12);
@@ -154,7 +156,7 @@ TEST_F(TForm1ChartAccess, CursorKeysWalkTheMonthsAndEveryMoveIsAnnounced) {
     ClickRow(1);
     TAccessibleEventRecorder recorder;
     FocusChart();
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     TChartMonthCursor& cursor = Cursor();
     const auto months = cursor.CurveMonths();
     ASSERT_TRUE(months.has_value());
@@ -182,8 +184,7 @@ TEST_F(TForm1ChartAccess, CursorKeysWalkTheMonthsAndEveryMoveIsAnnounced) {
         PressOnChart(keyCase.Key, keyCase.Modifiers);
         ASSERT_EQ(cursor.Month(), keyCase.Month);
         const QString readOut = cursor.ReadOut();
-        EXPECT_TRUE(
-            readOut.startsWith(ChartHoverText::MonthCaption(keyCase.Month) + QLatin1Char('\n')))
+        EXPECT_TRUE(readOut.startsWith(MonthText::Caption(keyCase.Month) + QLatin1Char('\n')))
             << readOut.toStdString();
         EXPECT_EQ(chart->textInterface()->text(0, -1), readOut);
         const auto told = recorder.Of(form.Chart1, QAccessible::TextUpdated);
@@ -222,8 +223,8 @@ TEST_F(TForm1ChartAccess, CursorKeysWalkTheMonthsAndEveryMoveIsAnnounced) {
 TEST_F(TForm1ChartAccess, TheWindowsKeysKeepTheirMeaningOnTheChart) {
     ShowTwoVehicles();
     FocusChart();
-    QSignalSpy reset(Form().ResetViewAction, &QAction::triggered);
-    QSignalSpy copy(Form().CopyAction, &QAction::triggered);
+    QSignalSpy reset(Driver().ResetViewAction, &QAction::triggered);
+    QSignalSpy copy(Driver().CopyAction, &QAction::triggered);
     PressOnChart(Qt::Key_Home);
     PressOnChart(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(reset.count(), 1);
@@ -234,7 +235,7 @@ TEST_F(TForm1ChartAccess, TheWindowsKeysKeepTheirMeaningOnTheChart) {
 TEST_F(TForm1ChartAccess, AClickOnThePlotPutsTheCursorOnTheMonthClicked) {
     ShowTwoVehicles();
     ShowGraph();
-    TChart& chart = *Form().Chart1;
+    TChart& chart = *Driver().Chart1;
     const QPoint point(chart.BottomAxis().ValueToPixel(20),
                        (chart.ChartRect().Top + chart.ChartRect().Bottom) / 2);
     // The right button pans and opens the menu: it places nothing.
@@ -255,7 +256,7 @@ TEST_F(TForm1ChartAccess, OnlyTheFocusFrameAndTheCursorChangeTheChartsPixels) {
     const QImage withCursor = ChartPixels();
     PressOnChart(Qt::Key_Escape);
     const QImage frameOnly = ChartPixels();
-    Form().PageControl1->tabBar()->setFocus(Qt::TabFocusReason);
+    Driver().PageControl1->tabBar()->setFocus(Qt::TabFocusReason);
     const QImage unfocusedAgain = ChartPixels();
     ASSERT_EQ(unfocused.size(), withCursor.size());
 
@@ -266,7 +267,7 @@ TEST_F(TForm1ChartAccess, OnlyTheFocusFrameAndTheCursorChangeTheChartsPixels) {
         ASSERT_TRUE(InFocusFrameBand(point, unfocused.size())) << point.x() << "," << point.y();
     }
     // Beside the frame: the line over the plot, and the read-out box beside it.
-    TChart& chart = *Form().Chart1;
+    TChart& chart = *Driver().Chart1;
     const int lineX = chart.BottomAxis().ValueToPixel(Cursor().CurveMonths()->first);
     const TRect& plot = chart.ChartRect();
     int lineRows = 0;
@@ -287,7 +288,7 @@ TEST_F(TForm1ChartAccess, OnlyTheFocusFrameAndTheCursorChangeTheChartsPixels) {
 
 TEST_F(TForm1ChartAccess, TheNewSummaryIsAnnouncedOnceAfterAPickASourceChangeAndAReload) {
     ShowTwoVehicles();
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     TAccessibleEventRecorder recorder;
     ClickRow(1);
     QCoreApplication::processEvents();
@@ -317,7 +318,7 @@ TEST_F(TForm1ChartAccess, TheNewSummaryIsAnnouncedOnceAfterAPickASourceChangeAnd
 
 TEST_F(TForm1ChartAccess, SelectorsFiguresAndTheStatusLineTellTheirNamesAndValues) {
     ShowTwoVehicles();
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     QAccessibleInterface* startMonth = QAccessible::queryAccessibleInterface(form.ComboBox1);
     EXPECT_EQ(startMonth->role(), QAccessible::ComboBox);
     EXPECT_EQ(startMonth->text(QAccessible::Name), QStringLiteral("Start month"));
@@ -347,7 +348,7 @@ TEST_F(TForm1ChartAccess, SelectorsFiguresAndTheStatusLineTellTheirNamesAndValue
 TEST_F(TForm1ChartAccess, TabReachesTheChartBeforeTheDataSourceSelector) {
     ShowTwoVehicles();
     ShowGraph();
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     form.PageControl1->tabBar()->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), form.Chart1);
@@ -363,7 +364,7 @@ TEST_F(TForm1ChartAccess, FocusPassedOnByAPageSwitchWaitsForACursorKey) {
     ShowTwoVehicles();
     ClickRow(1);
     ShowGraph();
-    ASSERT_TRUE(Form().Chart1->hasFocus());
+    ASSERT_TRUE(Driver().Chart1->hasFocus());
     EXPECT_FALSE(Cursor().Month().has_value());
     PressOnChart(Qt::Key_Right);
     EXPECT_EQ(Cursor().Month(), Cursor().CurveMonths()->first);

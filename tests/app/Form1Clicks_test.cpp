@@ -26,7 +26,7 @@ protected:
     }
 
     QStringList EditTexts() {
-        return {Form().Edit1->text(), Form().Edit2->text(), Form().Edit3->text()};
+        return {Driver().Edit1->text(), Driver().Edit2->text(), Driver().Edit3->text()};
     }
 };
 
@@ -41,7 +41,7 @@ std::vector<double> YValues(const TChartSeries& series) {
 } // namespace
 
 TEST_F(TForm1Clicks, FleetCurvesAreFilledOnActivation) {
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     EXPECT_EQ(form.Series1->PointCount(), 53);
     EXPECT_EQ(PointsOf(*form.Series1).front(), std::make_pair(1.0, 1000.0));
     ASSERT_EQ(form.Series5->PointCount(), 48);
@@ -59,7 +59,7 @@ TEST_F(TForm1Clicks, FleetCurvesAreFilledOnActivation) {
 
 TEST_F(TForm1Clicks, VehicleRowPlotsItsPairAndShowsTheSpanFigures) {
     ClickRow(2);
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     EXPECT_TRUE(Errors().empty());
     EXPECT_EQ(EditTexts(), QStringList({"120", "360", "600"}));
     EXPECT_EQ(form.Series2->Title(), QStringLiteral("v2"));
@@ -74,7 +74,7 @@ TEST_F(TForm1Clicks, VehicleRowPlotsItsPairAndShowsTheSpanFigures) {
 }
 
 TEST_F(TForm1Clicks, SuccessivePicksAlternateBetweenTheTwoPairs) {
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     ClickRow(1);
     ClickRow(3);
     EXPECT_EQ(form.Series2->Title(), QStringLiteral("v1"));
@@ -89,7 +89,7 @@ TEST_F(TForm1Clicks, SuccessivePicksAlternateBetweenTheTwoPairs) {
 }
 
 TEST_F(TForm1Clicks, LendLeaseRowDrawsIntoTheFirstPairAndKeepsTheAlternation) {
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     ClickRow(1);
     ClickRow(4);
     EXPECT_TRUE(Errors().empty());
@@ -111,11 +111,11 @@ TEST_F(TForm1Clicks, HeaderAndEmptyRowClicksOnlyClearTheLendLeaseSelection) {
         ClickRow(4);
         ASSERT_TRUE(Production1::Store().LendLeaseSelected);
         const QStringList before = EditTexts();
-        const auto title = Form().Series2->Title();
+        const auto title = Driver().Series2->Title();
         ClickRow(row);
         EXPECT_FALSE(Production1::Store().LendLeaseSelected);
         EXPECT_EQ(EditTexts(), before);
-        EXPECT_EQ(Form().Series2->Title(), title);
+        EXPECT_EQ(Driver().Series2->Title(), title);
         EXPECT_EQ(Production1::Store().CompareSlot, 0);
     }
 }
@@ -123,18 +123,18 @@ TEST_F(TForm1Clicks, HeaderAndEmptyRowClicksOnlyClearTheLendLeaseSelection) {
 TEST_F(TForm1Clicks, HeaderClickLeavesTheCurrentCellWhereItWas) {
     ClickRow(3);
     ClickRow(0, 1);
-    EXPECT_EQ(Form().StringGrid1->Row(), 3);
-    EXPECT_EQ(Form().StringGrid1->currentColumn(), 0);
+    EXPECT_EQ(Driver().StringGrid1->Row(), 3);
+    EXPECT_EQ(Driver().StringGrid1->currentColumn(), 0);
     PressKey(Qt::Key_Up);
-    EXPECT_EQ(Form().Series7->Title(), QStringLiteral("v2"));
+    EXPECT_EQ(Driver().Series7->Title(), QStringLiteral("v2"));
 }
 
 TEST_F(TForm1Clicks, KeyboardMovesOfTheCurrentCellClickToo) {
     ClickRow(1);
     PressKey(Qt::Key_Down);
-    EXPECT_EQ(Form().StringGrid1->Row(), 2);
-    EXPECT_EQ(Form().Series7->Title(), QStringLiteral("v2"));
-    EXPECT_EQ(Form().Edit1->text(), QStringLiteral("120"));
+    EXPECT_EQ(Driver().StringGrid1->Row(), 2);
+    EXPECT_EQ(Driver().Series7->Title(), QStringLiteral("v2"));
+    EXPECT_EQ(Driver().Edit1->text(), QStringLiteral("120"));
     // A key that does not move the current cell raises nothing.
     PressKey(Qt::Key_Left);
     EXPECT_EQ(Production1::Store().CompareSlot, 0);
@@ -143,32 +143,32 @@ TEST_F(TForm1Clicks, KeyboardMovesOfTheCurrentCellClickToo) {
 }
 
 TEST_F(TForm1Clicks, ReleaseAfterADragUsesTheRowOfTheCurrentCell) {
-    TStringGrid& grid = *Form().StringGrid1;
+    TStringGrid& grid = *Driver().StringGrid1;
     const QPoint from = grid.visualRect(grid.model()->index(0, 0)).center();
     const QPoint to = grid.visualRect(grid.model()->index(2, 1)).center();
     QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, from);
     QTest::mouseMove(grid.viewport(), to);
     QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, to);
     EXPECT_EQ(grid.Row(), 3);
-    EXPECT_EQ(Form().Series2->Title(), QStringLiteral("v3"));
-    EXPECT_EQ(Form().Edit1->text(), QStringLiteral("180"));
+    EXPECT_EQ(Driver().Series2->Title(), QStringLiteral("v3"));
+    EXPECT_EQ(Driver().Edit1->text(), QStringLiteral("180"));
 }
 
 TEST_F(TForm1Clicks, OnlyTheLeftButtonMovesTheCurrentRowAndClicks) {
     ClickRow(2);
-    ASSERT_EQ(Form().StringGrid1->Row(), 2);
+    ASSERT_EQ(Driver().StringGrid1->Row(), 2);
     const QStringList figures = EditTexts();
     int clicks = 0;
-    QObject::connect(Form().StringGrid1, &TStringGrid::Click, [&clicks] { ++clicks; });
+    QObject::connect(Driver().StringGrid1, &TStringGrid::Click, [&clicks] { ++clicks; });
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
         SCOPED_TRACE(button == Qt::RightButton ? "right" : "middle");
         ClickRowWith(button, 3);
-        EXPECT_EQ(Form().StringGrid1->Row(), 2) << "the highlighted row keeps its figures";
+        EXPECT_EQ(Driver().StringGrid1->Row(), 2) << "the highlighted row keeps its figures";
         EXPECT_EQ(clicks, 0);
         EXPECT_EQ(EditTexts(), figures);
         EXPECT_EQ(Production1::Store().CompareSlot, 1);
         // Dragging with the button held selects nothing either.
-        TStringGrid& grid = *Form().StringGrid1;
+        TStringGrid& grid = *Driver().StringGrid1;
         const QPoint from = grid.visualRect(grid.model()->index(0, 0)).center();
         QTest::mousePress(grid.viewport(), button, {}, from);
         QTest::mouseMove(grid.viewport(), grid.visualRect(grid.model()->index(3, 1)).center());
@@ -178,24 +178,24 @@ TEST_F(TForm1Clicks, OnlyTheLeftButtonMovesTheCurrentRowAndClicks) {
         EXPECT_EQ(clicks, 0);
     }
     ClickRowWith(Qt::LeftButton, 3);
-    EXPECT_EQ(Form().StringGrid1->Row(), 3);
+    EXPECT_EQ(Driver().StringGrid1->Row(), 3);
     EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(TForm1Clicks, EachClickOfADoubleClickIsAClick) {
     int clicks = 0;
-    QObject::connect(Form().StringGrid1, &TStringGrid::Click, [&clicks] { ++clicks; });
+    QObject::connect(Driver().StringGrid1, &TStringGrid::Click, [&clicks] { ++clicks; });
     DoubleClickRow(3);
     EXPECT_EQ(clicks, 2);
     // Two picks of the same vehicle: both pairs show it and the alternation is back at the first.
-    EXPECT_EQ(Form().Series2->Title(), QStringLiteral("v3"));
-    EXPECT_EQ(Form().Series7->Title(), QStringLiteral("v3"));
+    EXPECT_EQ(Driver().Series2->Title(), QStringLiteral("v3"));
+    EXPECT_EQ(Driver().Series7->Title(), QStringLiteral("v3"));
     EXPECT_EQ(Production1::Store().CompareSlot, 0);
-    EXPECT_EQ(Form().StringGrid1->Row(), 3);
+    EXPECT_EQ(Driver().StringGrid1->Row(), 3);
 }
 
 TEST_F(TForm1Clicks, SelectorsTakeEffectAtTheNextTableClick) {
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     ClickRow(1);
     // January 1943 to March 1943: months 25..27.
     emit form.ComboBox3->activated(2);
@@ -210,7 +210,7 @@ TEST_F(TForm1Clicks, SelectorsTakeEffectAtTheNextTableClick) {
 }
 
 TEST_F(TForm1Clicks, TypedSelectorTextNamingNoItemStoresMinusOne) {
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     form.ComboBox1->PickItem(1);
     ASSERT_EQ(Production1::Store().StartMonthChoice, 1);
     form.ComboBox1->lineEdit()->selectAll();
@@ -230,7 +230,7 @@ TEST_F(TForm1Clicks, TypedSelectorTextNamingNoItemStoresMinusOne) {
 // Typing "1942" into a year selector, exactly as its item reads, once counted as no item and
 // gave span figures of 0.
 TEST_F(TForm1Clicks, TypedTextNamingAnItemIsThatItem) {
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     struct TCase {
         TComboBox* Selector;
         const char* Typed;
@@ -272,7 +272,7 @@ TEST_F(TForm1Clicks, TypedTextNamingAnItemIsThatItem) {
 }
 
 TEST_F(TForm1Clicks, RadioGroupChoosesTheProductionSource) {
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     form.PageControl1->setCurrentIndex(1);
     QRadioButton* second = form.RadioGroup1->Button(1);
     QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(5, second->height() / 2));
@@ -301,16 +301,16 @@ TEST_F(TForm1EmptyFleet, PicksWithoutFleetDataPlotNoSharesAndStillShowTheFigures
     ShowAndActivate();
     ClickRow(2);
     EXPECT_TRUE(Errors().empty());
-    EXPECT_EQ(Form().Series2->PointCount(), 53);
-    EXPECT_EQ(Form().Series6->PointCount(), 0);
+    EXPECT_EQ(Driver().Series2->PointCount(), 53);
+    EXPECT_EQ(Driver().Series6->PointCount(), 0);
     EXPECT_EQ(Production1::Store().CompareSlot, 1);
-    EXPECT_EQ(Form().Edit1->text(), QStringLiteral("120"));
+    EXPECT_EQ(Driver().Edit1->text(), QStringLiteral("120"));
     ClickRow(3);
     EXPECT_TRUE(Errors().empty());
-    EXPECT_EQ(Form().Series2->Title(), QStringLiteral("Lend Lease"));
-    EXPECT_EQ(Form().Series2->PointCount(), 53);
-    EXPECT_EQ(Form().Series6->PointCount(), 0);
-    EXPECT_EQ(Form().Edit2->text(), QStringLiteral("180"));
+    EXPECT_EQ(Driver().Series2->Title(), QStringLiteral("Lend Lease"));
+    EXPECT_EQ(Driver().Series2->PointCount(), 53);
+    EXPECT_EQ(Driver().Series6->PointCount(), 0);
+    EXPECT_EQ(Driver().Edit2->text(), QStringLiteral("180"));
 }
 
 TEST_F(TForm1EmptyFleet, OnlyTheEmptyMonthsLoseTheirSharePoint) {
@@ -322,10 +322,10 @@ TEST_F(TForm1EmptyFleet, OnlyTheEmptyMonthsLoseTheirSharePoint) {
     ShowAndActivate();
     ClickRow(1);
     EXPECT_TRUE(Errors().empty());
-    EXPECT_EQ(Form().Series2->PointCount(), 53);
-    const auto shares = PointsOf(*Form().Series6);
+    EXPECT_EQ(Driver().Series2->PointCount(), 53);
+    const auto shares = PointsOf(*Driver().Series6);
     ASSERT_EQ(shares.size(), 51U);
     EXPECT_EQ(shares[1].first, 2.0);
     EXPECT_EQ(shares[2].first, 4.0);
-    EXPECT_EQ(Form().Series1->PointCount(), 51);
+    EXPECT_EQ(Driver().Series1->PointCount(), 51);
 }

@@ -1,5 +1,6 @@
 // Ctrl+C and the chart's tooltip: the table's rows as tab-separated text, the chart as a picture,
 // the month and the series values under the mouse; and the desktop palette reaching the window.
+#include "MonthText.h"
 #include "TForm1Fixture.h"
 
 #include "ChartHoverText.h"
@@ -41,8 +42,8 @@ protected:
 
     // Shows the "Graph" page and lets the chart draw a frame, which maps its axes.
     void ShowGraphPage() {
-        Form().PageControl1->setCurrentIndex(1);
-        Form().Chart1->repaint();
+        Driver().PageControl1->setCurrentIndex(1);
+        Driver().Chart1->repaint();
         QCoreApplication::processEvents();
     }
 };
@@ -88,7 +89,7 @@ TEST(ChartHoverText, MonthsAreNamedAndFoundWithinTheAxisRange) {
         {1, "Jan 1941"}, {12, "Dec 1941"}, {13, "Jan 1942"}, {27, "Mar 1943"}, {60, "Dec 1945"}};
     for (const auto& [month, caption] : captions) {
         SCOPED_TRACE(month);
-        EXPECT_EQ(Armalyx::ChartHoverText::MonthCaption(month), QString::fromLatin1(caption));
+        EXPECT_EQ(Armalyx::MonthText::Caption(month), QString::fromLatin1(caption));
     }
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const std::pair<double, std::optional<int>> positions[] = {
@@ -117,37 +118,37 @@ TEST(ChartHoverText, ToolTipListsEachSeriesWithItsValueAndEscapesTitles) {
 }
 
 TEST_F(TForm1Clipboard, CopyOnTheTableGivesItsRowsAsTabSeparatedText) {
-    PressCopy(Form().StringGrid1);
+    PressCopy(Driver().StringGrid1);
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QStringLiteral("Vehicle Name\tTotal\nv1\t60\nv2\t120\nLend Lease\t 300\n"));
 }
 
 TEST_F(TForm1Clipboard, CopyInAnEditBoxKeepsCopyingItsOwnText) {
-    Form().Edit2->setText(QStringLiteral("4711"));
-    Form().Edit2->selectAll();
-    PressCopy(Form().Edit2);
+    Driver().Edit2->setText(QStringLiteral("4711"));
+    Driver().Edit2->selectAll();
+    PressCopy(Driver().Edit2);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("4711"));
 }
 
 TEST_F(TForm1Clipboard, CopyOnTheGraphPageGivesTheChartAsAPicture) {
     ClickRow(1);
     ShowGraphPage();
-    PressCopy(Form().RadioGroup1->Button(0));
+    PressCopy(Driver().RadioGroup1->Button(0));
     const QImage copied = QGuiApplication::clipboard()->image();
     ASSERT_FALSE(copied.isNull());
-    EXPECT_EQ(copied.size(), Form().Chart1->size());
+    EXPECT_EQ(copied.size(), Driver().Chart1->size());
     // The picture is the chart alone: the data-source selector lying on it is left out.
-    const QImage drawn = Form().ChartImage().convertToFormat(copied.format());
+    const QImage drawn = Driver().ChartImage().convertToFormat(copied.format());
     EXPECT_EQ(copied, drawn);
-    const QImage window = Form().Chart1->grab().toImage().convertToFormat(copied.format());
-    const QPoint selector = Form().RadioGroup1->geometry().center();
+    const QImage window = Driver().Chart1->grab().toImage().convertToFormat(copied.format());
+    const QPoint selector = Driver().RadioGroup1->geometry().center();
     EXPECT_NE(copied.pixel(selector), window.pixel(selector));
 }
 
 TEST_F(TForm1Clipboard, ToolTipOverThePlotNamesTheMonthAndEveryVisibleSeriesValue) {
     ClickRow(1);
     ShowGraphPage();
-    TChart& chart = *Form().Chart1;
+    TChart& chart = *Driver().Chart1;
     const auto* hover = chart.findChild<TChartHover*>();
     ASSERT_NE(hover, nullptr);
     const int y = (chart.ChartRect().Top + chart.ChartRect().Bottom) / 2;
@@ -161,7 +162,7 @@ TEST_F(TForm1Clipboard, ToolTipOverThePlotNamesTheMonthAndEveryVisibleSeriesValu
     // Series without points (the second pair) say nothing.
     EXPECT_FALSE(text.contains(QStringLiteral("n/a")));
     // Hidden series say nothing either.
-    Form().Series1->SetActive(false);
+    Driver().Series1->SetActive(false);
     EXPECT_FALSE(hover->ToolTipAt(QPoint(chart.BottomAxis().ValueToPixel(27), y))
                      .contains(QStringLiteral("Total In service")));
     // Outside the plot there is no tooltip.
@@ -171,16 +172,16 @@ TEST_F(TForm1Clipboard, ToolTipOverThePlotNamesTheMonthAndEveryVisibleSeriesValu
 
 TEST_F(TForm1Clipboard, DarkDesktopPaletteReachesTheWindowAndTheChartPanel) {
     ShowGraphPage();
-    const int requestsBefore = Form().Chart1->RepaintRequests();
+    const int requestsBefore = Driver().Chart1->RepaintRequests();
     const TDarkPalette dark;
-    EXPECT_GT(Form().Chart1->RepaintRequests(), requestsBefore);
+    EXPECT_GT(Driver().Chart1->RepaintRequests(), requestsBefore);
     EXPECT_EQ(Form().palette().color(QPalette::Window), QColor(0x20, 0x22, 0x24));
-    EXPECT_EQ(Form().Label1->palette().color(QPalette::WindowText), QColor(0xEE, 0xEE, 0xEE));
+    EXPECT_EQ(Driver().Label1->palette().color(QPalette::WindowText), QColor(0xEE, 0xEE, 0xEE));
     // The panel's button-face colour shows just inside its bevel.
-    const QImage chart = Form().ChartImage();
+    const QImage chart = Driver().ChartImage();
     EXPECT_EQ(QColor(chart.pixel(2, chart.height() / 2)), QColor(0x30, 0x32, 0x34));
     // The value labels left of the plot are written in the theme's light text colour.
-    const TRect plot = Form().Chart1->ChartRect();
+    const TRect plot = Driver().Chart1->ChartRect();
     int light = 0;
     int black = 0;
     for (int y = plot.Top; y < plot.Bottom; ++y) {

@@ -31,7 +31,7 @@ protected:
     std::vector<bool> Dimmed() {
         std::vector<bool> dimmed;
         const QPalette normal = Form().palette();
-        for (const QLineEdit* figure : {Form().Edit1, Form().Edit2, Form().Edit3}) {
+        for (const QLineEdit* figure : {Driver().Edit1, Driver().Edit2, Driver().Edit3}) {
             dimmed.push_back(figure->palette().color(QPalette::Active, QPalette::Text) ==
                              Armalyx::CueColors::DimmedTextColor(normal.color(QPalette::Text),
                                                                  normal.color(QPalette::Base)));
@@ -40,7 +40,7 @@ protected:
     }
 
     QStringList Figures() {
-        return {Form().Edit1->text(), Form().Edit2->text(), Form().Edit3->text()};
+        return {Driver().Edit1->text(), Driver().Edit2->text(), Driver().Edit3->text()};
     }
 };
 
@@ -50,7 +50,7 @@ const std::vector<bool> kNoneDimmed{false, false, false};
 } // namespace
 
 TEST_F(TForm1Cues, ASelectorHoldingTypedTextIsTintedAndSaysToPickAnItem) {
-    TComboBox& selector = *Form().ComboBox2;
+    TComboBox& selector = *Driver().ComboBox2;
     const QColor base = Form().palette().color(QPalette::Base);
     // The initial text was not typed.
     EXPECT_FALSE(selector.HoldsTypedText());
@@ -72,8 +72,8 @@ TEST_F(TForm1Cues, ASelectorHoldingTypedTextIsTintedAndSaysToPickAnItem) {
     EXPECT_TRUE(selector.toolTip().contains(QStringLiteral("pick an item from the list")));
     EXPECT_EQ(selector.currentText(), QStringLiteral("Febr"));
     // The other selectors stay as they are.
-    EXPECT_FALSE(Form().ComboBox1->HoldsTypedText());
-    EXPECT_EQ(Form().ComboBox1->lineEdit()->palette().color(QPalette::Base), base);
+    EXPECT_FALSE(Driver().ComboBox1->HoldsTypedText());
+    EXPECT_EQ(Driver().ComboBox1->lineEdit()->palette().color(QPalette::Base), base);
 
     selector.PickItem(1);
     EXPECT_FALSE(selector.HoldsTypedText());
@@ -82,7 +82,7 @@ TEST_F(TForm1Cues, ASelectorHoldingTypedTextIsTintedAndSaysToPickAnItem) {
 }
 
 TEST_F(TForm1Cues, BothCuesFollowADesktopPaletteChange) {
-    TComboBox& selector = *Form().ComboBox3;
+    TComboBox& selector = *Driver().ComboBox3;
     Type(selector, "19");
     ASSERT_EQ(Dimmed(), kAllDimmed);
     const QPalette previous = QApplication::palette();
@@ -99,7 +99,7 @@ TEST_F(TForm1Cues, BothCuesFollowADesktopPaletteChange) {
     EXPECT_EQ(Dimmed(), kAllDimmed);
     EXPECT_EQ(selector.lineEdit()->palette().color(QPalette::Base),
               Armalyx::CueColors::TypedFieldColor(previous.color(QPalette::Base)));
-    EXPECT_EQ(Form().ComboBox1->lineEdit()->palette().color(QPalette::Base),
+    EXPECT_EQ(Driver().ComboBox1->lineEdit()->palette().color(QPalette::Base),
               previous.color(QPalette::Base));
 }
 
@@ -114,11 +114,12 @@ TEST_F(TForm1Cues, FiguresAreDimmedWhileASelectorDiffersFromTheirChoices) {
         std::vector<bool> Expected;
     };
     const TStep steps[] = {
-        {"a picked start month", [this] { Form().ComboBox1->PickItem(2); }, kAllDimmed},
-        {"back to the figures' month", [this] { Form().ComboBox1->PickItem(0); }, kNoneDimmed},
-        {"a typed end year naming none", [this] { Type(*Form().ComboBox4, "1946"); }, kAllDimmed},
-        {"the same end year picked again", [this] { Form().ComboBox4->PickItem(4); }, kNoneDimmed},
-        {"a picked start year", [this] { Form().ComboBox3->PickItem(1); }, kAllDimmed},
+        {"a picked start month", [this] { Driver().ComboBox1->PickItem(2); }, kAllDimmed},
+        {"back to the figures' month", [this] { Driver().ComboBox1->PickItem(0); }, kNoneDimmed},
+        {"a typed end year naming none", [this] { Type(*Driver().ComboBox4, "1946"); }, kAllDimmed},
+        {"the same end year picked again", [this] { Driver().ComboBox4->PickItem(4); },
+         kNoneDimmed},
+        {"a picked start year", [this] { Driver().ComboBox3->PickItem(1); }, kAllDimmed},
         // The header row computes nothing, so the figures stay out of date.
         {"a header click", [this] { ClickRow(0); }, kAllDimmed},
     };
@@ -127,7 +128,7 @@ TEST_F(TForm1Cues, FiguresAreDimmedWhileASelectorDiffersFromTheirChoices) {
         step.Act();
         EXPECT_EQ(Dimmed(), step.Expected);
         EXPECT_EQ(Figures(), computed);
-        EXPECT_EQ(Form().FiguresOutOfDate(), step.Expected.front());
+        EXPECT_EQ(Driver().FiguresOutOfDate(), step.Expected.front());
     }
 
     ClickRow(1);

@@ -2,6 +2,7 @@
 // context menus of chart and table, the chart's numbers on the clipboard, and the tooltip's
 // wording.
 #include "TForm1Fixture.h"
+#include "TStatusLine.h"
 
 #include "AvailabilityMaths.h"
 #include "ChartDataText.h"
@@ -57,21 +58,21 @@ protected:
 
     // Shows the "Graph" page and lets the chart draw a frame, which maps its axes.
     void ShowGraphPage() {
-        Form().PageControl1->setCurrentIndex(1);
-        Form().Chart1->repaint();
+        Driver().PageControl1->setCurrentIndex(1);
+        Driver().Chart1->repaint();
         QCoreApplication::processEvents();
     }
 
     QPoint PlotCentre() {
-        const TRect plot = Form().Chart1->ChartRect();
+        const TRect plot = Driver().Chart1->ChartRect();
         return {(plot.Left + plot.Right) / 2, (plot.Top + plot.Bottom) / 2};
     }
 
     void TurnWheel(int steps) {
         const QPointF at(PlotCentre());
-        QWheelEvent wheel(at, Form().Chart1->mapToGlobal(at), QPoint(), QPoint(0, -120 * steps),
+        QWheelEvent wheel(at, Driver().Chart1->mapToGlobal(at), QPoint(), QPoint(0, -120 * steps),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(Form().Chart1, &wheel);
+        QCoreApplication::sendEvent(Driver().Chart1, &wheel);
     }
 
     void PressWindowKey(QKeyCombination key) {
@@ -80,7 +81,7 @@ protected:
     }
 
     QString HoverText(int month) {
-        TChart& chart = *Form().Chart1;
+        TChart& chart = *Driver().Chart1;
         const auto* hover = chart.findChild<TChartHover*>();
         return hover == nullptr ? QString()
                                 : hover->ToolTipAt(QPoint(chart.BottomAxis().ValueToPixel(month),
@@ -198,8 +199,8 @@ TEST_F(TForm1DataCommands, ReloadReadsChangedFilesAsTheFirstActivationDoes) {
     auto& store = Production1::Store();
     ClickRow(1);
     ClickRow(2);
-    ASSERT_EQ(Form().Edit1->text(), QStringLiteral("120"));
-    Form().RadioGroup1->ClickItem(1);
+    ASSERT_EQ(Driver().Edit1->text(), QStringLiteral("120"));
+    Driver().RadioGroup1->ClickItem(1);
     store.StartMonthChoice = 3;
 
     WriteTotalData(FleetLines(2000, 30, 40, 7));
@@ -215,44 +216,44 @@ TEST_F(TForm1DataCommands, ReloadReadsChangedFilesAsTheFirstActivationDoes) {
     ASSERT_TRUE(Errors().empty());
 
     // The table, the selection, the alternation and the fleet curves come from the new files.
-    EXPECT_EQ(Form().StringGrid1->Cells(0, 1), QStringLiteral("Panzer IV"));
-    EXPECT_EQ(Form().StringGrid1->Cells(0, 4), QStringLiteral("Lend Lease"));
-    EXPECT_EQ(Form().StringGrid1->Cells(1, 4), QStringLiteral(" 420"));
+    EXPECT_EQ(Driver().StringGrid1->Cells(0, 1), QStringLiteral("Panzer IV"));
+    EXPECT_EQ(Driver().StringGrid1->Cells(0, 4), QStringLiteral("Lend Lease"));
+    EXPECT_EQ(Driver().StringGrid1->Cells(1, 4), QStringLiteral(" 420"));
     EXPECT_EQ(store.SelectedVehicle, 1);
     EXPECT_EQ(store.CompareSlot, 0);
-    ASSERT_GT(Form().Series1->PointCount(), 0);
-    EXPECT_EQ(Form().Series1->YValueAt(0), 2000);
+    ASSERT_GT(Driver().Series1->PointCount(), 0);
+    EXPECT_EQ(Driver().Series1->YValueAt(0), 2000);
     // Neither picked vehicle is in the new files: nothing shown still describes the old files,
     // and the status line says which picks are gone. The selector's source stays in effect.
-    EXPECT_TRUE(Form().Label8->text().contains(
+    EXPECT_TRUE(Driver().Label8->text().contains(
         QStringLiteral("No longer in the data files, so their curves are empty: v1, v2.")))
-        << Form().Label8->text().toStdString();
+        << Driver().Label8->text().toStdString();
     for (const TLineSeries* pair :
-         {Form().Series2, Form().Series6, Form().Series7, Form().Series8}) {
+         {Driver().Series2, Driver().Series6, Driver().Series7, Driver().Series8}) {
         EXPECT_EQ(pair->PointCount(), 0) << pair->Name().toStdString();
     }
-    EXPECT_EQ(Form().Series2->Title(), QStringLiteral("Tanks"));
-    EXPECT_EQ(Form().Series7->Title(), QStringLiteral("n/a"));
-    EXPECT_EQ(Form().Edit1->text(), QStringLiteral("0"));
+    EXPECT_EQ(Driver().Series2->Title(), QStringLiteral("Tanks"));
+    EXPECT_EQ(Driver().Series7->Title(), QStringLiteral("n/a"));
+    EXPECT_EQ(Driver().Edit1->text(), QStringLiteral("0"));
     EXPECT_FALSE(store.LendLeaseSelected);
     EXPECT_EQ(store.ProductionSource, 1);
-    EXPECT_EQ(Form().RadioGroup1->ItemIndex(), 1);
-    EXPECT_EQ(Form().Series5->YValueAt(0), Form().Series4->YValueAt(0) + 7);
+    EXPECT_EQ(Driver().RadioGroup1->ItemIndex(), 1);
+    EXPECT_EQ(Driver().Series5->YValueAt(0), Driver().Series4->YValueAt(0) + 7);
     // The span choices are the user's and stay.
     EXPECT_EQ(store.StartMonthChoice, 3);
     // The first pick after the reload goes into the first pair again.
     ClickRow(3);
-    EXPECT_EQ(Form().Series2->Title(), QStringLiteral("Panther"));
+    EXPECT_EQ(Driver().Series2->Title(), QStringLiteral("Panther"));
 }
 
 TEST_F(TForm1DataCommands, ReloadOfAFileThatIsGoneEmptiesTheTableAndTheActivationStillRunsOnce) {
     ASSERT_TRUE(QFile::remove(DataDirectory() + QStringLiteral("/TankData.txt")));
-    Form().ReloadAction->trigger();
-    EXPECT_EQ(Form().StringGrid1->Cells(0, 1), QStringLiteral("Lend Lease"));
+    Driver().ReloadAction->trigger();
+    EXPECT_EQ(Driver().StringGrid1->Cells(0, 1), QStringLiteral("Lend Lease"));
     EXPECT_EQ(Production1::Store().VehicleCount, 0);
     // The status line tells what the reload found.
-    EXPECT_TRUE(Form().Label8->text().contains(QStringLiteral("TankData.txt: not found")))
-        << Form().Label8->text().toStdString();
+    EXPECT_TRUE(Driver().Label8->text().contains(QStringLiteral("TankData.txt: not found")))
+        << Driver().Label8->text().toStdString();
     // Another activation of the window loads nothing.
     WriteVehicles(2);
     QEvent activation(QEvent::WindowActivate);
@@ -262,7 +263,7 @@ TEST_F(TForm1DataCommands, ReloadOfAFileThatIsGoneEmptiesTheTableAndTheActivatio
 
 TEST_F(TForm1DataCommands, HomeOnTheGraphPageBringsTheConfiguredRangesBack) {
     ShowGraphPage();
-    TChart& chart = *Form().Chart1;
+    TChart& chart = *Driver().Chart1;
     const std::vector<TAxisRange> home = chart.AxisRanges();
     TurnWheel(3);
     QTest::mousePress(&chart, Qt::RightButton, {}, PlotCentre());
@@ -271,7 +272,7 @@ TEST_F(TForm1DataCommands, HomeOnTheGraphPageBringsTheConfiguredRangesBack) {
     ASSERT_NE(chart.BottomAxis().Minimum(), 6);
     ASSERT_NE(chart.LeftAxis().Minimum(), -51);
     // A right-drag pans and opens no menu.
-    EXPECT_FALSE(Form().PopupMenu1->isVisible());
+    EXPECT_FALSE(Driver().PopupMenu1->isVisible());
 
     PressWindowKey(Qt::Key_Home);
     EXPECT_EQ(chart.AxisRanges(), home);
@@ -284,12 +285,12 @@ TEST_F(TForm1DataCommands, HomeOnTheGraphPageBringsTheConfiguredRangesBack) {
 TEST_F(TForm1DataCommands, HomeOnTheTablePageStaysTheTablesKey) {
     ShowGraphPage();
     TurnWheel(2);
-    const double moved = Form().Chart1->LeftAxis().Minimum();
-    Form().PageControl1->setCurrentIndex(0);
-    Form().StringGrid1->SetRow(3);
+    const double moved = Driver().Chart1->LeftAxis().Minimum();
+    Driver().PageControl1->setCurrentIndex(0);
+    Driver().StringGrid1->SetRow(3);
     PressKey(Qt::Key_Home);
-    EXPECT_EQ(Form().Chart1->LeftAxis().Minimum(), moved);
-    EXPECT_FALSE(Form().ResetViewAction->isEnabled());
+    EXPECT_EQ(Driver().Chart1->LeftAxis().Minimum(), moved);
+    EXPECT_FALSE(Driver().ResetViewAction->isEnabled());
 }
 
 TEST_F(TForm1DataCommands, CopyOnTheGraphPageGivesPictureAndNumbersAndCopyDataOnlyNumbers) {
@@ -302,29 +303,29 @@ TEST_F(TForm1DataCommands, CopyOnTheGraphPageGivesPictureAndNumbersAndCopyDataOn
     EXPECT_TRUE(copied->hasImage());
     EXPECT_TRUE(copied->formats().contains(QStringLiteral("application/x-qt-image")));
     EXPECT_TRUE(copied->formats().contains(QStringLiteral("text/plain")));
-    EXPECT_EQ(copied->text(), Form().ChartDataText());
+    EXPECT_EQ(copied->text(), Driver().ChartDataText());
 
     QGuiApplication::clipboard()->clear();
-    Form().CopyDataAction->trigger();
+    Driver().CopyDataAction->trigger();
     const QMimeData* text = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(text, nullptr);
     EXPECT_FALSE(text->hasImage());
-    EXPECT_EQ(text->text(), Form().ChartDataText());
+    EXPECT_EQ(text->text(), Driver().ChartDataText());
 }
 
 TEST_F(TForm1DataCommands, ChartDataHoldsEveryVisibleSeriesPointPerPlottedMonth) {
     ClickRow(1);
     ClickRow(2);
-    const QStringList lines = Form().ChartDataText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines = Driver().ChartDataText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 1 + 48); // June 1941 to May 1945
     EXPECT_EQ(lines.front(), QStringLiteral("Month\tTotal In service\tv1\tv2\tLosses\t"
                                             "Production & Lend Lease\tTotal Soviet Production\t"
                                             "v1 share %\tv2 share %"));
     EXPECT_TRUE(lines.at(1).startsWith(QStringLiteral("Jun 1941\t")));
     EXPECT_TRUE(lines.back().startsWith(QStringLiteral("May 1945\t")));
-    const TLineSeries* const order[] = {Form().Series1, Form().Series2, Form().Series7,
-                                        Form().Series3, Form().Series5, Form().Series4,
-                                        Form().Series6, Form().Series8};
+    const TLineSeries* const order[] = {Driver().Series1, Driver().Series2, Driver().Series7,
+                                        Driver().Series3, Driver().Series5, Driver().Series4,
+                                        Driver().Series6, Driver().Series8};
     for (int line = 1; line < lines.size(); ++line) {
         const int month = 5 + line;
         const QStringList cells = lines.at(line).split(QLatin1Char('\t'));
@@ -342,13 +343,13 @@ TEST_F(TForm1DataCommands, ChartDataHoldsEveryVisibleSeriesPointPerPlottedMonth)
     }
     // A lend-lease pick names the first pair's share after the deliveries.
     ClickRow(3);
-    EXPECT_TRUE(Form().ChartDataText().startsWith(
+    EXPECT_TRUE(Driver().ChartDataText().startsWith(
         QStringLiteral("Month\tTotal In service\tLend Lease\tv2\t")));
     EXPECT_TRUE(
-        Form().ChartDataText().contains(QStringLiteral("\tLend Lease share %\tv2 share %\n")));
+        Driver().ChartDataText().contains(QStringLiteral("\tLend Lease share %\tv2 share %\n")));
     // A hidden curve leaves its column out.
-    Form().Series3->SetActive(false);
-    EXPECT_FALSE(Form().ChartDataText().contains(QStringLiteral("Losses")));
+    Driver().Series3->SetActive(false);
+    EXPECT_FALSE(Driver().ChartDataText().contains(QStringLiteral("Losses")));
 }
 
 TEST_F(TForm1DataCommands, ToolTipNamesSharesAfterTheirVehicleAndLendLeaseAsDeliveries) {
@@ -371,8 +372,8 @@ TEST_F(TForm1DataCommands, ToolTipNamesSharesAfterTheirVehicleAndLendLeaseAsDeli
 
 TEST_F(TForm1DataCommands, RightClickOnTheChartOffersItsMenuWithTheKeysShown) {
     ShowGraphPage();
-    QMenu& menu = *Form().PopupMenu1;
-    QTest::mouseClick(Form().Chart1, Qt::RightButton, {}, PlotCentre());
+    QMenu& menu = *Driver().PopupMenu1;
+    QTest::mouseClick(Driver().Chart1, Qt::RightButton, {}, PlotCentre());
     EXPECT_TRUE(menu.isVisible());
     menu.hide();
     EXPECT_EQ(ActionTexts(menu),
@@ -396,13 +397,13 @@ TEST_F(TForm1DataCommands, RightClickOnTheChartOffersItsMenuWithTheKeysShown) {
     EXPECT_TRUE(ActionNamed(menu, QStringLiteral("Reset view"))->isEnabled());
     // The menu's "Copy data" puts the numbers on the clipboard.
     ActionNamed(menu, QStringLiteral("Copy data"))->trigger();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), Form().ChartDataText());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), Driver().ChartDataText());
 }
 
 TEST_F(TForm1DataCommands, RightClickOnTheTableOffersItsMenuAndLeavesTheCurrentRow) {
     ClickRow(2);
-    const QString figure = Form().Edit1->text();
-    TStringGrid& grid = *Form().StringGrid1;
+    const QString figure = Driver().Edit1->text();
+    TStringGrid& grid = *Driver().StringGrid1;
     int clicks = 0;
     QObject::connect(&grid, &TStringGrid::Click, &grid, [&clicks] { ++clicks; });
     const QPoint cell = grid.visualRect(grid.model()->index(0, 0)).center();
@@ -410,12 +411,12 @@ TEST_F(TForm1DataCommands, RightClickOnTheTableOffersItsMenuAndLeavesTheCurrentR
     QTest::mousePress(grid.viewport(), Qt::RightButton, {}, cell);
     QTest::mouseMove(grid.viewport(), cell + QPoint(0, 40));
     QTest::mouseRelease(grid.viewport(), Qt::RightButton, {}, cell + QPoint(0, 40));
-    QMenu& menu = *Form().PopupMenu2;
+    QMenu& menu = *Driver().PopupMenu2;
     EXPECT_TRUE(menu.isVisible());
     menu.hide();
     EXPECT_EQ(grid.Row(), 2);
     EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(Form().Edit1->text(), figure);
+    EXPECT_EQ(Driver().Edit1->text(), figure);
     EXPECT_EQ(ActionTexts(menu), (QStringList{"Copy", "Copy data", "Reload data files",
                                               "Data report\u2026", "Export data\u2026"}));
     // The table's "Copy" gives the table's text.
@@ -425,17 +426,17 @@ TEST_F(TForm1DataCommands, RightClickOnTheTableOffersItsMenuAndLeavesTheCurrentR
 }
 
 TEST_F(TForm1DataCommands, MenuKeyOpensTheMenuOfTheTableAndOfTheChart) {
-    Form().StringGrid1->setFocus();
+    Driver().StringGrid1->setFocus();
     QContextMenuEvent fromTable(QContextMenuEvent::Keyboard, QPoint(5, 5),
-                                Form().StringGrid1->mapToGlobal(QPoint(5, 5)));
-    QCoreApplication::sendEvent(Form().StringGrid1, &fromTable);
-    EXPECT_TRUE(Form().PopupMenu2->isVisible());
-    Form().PopupMenu2->hide();
+                                Driver().StringGrid1->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(Driver().StringGrid1, &fromTable);
+    EXPECT_TRUE(Driver().PopupMenu2->isVisible());
+    Driver().PopupMenu2->hide();
     // On "Graph" the focus rests on the data-source selector lying on the chart.
     ShowGraphPage();
     QContextMenuEvent fromSelector(QContextMenuEvent::Keyboard, QPoint(5, 5),
-                                   Form().RadioGroup1->Button(0)->mapToGlobal(QPoint(5, 5)));
-    QCoreApplication::sendEvent(Form().RadioGroup1->Button(0), &fromSelector);
-    EXPECT_TRUE(Form().PopupMenu1->isVisible());
-    Form().PopupMenu1->hide();
+                                   Driver().RadioGroup1->Button(0)->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(Driver().RadioGroup1->Button(0), &fromSelector);
+    EXPECT_TRUE(Driver().PopupMenu1->isVisible());
+    Driver().PopupMenu1->hide();
 }

@@ -2,6 +2,7 @@
 // window reads from it without changing the working directory, and opening another folder starts
 // fresh while opening the same one again keeps the work.
 #include "TForm1Fixture.h"
+#include "TStatusLine.h"
 
 #include "DataFolderArgument.h"
 #include "DataFolderDrop.h"
@@ -142,8 +143,8 @@ TEST_F(TForm1DataFolder, TheWindowReadsItsFolderWithoutChangingTheWorkingDirecto
     ShowAndActivate();
     EXPECT_EQ(QDir::currentPath(), workingDirectory);
     EXPECT_EQ(Form().DataFolder(), DataDirectory());
-    EXPECT_EQ(Form().StringGrid1->Cells(0, 1), QStringLiteral("v1"));
-    EXPECT_TRUE(Form().Label8->text().contains(QDir::toNativeSeparators(DataDirectory())));
+    EXPECT_EQ(Driver().StringGrid1->Cells(0, 1), QStringLiteral("v1"));
+    EXPECT_TRUE(Driver().Label8->text().contains(QDir::toNativeSeparators(DataDirectory())));
 }
 
 TEST_F(TForm1DataFolder, TheChooserOpensAnotherFolderAndStartsFresh) {
@@ -151,33 +152,33 @@ TEST_F(TForm1DataFolder, TheChooserOpensAnotherFolderAndStartsFresh) {
     ClickRow(2);
     QString offered;
     QString answer;
-    Form().SetFolderChooser([&offered, &answer](QWidget*, const QString& start) {
+    Driver().SetFolderChooser([&offered, &answer](QWidget*, const QString& start) {
         offered = start;
         return answer;
     });
     // Cancelled: nothing changes.
-    Form().OpenFolderAction->trigger();
+    Driver().OpenFolderAction->trigger();
     EXPECT_EQ(offered, DataDirectory());
-    EXPECT_EQ(Form().Series2->Title(), QStringLiteral("v2"));
+    EXPECT_EQ(Driver().Series2->Title(), QStringLiteral("v2"));
 
     answer = m_otherFolder;
-    Form().OpenFolderAction->trigger();
+    Driver().OpenFolderAction->trigger();
     ASSERT_TRUE(Errors().empty());
     EXPECT_EQ(Form().DataFolder(), m_otherFolder);
-    EXPECT_EQ(Form().StringGrid1->Cells(0, 1), QStringLiteral("Other"));
-    EXPECT_EQ(Form().StringGrid1->Cells(0, 2), QStringLiteral("Lend Lease"));
-    EXPECT_TRUE(Form().Label8->text().contains(QDir::toNativeSeparators(m_otherFolder)))
-        << Form().Label8->text().toStdString();
+    EXPECT_EQ(Driver().StringGrid1->Cells(0, 1), QStringLiteral("Other"));
+    EXPECT_EQ(Driver().StringGrid1->Cells(0, 2), QStringLiteral("Lend Lease"));
+    EXPECT_TRUE(Driver().Label8->text().contains(QDir::toNativeSeparators(m_otherFolder)))
+        << Driver().Label8->text().toStdString();
     // A different folder starts as the first activation does: no picks, figures 0, no
     // "read again" line.
-    EXPECT_EQ(Form().Series2->PointCount(), 0);
-    EXPECT_EQ(Form().Series2->Title(), QStringLiteral("Tanks"));
-    EXPECT_EQ(Form().Edit1->text(), QStringLiteral("0"));
-    EXPECT_FALSE(Form().Label8->text().contains(QStringLiteral("Read again")));
-    EXPECT_EQ(Form().Series1->YValueAt(0), 3000);
+    EXPECT_EQ(Driver().Series2->PointCount(), 0);
+    EXPECT_EQ(Driver().Series2->Title(), QStringLiteral("Tanks"));
+    EXPECT_EQ(Driver().Edit1->text(), QStringLiteral("0"));
+    EXPECT_FALSE(Driver().Label8->text().contains(QStringLiteral("Read again")));
+    EXPECT_EQ(Driver().Series1->YValueAt(0), 3000);
     // The follower moved with it.
-    EXPECT_EQ(Form().DataWatcher().Folder(), m_otherFolder);
-    EXPECT_TRUE(Form().DataWatcher().WatchedPaths().contains(m_otherFolder + "/TankData.txt"));
+    EXPECT_EQ(Driver().DataWatcher().Folder(), m_otherFolder);
+    EXPECT_TRUE(Driver().DataWatcher().WatchedPaths().contains(m_otherFolder + "/TankData.txt"));
 }
 
 TEST_F(TForm1DataFolder, ADroppedFolderOrDataFileOpensItsFolderAndOtherDropsAreRefused) {
@@ -188,18 +189,18 @@ TEST_F(TForm1DataFolder, ADroppedFolderOrDataFileOpensItsFolderAndOtherDropsAreR
 
     EXPECT_TRUE(Drop({QUrl::fromLocalFile(m_otherFolder + "/TankData.txt")}));
     EXPECT_EQ(Form().DataFolder(), m_otherFolder);
-    EXPECT_EQ(Form().StringGrid1->Cells(0, 1), QStringLiteral("Other"));
+    EXPECT_EQ(Driver().StringGrid1->Cells(0, 1), QStringLiteral("Other"));
 
     EXPECT_TRUE(Drop({QUrl::fromLocalFile(DataDirectory())}));
     EXPECT_EQ(Form().DataFolder(), DataDirectory());
-    EXPECT_EQ(Form().StringGrid1->Cells(0, 1), QStringLiteral("v1"));
+    EXPECT_EQ(Driver().StringGrid1->Cells(0, 1), QStringLiteral("v1"));
     EXPECT_TRUE(Errors().empty());
 }
 
 TEST_F(TForm1DataFolder, AFolderNamedBeforeTheFirstActivationIsTheOneItReads) {
     Form().OpenDataFolder(m_otherFolder);
     ShowAndActivate();
-    EXPECT_EQ(Form().StringGrid1->Cells(0, 1), QStringLiteral("Other"));
+    EXPECT_EQ(Driver().StringGrid1->Cells(0, 1), QStringLiteral("Other"));
 }
 
 TEST_F(TForm1DataFolder, AFolderThatIsGoneIsReportedNotReplaced) {
@@ -208,8 +209,8 @@ TEST_F(TForm1DataFolder, AFolderThatIsGoneIsReportedNotReplaced) {
     Form().OpenDataFolder(gone);
     EXPECT_EQ(Form().DataFolder(), gone);
     EXPECT_EQ(Production1::Store().VehicleCount, 0);
-    EXPECT_TRUE(Form().Label8->text().contains(QDir::toNativeSeparators(gone)))
-        << Form().Label8->text().toStdString();
+    EXPECT_TRUE(Driver().Label8->text().contains(QDir::toNativeSeparators(gone)))
+        << Driver().Label8->text().toStdString();
 }
 
 // A reload must not leave a file descriptor or a watch behind, whatever started it.
@@ -220,19 +221,19 @@ TEST_F(TForm1DataFolder, ReloadsAndOpensLeakNoFileOrWatch) {
             .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
             .size();
     };
-    Form().ReloadDataFiles();
+    Driver().ReloadDataFiles();
     Form().OpenDataFolder(m_otherFolder);
     Form().OpenDataFolder(DataDirectory());
     const auto filesBefore = openFiles();
-    const auto watchesBefore = Form().DataWatcher().WatchedPaths().size();
+    const auto watchesBefore = Driver().DataWatcher().WatchedPaths().size();
     for (int i = 0; i < 1000; ++i) {
-        Form().ReloadDataFiles();
+        Driver().ReloadDataFiles();
     }
     for (int i = 0; i < 50; ++i) {
         Form().OpenDataFolder(m_otherFolder);
         Form().OpenDataFolder(DataDirectory());
     }
     EXPECT_EQ(openFiles(), filesBefore);
-    EXPECT_EQ(Form().DataWatcher().WatchedPaths().size(), watchesBefore);
+    EXPECT_EQ(Driver().DataWatcher().WatchedPaths().size(), watchesBefore);
     EXPECT_TRUE(Errors().empty());
 }

@@ -1,6 +1,7 @@
 // The data report from the window: the count and "Details…" below the status text, Ctrl+D and
 // the context menus opening the one report window, and that window following each load.
 #include "TForm1Fixture.h"
+#include "TStatusLine.h"
 
 #include "DataReportText.h"
 #include "TDataReportWindow.h"
@@ -35,7 +36,7 @@ protected:
 
     // The rows the report window lists, as "TankData.txt:3:line as written".
     QStringList ListedLines() {
-        const TDataReportWindow* window = Form().DataReport();
+        const TDataReportWindow* window = Driver().DataReport();
         if (window == nullptr) {
             return {};
         }
@@ -65,10 +66,10 @@ TEST_F(TForm1DataReport, CtrlDOnEitherPageOpensTheOneReportWindow) {
     WriteTotalData(FleetLines(1000, 10, 20, 5));
     WriteVehicles(2);
     ShowAndActivate();
-    EXPECT_TRUE(Form().DetailsButton->isHidden()) << "nothing to show";
-    EXPECT_EQ(Form().DataReport(), nullptr);
-    PressCtrlD(Form().StringGrid1);
-    TDataReportWindow* window = Form().DataReport();
+    EXPECT_TRUE(Driver().DetailsButton->isHidden()) << "nothing to show";
+    EXPECT_EQ(Driver().DataReport(), nullptr);
+    PressCtrlD(Driver().StringGrid1);
+    TDataReportWindow* window = Driver().DataReport();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->parentWidget(), &Form());
@@ -81,9 +82,9 @@ TEST_F(TForm1DataReport, CtrlDOnEitherPageOpensTheOneReportWindow) {
     // Lines put into the account are listed when the window is opened again, from the other page.
     Production1::Store().TankDataReport.AddProblem(
         {4, true, "ignored: too short", "short,1942,", false});
-    Form().PageControl1->setCurrentIndex(1);
-    PressCtrlD(Form().RadioGroup1->Button(0));
-    EXPECT_EQ(Form().DataReport(), window);
+    Driver().PageControl1->setCurrentIndex(1);
+    PressCtrlD(Driver().RadioGroup1->Button(0));
+    EXPECT_EQ(Driver().DataReport(), window);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(ListedLines(), (QStringList{"TankData.txt:4:short,1942,"}));
     EXPECT_TRUE(window->Note->isHidden());
@@ -94,22 +95,22 @@ TEST_F(TForm1DataReport, ABadLineIsCountedListedAndGoneAfterF5OnceMended) {
     const std::string good = DataLine("T-34", 1942, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
     WriteTankLines({good, "short,1942,"});
     ShowAndActivate();
-    const QString status = Form().Label8->text();
+    const QString status = Driver().Label8->text();
     EXPECT_TRUE(status.endsWith(QStringLiteral("\n1 line needs a look."))) << status.toStdString();
 
     // "Details…" lies right below the status text, inside the status line's area.
-    const QPushButton& details = *Form().DetailsButton;
+    const QPushButton& details = *Driver().DetailsButton;
     ASSERT_TRUE(details.isVisible());
     EXPECT_EQ(details.text(), QStringLiteral("Details\u2026"));
-    const QRect area = Form().Label8->geometry();
+    const QRect area = Driver().Label8->geometry();
     EXPECT_EQ(details.x(), area.x());
-    EXPECT_GE(details.y(), area.y() + Form().Label8->heightForWidth(area.width()));
+    EXPECT_GE(details.y(), area.y() + Driver().Label8->heightForWidth(area.width()));
     EXPECT_LE(details.geometry().bottom(), area.bottom());
     EXPECT_EQ(area, QRect(256, 168, 425, 209));
 
-    QTest::mouseClick(Form().DetailsButton, Qt::LeftButton);
-    ASSERT_NE(Form().DataReport(), nullptr);
-    EXPECT_TRUE(Form().DataReport()->isVisible());
+    QTest::mouseClick(Driver().DetailsButton, Qt::LeftButton);
+    ASSERT_NE(Driver().DataReport(), nullptr);
+    EXPECT_TRUE(Driver().DataReport()->isVisible());
     EXPECT_EQ(ListedLines(), (QStringList{"TankData.txt:3:short,1942,"}));
 
     // The window stays open over F5 in the main window and shows the mended files.
@@ -118,10 +119,10 @@ TEST_F(TForm1DataReport, ABadLineIsCountedListedAndGoneAfterF5OnceMended) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
     QTest::keyClick(&Form(), Qt::Key_F5);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(Form().DataReport()->isVisible());
+    EXPECT_TRUE(Driver().DataReport()->isVisible());
     EXPECT_EQ(ListedLines(), QStringList());
-    EXPECT_EQ(Form().DataReport()->Note->text(),
+    EXPECT_EQ(Driver().DataReport()->Note->text(),
               QStringLiteral("Every data line was stored as written."));
-    EXPECT_TRUE(Form().DetailsButton->isHidden());
-    EXPECT_FALSE(Form().Label8->text().contains(QStringLiteral("need")));
+    EXPECT_TRUE(Driver().DetailsButton->isHidden());
+    EXPECT_FALSE(Driver().Label8->text().contains(QStringLiteral("need")));
 }

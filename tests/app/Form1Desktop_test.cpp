@@ -60,7 +60,7 @@ TEST_F(TForm1Desktop, TheTableDrawsADottedFocusFrameOnItsCurrentCellWhileFocused
     WriteVehicles(3);
     ShowAndActivate();
     ClickRow(2);
-    TStringGrid& grid = *Form().StringGrid1;
+    TStringGrid& grid = *Driver().StringGrid1;
     const QRect cell = grid.visualRect(grid.currentIndex());
     const auto leftEdge = [&grid, &cell] {
         const QImage image = grid.viewport()->grab().toImage();
@@ -77,7 +77,7 @@ TEST_F(TForm1Desktop, TheTableDrawsADottedFocusFrameOnItsCurrentCellWhileFocused
     for (std::size_t i = 1; i < focused.size(); ++i) {
         EXPECT_NE(focused[i], focused[i - 1]) << i;
     }
-    Form().ComboBox1->setFocus(Qt::TabFocusReason);
+    Driver().ComboBox1->setFocus(Qt::TabFocusReason);
     ASSERT_FALSE(grid.hasFocus());
     const std::vector<QRgb> unfocused = leftEdge();
     for (std::size_t i = 1; i < unfocused.size(); ++i) {
@@ -112,9 +112,9 @@ TEST_F(TForm1Desktop, UnderADarkThemeTheChartTitleIsALighterBlue) {
     ShowAndActivate();
     // How many pixels above the plot are blue, and the brightest of them.
     const auto titleBlue = [this] {
-        Form().PageControl1->setCurrentIndex(1);
-        const QImage chart = Form().ChartImage();
-        const TRect plot = Form().Chart1->ChartRect();
+        Driver().PageControl1->setCurrentIndex(1);
+        const QImage chart = Driver().ChartImage();
+        const TRect plot = Driver().Chart1->ChartRect();
         int blue = 0;
         int brightest = 0;
         for (int y = 3; y < plot.Top - 2; ++y) {

@@ -31,7 +31,7 @@ protected:
 
     // The controls of the "Tank Selection" page in their tab order.
     std::vector<QWidget*> SelectionControls() {
-        TForm1& form = Form();
+        TForm1Driver& form = Driver();
         return {form.StringGrid1, form.ComboBox1, form.ComboBox2, form.ComboBox3,
                 form.ComboBox4,   form.Edit1,     form.Edit2,     form.Edit3};
     }
@@ -56,9 +56,9 @@ protected:
     }
 
     void FocusGrid() {
-        Form().PageControl1->setCurrentIndex(0);
-        Form().StringGrid1->setFocus(Qt::TabFocusReason);
-        ASSERT_EQ(FocusedControl(), Form().StringGrid1);
+        Driver().PageControl1->setCurrentIndex(0);
+        Driver().StringGrid1->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(FocusedControl(), Driver().StringGrid1);
     }
 };
 
@@ -80,7 +80,7 @@ TEST_F(TForm1Keyboard, TabWalksTheSelectionPageInTheLayoutsOrderAndBacktabWalksB
 // Controls carry a name of their own, a selector too (not its current text); labels and radio
 // buttons are named by their text.
 TEST_F(TForm1Keyboard, EveryControlHasAnAccessibleNameFromItsLabel) {
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     const std::vector<std::pair<QWidget*, QString>> expected = {
         {form.PageControl1, QStringLiteral("Pages")},
         {form.StringGrid1, QStringLiteral("Vehicle table")},
@@ -120,7 +120,7 @@ TEST_F(TForm1Keyboard, EveryControlHasAnAccessibleNameFromItsLabel) {
 
 TEST_F(TForm1Keyboard, ArrowAndPageKeysMoveTheCurrentRowAndPickItsVehicle) {
     FocusGrid();
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     struct TKeyCase {
         Qt::Key Key;
         int Row;
@@ -155,27 +155,27 @@ TEST_F(TForm1Keyboard, SpanAndFiguresWithoutAMouse) {
     // table, whose next keyboard pick shows the span's figures.
     Press(Qt::Key_Tab);
     Press(Qt::Key_Down);
-    EXPECT_EQ(Form().ComboBox1->ItemIndex(), 0);
+    EXPECT_EQ(Driver().ComboBox1->ItemIndex(), 0);
     Press(Qt::Key_Tab);
     Press(Qt::Key_Down);
-    EXPECT_EQ(Form().ComboBox2->ItemIndex(), 0);
+    EXPECT_EQ(Driver().ComboBox2->ItemIndex(), 0);
     Press(Qt::Key_Tab);
     Press(Qt::Key_Down);
     Press(Qt::Key_Tab);
     Press(Qt::Key_Down);
-    EXPECT_EQ(Form().ComboBox3->ItemIndex(), 0);
-    EXPECT_EQ(Form().ComboBox4->ItemIndex(), 0);
+    EXPECT_EQ(Driver().ComboBox3->ItemIndex(), 0);
+    EXPECT_EQ(Driver().ComboBox4->ItemIndex(), 0);
     for (int i = 0; i < 4; ++i) {
         Press(Qt::Key_Backtab, Qt::ShiftModifier);
     }
-    ASSERT_EQ(FocusedControl(), Form().StringGrid1);
+    ASSERT_EQ(FocusedControl(), Driver().StringGrid1);
     Press(Qt::Key_Down);
     // Vehicle v2 builds 2 a month: January 1941 alone.
-    EXPECT_EQ(Form().Edit1->text(), QStringLiteral("2"));
+    EXPECT_EQ(Driver().Edit1->text(), QStringLiteral("2"));
 }
 
 TEST_F(TForm1Keyboard, RadioGroupItemsAreChosenWithTheArrowKeys) {
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     form.PageControl1->setCurrentIndex(1);
     form.RadioGroup1->Button(0)->setFocus(Qt::TabFocusReason);
     Press(Qt::Key_Down);

@@ -18,21 +18,21 @@
 using TForm1Layout = TForm1Fixture;
 
 TEST_F(TForm1Layout, WindowHasItsCaptionClientAreaAndTwoPages) {
-    TForm1& form = Form();
-    EXPECT_EQ(form.objectName(), QStringLiteral("Form1"));
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Armalyx 2.1"));
-    EXPECT_EQ(form.size(), QSize(730, 471));
+    TForm1Driver& form = Driver();
+    EXPECT_EQ(form.Window.objectName(), QStringLiteral("Form1"));
+    EXPECT_EQ(form.Window.windowTitle(), QStringLiteral("Armalyx 2.1"));
+    EXPECT_EQ(form.Window.size(), QSize(730, 471));
     EXPECT_EQ(form.PageControl1->geometry(), QRect(8, 8, 697, 433));
     ASSERT_EQ(form.PageControl1->count(), 2);
     EXPECT_EQ(form.PageControl1->tabText(0), QStringLiteral("Tank Selection"));
     EXPECT_EQ(form.PageControl1->tabText(1), QStringLiteral("Graph"));
     EXPECT_EQ(form.PageControl1->currentWidget(), form.Tabsheet1);
     EXPECT_EQ(form.PageControl1->widget(1), form.TabSheet2);
-    EXPECT_TRUE(form.windowIcon().availableSizes().contains(QSize(32, 32)));
+    EXPECT_TRUE(form.Window.windowIcon().availableSizes().contains(QSize(32, 32)));
 }
 
 TEST_F(TForm1Layout, ControlsSitAtTheirAbsolutePositions) {
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     const std::pair<QWidget*, QRect> placements[] = {
         {form.StringGrid1, QRect(8, 16, 209, 361)}, {form.ComboBox1, QRect(264, 48, 49, 21)},
         {form.ComboBox2, QRect(336, 48, 49, 21)},   {form.ComboBox3, QRect(264, 88, 49, 21)},
@@ -45,13 +45,13 @@ TEST_F(TForm1Layout, ControlsSitAtTheirAbsolutePositions) {
         EXPECT_EQ(widget->geometry(), geometry);
     }
     // Resizing the window moves nothing inside it.
-    form.resize(300, 200);
+    form.Window.resize(300, 200);
     EXPECT_EQ(form.PageControl1->geometry(), QRect(8, 8, 697, 433));
     EXPECT_EQ(form.Edit3->geometry(), QRect(456, 128, 73, 21));
 }
 
 TEST_F(TForm1Layout, LabelsShowTheirWholeTextAtTheirPosition) {
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     const std::tuple<QLabel*, QPoint, const char*> labels[] = {
         {form.Label6, QPoint(256, 8), "Select Production Time Span"},
         {form.Label1, QPoint(272, 32), "Start"},
@@ -72,9 +72,9 @@ TEST_F(TForm1Layout, LabelsShowTheirWholeTextAtTheirPosition) {
 }
 
 TEST_F(TForm1Layout, FontsAreGivenInPixelsWithTheirSubstitutes) {
-    TForm1& form = Form();
-    EXPECT_EQ(form.font().pixelSize(), 11);
-    EXPECT_EQ(QFontInfo(form.font()).family(), QStringLiteral("Liberation Sans"));
+    TForm1Driver& form = Driver();
+    EXPECT_EQ(form.Window.font().pixelSize(), 11);
+    EXPECT_EQ(QFontInfo(form.Window.font()).family(), QStringLiteral("Liberation Sans"));
     EXPECT_EQ(form.Label1->font().pixelSize(), 11);
     EXPECT_EQ(form.Label6->font().pixelSize(), 13);
     EXPECT_TRUE(form.Label6->font().bold());
@@ -82,7 +82,7 @@ TEST_F(TForm1Layout, FontsAreGivenInPixelsWithTheirSubstitutes) {
 }
 
 TEST_F(TForm1Layout, SelectorsShowTheirTextWithNoItemSelected) {
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     const QStringList months = {"Jan",  "Feb", "Mar", "April", "May", "June",
                                 "July", "Aug", "Sep", "Oct",   "Nov", "Dec"};
     const QStringList years = {"1941", "1942", "1943", "1944", "1945"};
@@ -111,7 +111,7 @@ TEST_F(TForm1Layout, SelectorsShowTheirTextWithNoItemSelected) {
 }
 
 TEST_F(TForm1Layout, RadioGroupLiesOnTheChartWithItsFirstItemSelected) {
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     EXPECT_EQ(form.RadioGroup1->parentWidget(), form.Chart1);
     EXPECT_EQ(form.Chart1->parentWidget(), form.TabSheet2);
     EXPECT_EQ(form.RadioGroup1->title(), QStringLiteral("Production Data Source"));
@@ -120,14 +120,14 @@ TEST_F(TForm1Layout, RadioGroupLiesOnTheChartWithItsFirstItemSelected) {
     EXPECT_TRUE(form.RadioGroup1->Button(0)->isChecked());
     EXPECT_EQ(form.RadioGroup1->Button(0)->text(), QStringLiteral("Merrowin's Production Data"));
     EXPECT_EQ(form.RadioGroup1->Button(1)->text(), QStringLiteral("Data Driven Production Data"));
-    form.show();
+    form.Window.show();
     EXPECT_FALSE(form.RadioGroup1->isVisible());
     form.PageControl1->setCurrentIndex(1);
     EXPECT_TRUE(form.RadioGroup1->isVisible());
 }
 
 TEST_F(TForm1Layout, GridHasTwoColumnsAHeaderRowAndFixedRowHeight) {
-    TForm1& form = Form();
+    TForm1Driver& form = Driver();
     TStringGrid& grid = *form.StringGrid1;
     EXPECT_EQ(grid.RowCount(), 99);
     EXPECT_EQ(grid.columnCount(), 2);

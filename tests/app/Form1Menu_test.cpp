@@ -34,12 +34,12 @@ protected:
     }
 
     void ShowGraphPage() {
-        Form().PageControl1->setCurrentIndex(1);
-        Form().Chart1->grab();
+        Driver().PageControl1->setCurrentIndex(1);
+        Driver().Chart1->grab();
     }
 
     void TurnWheel(int notches, Qt::KeyboardModifiers modifiers, QPoint at) {
-        TChart& chart = *Form().Chart1;
+        TChart& chart = *Driver().Chart1;
         QWheelEvent wheel(QPointF(at), QPointF(chart.mapToGlobal(at)), QPoint(),
                           QPoint(0, 120 * notches), Qt::NoButton, modifiers, Qt::NoScrollPhase,
                           false);
@@ -50,7 +50,7 @@ protected:
 } // namespace
 
 TEST_F(TForm1Menu, TheMenuHoldsEveryCommandWithItsKeyAndAnAccessKey) {
-    QMenu& menu = *Form().MainMenu;
+    QMenu& menu = *Driver().MainMenu;
     const struct {
         const char* Text;
         QKeySequence Key;
@@ -94,23 +94,23 @@ TEST_F(TForm1Menu, TheButtonSitsAtTheRightEndOfTheTabStripAndF10OpensTheMenu) {
     EXPECT_EQ(button->toolTip(), QStringLiteral("Menu"));
     EXPECT_EQ(button->accessibleName(), QStringLiteral("Menu"));
     EXPECT_FALSE(button->icon().isNull());
-    EXPECT_EQ(Form().PageControl1->cornerWidget(Qt::TopRightCorner), button);
-    const QTabBar& tabs = *Form().PageControl1->tabBar();
+    EXPECT_EQ(Driver().PageControl1->cornerWidget(Qt::TopRightCorner), button);
+    const QTabBar& tabs = *Driver().PageControl1->tabBar();
     EXPECT_LE(button->height(), tabs.height());
-    const QRect inTabWidget(button->mapTo(Form().PageControl1, QPoint()), button->size());
-    EXPECT_LT(inTabWidget.right(), Form().PageControl1->width());
+    const QRect inTabWidget(button->mapTo(Driver().PageControl1, QPoint()), button->size());
+    EXPECT_LT(inTabWidget.right(), Driver().PageControl1->width());
     EXPECT_GT(inTabWidget.left(), tabs.tabRect(tabs.count() - 1).right());
 
     QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_TRUE(Form().MainMenu->isVisible());
-    Form().MainMenu->hide();
+    EXPECT_TRUE(Driver().MainMenu->isVisible());
+    Driver().MainMenu->hide();
     QTest::keyClick(&Form(), Qt::Key_F10);
-    EXPECT_TRUE(Form().MainMenu->isVisible());
-    Form().MainMenu->hide();
+    EXPECT_TRUE(Driver().MainMenu->isVisible());
+    Driver().MainMenu->hide();
 }
 
 TEST_F(TForm1Menu, HelpShowsTheEstimateTextAndAboutNamesVersionLicenceAndFolder) {
-    Form().EstimateHelpAction->trigger();
+    Driver().EstimateHelpAction->trigger();
     auto* help = Form().findChild<TEstimateHelpWindow*>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
@@ -119,7 +119,7 @@ TEST_F(TForm1Menu, HelpShowsTheEstimateTextAndAboutNamesVersionLicenceAndFolder)
     EXPECT_TRUE(text.contains(QStringLiteral("loss rate"))) << text.toStdString();
     help->close();
 
-    const QString about = Form().AboutText();
+    const QString about = Driver().AboutText();
     EXPECT_TRUE(about.contains(QStringLiteral("Armalyx 2.1")));
     EXPECT_TRUE(about.contains(QStringLiteral("MIT")));
     EXPECT_TRUE(about.contains(DataDirectory().toHtmlEscaped()));
@@ -127,30 +127,30 @@ TEST_F(TForm1Menu, HelpShowsTheEstimateTextAndAboutNamesVersionLicenceAndFolder)
 
 TEST_F(TForm1Menu, FitToDataShowsEveryPointAndHomeBringsTheConfiguredRangesBack) {
     ShowGraphPage();
-    TChart& chart = *Form().Chart1;
+    TChart& chart = *Driver().Chart1;
     const std::vector<TAxisRange> home = chart.AxisRanges();
     ASSERT_EQ(chart.LeftAxis().Maximum(), 20000);
-    const QString data = Form().ChartDataText();
+    const QString data = Driver().ChartDataText();
     QTest::keyClick(&Form(), Qt::Key_0, Qt::ControlModifier);
     // Rounded outward to the axis' label step of 1,000.
     EXPECT_EQ(chart.LeftAxis().Maximum(), 36000);
     EXPECT_LE(chart.LeftAxis().Minimum(), 0);
     EXPECT_EQ(chart.BottomAxis().Minimum(), 1);
     EXPECT_EQ(chart.BottomAxis().Maximum(), 53);
-    EXPECT_EQ(Form().ChartDataText(), data);
+    EXPECT_EQ(Driver().ChartDataText(), data);
     QTest::keyClick(&Form(), Qt::Key_Home);
     EXPECT_EQ(chart.AxisRanges(), home);
 }
 
 TEST_F(TForm1Menu, CtrlWheelZoomsTheValuesAndShiftWheelTheMonthsAboutTheMouse) {
     ShowGraphPage();
-    TChart& chart = *Form().Chart1;
+    TChart& chart = *Driver().Chart1;
     const QPoint at(chart.BottomAxis().ValueToPixel(20), chart.LeftAxis().ValueToPixel(8000));
     const double month = chart.BottomAxis().PixelToValue(at.x());
     const double value = chart.LeftAxis().PixelToValue(at.y());
     const double valueSpan = chart.LeftAxis().Maximum() - chart.LeftAxis().Minimum();
     const double monthSpan = chart.BottomAxis().Maximum() - chart.BottomAxis().Minimum();
-    const QString data = Form().ChartDataText();
+    const QString data = Driver().ChartDataText();
 
     TurnWheel(1, Qt::ControlModifier, at);
     EXPECT_LT(chart.LeftAxis().Maximum() - chart.LeftAxis().Minimum(), valueSpan);
@@ -162,7 +162,7 @@ TEST_F(TForm1Menu, CtrlWheelZoomsTheValuesAndShiftWheelTheMonthsAboutTheMouse) {
     EXPECT_GT(chart.BottomAxis().Maximum() - chart.BottomAxis().Minimum(), monthSpan);
     chart.grab();
     EXPECT_NEAR(chart.BottomAxis().PixelToValue(at.x()), month, monthSpan / 100);
-    EXPECT_EQ(Form().ChartDataText(), data);
+    EXPECT_EQ(Driver().ChartDataText(), data);
 }
 
 // The sample data's vehicles in service reach 35,400, beyond the configured 20,000.
@@ -171,8 +171,8 @@ using TForm1SampleFit = TForm1Fixture;
 TEST_F(TForm1SampleFit, FitToDataShowsTheWholeSampleFleet) {
     CopySampleData();
     ShowAndActivate();
-    Form().PageControl1->setCurrentIndex(1);
-    Form().FitToData();
-    EXPECT_EQ(Form().Chart1->LeftAxis().Minimum(), 0);
-    EXPECT_EQ(Form().Chart1->LeftAxis().Maximum(), 36000);
+    Driver().PageControl1->setCurrentIndex(1);
+    Driver().FitToData();
+    EXPECT_EQ(Driver().Chart1->LeftAxis().Minimum(), 0);
+    EXPECT_EQ(Driver().Chart1->LeftAxis().Maximum(), 36000);
 }

@@ -22,8 +22,8 @@ TEST_F(TForm1Table, RowCountKeepsRoomForThirtyVehiclesAndTheLendLeaseRow) {
         SCOPED_TRACE(c.Vehicles);
         WriteTotalData(FleetLines(1000, 10, 20, 1));
         WriteVehicles(c.Vehicles);
-        Form().FormActivate();
-        const TStringGrid& grid = *Form().StringGrid1;
+        Driver().FormActivate();
+        const TStringGrid& grid = *Driver().StringGrid1;
         EXPECT_EQ(grid.RowCount(), c.Rows);
         EXPECT_EQ(grid.Cells(0, 0), QStringLiteral("Vehicle Name"));
         EXPECT_EQ(grid.Cells(1, 0), QStringLiteral("Total"));
@@ -46,8 +46,8 @@ TEST_F(TForm1Table, LendLeaseTotalIsPaddedToFourCharacters) {
         SCOPED_TRACE(c.Monthly);
         WriteTotalData(FleetLines(1000, 10, 20, c.Monthly));
         WriteVehicles(2);
-        Form().FormActivate();
-        EXPECT_EQ(Form().StringGrid1->Cells(1, 3), QString::fromLatin1(c.Text));
+        Driver().FormActivate();
+        EXPECT_EQ(Driver().StringGrid1->Cells(1, 3), QString::fromLatin1(c.Text));
     }
 }
 
@@ -58,11 +58,11 @@ TEST_F(TForm1Table, NamesShowAsUtf8WhenWrittenInUtf8AndAsWindows1252Otherwise) {
         lines.push_back(line);
     }
     WriteTankData(lines);
-    Form().FormActivate();
-    EXPECT_EQ(Form().StringGrid1->Cells(0, 1), QStringLiteral(u"\u0160koda T-21"));
-    EXPECT_EQ(Form().StringGrid1->Cells(0, 2), QStringLiteral(u"\u0160koda T-22"));
+    Driver().FormActivate();
+    EXPECT_EQ(Driver().StringGrid1->Cells(0, 1), QStringLiteral(u"\u0160koda T-21"));
+    EXPECT_EQ(Driver().StringGrid1->Cells(0, 2), QStringLiteral(u"\u0160koda T-22"));
     ClickRow(1);
-    EXPECT_EQ(Form().Series2->Title(), QStringLiteral(u"\u0160koda T-21"));
+    EXPECT_EQ(Driver().Series2->Title(), QStringLiteral(u"\u0160koda T-21"));
 }
 
 TEST_F(TForm1Table, FirstActivationLoadsOnceAndLaterActivationsReloadNothing) {
@@ -70,13 +70,13 @@ TEST_F(TForm1Table, FirstActivationLoadsOnceAndLaterActivationsReloadNothing) {
     WriteVehicles(3);
     ShowAndActivate();
     EXPECT_TRUE(Errors().empty());
-    EXPECT_EQ(Form().StringGrid1->Cells(0, 3), QStringLiteral("v3"));
-    EXPECT_EQ(Form().Series1->PointCount(), 53);
+    EXPECT_EQ(Driver().StringGrid1->Cells(0, 3), QStringLiteral("v3"));
+    EXPECT_EQ(Driver().Series1->PointCount(), 53);
 
     WriteVehicles(1);
     QEvent activation(QEvent::WindowActivate);
     QApplication::sendEvent(&Form(), &activation);
-    EXPECT_EQ(Form().StringGrid1->Cells(0, 3), QStringLiteral("v3"));
+    EXPECT_EQ(Driver().StringGrid1->Cells(0, 3), QStringLiteral("v3"));
     EXPECT_EQ(Production1::Store().VehicleCount, 3);
 }
 
@@ -94,14 +94,14 @@ TEST_F(TForm1Table, RefillWithFewerVehiclesEmptiesTheRowsBelowTheLendLeaseRow) {
         SCOPED_TRACE(c.How);
         WriteTotalData(FleetLines(1000, 10, 20, 1));
         WriteVehicles(c.Before);
-        Form().FormActivate();
+        Driver().FormActivate();
         WriteVehicles(c.After);
         if (c.How == std::string("activation")) {
-            Form().FormActivate();
+            Driver().FormActivate();
         } else {
-            Form().ReloadDataFiles();
+            Driver().ReloadDataFiles();
         }
-        const TStringGrid& grid = *Form().StringGrid1;
+        const TStringGrid& grid = *Driver().StringGrid1;
         EXPECT_EQ(grid.RowCount(), c.Rows);
         EXPECT_EQ(grid.Cells(0, c.After + 1), QStringLiteral("Lend Lease"));
         for (int row = c.After + 2; row < grid.RowCount(); ++row) {
@@ -117,12 +117,12 @@ TEST_F(TForm1Table, RefillWithFewerVehiclesEmptiesTheRowsBelowTheLendLeaseRow) {
 }
 
 TEST_F(TForm1Table, MissingDataFilesGiveAnEmptyTableWithoutError) {
-    Form().FormActivate();
-    EXPECT_EQ(Form().StringGrid1->RowCount(), 32);
-    EXPECT_EQ(Form().StringGrid1->Cells(0, 1), QStringLiteral("Lend Lease"));
-    EXPECT_EQ(Form().StringGrid1->Cells(1, 1), QStringLiteral("   0"));
-    EXPECT_EQ(Form().Series1->PointCount(), 0);
-    EXPECT_EQ(Form().Series5->PointCount(), 48);
+    Driver().FormActivate();
+    EXPECT_EQ(Driver().StringGrid1->RowCount(), 32);
+    EXPECT_EQ(Driver().StringGrid1->Cells(0, 1), QStringLiteral("Lend Lease"));
+    EXPECT_EQ(Driver().StringGrid1->Cells(1, 1), QStringLiteral("   0"));
+    EXPECT_EQ(Driver().Series1->PointCount(), 0);
+    EXPECT_EQ(Driver().Series5->PointCount(), 48);
 }
 
 TEST_F(TForm1Table, ReadFailureDuringActivationIsReportedOnceWithTheProgramTitle) {
@@ -145,5 +145,5 @@ TEST_F(TForm1Table, ReadFailureDuringActivationIsReportedOnceWithTheProgramTitle
     EXPECT_EQ(Errors()[0].Text, expected);
     EXPECT_TRUE(expected.endsWith(QLatin1Char('.')));
     // The handler stopped at the load: the table keeps its design-time rows.
-    EXPECT_EQ(Form().StringGrid1->RowCount(), 99);
+    EXPECT_EQ(Driver().StringGrid1->RowCount(), 99);
 }

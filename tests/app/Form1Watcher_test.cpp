@@ -1,6 +1,7 @@
 // The data files are followed: however an editor or a script saves them, the window reads them
 // again by itself shortly after the last change, keeping the work, and says when and why.
 #include "TForm1Fixture.h"
+#include "TStatusLine.h"
 
 #include "TDataFolderWatcher.h"
 #include "TStringGrid.h"
@@ -33,7 +34,7 @@ protected:
     void SetUp() override {
         TForm1Fixture::SetUp();
         ShowTwoVehicles();
-        QObject::connect(&Form().DataWatcher(), &TDataFolderWatcher::FilesChanged, &Form(),
+        QObject::connect(&Driver().DataWatcher(), &TDataFolderWatcher::FilesChanged, &Form(),
                          [this] { ++m_loads; });
     }
 
@@ -60,7 +61,7 @@ protected:
     }
 
     bool WaitForFirstVehicle(const QString& name) {
-        return QTest::qWaitFor([this, &name] { return Form().StringGrid1->Cells(0, 1) == name; },
+        return QTest::qWaitFor([this, &name] { return Driver().StringGrid1->Cells(0, 1) == name; },
                                kPatience);
     }
 
@@ -89,11 +90,11 @@ TEST_F(TForm1Watcher, EveryWayOfSavingIsReadAgainKeepingThePicks) {
         lines.insert(lines.end(), v2.begin(), v2.end());
         SaveVehicles(save.Save, lines);
         ASSERT_TRUE(WaitForFirstVehicle(QString::fromStdString(first)));
-        EXPECT_EQ(Form().Series2->Title(), QStringLiteral("v2"));
-        EXPECT_GT(Form().Series2->PointCount(), 0);
-        EXPECT_EQ(Form().StringGrid1->Row(), 2);
-        EXPECT_TRUE(Form().Label8->text().contains(QStringLiteral(": TankData.txt changed.")))
-            << Form().Label8->text().toStdString();
+        EXPECT_EQ(Driver().Series2->Title(), QStringLiteral("v2"));
+        EXPECT_GT(Driver().Series2->PointCount(), 0);
+        EXPECT_EQ(Driver().StringGrid1->Row(), 2);
+        EXPECT_TRUE(Driver().Label8->text().contains(QStringLiteral(": TankData.txt changed.")))
+            << Driver().Label8->text().toStdString();
     }
     EXPECT_TRUE(Errors().empty());
 }
@@ -103,31 +104,31 @@ TEST_F(TForm1Watcher, EveryWayOfSavingIsReadAgainKeepingThePicks) {
 TEST_F(TForm1Watcher, PicksOutliveAFileThatIsDeletedAndCreatedAgain) {
     ClickRow(2); // v2 into the first pair, its row current and its figures shown
     ClickRow(1); // v1 into the second pair
-    const QString figure = Form().Edit1->text();
-    ASSERT_EQ(Form().Series2->Title(), QStringLiteral("v2"));
-    ASSERT_EQ(Form().Series7->Title(), QStringLiteral("v1"));
+    const QString figure = Driver().Edit1->text();
+    ASSERT_EQ(Driver().Series2->Title(), QStringLiteral("v2"));
+    ASSERT_EQ(Driver().Series7->Title(), QStringLiteral("v1"));
     const fs::path file = Folder() / "TankData.txt";
     const std::string bytes = ReadFileBytes(file);
     ASSERT_FALSE(bytes.empty());
 
     fs::remove(file);
     ASSERT_TRUE(QTest::qWaitFor([] { return Production1::Store().VehicleCount == 0; }, kPatience));
-    EXPECT_EQ(Form().Series2->PointCount(), 0);
-    EXPECT_EQ(Form().Series7->PointCount(), 0);
-    EXPECT_EQ(Form().StringGrid1->Row(), 0) << "no row stands for a vehicle that is not there";
-    EXPECT_EQ(Form().Edit1->text(), QStringLiteral("0"));
+    EXPECT_EQ(Driver().Series2->PointCount(), 0);
+    EXPECT_EQ(Driver().Series7->PointCount(), 0);
+    EXPECT_EQ(Driver().StringGrid1->Row(), 0) << "no row stands for a vehicle that is not there";
+    EXPECT_EQ(Driver().Edit1->text(), QStringLiteral("0"));
     QTest::qWait(1000);
 
     ASSERT_TRUE(WriteFileBytes(file, bytes));
     ASSERT_TRUE(WaitForFirstVehicle(QStringLiteral("v1")));
-    EXPECT_EQ(Form().Series2->Title(), QStringLiteral("v2"));
-    EXPECT_GT(Form().Series2->PointCount(), 0);
-    EXPECT_EQ(Form().Series7->Title(), QStringLiteral("v1"));
-    EXPECT_GT(Form().Series7->PointCount(), 0);
+    EXPECT_EQ(Driver().Series2->Title(), QStringLiteral("v2"));
+    EXPECT_GT(Driver().Series2->PointCount(), 0);
+    EXPECT_EQ(Driver().Series7->Title(), QStringLiteral("v1"));
+    EXPECT_GT(Driver().Series7->PointCount(), 0);
     // v1 was picked last, so its row is current and the figures are its.
-    EXPECT_EQ(Form().StringGrid1->Row(), 1);
+    EXPECT_EQ(Driver().StringGrid1->Row(), 1);
     EXPECT_EQ(Production1::Store().SelectedVehicle, 1);
-    EXPECT_EQ(Form().Edit1->text(), figure);
+    EXPECT_EQ(Driver().Edit1->text(), figure);
     // The next pick goes into the first pair, as it would have.
     EXPECT_EQ(Production1::Store().CompareSlot, 0);
     EXPECT_TRUE(Errors().empty());
@@ -144,7 +145,7 @@ TEST_F(TForm1Watcher, ABurstOfWritesIsReadOnceOrTwiceAndTheLastStateIsShown) {
     QTest::qWait(2 * static_cast<int>(TDataFolderWatcher::kSettleTime.count()));
     EXPECT_GE(m_loads, 1);
     EXPECT_LE(m_loads, 2);
-    EXPECT_EQ(Form().StringGrid1->Cells(0, 1), QStringLiteral("w100"));
+    EXPECT_EQ(Driver().StringGrid1->Cells(0, 1), QStringLiteral("w100"));
 }
 
 TEST_F(TForm1Watcher, AFileThatAppearsAndAFolderThatGoesAndComesBackAreFollowed) {
@@ -152,12 +153,14 @@ TEST_F(TForm1Watcher, AFileThatAppearsAndAFolderThatGoesAndComesBackAreFollowed)
     ASSERT_TRUE(QFile::remove(DataDirectory() + "/TotalData.txt"));
     ASSERT_TRUE(QTest::qWaitFor(
         [this] {
-            return Form().Label8->text().contains(QStringLiteral("TotalData.txt: not found"));
+            return Driver().Label8->text().contains(QStringLiteral("TotalData.txt: not found"));
         },
         kPatience));
     WriteTotalData(FleetLines(4000, 10, 20, 5));
     ASSERT_TRUE(QTest::qWaitFor(
-        [this] { return Form().Series1->PointCount() > 0 && Form().Series1->YValueAt(0) == 4000; },
+        [this] {
+            return Driver().Series1->PointCount() > 0 && Driver().Series1->YValueAt(0) == 4000;
+        },
         kPatience));
 
     // The whole folder goes, then comes back with other files.
@@ -174,5 +177,5 @@ TEST_F(TForm1Watcher, OtherFilesOfTheFolderReadNothing) {
     ASSERT_TRUE(WriteFileBytes(Folder() / "notes.txt", "x"));
     QTest::qWait(3 * static_cast<int>(TDataFolderWatcher::kSettleTime.count()));
     EXPECT_EQ(m_loads, 0);
-    EXPECT_FALSE(Form().Label8->text().contains(QStringLiteral("Read again")));
+    EXPECT_FALSE(Driver().Label8->text().contains(QStringLiteral("Read again")));
 }

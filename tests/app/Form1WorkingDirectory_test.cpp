@@ -2,7 +2,7 @@
 // longer exists: without data files there the window still opens with its caption and an empty
 // table, and reports nothing.
 #include "TErrorCapture.h"
-#include "TForm1.h"
+#include "TForm1Driver.h"
 #include "TStringGrid.h"
 #include "TTempDirectory.h"
 #include "TWorkingDirectory.h"
@@ -51,7 +51,7 @@ TEST(Form1WorkingDirectory, WithoutDataFilesTheWindowOpensWithItsCaptionAndAnEmp
         EXPECT_TRUE(errors.Reports().empty());
         EXPECT_EQ(form.windowTitle(), QStringLiteral("Armalyx 2.1"));
         EXPECT_EQ(Production1::Store().VehicleCount, 0);
-        EXPECT_EQ(form.StringGrid1->Cells(0, 1), QStringLiteral("Lend Lease"));
+        EXPECT_EQ(TForm1Driver(form).StringGrid1->Cells(0, 1), QStringLiteral("Lend Lease"));
     }
     Production1::InitializeStore();
 }

@@ -56,7 +56,7 @@ protected:
 
     // The chart drawn off-screen into a picture of the given device pixel ratio.
     TRenderedChart Render(int ratio) {
-        TChart& chart = *Form().Chart1;
+        TChart& chart = *Driver().Chart1;
         QImage image(chart.width() * ratio, chart.height() * ratio, QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
         image.fill(Qt::magenta);

@@ -40,10 +40,10 @@ protected:
         ClickRow(3);
         ClickRow(7);
         EXPECT_TRUE(Errors().empty());
-        Form().PageControl1->setCurrentIndex(1);
-        return Form().Chart1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        Driver().PageControl1->setCurrentIndex(1);
+        return Driver().Chart1->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
-    TChart& Chart() { return *Form().Chart1; }
+    TChart& Chart() { return *Driver().Chart1; }
 };
 
 TEST_F(TGraphScreenshotTest, BackWallFrameIsBlackAroundThePlot) {

@@ -95,7 +95,7 @@ protected:
     // What the window shows that must hold after every event; empty when all holds.
     std::string Violations(const TMonkey& monkey) {
         std::ostringstream out;
-        TForm1& form = Form();
+        TForm1Driver& form = Driver();
         const QStringList edits = {form.Edit1->text(), form.Edit2->text(), form.Edit3->text()};
         if (edits != monkey.ExpectedEdits()) {
             out << "edit boxes show " << edits.join(' ').toStdString() << ", the store sums to "
@@ -121,7 +121,7 @@ protected:
     }
 
     // The table holds the data read last: its vehicles, the "Lend Lease" row and nothing below.
-    static std::string TableViolations(TForm1& form) {
+    static std::string TableViolations(TForm1Driver& form) {
         std::ostringstream out;
         const auto& store = Production1::Store();
         const TStringGrid& grid = *form.StringGrid1;
@@ -148,7 +148,7 @@ protected:
 
     // The month cursor stands within the curves' months, and a screen reader reads the same
     // read-out, summary and table the window shows.
-    static std::string CursorViolations(TForm1& form) {
+    static std::string CursorViolations(TForm1Driver& form) {
         std::ostringstream out;
         const auto* cursor = form.Chart1->findChild<TChartMonthCursor*>();
         const auto month = cursor->Month();

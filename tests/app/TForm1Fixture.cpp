@@ -57,6 +57,7 @@ void TForm1Fixture::SetUp() {
 }
 
 void TForm1Fixture::TearDown() {
+    m_driver.reset();
     m_form.reset();
     Production1::InitializeStore();
 }
@@ -102,8 +103,14 @@ void TForm1Fixture::CopySampleData() {
 TForm1& TForm1Fixture::Form() {
     if (!m_form) {
         m_form = std::make_unique<TForm1>(DataDirectory());
+        m_driver = std::make_unique<TForm1Driver>(*m_form);
     }
     return *m_form;
+}
+
+TForm1Driver& TForm1Fixture::Driver() {
+    Form();
+    return *m_driver;
 }
 
 void TForm1Fixture::ShowAndActivate() {
@@ -126,8 +133,8 @@ void TForm1Fixture::ShowTwoVehicles() {
 }
 
 void TForm1Fixture::ClickRow(int row, int column) {
-    TStringGrid& grid = *Form().StringGrid1;
-    Form().PageControl1->setCurrentIndex(0);
+    TStringGrid& grid = *Driver().StringGrid1;
+    Driver().PageControl1->setCurrentIndex(0);
     if (row == 0) {
         const int x = grid.horizontalHeader()->sectionViewportPosition(column) + 5;
         QTest::mouseClick(grid.horizontalHeader()->viewport(), Qt::LeftButton, {},
@@ -141,26 +148,26 @@ void TForm1Fixture::ClickRow(int row, int column) {
 
 namespace {
 // The window position of the centre of a table cell, scrolled into view.
-QPoint CellInWindow(TForm1& form, int row) {
+QPoint CellInWindow(TForm1Driver& form, int row) {
     TStringGrid& grid = *form.StringGrid1;
     form.PageControl1->setCurrentIndex(0);
     const QModelIndex index = grid.model()->index(row - 1, 0);
     grid.scrollTo(index);
-    return grid.viewport()->mapTo(&form, grid.visualRect(index).center());
+    return grid.viewport()->mapTo(&form.Window, grid.visualRect(index).center());
 }
 } // namespace
 
 void TForm1Fixture::ClickRowWith(Qt::MouseButton button, int row) {
-    const QPoint position = CellInWindow(Form(), row);
+    const QPoint position = CellInWindow(Driver(), row);
     QTest::mouseClick(Form().windowHandle(), button, {}, position);
 }
 
 void TForm1Fixture::DoubleClickRow(int row) {
-    const QPoint position = CellInWindow(Form(), row);
+    const QPoint position = CellInWindow(Driver(), row);
     QTest::mouseDClick(Form().windowHandle(), Qt::LeftButton, {}, position);
 }
 
 void TForm1Fixture::PressKey(Qt::Key key) {
-    Form().StringGrid1->setFocus();
-    QTest::keyClick(Form().StringGrid1, key);
+    Driver().StringGrid1->setFocus();
+    QTest::keyClick(Driver().StringGrid1, key);
 }

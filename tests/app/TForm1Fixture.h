@@ -5,6 +5,7 @@
 
 #include "TErrorCapture.h"
 #include "TForm1.h"
+#include "TForm1Driver.h"
 #include "TTempDirectory.h"
 
 #include <gtest/gtest.h>
@@ -54,8 +55,9 @@ protected:
     // A data set of the given number of vehicles v1, v2, .. with production 1, 2, .. per month.
     void WriteVehicles(int count);
 
-    // The window, created on first use over the data directory.
+    // The window, created on first use over the data directory, and its controls and commands.
     TForm1& Form();
+    TForm1Driver& Driver();
     // Shows the window and waits for its first activation, as the program does.
     void ShowAndActivate();
     // The sample data, the window activated and the rows of T-50 and T-34 picked: the chart of the
@@ -79,4 +81,5 @@ private:
     Armalyx::TTempDirectory m_dataDirectory;
     TErrorCapture m_errors;
     std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<TForm1Driver> m_driver;
 };

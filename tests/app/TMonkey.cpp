@@ -257,7 +257,7 @@ std::string TMonkey::MoveChartCursor() {
 std::string TMonkey::Resize() {
     if (Between(0, 1) == 0) {
         const QSize size(Between(1, 1400), Between(1, 1000));
-        m_form.resize(size);
+        m_form.Window.resize(size);
         return "window resize " + std::to_string(size.width()) + "x" +
                std::to_string(size.height());
     }
@@ -280,14 +280,14 @@ std::string TMonkey::RunCommand() {
         return "open the same folder";
     case 2:
         ShowPage(kGraphPage);
-        QTest::keyClick(&m_form, Qt::Key_0, Qt::ControlModifier);
+        QTest::keyClick(&m_form.Window, Qt::Key_0, Qt::ControlModifier);
         return "fit to data";
     case 3:
         ShowPage(kGraphPage);
-        QTest::keyClick(&m_form, Qt::Key_Home);
+        QTest::keyClick(&m_form.Window, Qt::Key_Home);
         return "reset view";
     default:
-        QTest::keyClick(&m_form, Qt::Key_F10);
+        QTest::keyClick(&m_form.Window, Qt::Key_F10);
         m_form.MainMenu->hide();
         return "window menu";
     }

@@ -7,6 +7,7 @@
 // keeps its own record of what the user chose, so that the span figures the window must show can be
 // worked out independently after every event.
 
+#include "TForm1Driver.h"
 #include "TSpanOracle.h"
 
 #include <QByteArray>
@@ -64,7 +65,7 @@ private:
     int Between(int low, int high);
     QPoint PointIn(const QWidget& widget, int overshoot = 0);
 
-    TForm1& m_form;
+    TForm1Driver m_form;
     std::mt19937 m_random;
     TSpanChoices m_choices;
     QStringList m_expectedEdits{"0", "0", "0"};

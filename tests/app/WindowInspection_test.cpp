@@ -122,11 +122,11 @@ TEST_F(TWindowInspectionTest, SavesEachRequestedPageAsThePictureTheWindowShows) 
     ShowAndActivate();
     ClickRow(2);
     const QImage saved = QImage(good[0], "PNG").convertToFormat(QImage::Format_RGB32);
-    QWidget& page = *Form().Tabsheet1;
+    QWidget& page = *Driver().Tabsheet1;
     EXPECT_EQ(saved.size(), page.size());
-    Form().PageControl1->setCurrentWidget(&page);
+    Driver().PageControl1->setCurrentWidget(&page);
     const QImage shown = page.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const int besideTable = Form().StringGrid1->geometry().right() + 1;
+    const int besideTable = Driver().StringGrid1->geometry().right() + 1;
     const QRect controls(besideTable, 0, page.width() - besideTable, page.height());
     EXPECT_TRUE(saved.copy(controls) == shown.copy(controls));
 }
@@ -146,7 +146,7 @@ TEST_F(TWindowInspectionTest, WindowSnapshotShowsTheWholeWindowWithItsMenuButton
 
     // The menu button in the picture is the button the window shows, where the window shows it.
     ShowAndActivate();
-    const QWidget& button = *Form().MenuButton;
+    const QWidget& button = *Driver().MenuButton;
     const QRect place(button.mapTo(&Form(), QPoint(0, 0)), button.size());
     const QImage shown = Form().grab(place).toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_TRUE(saved.copy(place) == shown);
@@ -177,8 +177,8 @@ TEST_F(TWindowInspectionTest, CursorSnapshotShowsTheGraphWithTheMonthCursor) {
 
     // The cursor's line stands where the window's chart puts month 20, in the highlight colour.
     ShowAndActivate();
-    Form().PageControl1->setCurrentWidget(Form().TabSheet2);
-    TChart& chart = *Form().Chart1;
+    Driver().PageControl1->setCurrentWidget(Driver().TabSheet2);
+    TChart& chart = *Driver().Chart1;
     chart.grab();
     const int y = (chart.ChartRect().Top + chart.ChartRect().Bottom) / 2;
     const QPoint line = chart.mapTo(&Form(), QPoint(chart.BottomAxis().ValueToPixel(20), y));

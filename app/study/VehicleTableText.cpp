@@ -2,7 +2,7 @@
 
 #include <TProductionStore.h>
 
-#include "ChartHoverText.h"
+#include "MonthText.h"
 
 #include <algorithm>
 
@@ -37,8 +37,8 @@ QString SpanTitle(int firstMonth, int lastMonth) {
     if (first > last) {
         return QStringLiteral("no months");
     }
-    return Armalyx::ChartHoverText::MonthCaption(first) + QStringLiteral(" to ") +
-           Armalyx::ChartHoverText::MonthCaption(last);
+    return Armalyx::MonthText::Caption(first) + QStringLiteral(" to ") +
+           Armalyx::MonthText::Caption(last);
 }
 
 std::vector<QStringList> Rows(const std::vector<TProductionRow>& rows, int firstMonth,

@@ -1,22 +1,26 @@
-// The window's layout: every control at its absolute position with its texts and tab order.
+// The window's layout: every control at its absolute position with its texts and tab order, and
+// the window fitted into a screen smaller than the one it was laid out for.
 
 #include "TForm1.h"
 
-#include "Chart1Configuration.h"
 #include "TApplication.h"
+#include "TChart1Curves.h"
 #include "TComboBox.h"
 #include "TRadioGroup.h"
 #include "TStatusLine.h"
 #include "TStringGrid.h"
+#include "WindowPlacement.h"
 
 #include <MonthNames.h>
 #include <TChart.h>
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 
 namespace {
@@ -166,7 +170,7 @@ void TForm1::CreateGraphPage() {
     // Tab reaches the chart before the data-source selector lying on it; its month cursor
     // follows the keyboard there.
     Chart1->setFocusPolicy(Qt::StrongFocus);
-    static_cast<TChart1Series&>(*this) = Armalyx::ConfigureChart1(*Chart1);
+    m_curves = std::make_unique<Armalyx::TChart1Curves>(*Chart1, *m_study);
 
     // The data-source selector lies over the right part of the plot, drawn above the chart.
     RadioGroup1 = new TRadioGroup(QStringLiteral("Production Data Source"),
@@ -213,4 +217,31 @@ void TForm1::SetAccessibleNames() {
     Label4->setBuddy(Edit1);
     Label5->setBuddy(Edit2);
     Label7->setBuddy(Edit3);
+}
+
+// The built-in position and size suit a screen of at least 966 x 645 pixels; on a smaller one
+// the caption would lie off the screen.
+void TForm1::FitIntoScreen() {
+    QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    if (screen == nullptr) {
+        screen = this->screen();
+    }
+    if (screen == nullptr) {
+        return;
+    }
+    // A window's position is that of its frame; before the desktop has framed the window its
+    // frame is taken to be the built-in one.
+    const QRect client = geometry();
+    QRect outer = frameGeometry();
+    QMargins margins(client.left() - outer.left(), client.top() - outer.top(),
+                     outer.right() - client.right(), outer.bottom() - client.bottom());
+    if (margins.isNull()) {
+        margins = Armalyx::WindowPlacement::kDesignedFrameMargins;
+        outer = QRect(pos(), size().grownBy(margins));
+    }
+    const QRect fitted = Armalyx::WindowPlacement::FitIntoArea(outer, screen->availableGeometry());
+    if (fitted != outer) {
+        resize(fitted.size().shrunkBy(margins));
+        move(fitted.topLeft());
+    }
 }

@@ -1,0 +1,162 @@
+#include "TChart1Curves.h"
+
+#include "ChartSummaryText.h"
+#include "TAvailabilityStudy.h"
+#include "TableText.h"
+#include "ViewFit.h"
+
+#include <TChart.h>
+#include <TChartColors.h>
+#include <TLineSeries.h>
+
+#include <cmath>
+
+namespace Armalyx {
+
+namespace {
+
+// Every point is drawn in its series' colour and carries no label.
+void ShowPoints(TChartSeries& series, const StudyCurves::TMonthPoints& points) {
+    series.ClearPoints();
+    for (const StudyCurves::TMonthPoint& point : points) {
+        series.AddPoint(static_cast<double>(point.Month), point.Value, QString(), clUseSeriesColor);
+    }
+}
+
+void ShowPair(TLineSeries& estimate, TLineSeries& share, const StudyCurves::TPairCurves& curves,
+              const QString& emptyTitle) {
+    ShowPoints(estimate, curves.Values);
+    ShowPoints(share, curves.Share);
+    estimate.SetTitle(curves.Kind == StudyCurves::TPairKind::Empty ? emptyTitle : curves.Title);
+}
+
+TAxisRange ChartRange(const TViewRange& range) {
+    return {range.Automatic, range.AutomaticMinimum, range.AutomaticMaximum, range.Minimum,
+            range.Maximum};
+}
+
+TViewRange StudyRange(const TAxisRange& range) {
+    return {range.Automatic, range.AutomaticMinimum, range.AutomaticMaximum, range.Minimum,
+            range.Maximum};
+}
+
+} // namespace
+
+TChart1Curves::TChart1Curves(TChart& chart, const TAvailabilityStudy& study)
+    : m_chart(chart), m_study(study), m_series(ConfigureChart1(chart)),
+      m_homeView(chart.AxisRanges()), m_startTitleSeries2(m_series.Series2->Title()),
+      m_startTitleSeries7(m_series.Series7->Title()) {
+    const TAxisRange months = chart.BottomAxis().Range();
+    m_firstHomeMonth = static_cast<int>(std::ceil(months.Minimum));
+    m_lastHomeMonth = static_cast<int>(std::floor(months.Maximum));
+}
+
+void TChart1Curves::Fill() {
+    const StudyCurves::TFleetCurves fleet = m_study.FleetCurves();
+    ShowPoints(*m_series.Series1, fleet.InService);
+    ShowPoints(*m_series.Series3, fleet.Losses);
+    ShowPoints(*m_series.Series5, fleet.Production);
+    ShowPoints(*m_series.Series4, fleet.SummedProduction);
+    ShowPair(*m_series.Series2, *m_series.Series6, m_study.PairCurves(0), m_startTitleSeries2);
+    ShowPair(*m_series.Series7, *m_series.Series8, m_study.PairCurves(1), m_startTitleSeries7);
+    emit Changed();
+}
+
+std::vector<TSeriesReading> TChart1Curves::Readings() const {
+    std::vector<TSeriesReading> readings;
+    for (const auto& series : m_chart.SeriesList()) {
+        if (!series->Active()) {
+            continue;
+        }
+        TSeriesReading reading{series.get(), series->Title(), TReadingKind::Count};
+        // A share curve is named after the vehicle (or the deliveries) of its pair.
+        if (series.get() == m_series.Series6 || series.get() == m_series.Series8) {
+            const TLineSeries& estimate =
+                series.get() == m_series.Series6 ? *m_series.Series2 : *m_series.Series7;
+            reading.Name = estimate.Title() + QStringLiteral(" share");
+            reading.Kind = TReadingKind::FleetShare;
+        } else if (series.get() == m_series.Series2 && m_study.FirstPairHoldsLendLease()) {
+            reading.Kind = TReadingKind::Deliveries;
+        }
+        readings.push_back(reading);
+    }
+    return readings;
+}
+
+std::vector<ChartDataText::TDataColumn> TChart1Curves::DataColumns() const {
+    std::vector<ChartDataText::TDataColumn> columns;
+    for (const TSeriesReading& reading : Readings()) {
+        ChartDataText::TDataColumn column{reading.Name, reading.Kind, {}};
+        const TChartSeries& series = *reading.Series;
+        for (std::int32_t i = 0; i < series.PointCount(); ++i) {
+            const double month = series.XValueAt(i);
+            if (!series.IsNull(i) && month >= m_firstHomeMonth && month <= m_lastHomeMonth) {
+                column.Points.emplace_back(month, series.YValueAt(i));
+            }
+        }
+        // A curve without a point among the plotted months is not shown, and gets no column.
+        if (!column.Points.empty()) {
+            columns.push_back(std::move(column));
+        }
+    }
+    return columns;
+}
+
+std::vector<QStringList> TChart1Curves::DataRows(const QLocale& locale) const {
+    return ChartDataText::Rows(DataColumns(), m_firstHomeMonth, m_lastHomeMonth, locale);
+}
+
+QString TChart1Curves::DataText() const {
+    return TableText::TabSeparatedRows(DataRows(QLocale()));
+}
+
+QString TChart1Curves::Summary() const {
+    return ChartSummaryText::Summary(DataColumns(), m_study.PickedNames(), QLocale());
+}
+
+TStudyView TChart1Curves::View() const {
+    TStudyView view;
+    for (const TAxisRange& range : m_chart.AxisRanges()) {
+        view.push_back(StudyRange(range));
+    }
+    return view;
+}
+
+void TChart1Curves::ShowView(const TStudyView& view) {
+    std::vector<TAxisRange> ranges;
+    for (const TViewRange& range : view) {
+        ranges.push_back(ChartRange(range));
+    }
+    m_chart.RestoreAxisRanges(ranges);
+}
+
+void TChart1Curves::ResetView() {
+    m_chart.RestoreAxisRanges(m_homeView);
+}
+
+void TChart1Curves::FitToData() {
+    std::vector<double> months;
+    std::vector<double> values;
+    for (const TSeriesReading& reading : Readings()) {
+        const TChartSeries& series = *reading.Series;
+        for (std::int32_t i = 0; i < series.PointCount(); ++i) {
+            if (!series.IsNull(i)) {
+                months.push_back(series.XValueAt(i));
+                values.push_back(series.YValueAt(i));
+            }
+        }
+    }
+    const auto monthSpan = ViewFit::ValueSpan(months);
+    const auto valueSpan = ViewFit::ValueSpan(values);
+    if (!monthSpan || !valueSpan) {
+        return;
+    }
+    TChartAxis& bottom = m_chart.BottomAxis();
+    TChartAxis& left = m_chart.LeftAxis();
+    const auto monthView = ViewFit::FittedSpan(*monthSpan, bottom.Increment());
+    const auto valueView = ViewFit::FittedSpan(*valueSpan, left.Increment());
+    bottom.ShowFixedRange(monthView.Minimum, monthView.Maximum);
+    left.ShowFixedRange(valueView.Minimum, valueView.Maximum);
+}
+
+} // namespace Armalyx

@@ -1,0 +1,429 @@
+#include "TAvailabilityStudy.h"
+
+#include "AvailabilityMaths.h"
+#include "DataStatusText.h"
+#include "TDataFolderWatcher.h"
+#include "VehicleNameText.h"
+#include "VehicleTableText.h"
+
+#include <Production1.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+namespace Armalyx {
+
+namespace {
+
+Production1::TProductionStore& StudyStore() {
+    return Production1::Store();
+}
+
+std::vector<std::int32_t> MonthlyValues(const Production1::MonthSeries& series) {
+    std::vector<std::int32_t> values;
+    for (int month = Production1::kFirstMonth; month <= Production1::kLastMonth; ++month) {
+        values.push_back(series[month]);
+    }
+    return values;
+}
+
+QString NameText(const std::string& name) {
+    return VehicleNameText(Production1::VehicleName(name));
+}
+
+} // namespace
+
+TAvailabilityStudy::TAvailabilityStudy(QString dataDirectory, QObject* parent)
+    : QObject(parent), m_dataDirectory(std::move(dataDirectory)),
+      m_watcher(new TDataFolderWatcher(this)), m_figureChoices(StudyStore().SpanChoices()) {}
+
+TAvailabilityStudy::~TAvailabilityStudy() = default;
+
+QString TAvailabilityStudy::DataFolder() const {
+    return m_dataDirectory.isEmpty() ? QDir::currentPath() : QDir(m_dataDirectory).absolutePath();
+}
+
+void TAvailabilityStudy::Open() {
+    FollowDataFolder();
+    Load();
+}
+
+void TAvailabilityStudy::NameFolder(const QString& folder) {
+    m_dataDirectory = QDir(folder).absolutePath();
+}
+
+void TAvailabilityStudy::OpenFolder(const QString& folder) {
+    const QString wanted = QDir(folder).absolutePath();
+    if (QDir(wanted) == QDir(DataFolder())) {
+        ReloadKeepingWork(QStringLiteral("folder opened again"));
+        return;
+    }
+    const TScreenWork screen = Screen();
+    m_dataDirectory = wanted;
+    ForgetPicks();
+    m_missedPicks = {};
+    emit ViewReset();
+    FollowDataFolder();
+    Load();
+    // The load starts from the first data source; the selector may show the other one.
+    ChooseProductionSource(screen.ProductionSource);
+}
+
+void TAvailabilityStudy::ReloadKeepingWork(const QString& reason) {
+    const TScreenWork screen = Screen();
+    const TKeptWork work = KeptWork();
+    // Cleared first, so that even a load that fails part-way leaves nothing of the old files.
+    ForgetPicks();
+    try {
+        Load();
+    } catch (...) {
+        emit ReadAgain(reason, {});
+        throw;
+    }
+    ChooseProductionSource(screen.ProductionSource);
+    const QStringList lost = RestoreWork(work);
+    emit ReadAgain(reason, lost);
+}
+
+void TAvailabilityStudy::FollowDataFolder() {
+    m_watcher->Follow(DataFolder());
+}
+
+void TAvailabilityStudy::Load() {
+    const QString directory = DataFolder();
+    m_watcher->NoteFilesRead();
+    try {
+        Production1::LoadProductionData(QFile::encodeName(m_dataDirectory).toStdString());
+    } catch (...) {
+        // A read failure is reported by the error box; the status still tells what was read.
+        NoteMissingFiles(directory);
+        emit DataStatusChanged();
+        throw;
+    }
+    NoteMissingFiles(directory);
+    emit DataStatusChanged();
+    auto& store = StudyStore();
+    store.SelectedVehicle = 1;
+    emit Loaded();
+    store.CompareSlot = 0;
+    emit PicksChanged();
+}
+
+void TAvailabilityStudy::NoteMissingFiles(const QString& directory) {
+    const auto& store = StudyStore();
+    const std::pair<const char*, bool> files[] = {
+        {Production1::kTotalDataFileName, store.TotalDataReport.Found()},
+        {Production1::kTankDataFileName, store.TankDataReport.Found()},
+    };
+    for (std::size_t i = 0; i < m_dataFileFound.size(); ++i) {
+        const auto& [fileName, found] = files[i];
+        if (!found && m_dataFileFound[i]) {
+            const QString path = DataStatusText::DataFilePath(directory, fileName);
+            std::fprintf(stderr, "%s\n",
+                         DataStatusText::MissingFileMessage(path).toLocal8Bit().constData());
+        }
+        m_dataFileFound[i] = found;
+    }
+}
+
+QString TAvailabilityStudy::StatusText() const {
+    const auto& store = StudyStore();
+    const QString directory = DataFolder();
+    // A missing file may be there under a name that comes close; the folder is listed only then.
+    QStringList folderNames;
+    if (!store.TotalDataReport.Found() || !store.TankDataReport.Found()) {
+        folderNames = QDir(directory).entryList(QDir::Files, QDir::Name);
+    }
+    return DataStatusText::StatusText(directory, store.TotalDataReport, store.TankDataReport,
+                                      folderNames);
+}
+
+void TAvailabilityStudy::ForgetPicks() {
+    StudyStore().LendLeaseSelected = false;
+    m_firstPairHoldsLendLease = false;
+    m_pairVehicles = {};
+    m_pairSlots = {};
+    m_figures = {};
+    m_figuresShown = false;
+    emit PicksChanged();
+    emit FiguresChanged();
+}
+
+void TAvailabilityStudy::PickRow(int row) {
+    auto& store = StudyStore();
+    store.LendLeaseSelected = false;
+    if (row < 1) {
+        return;
+    }
+    m_missedPicks.CurrentVehicle.clear();
+    if (row == store.VehicleCount + 1) {
+        PickLendLease();
+        store.LendLeaseSelected = true;
+        emit PicksChanged();
+        ComputeFigures();
+        return;
+    }
+    if (row > store.VehicleCount) {
+        return;
+    }
+    store.SelectedVehicle = row;
+    PickSelectedVehicle();
+    emit PicksChanged();
+    ComputeFigures();
+}
+
+void TAvailabilityStudy::PickSelectedVehicle() {
+    auto& store = StudyStore();
+    const int slot = store.CompareSlot;
+    const auto pair = static_cast<std::size_t>(slot == 0 ? 0 : 1);
+    if (slot == 0) {
+        m_firstPairHoldsLendLease = false;
+    }
+    const int vehicle = store.SelectedVehicle;
+    store.WorkSeries = store.VehicleProduction[vehicle];
+    m_pairVehicles.at(pair) = StoredName(vehicle);
+    m_pairSlots.at(pair) = vehicle;
+    m_missedPicks.PairVehicles.at(pair).clear();
+    store.CompareSlot = slot + 1 > 1 ? 0 : slot + 1;
+}
+
+void TAvailabilityStudy::PickLendLease() {
+    auto& store = StudyStore();
+    store.WorkSeries = store.LendLease;
+    m_firstPairHoldsLendLease = true;
+    m_pairVehicles[0].clear();
+    m_pairSlots[0] = 0;
+    m_missedPicks.PairVehicles[0].clear();
+}
+
+void TAvailabilityStudy::ComputeFigures() {
+    Production1::ComputeSpanTotals();
+    const auto& store = StudyStore();
+    m_figures = {store.SpanVehicleTotal, store.SpanTotal, store.SpanLosses};
+    m_figureChoices = store.SpanChoices();
+    m_figuresShown = true;
+    m_figuresOfLendLease = store.LendLeaseSelected;
+    m_figuresVehicle = StoredName(store.SelectedVehicle);
+    m_missedPicks.FiguresVehicle.clear();
+    emit FiguresChanged();
+}
+
+bool TAvailabilityStudy::FiguresOutOfDate() const {
+    return StudyStore().SpanChoices() != m_figureChoices;
+}
+
+void TAvailabilityStudy::ChooseStartMonth(int index) {
+    StudyStore().StartMonthChoice = index;
+    emit SpanChoicesChanged();
+}
+
+void TAvailabilityStudy::ChooseEndMonth(int index) {
+    StudyStore().EndMonthChoice = index;
+    emit SpanChoicesChanged();
+}
+
+void TAvailabilityStudy::ChooseStartYear(int index) {
+    StudyStore().StartYearChoice = index;
+    emit SpanChoicesChanged();
+}
+
+void TAvailabilityStudy::ChooseEndYear(int index) {
+    StudyStore().EndYearChoice = index;
+    emit SpanChoicesChanged();
+}
+
+void TAvailabilityStudy::ChooseProductionSource(int index) {
+    StudyStore().ProductionSource = index;
+    emit PicksChanged();
+}
+
+int TAvailabilityStudy::VehicleCount() const {
+    return StudyStore().VehicleCount;
+}
+
+QString TAvailabilityStudy::VehicleName(int slot) const {
+    return VehicleNameText(StudyStore().VehicleNames[slot]);
+}
+
+QString TAvailabilityStudy::VehicleTotalText(int slot) const {
+    return AvailabilityMaths::PlainInteger(StudyStore().VehicleTotals[slot]);
+}
+
+QString TAvailabilityStudy::LendLeaseTotalText() const {
+    return AvailabilityMaths::LendLeaseTotalText(MonthlyValues(StudyStore().LendLease));
+}
+
+std::vector<QStringList> TAvailabilityStudy::VehicleTableRows() const {
+    using namespace VehicleTableText;
+    const auto& store = StudyStore();
+    std::vector<TProductionRow> rows;
+    const int vehicleCount = std::clamp(store.VehicleCount, 0, Production1::MaxVehicles);
+    for (int slot = 1; slot <= vehicleCount; ++slot) {
+        rows.push_back({VehicleNameText(store.VehicleNames[slot]),
+                        MonthlyValues(store.VehicleProduction[slot]), TMonthsCounted::Positive});
+    }
+    rows.push_back(
+        {QStringLiteral("Lend Lease"), MonthlyValues(store.LendLease), TMonthsCounted::Every});
+    // The span the selectors show, counted as the span figures count it.
+    return Rows(rows, Production1::MonthOfChoice(store.StartMonthChoice, store.StartYearChoice),
+                Production1::MonthOfChoice(store.EndMonthChoice, store.EndYearChoice));
+}
+
+const Production1::TReadReport& TAvailabilityStudy::TotalDataReport() const {
+    return StudyStore().TotalDataReport;
+}
+
+const Production1::TReadReport& TAvailabilityStudy::TankDataReport() const {
+    return StudyStore().TankDataReport;
+}
+
+StudyCurves::TFleetCurves TAvailabilityStudy::FleetCurves() const {
+    const auto& store = StudyStore();
+    return StudyCurves::Fleet(store, store.ProductionSource);
+}
+
+StudyCurves::TPairCurves TAvailabilityStudy::PairCurves(int pair) const {
+    if (pair == 0 && m_firstPairHoldsLendLease) {
+        return StudyCurves::LendLease(StudyStore());
+    }
+    const auto index = static_cast<std::size_t>(pair == 0 ? 0 : 1);
+    if (m_pairVehicles.at(index).empty()) {
+        return {};
+    }
+    return StudyCurves::Vehicle(StudyStore(), m_pairSlots.at(index));
+}
+
+QStringList TAvailabilityStudy::PickedNames() const {
+    QStringList names;
+    if (m_firstPairHoldsLendLease) {
+        names.push_back(QStringLiteral("Lend Lease"));
+    }
+    for (const std::string& vehicle : m_pairVehicles) {
+        if (!vehicle.empty()) {
+            names.push_back(NameText(vehicle));
+        }
+    }
+    return names;
+}
+
+int TAvailabilityStudy::SlotOfVehicle(const std::string& name) const {
+    const auto& store = StudyStore();
+    if (name.empty()) {
+        return 0;
+    }
+    for (int slot = 1; slot <= store.VehicleCount; ++slot) {
+        if (store.VehicleNames[slot].View() == name) {
+            return slot;
+        }
+    }
+    return 0;
+}
+
+std::string TAvailabilityStudy::StoredName(int slot) const {
+    return std::string(StudyStore().VehicleNames[slot].View());
+}
+
+TAvailabilityStudy::TScreenWork TAvailabilityStudy::Screen() const {
+    return m_readScreen ? m_readScreen() : TScreenWork{};
+}
+
+TKeptWork TAvailabilityStudy::KeptWork() const {
+    const auto& store = StudyStore();
+    const TScreenWork screen = Screen();
+    TKeptWork work;
+    work.PairVehicles = m_pairVehicles;
+    work.FirstPairHoldsLendLease = m_firstPairHoldsLendLease;
+    work.CompareSlot = store.CompareSlot;
+    const int row = screen.CurrentRow;
+    work.CurrentIsLendLease = row == store.VehicleCount + 1;
+    if (row >= 1 && row <= store.VehicleCount) {
+        work.CurrentVehicle = StoredName(row);
+    }
+    work.FiguresShown = m_figuresShown;
+    work.FiguresOfLendLease = m_figuresOfLendLease;
+    work.FiguresVehicle = m_figuresVehicle;
+    work.View = screen.View;
+    AddMissedPicks(work);
+    return work;
+}
+
+void TAvailabilityStudy::AddMissedPicks(TKeptWork& work) const {
+    for (std::size_t pair = 0; pair < work.PairVehicles.size(); ++pair) {
+        const bool holdsLendLease = pair == 0 && work.FirstPairHoldsLendLease;
+        if (work.PairVehicles.at(pair).empty() && !holdsLendLease) {
+            work.PairVehicles.at(pair) = m_missedPicks.PairVehicles.at(pair);
+        }
+    }
+    if (work.CurrentVehicle.empty() && !work.CurrentIsLendLease) {
+        work.CurrentVehicle = m_missedPicks.CurrentVehicle;
+    }
+    if (!work.FiguresShown && !m_missedPicks.FiguresVehicle.empty()) {
+        work.FiguresShown = true;
+        work.FiguresOfLendLease = false;
+        work.FiguresVehicle = m_missedPicks.FiguresVehicle;
+    }
+}
+
+QStringList TAvailabilityStudy::RestoreWork(const TKeptWork& work) {
+    auto& store = StudyStore();
+    m_missedPicks = {};
+    QStringList lost;
+    for (std::size_t pair = 0; pair < work.PairVehicles.size(); ++pair) {
+        const std::string& name = work.PairVehicles.at(pair);
+        if (name.empty()) {
+            continue;
+        }
+        const int slot = SlotOfVehicle(name);
+        if (slot == 0) {
+            lost.push_back(NameText(name));
+            m_missedPicks.PairVehicles.at(pair) = name;
+            continue;
+        }
+        store.CompareSlot = static_cast<int>(pair);
+        store.SelectedVehicle = slot;
+        PickSelectedVehicle();
+    }
+    if (work.FirstPairHoldsLendLease) {
+        PickLendLease();
+    }
+    store.CompareSlot = work.CompareSlot;
+    emit PicksChanged();
+    RestoreCurrentRow(work);
+    RestoreFigures(work);
+    emit ViewChanged(work.View);
+    return lost;
+}
+
+void TAvailabilityStudy::RestoreCurrentRow(const TKeptWork& work) {
+    const int row =
+        work.CurrentIsLendLease ? VehicleCount() + 1 : SlotOfVehicle(work.CurrentVehicle);
+    if (row >= 1) {
+        emit CurrentRowChanged(row);
+    } else if (!work.CurrentVehicle.empty()) {
+        // The row it had now holds another vehicle, or nothing: no row is current until it is back.
+        m_missedPicks.CurrentVehicle = work.CurrentVehicle;
+        emit CurrentRowChanged(0);
+    }
+}
+
+// The figures describe the same vehicle (or the lend-lease deliveries) as before, over the span
+// the selectors show now; a vehicle that is gone leaves them at 0.
+void TAvailabilityStudy::RestoreFigures(const TKeptWork& work) {
+    auto& store = StudyStore();
+    const int slot = SlotOfVehicle(work.FiguresVehicle);
+    store.SelectedVehicle = slot == 0 ? 1 : slot;
+    if (work.FiguresShown && !work.FiguresOfLendLease && slot == 0) {
+        m_missedPicks.FiguresVehicle = work.FiguresVehicle;
+    }
+    if (!work.FiguresShown || (!work.FiguresOfLendLease && slot == 0)) {
+        return;
+    }
+    store.LendLeaseSelected = work.FiguresOfLendLease;
+    ComputeFigures();
+}
+
+} // namespace Armalyx

@@ -1,0 +1,385 @@
+// The window's commands with their keys: the window's menu at the right end of the tab strip
+// that holds them all, and the context menus of the chart and the table that offer the local
+// ones; copying, exporting and printing (files are written only when the user chose them, and
+// through TSaveTarget, so a failed export leaves an existing file as it was); the data report
+// beside the status line; the chart's view; the help windows; and the chart's readers.
+
+#include "TForm1.h"
+
+#include "ChartExport.h"
+#include "CsvText.h"
+#include "DataReportText.h"
+#include "TAvailabilityStudy.h"
+#include "TChart1Curves.h"
+#include "TChartHover.h"
+#include "TChartMonthCursor.h"
+#include "TChartNarrator.h"
+#include "TContextClick.h"
+#include "TDataReportWindow.h"
+#include "TErrorShell.h"
+#include "TEstimateHelpWindow.h"
+#include "TExportOptionsDialog.h"
+#include "TMenuButton.h"
+#include "TSaveTarget.h"
+#include "TStatusLine.h"
+#include "TStringGrid.h"
+#include "TableText.h"
+
+#include "ArmalyxVersion.h"
+
+#include <TChart.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeySequence>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// The usual menu symbol, three bars, in the button's text colour; the desktop theme's own
+// symbol is used where it has one.
+QIcon MenuIcon(const QColor& color) {
+    QIcon themed = QIcon::fromTheme(QStringLiteral("open-menu"));
+    if (!themed.isNull()) {
+        return themed;
+    }
+    QPixmap bars(16, 16);
+    bars.fill(Qt::transparent);
+    QPainter painter(&bars);
+    for (const int top : {3, 7, 11}) {
+        painter.fillRect(QRect(2, top, 12, 2), color);
+    }
+    return QIcon(bars);
+}
+
+const QString kPngFilter = QStringLiteral("PNG picture (*.png)");
+const QString kSvgFilter = QStringLiteral("SVG drawing (*.svg)");
+const QString kPdfFilter = QStringLiteral("PDF document (*.pdf)");
+const QString kChartDataFilter = QStringLiteral("Chart numbers, CSV (*.csv)");
+const QString kTableFilter = QStringLiteral("Vehicle table, CSV (*.csv)");
+
+// The extension of the chosen filter, added when the typed name has none of its own.
+QString WithSuffix(const QString& fileName, const QString& filter) {
+    if (!QFileInfo(fileName).suffix().isEmpty()) {
+        return fileName;
+    }
+    const qsizetype star = filter.lastIndexOf(QStringLiteral("*."));
+    return fileName + filter.mid(star + 1).chopped(1);
+}
+
+// Between the status text and "Details…".
+constexpr int kDetailsGap = 2;
+
+} // namespace
+
+QAction* TForm1::CreateAction(const QString& text, const QKeySequence& key,
+                              void (TForm1::*command)()) {
+    auto* action = new QAction(text, this);
+    action->setShortcut(key);
+    // The keys work anywhere in the window; a text field with the focus keeps Ctrl+C for its
+    // own selection.
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    addAction(action);
+    connect(action, &QAction::triggered, this,
+            [this, command] { TErrorShell::Guard([this, command] { (this->*command)(); }); });
+    return action;
+}
+
+void TForm1::CreateShortcuts() {
+    // Each text carries its access key (&), unique within the window's menu.
+    CopyAction =
+        CreateAction(QStringLiteral("&Copy"), QKeySequence::Copy, &TForm1::CopyToClipboard);
+    CopyDataAction =
+        CreateAction(QStringLiteral("Copy &data"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                     &TForm1::CopyChartData);
+    ReloadAction = CreateAction(QStringLiteral("&Reload data files"), QKeySequence(Qt::Key_F5),
+                                &TForm1::ReloadDataFiles);
+    ResetViewAction =
+        CreateAction(QStringLiteral("Reset &view"), QKeySequence(Qt::Key_Home), &TForm1::ResetView);
+    DataReportAction = CreateAction(QStringLiteral("Da&ta report\u2026"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_D), &TForm1::ShowDataReport);
+    ExportChartAction = CreateAction(QStringLiteral("&Export chart\u2026"),
+                                     QKeySequence(Qt::CTRL | Qt::Key_E), &TForm1::ExportChart);
+    ExportDataAction =
+        CreateAction(QStringLiteral("E&xport data\u2026"), QKeySequence(), &TForm1::ExportData);
+    PrintAction =
+        CreateAction(QStringLiteral("&Print\u2026"), QKeySequence::Print, &TForm1::PrintChart);
+    OpenFolderAction = CreateAction(QStringLiteral("&Open data folder\u2026"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_O), &TForm1::ChooseDataFolder);
+    FitToDataAction = CreateAction(QStringLiteral("&Fit to data"),
+                                   QKeySequence(Qt::CTRL | Qt::Key_0), &TForm1::FitToData);
+    EstimateHelpAction = CreateAction(QStringLiteral("&How the estimate is computed"),
+                                      QKeySequence(Qt::Key_F1), &TForm1::ShowEstimateHelp);
+    AboutAction =
+        CreateAction(QStringLiteral("&About Armalyx"), QKeySequence(), &TForm1::ShowAbout);
+    MenuAction =
+        CreateAction(QStringLiteral("Menu"), QKeySequence(Qt::Key_F10), &TForm1::PopUpMainMenu);
+    // Home belongs to the table and the text fields on the "Tank Selection" page; the view
+    // commands act on the chart.
+    for (QAction* viewCommand : {ResetViewAction, FitToDataAction}) {
+        viewCommand->setEnabled(false);
+    }
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+        const bool graph = PageControl1->currentWidget() == TabSheet2;
+        ResetViewAction->setEnabled(graph);
+        FitToDataAction->setEnabled(graph);
+    });
+    CreateChartReaders();
+    CreateContextMenus();
+    CreateMainMenu();
+}
+
+void TForm1::CreateMainMenu() {
+    MainMenu = new QMenu(this);
+    MainMenu->setObjectName(QStringLiteral("MainMenu"));
+    FillMainMenu();
+    // No taller than the tabs, so that the tab strip and every page keep their place.
+    const int height = PageControl1->tabBar()->sizeHint().height();
+    MenuButton = new TMenuButton(QSize(height + 4, height), PageControl1);
+    MenuButton->setObjectName(QStringLiteral("MenuButton"));
+    MenuButton->setToolTip(QStringLiteral("Menu"));
+    MenuButton->setAccessibleName(QStringLiteral("Menu"));
+    MenuButton->setIcon(MenuIcon(palette().color(QPalette::ButtonText)));
+    MenuButton->setAutoRaise(true);
+    MenuButton->setFocusPolicy(Qt::NoFocus);
+    // The menu opens below the button on a click, as it does for F10; the button carries no
+    // arrow of its own beside the symbol.
+    connect(MenuButton, &QToolButton::clicked, this, &TForm1::PopUpMainMenu);
+    PageControl1->setCornerWidget(MenuButton, Qt::TopRightCorner);
+}
+
+void TForm1::FillMainMenu() {
+    MainMenu->addActions({OpenFolderAction, ReloadAction, DataReportAction});
+    MainMenu->addSeparator();
+    MainMenu->addActions({ExportChartAction, ExportDataAction, PrintAction});
+    MainMenu->addSeparator();
+    MainMenu->addActions({CopyAction, CopyDataAction});
+    MainMenu->addSeparator();
+    MainMenu->addActions({ResetViewAction, FitToDataAction});
+    MainMenu->addSeparator();
+    MainMenu->addActions({EstimateHelpAction, AboutAction});
+}
+
+void TForm1::PopUpMainMenu() {
+    MainMenu->popup(MenuButton->mapToGlobal(QPoint(0, MenuButton->height())));
+}
+
+void TForm1::CreateContextMenus() {
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addActions({CopyAction, CopyDataAction});
+    PopupMenu1->addSeparator();
+    PopupMenu1->addActions({ReloadAction, DataReportAction, ResetViewAction, FitToDataAction});
+    PopupMenu1->addSeparator();
+    PopupMenu1->addActions({ExportChartAction, PrintAction});
+
+    PopupMenu2 = new QMenu(this);
+    PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    PopupMenu2->addActions({CopyAction, CopyDataAction});
+    PopupMenu2->addSeparator();
+    PopupMenu2->addActions({ReloadAction, DataReportAction});
+    PopupMenu2->addSeparator();
+    PopupMenu2->addAction(ExportDataAction);
+
+    // A right-drag on the chart pans it; only a right click without a drag opens the menu.
+    auto* chartClick = new TContextClick(*Chart1, TContextClick::TButtonEvents::PassOn);
+    connect(chartClick, &TContextClick::Requested, PopupMenu1,
+            [this](const QPoint& at) { PopupMenu1->popup(at); });
+    // The right button never moves the table's current row.
+    auto* tableClick = new TContextClick(*StringGrid1->viewport(),
+                                         TContextClick::TButtonEvents::Consume, StringGrid1);
+    connect(tableClick, &TContextClick::Requested, PopupMenu2,
+            [this](const QPoint& at) { PopupMenu2->popup(at); });
+}
+
+void TForm1::CreateChartReaders() {
+    const Armalyx::TChart1Curves& curves = *m_curves;
+    m_chartHover = std::make_unique<TChartHover>(*Chart1, [&curves] { return curves.Readings(); });
+    m_monthCursor =
+        std::make_unique<TChartMonthCursor>(*Chart1, [&curves] { return curves.Readings(); });
+    m_chartNarrator = std::make_unique<TChartNarrator>(
+        *Chart1, TChartNarrator::TSources{[&curves] { return curves.Summary(); },
+                                          [&curves] { return curves.DataRows(QLocale()); }});
+    // The curves changed: a screen reader hears the new summary after the current event.
+    connect(m_curves.get(), &Armalyx::TChart1Curves::Changed, m_chartNarrator.get(),
+            [this] { m_chartNarrator->NoteCurvesChanged(); });
+}
+
+void TForm1::CopyToClipboard() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) {
+        return;
+    }
+    if (PageControl1->currentWidget() != TabSheet2) {
+        clipboard->setText(TableRowsText());
+        return;
+    }
+    // A document takes the picture, a spreadsheet the numbers.
+    auto data = std::make_unique<QMimeData>();
+    data->setImageData(Armalyx::ChartExport::ScreenImage(*Chart1));
+    // A drawing program or an office suite that takes vectors pastes them.
+    data->setData(QStringLiteral("image/svg+xml"), Armalyx::ChartExport::SvgDocument(*Chart1, 0));
+    data->setText(m_curves->DataText());
+    clipboard->setMimeData(data.release());
+}
+
+void TForm1::CopyChartData() {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        clipboard->setText(m_curves->DataText());
+    }
+}
+
+QString TForm1::TableRowsText() const {
+    std::vector<QStringList> rows;
+    for (int row = 0; row < StringGrid1->RowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < StringGrid1->columnCount(); ++column) {
+            cells.push_back(StringGrid1->Cells(column, row));
+        }
+        rows.push_back(cells);
+    }
+    return Armalyx::TableText::TabSeparatedRows(rows);
+}
+
+void TForm1::ExportChart() {
+    QString filter = kPngFilter;
+    const QString fileName = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export chart"), QString(),
+        QStringList{kPngFilter, kSvgFilter, kPdfFilter}.join(QStringLiteral(";;")), &filter);
+    if (fileName.isEmpty()) {
+        return;
+    }
+    const QString target = WithSuffix(fileName, filter);
+    const auto format = Armalyx::ChartExport::FormatOfFileName(target);
+    if (!format) {
+        Armalyx::ChartExport::WriteFile(*Chart1, target, {}); // names the formats it knows
+        return;
+    }
+    const auto size = TExportOptionsDialog::Ask(
+        *format, Armalyx::ChartExport::PrintedSizeCm(*Chart1, 0).width(), this);
+    if (size) {
+        Armalyx::ChartExport::WriteFile(*Chart1, target, *size);
+    }
+}
+
+void TForm1::ExportData() {
+    QString filter = kChartDataFilter;
+    const QString fileName = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export data"), QString(),
+        QStringList{kChartDataFilter, kTableFilter}.join(QStringLiteral(";;")), &filter);
+    if (fileName.isEmpty()) {
+        return;
+    }
+    const QString target = WithSuffix(fileName, filter);
+    if (filter == kTableFilter) {
+        ExportTableTo(target);
+    } else {
+        ExportChartDataTo(target);
+    }
+}
+
+// A spreadsheet reads the numbers with a point as the decimal mark, whatever the desktop's locale.
+void TForm1::ExportChartDataTo(const QString& fileName) const {
+    TSaveTarget::Write(fileName, Armalyx::CsvText::Document(m_curves->DataRows(QLocale::c())));
+}
+
+void TForm1::ExportTableTo(const QString& fileName) const {
+    TSaveTarget::Write(fileName, Armalyx::CsvText::Document(m_study->VehicleTableRows()));
+}
+
+void TForm1::PrintChart() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QStringLiteral("Armalyx chart"));
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(QStringLiteral("Print chart"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { Armalyx::ChartExport::Print(*Chart1, *target); });
+    preview.exec();
+}
+
+void TForm1::ShowDataReport() {
+    if (m_dataReport == nullptr) {
+        m_dataReport = new TDataReportWindow(this);
+    }
+    m_dataReport->Refresh(m_study->TotalDataReport(), m_study->TankDataReport());
+    m_dataReport->show();
+    m_dataReport->raise();
+    m_dataReport->activateWindow();
+}
+
+void TForm1::RefreshOpenDataReport() {
+    if (m_dataReport != nullptr && m_dataReport->isVisible()) {
+        m_dataReport->Refresh(m_study->TotalDataReport(), m_study->TankDataReport());
+    }
+}
+
+// Right below the text's last line, and never past the foot of the status line's area, so that
+// nothing of the layout moves.
+void TForm1::ShowDetailsButton() {
+    if (Armalyx::DataReportText::ReportedLines(m_study->TotalDataReport(),
+                                               m_study->TankDataReport()) == 0) {
+        DetailsButton->hide();
+        return;
+    }
+    const QRect area = Label8->geometry();
+    const QSize size = DetailsButton->sizeHint();
+    const int textBottom = area.top() + Label8->heightForWidth(area.width()) + kDetailsGap;
+    const int top = std::max(area.top(), std::min(textBottom, area.bottom() + 1 - size.height()));
+    DetailsButton->setGeometry(area.left(), top, size.width(), size.height());
+    DetailsButton->show();
+}
+
+// Home on the "Graph" page: the axis ranges return to the chart's configuration after wheel
+// turns and right-drags.
+void TForm1::ResetView() {
+    m_curves->ResetView();
+}
+
+// Ctrl+0 on the "Graph" page: both axis ranges fitted to every point of the curves shown.
+void TForm1::FitToData() {
+    m_curves->FitToData();
+}
+
+void TForm1::ShowEstimateHelp() {
+    if (m_estimateHelp == nullptr) {
+        m_estimateHelp = new TEstimateHelpWindow(this);
+    }
+    m_estimateHelp->show();
+    m_estimateHelp->raise();
+    m_estimateHelp->activateWindow();
+}
+
+QString TForm1::AboutText() const {
+    return QStringLiteral("<p><b>Armalyx %1</b></p>"
+                          "<p>Monthly availability of armoured fighting vehicles, 1941 to 1945.</p>"
+                          "<p>Released under the MIT licence.</p>"
+                          "<p>Data folder: %2</p>")
+        .arg(QString::fromLatin1(kArmalyxVersion),
+             QDir::toNativeSeparators(DataFolder()).toHtmlEscaped());
+}
+
+void TForm1::ShowAbout() {
+    QMessageBox::about(this, QStringLiteral("About Armalyx"), AboutText());
+}
