@@ -77,6 +77,7 @@ set(ARMALYX_app_TEST_SOURCES
 # The study layer's own program, which links no widgets.
 set(ARMALYX_app_study_TEST_SOURCES
   AvailabilityMaths_test.cpp
+  AvailabilityStudy_test.cpp
   SaveTarget_test.cpp
   ScopedRollback_test.cpp)
 set(ARMALYX_tools_TEST_SOURCES

@@ -8,6 +8,7 @@
 #include <TChartTitle.h>
 #include <TLineSeries.h>
 
+#include <MonthNames.h>
 #include <TProductionStore.h>
 
 #include <QFile>
@@ -30,7 +31,7 @@ const QString kBottomAxisTitle =
 // The bottom axis range the caption above was spaced for, which is also the range of months the
 // background picture depicts from its left edge to its right.
 constexpr TAxisValueSpan kPictureMonths{6, 53};
-constexpr int kMonthsPerYear = 12;
+using Production1::kMonthsPerYear;
 
 // Under any other range the year captions stand under the months of their year in view. A year's
 // band runs from the December before to its own December, as the picture's year bands do.

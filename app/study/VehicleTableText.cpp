@@ -11,9 +11,9 @@ namespace Armalyx::VehicleTableText {
 namespace {
 
 using Production1::kFirstMonth;
+using Production1::kFirstYear;
 using Production1::kLastMonth;
-constexpr int kFirstYear = 1941;
-constexpr int kYears = 5;
+constexpr int kYears = Production1::kLastYear - Production1::kFirstYear + 1;
 
 // Sums of at most 60 values of 32 bits fit 64 bits exactly.
 long long Sum(const TProductionRow& row, int firstMonth, int lastMonth) {

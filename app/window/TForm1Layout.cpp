@@ -13,6 +13,7 @@
 
 #include <MonthNames.h>
 #include <TChart.h>
+#include <TProductionStore.h>
 
 #include <QFont>
 #include <QGuiApplication>
@@ -22,6 +23,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+
+#include <span>
+#include <string_view>
 
 namespace {
 
@@ -35,16 +39,30 @@ constexpr int kWindowTop = 147;
 constexpr int kWindowFontPixels = 11;
 constexpr int kHeadingFontPixels = 13;
 
-const QStringList kMonthItems = {"Jan",  "Feb", "Mar", "April", "May", "June",
-                                 "July", "Aug", "Sep", "Oct",   "Nov", "Dec"};
-const QStringList kYearItems = {"1941", "1942", "1943", "1944", "1945"};
+QStringList Texts(std::span<const std::string_view> names) {
+    QStringList texts;
+    for (const std::string_view name : names) {
+        texts.push_back(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    }
+    return texts;
+}
+
+// The span selectors' items: the months of a year, and the years studied.
+QStringList MonthItems() {
+    return Texts(Production1::kMonthSelectorItems);
+}
+
+QStringList YearItems() {
+    QStringList years;
+    for (int year = Production1::kFirstYear; year <= Production1::kLastYear; ++year) {
+        years.push_back(QString::number(year));
+    }
+    return years;
+}
+
 // The month names written out, which typed text may give the months by as well.
 QStringList MonthFullNames() {
-    QStringList names;
-    for (const std::string_view name : Production1::kMonthFullNames) {
-        names.push_back(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-    }
-    return names;
+    return Texts(Production1::kMonthFullNames);
 }
 
 QLabel* CreateLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
@@ -147,13 +165,13 @@ void TForm1::CreateSelectionInputs() {
     StringGrid1->SetColumnWidth(1, 68);
     StringGrid1->SetDefaultRowHeight(16);
 
-    ComboBox1 = CreateComboBox(Tabsheet1, "ComboBox1", kMonthItems, QStringLiteral("Jan"),
+    ComboBox1 = CreateComboBox(Tabsheet1, "ComboBox1", MonthItems(), QStringLiteral("Jan"),
                                QRect(264, 48, 49, 21));
-    ComboBox2 = CreateComboBox(Tabsheet1, "ComboBox2", kMonthItems, QStringLiteral("Dec"),
+    ComboBox2 = CreateComboBox(Tabsheet1, "ComboBox2", MonthItems(), QStringLiteral("Dec"),
                                QRect(336, 48, 49, 21));
-    ComboBox3 = CreateComboBox(Tabsheet1, "ComboBox3", kYearItems, QStringLiteral("1941"),
+    ComboBox3 = CreateComboBox(Tabsheet1, "ComboBox3", YearItems(), QStringLiteral("1941"),
                                QRect(264, 88, 49, 21));
-    ComboBox4 = CreateComboBox(Tabsheet1, "ComboBox4", kYearItems, QStringLiteral("1945"),
+    ComboBox4 = CreateComboBox(Tabsheet1, "ComboBox4", YearItems(), QStringLiteral("1945"),
                                QRect(336, 88, 49, 21));
     ComboBox1->SetItemAliases(MonthFullNames());
     ComboBox2->SetItemAliases(MonthFullNames());
