@@ -23,11 +23,22 @@ void ShowPoints(TChartSeries& series, const StudyCurves::TMonthPoints& points) {
     }
 }
 
+// As long as the longest title of the configured curves ("Production & Lend Lease"): a longer
+// group name would widen the legend and narrow the plot.
+constexpr qsizetype kLongestLegendTitle = 23;
+const QString kGroupSeparator = QStringLiteral(" + ");
+
 void ShowPair(TLineSeries& estimate, TLineSeries& share, const StudyCurves::TPairCurves& curves,
               const QString& emptyTitle) {
     ShowPoints(estimate, curves.Values);
     ShowPoints(share, curves.Share);
-    estimate.SetTitle(curves.Kind == StudyCurves::TPairKind::Empty ? emptyTitle : curves.Title);
+    if (curves.Kind == StudyCurves::TPairKind::Empty) {
+        estimate.SetTitle(emptyTitle);
+        return;
+    }
+    const auto members = static_cast<int>(curves.Title.count(kGroupSeparator)) + 1;
+    estimate.SetTitle(members > 1 ? TChart1Curves::LegendTitle(curves.Title, members)
+                                  : curves.Title);
 }
 
 TAxisRange ChartRange(const TViewRange& range) {
@@ -57,9 +68,21 @@ void TChart1Curves::Fill() {
     ShowPoints(*m_series.Series3, fleet.Losses);
     ShowPoints(*m_series.Series5, fleet.Production);
     ShowPoints(*m_series.Series4, fleet.SummedProduction);
-    ShowPair(*m_series.Series2, *m_series.Series6, m_study.PairCurves(0), m_startTitleSeries2);
-    ShowPair(*m_series.Series7, *m_series.Series8, m_study.PairCurves(1), m_startTitleSeries7);
+    const StudyCurves::TPairCurves first = m_study.PairCurves(0);
+    const StudyCurves::TPairCurves second = m_study.PairCurves(1);
+    ShowPair(*m_series.Series2, *m_series.Series6, first, m_startTitleSeries2);
+    ShowPair(*m_series.Series7, *m_series.Series8, second, m_startTitleSeries7);
+    m_pairNames = {first.Kind == StudyCurves::TPairKind::Empty ? QString() : first.Title,
+                   second.Kind == StudyCurves::TPairKind::Empty ? QString() : second.Title};
     emit Changed();
+}
+
+QString TChart1Curves::LegendTitle(const QString& name, int members) {
+    if (name.size() <= kLongestLegendTitle || members < 2) {
+        return name;
+    }
+    return name.section(kGroupSeparator, 0, 0) + kGroupSeparator +
+           QStringLiteral("%1 more").arg(members - 1);
 }
 
 std::vector<TSeriesReading> TChart1Curves::Readings() const {
@@ -69,11 +92,22 @@ std::vector<TSeriesReading> TChart1Curves::Readings() const {
             continue;
         }
         TSeriesReading reading{series.get(), series->Title(), TReadingKind::Count};
+        // A pair's curves are named after the whole group, which the legend may shorten.
+        const QString* pairName = nullptr;
+        if (series.get() == m_series.Series2 || series.get() == m_series.Series6) {
+            pairName = &m_pairNames[0];
+        } else if (series.get() == m_series.Series7 || series.get() == m_series.Series8) {
+            pairName = &m_pairNames[1];
+        }
+        if (pairName != nullptr && !pairName->isEmpty()) {
+            reading.Name = *pairName;
+        }
         // A share curve is named after the vehicle (or the deliveries) of its pair.
         if (series.get() == m_series.Series6 || series.get() == m_series.Series8) {
             const TLineSeries& estimate =
                 series.get() == m_series.Series6 ? *m_series.Series2 : *m_series.Series7;
-            reading.Name = estimate.Title() + QStringLiteral(" share");
+            const bool named = pairName != nullptr && !pairName->isEmpty();
+            reading.Name = (named ? *pairName : estimate.Title()) + QStringLiteral(" share");
             reading.Kind = TReadingKind::FleetShare;
         } else if (series.get() == m_series.Series2 && m_study.FirstPairHoldsLendLease()) {
             reading.Kind = TReadingKind::Deliveries;

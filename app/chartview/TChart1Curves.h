@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <vector>
 
 class TChart;
@@ -36,6 +37,8 @@ public:
 
     // Every curve filled anew from the study's data and picks.
     void Fill();
+    // A group's name as the legend shows it: whole while it is short, else "KV-1 + 2 more".
+    static QString LegendTitle(const QString& name, int members);
 
     // The visible curves in chart order, with their names and kinds for a reader.
     std::vector<TSeriesReading> Readings() const;
@@ -71,6 +74,8 @@ private:
     // The titles of the pairs' estimate curves while they are empty.
     QString m_startTitleSeries2;
     QString m_startTitleSeries7;
+    // Each pair's whole name, which a reader is given where the legend shows a short one.
+    std::array<QString, 2> m_pairNames;
 };
 
 } // namespace Armalyx

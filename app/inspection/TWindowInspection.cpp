@@ -50,19 +50,20 @@ void Activate(TForm1Driver& form) {
 }
 
 // A left click as the mouse makes it: press and release at one point of a widget.
-void Click(QWidget* widget, const QPoint& position) {
+void Click(QWidget* widget, const QPoint& position,
+           Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     const QPointF local(position);
     const QPointF global(widget->mapToGlobal(position));
     QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+                      modifiers);
     QCoreApplication::sendEvent(widget, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
+                        modifiers);
     QCoreApplication::sendEvent(widget, &release);
     ProcessEvents();
 }
 
-void ClickRow(TForm1Driver& form, int row) {
+void ClickRow(TForm1Driver& form, int row, bool joins) {
     TStringGrid& grid = *form.StringGrid1;
     form.PageControl1->setCurrentIndex(0);
     if (row == 0) {
@@ -76,7 +77,8 @@ void ClickRow(TForm1Driver& form, int row) {
     }
     const QModelIndex cell = grid.model()->index(row - 1, 0);
     grid.scrollTo(cell);
-    Click(grid.viewport(), grid.visualRect(cell).center());
+    Click(grid.viewport(), grid.visualRect(cell).center(),
+          joins ? Qt::ControlModifier : Qt::NoModifier);
 }
 
 void PickSpanChoices(TForm1Driver& form, const Production1::TSpanChoices& choices) {
@@ -200,8 +202,9 @@ TWindowInspectionResult TWindowInspection::Run(const TWindowInspectionRequest& r
         form.RadioGroup1->ClickItem(*request.Source);
         ProcessEvents();
     }
-    for (const int row : request.Picks) {
-        ClickRow(form, row);
+    for (std::size_t pick = 0; pick < request.Picks.size(); ++pick) {
+        const bool joins = pick < request.PickJoins.size() && request.PickJoins[pick];
+        ClickRow(form, request.Picks[pick], joins);
     }
     SetView(form, request);
     TWindowInspectionResult result;

@@ -19,6 +19,9 @@
 struct TWindowInspectionRequest {
     // Table rows to click in this order; 1 is the first vehicle, 0 the header row.
     std::vector<int> Picks;
+    // For each pick, whether it is a Ctrl+click, which joins the pick before as a group; a
+    // pick without an entry is a plain click.
+    std::vector<bool> PickJoins;
     // Item of the data-source selector to click before the rows, if any.
     std::optional<int> Source;
     // Item indices to pick in the four span selectors before the rows; indices outside a

@@ -5,6 +5,8 @@
 
 #include <TProductionStore.h>
 
+#include <QStringList>
+
 namespace Armalyx::StudyCurves {
 
 namespace {
@@ -72,6 +74,25 @@ TPairCurves Vehicle(const Production1::TProductionStore& store, int slot) {
         MonthValues(store.VehicleProduction[slot]), MonthValues(store.LossRate));
     return {TPairKind::Vehicle, VehicleNameText(store.VehicleNames[slot]), PlottedMonths(estimates),
             SharePoints(store, estimates)};
+}
+
+TPairCurves Vehicles(const Production1::TProductionStore& store, const std::vector<int>& members) {
+    if (members.size() == 1) {
+        return Vehicle(store, members.front());
+    }
+    const std::vector<double> lossRate = MonthValues(store.LossRate);
+    std::vector<double> sum(static_cast<std::size_t>(Production1::kLastMonth), 0.0);
+    QStringList names;
+    for (const int slot : members) {
+        const std::vector<double> estimates = AvailabilityMaths::VehicleEstimate(
+            MonthValues(store.VehicleProduction[slot]), lossRate);
+        for (std::size_t month = 0; month < sum.size() && month < estimates.size(); ++month) {
+            sum.at(month) += estimates.at(month);
+        }
+        names.push_back(VehicleNameText(store.VehicleNames[slot]));
+    }
+    return {TPairKind::Vehicle, names.join(QStringLiteral(" + ")), PlottedMonths(sum),
+            SharePoints(store, sum)};
 }
 
 TPairCurves LendLease(const Production1::TProductionStore& store) {

@@ -46,6 +46,9 @@ struct TPairCurves {
 TFleetCurves Fleet(const Production1::TProductionStore& store, int productionSource);
 // The estimate of the vehicle in this slot, and its share.
 TPairCurves Vehicle(const Production1::TProductionStore& store, int slot);
+// A group of vehicles: the sum of their estimates month by month, and its share; its title the
+// members' names joined by " + ". One slot gives exactly the vehicle's curves.
+TPairCurves Vehicles(const Production1::TProductionStore& store, const std::vector<int>& members);
 // The lend-lease deliveries, and the share of their estimate.
 TPairCurves LendLease(const Production1::TProductionStore& store);
 

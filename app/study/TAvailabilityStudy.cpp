@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <utility>
 
 namespace Armalyx {
@@ -33,6 +34,34 @@ std::vector<std::int32_t> MonthlyValues(const Production1::MonthSeries& series) 
 
 QString NameText(const std::string& name) {
     return VehicleNameText(Production1::VehicleName(name));
+}
+
+// The members' production in the span, their positive months as a vehicle's figure counts them,
+// summed exactly and kept within the range of a figure.
+std::int64_t GroupSpanProduction(const Production1::TProductionStore& store,
+                                 const std::vector<int>& members) {
+    const int first =
+        std::max(Production1::MonthOfChoice(store.StartMonthChoice, store.StartYearChoice),
+                 Production1::kFirstMonth);
+    const int last = std::min(Production1::MonthOfChoice(store.EndMonthChoice, store.EndYearChoice),
+                              Production1::kLastMonth);
+    std::int64_t sum = 0;
+    for (const int member : members) {
+        for (int month = first; month <= last; ++month) {
+            sum += std::max<std::int64_t>(store.VehicleProduction[member][month], 0);
+        }
+    }
+    return std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
+                                    std::numeric_limits<std::int32_t>::max());
+}
+
+// A group's name: its members' names in the order they were picked, joined by " + ".
+QString GroupName(const std::vector<std::string>& names) {
+    QStringList texts;
+    for (const std::string& name : names) {
+        texts.push_back(NameText(name));
+    }
+    return texts.join(QStringLiteral(" + "));
 }
 
 } // namespace
@@ -145,8 +174,8 @@ QString TAvailabilityStudy::StatusText() const {
 void TAvailabilityStudy::ForgetPicks() {
     StudyStore().LendLeaseSelected = false;
     m_firstPairHoldsLendLease = false;
-    m_pairVehicles = {};
-    m_pairSlots = {};
+    m_pairs = {};
+    m_lastPair = -1;
     m_figures = {};
     m_figuresShown = false;
     emit PicksChanged();
@@ -164,16 +193,75 @@ void TAvailabilityStudy::PickRow(int row) {
         PickLendLease();
         store.LendLeaseSelected = true;
         emit PicksChanged();
-        ComputeFigures();
+        ComputeFigures({});
         return;
     }
     if (row > store.VehicleCount) {
         return;
     }
+    m_anchorRow = row;
     store.SelectedVehicle = row;
     PickSelectedVehicle();
     emit PicksChanged();
-    ComputeFigures();
+    ComputeFigures({row});
+}
+
+void TAvailabilityStudy::TogglePickRow(int row) {
+    if (!CanGrowPick(row)) {
+        PickRow(row);
+        return;
+    }
+    TPairPick& pick = m_pairs.at(static_cast<std::size_t>(m_lastPair));
+    const auto member = std::find(pick.Slots.begin(), pick.Slots.end(), row);
+    if (member == pick.Slots.end()) {
+        pick.Names.push_back(StoredName(row));
+        pick.Slots.push_back(row);
+    } else {
+        pick.Names.erase(pick.Names.begin() + (member - pick.Slots.begin()));
+        pick.Slots.erase(member);
+    }
+    m_anchorRow = row;
+    ShowGrownPick(row);
+}
+
+void TAvailabilityStudy::AddRowsToPick(int row) {
+    if (!CanGrowPick(row)) {
+        PickRow(row);
+        return;
+    }
+    TPairPick& pick = m_pairs.at(static_cast<std::size_t>(m_lastPair));
+    const int anchor = std::clamp(m_anchorRow, 1, VehicleCount());
+    for (int slot = std::min(anchor, row); slot <= std::max(anchor, row); ++slot) {
+        if (std::find(pick.Slots.begin(), pick.Slots.end(), slot) == pick.Slots.end()) {
+            pick.Names.push_back(StoredName(slot));
+            pick.Slots.push_back(slot);
+        }
+    }
+    ShowGrownPick(row);
+}
+
+bool TAvailabilityStudy::CanGrowPick(int row) const {
+    const bool vehicleRow = row >= 1 && row <= VehicleCount();
+    const bool vehiclePick = m_lastPair >= 0 && !(m_lastPair == 0 && m_firstPairHoldsLendLease) &&
+                             !m_pairs.at(static_cast<std::size_t>(m_lastPair)).Slots.empty();
+    return vehicleRow && vehiclePick;
+}
+
+// The group's pair keeps its turn; the figures are those of the whole group.
+void TAvailabilityStudy::ShowGrownPick(int row) {
+    auto& store = StudyStore();
+    store.LendLeaseSelected = false;
+    m_missedPicks.CurrentVehicle.clear();
+    m_missedPicks.PairVehicles.at(static_cast<std::size_t>(m_lastPair)).clear();
+    const std::vector<int> members = m_pairs.at(static_cast<std::size_t>(m_lastPair)).Slots;
+    // The row clicked, unless it just left the group: then the member that joined last.
+    const bool member = std::find(members.begin(), members.end(), row) != members.end();
+    store.SelectedVehicle = member || members.empty() ? row : members.back();
+    if (members.empty()) {
+        m_lastPair = -1;
+    }
+    emit PicksChanged();
+    ComputeFigures(members);
 }
 
 void TAvailabilityStudy::PickSelectedVehicle() {
@@ -185,8 +273,8 @@ void TAvailabilityStudy::PickSelectedVehicle() {
     }
     const int vehicle = store.SelectedVehicle;
     store.WorkSeries = store.VehicleProduction[vehicle];
-    m_pairVehicles.at(pair) = StoredName(vehicle);
-    m_pairSlots.at(pair) = vehicle;
+    m_pairs.at(pair) = {{StoredName(vehicle)}, {vehicle}};
+    m_lastPair = static_cast<int>(pair);
     m_missedPicks.PairVehicles.at(pair).clear();
     store.CompareSlot = slot + 1 > 1 ? 0 : slot + 1;
 }
@@ -195,20 +283,31 @@ void TAvailabilityStudy::PickLendLease() {
     auto& store = StudyStore();
     store.WorkSeries = store.LendLease;
     m_firstPairHoldsLendLease = true;
-    m_pairVehicles[0].clear();
-    m_pairSlots[0] = 0;
+    m_pairs[0] = {};
+    m_lastPair = 0;
     m_missedPicks.PairVehicles[0].clear();
 }
 
-void TAvailabilityStudy::ComputeFigures() {
+// A group's figure is the sum of its members' production in the span; the store is left as a
+// click on the selected vehicle leaves it.
+void TAvailabilityStudy::ComputeFigures(const std::vector<int>& members) {
+    auto& store = StudyStore();
+    const bool group = !store.LendLeaseSelected && members.size() != 1;
     Production1::ComputeSpanTotals();
-    const auto& store = StudyStore();
-    m_figures = {store.SpanVehicleTotal, store.SpanTotal, store.SpanLosses};
+    m_figures = {group ? GroupSpanProduction(store, members) : store.SpanVehicleTotal,
+                 store.SpanTotal, store.SpanLosses};
     m_figureChoices = store.SpanChoices();
     m_figuresShown = true;
     m_figuresOfLendLease = store.LendLeaseSelected;
-    m_figuresVehicle = StoredName(store.SelectedVehicle);
-    m_missedPicks.FiguresVehicle.clear();
+    m_figuresVehicles.clear();
+    if (group) {
+        for (const int member : members) {
+            m_figuresVehicles.push_back(StoredName(member));
+        }
+    } else {
+        m_figuresVehicles.push_back(StoredName(store.SelectedVehicle));
+    }
+    m_missedPicks.FiguresVehicles.clear();
     emit FiguresChanged();
 }
 
@@ -291,10 +390,10 @@ StudyCurves::TPairCurves TAvailabilityStudy::PairCurves(int pair) const {
         return StudyCurves::LendLease(StudyStore());
     }
     const auto index = static_cast<std::size_t>(pair == 0 ? 0 : 1);
-    if (m_pairVehicles.at(index).empty()) {
+    if (m_pairs.at(index).Slots.empty()) {
         return {};
     }
-    return StudyCurves::Vehicle(StudyStore(), m_pairSlots.at(index));
+    return StudyCurves::Vehicles(StudyStore(), m_pairs.at(index).Slots);
 }
 
 QStringList TAvailabilityStudy::PickedNames() const {
@@ -302,12 +401,20 @@ QStringList TAvailabilityStudy::PickedNames() const {
     if (m_firstPairHoldsLendLease) {
         names.push_back(QStringLiteral("Lend Lease"));
     }
-    for (const std::string& vehicle : m_pairVehicles) {
-        if (!vehicle.empty()) {
-            names.push_back(NameText(vehicle));
+    for (const TPairPick& pick : m_pairs) {
+        if (!pick.Names.empty()) {
+            names.push_back(GroupName(pick.Names));
         }
     }
     return names;
+}
+
+std::vector<int> TAvailabilityStudy::GroupRows() const {
+    if (m_lastPair < 0) {
+        return {};
+    }
+    const std::vector<int>& members = m_pairs.at(static_cast<std::size_t>(m_lastPair)).Slots;
+    return members.size() > 1 ? members : std::vector<int>{};
 }
 
 int TAvailabilityStudy::SlotOfVehicle(const std::string& name) const {
@@ -335,7 +442,10 @@ TKeptWork TAvailabilityStudy::KeptWork() const {
     const auto& store = StudyStore();
     const TScreenWork screen = Screen();
     TKeptWork work;
-    work.PairVehicles = m_pairVehicles;
+    for (std::size_t pair = 0; pair < m_pairs.size(); ++pair) {
+        work.PairVehicles.at(pair) = m_pairs.at(pair).Names;
+    }
+    work.LastPair = m_lastPair;
     work.FirstPairHoldsLendLease = m_firstPairHoldsLendLease;
     work.CompareSlot = store.CompareSlot;
     const int row = screen.CurrentRow;
@@ -345,7 +455,7 @@ TKeptWork TAvailabilityStudy::KeptWork() const {
     }
     work.FiguresShown = m_figuresShown;
     work.FiguresOfLendLease = m_figuresOfLendLease;
-    work.FiguresVehicle = m_figuresVehicle;
+    work.FiguresVehicles = m_figuresVehicles;
     work.View = screen.View;
     AddMissedPicks(work);
     return work;
@@ -354,17 +464,23 @@ TKeptWork TAvailabilityStudy::KeptWork() const {
 void TAvailabilityStudy::AddMissedPicks(TKeptWork& work) const {
     for (std::size_t pair = 0; pair < work.PairVehicles.size(); ++pair) {
         const bool holdsLendLease = pair == 0 && work.FirstPairHoldsLendLease;
-        if (work.PairVehicles.at(pair).empty() && !holdsLendLease) {
-            work.PairVehicles.at(pair) = m_missedPicks.PairVehicles.at(pair);
+        if (holdsLendLease) {
+            continue;
+        }
+        std::vector<std::string>& names = work.PairVehicles.at(pair);
+        for (const std::string& missed : m_missedPicks.PairVehicles.at(pair)) {
+            if (std::find(names.begin(), names.end(), missed) == names.end()) {
+                names.push_back(missed);
+            }
         }
     }
     if (work.CurrentVehicle.empty() && !work.CurrentIsLendLease) {
         work.CurrentVehicle = m_missedPicks.CurrentVehicle;
     }
-    if (!work.FiguresShown && !m_missedPicks.FiguresVehicle.empty()) {
+    if (!work.FiguresShown && !m_missedPicks.FiguresVehicles.empty()) {
         work.FiguresShown = true;
         work.FiguresOfLendLease = false;
-        work.FiguresVehicle = m_missedPicks.FiguresVehicle;
+        work.FiguresVehicles = m_missedPicks.FiguresVehicles;
     }
 }
 
@@ -373,24 +489,34 @@ QStringList TAvailabilityStudy::RestoreWork(const TKeptWork& work) {
     m_missedPicks = {};
     QStringList lost;
     for (std::size_t pair = 0; pair < work.PairVehicles.size(); ++pair) {
-        const std::string& name = work.PairVehicles.at(pair);
-        if (name.empty()) {
-            continue;
+        std::vector<int> found;
+        std::vector<std::string> gone;
+        for (const std::string& name : work.PairVehicles.at(pair)) {
+            const int slot = SlotOfVehicle(name);
+            if (slot == 0) {
+                lost.push_back(NameText(name));
+                gone.push_back(name);
+            } else {
+                found.push_back(slot);
+            }
         }
-        const int slot = SlotOfVehicle(name);
-        if (slot == 0) {
-            lost.push_back(NameText(name));
-            m_missedPicks.PairVehicles.at(pair) = name;
-            continue;
+        if (!found.empty()) {
+            store.CompareSlot = static_cast<int>(pair);
+            store.SelectedVehicle = found.front();
+            PickSelectedVehicle();
+            for (std::size_t member = 1; member < found.size(); ++member) {
+                m_pairs.at(pair).Names.push_back(StoredName(found.at(member)));
+                m_pairs.at(pair).Slots.push_back(found.at(member));
+            }
         }
-        store.CompareSlot = static_cast<int>(pair);
-        store.SelectedVehicle = slot;
-        PickSelectedVehicle();
+        m_missedPicks.PairVehicles.at(pair) = gone;
     }
     if (work.FirstPairHoldsLendLease) {
         PickLendLease();
     }
     store.CompareSlot = work.CompareSlot;
+    // A group whose vehicles are gone for now grows again once they are back.
+    m_lastPair = work.LastPair;
     emit PicksChanged();
     RestoreCurrentRow(work);
     RestoreFigures(work);
@@ -402,6 +528,7 @@ void TAvailabilityStudy::RestoreCurrentRow(const TKeptWork& work) {
     const int row =
         work.CurrentIsLendLease ? VehicleCount() + 1 : SlotOfVehicle(work.CurrentVehicle);
     if (row >= 1) {
+        m_anchorRow = row;
         emit CurrentRowChanged(row);
     } else if (!work.CurrentVehicle.empty()) {
         // The row it had now holds another vehicle, or nothing: no row is current until it is back.
@@ -414,16 +541,21 @@ void TAvailabilityStudy::RestoreCurrentRow(const TKeptWork& work) {
 // the selectors show now; a vehicle that is gone leaves them at 0.
 void TAvailabilityStudy::RestoreFigures(const TKeptWork& work) {
     auto& store = StudyStore();
-    const int slot = SlotOfVehicle(work.FiguresVehicle);
-    store.SelectedVehicle = slot == 0 ? 1 : slot;
-    if (work.FiguresShown && !work.FiguresOfLendLease && slot == 0) {
-        m_missedPicks.FiguresVehicle = work.FiguresVehicle;
+    std::vector<int> found;
+    for (const std::string& name : work.FiguresVehicles) {
+        if (const int slot = SlotOfVehicle(name); slot != 0) {
+            found.push_back(slot);
+        }
     }
-    if (!work.FiguresShown || (!work.FiguresOfLendLease && slot == 0)) {
+    store.SelectedVehicle = found.empty() ? 1 : found.front();
+    if (work.FiguresShown && !work.FiguresOfLendLease && found.empty()) {
+        m_missedPicks.FiguresVehicles = work.FiguresVehicles;
+    }
+    if (!work.FiguresShown || (!work.FiguresOfLendLease && found.empty())) {
         return;
     }
     store.LendLeaseSelected = work.FiguresOfLendLease;
-    ComputeFigures();
+    ComputeFigures(work.FiguresOfLendLease ? std::vector<int>{} : found);
 }
 
 } // namespace Armalyx

@@ -76,6 +76,11 @@ public:
     // A click on a table row (0 is the header row): a vehicle's estimate into the pair whose turn
     // it is, or the lend-lease deliveries into the first pair, and the figures for it.
     void PickRow(int row);
+    // Ctrl+click: the row's vehicle joins the pick last made, or leaves it; the pick is then a
+    // group of vehicles, summed, in the pair it had. Shift+click: the vehicles of the rows from
+    // the last row clicked to this one join it. Without a vehicle pick to add to, a plain click.
+    void TogglePickRow(int row);
+    void AddRowsToPick(int row);
     // A span selector's new item; the figures stay as they are, out of date.
     void ChooseStartMonth(int index);
     void ChooseEndMonth(int index);
@@ -103,6 +108,8 @@ public:
     bool FirstPairHoldsLendLease() const { return m_firstPairHoldsLendLease; }
     // The vehicles (or "Lend Lease") the two pairs show, lend-lease first, then in pair order.
     QStringList PickedNames() const;
+    // The rows of the group last picked, while it has more than one vehicle.
+    std::vector<int> GroupRows() const;
     const TFigures& Figures() const { return m_figures; }
     // Whether a span selector has changed since the figures were computed.
     bool FiguresOutOfDate() const;
@@ -135,7 +142,10 @@ private:
     // The store's selected vehicle into the pair whose turn it is, and the turn moves on.
     void PickSelectedVehicle();
     void PickLendLease();
-    void ComputeFigures();
+    bool CanGrowPick(int row) const;
+    void ShowGrownPick(int row);
+    // The figures for these vehicles' production (none: the lend-lease deliveries).
+    void ComputeFigures(const std::vector<int>& members);
 
     // The slot holding the vehicle of this stored name, 0 when no slot does.
     int SlotOfVehicle(const std::string& name) const;
@@ -152,10 +162,17 @@ private:
     QString m_dataDirectory;
     TDataFolderWatcher* m_watcher = nullptr;
     TScreenReader m_readScreen;
-    // The vehicle each pair of curves shows, by its stored name and its slot; empty while a pair
-    // is empty.
-    std::array<std::string, 2> m_pairVehicles;
-    std::array<int, 2> m_pairSlots{};
+    // The vehicles each pair of curves shows, by stored name and slot: one for a plain pick, the
+    // members of a group in the order they joined; none while a pair is empty.
+    struct TPairPick {
+        std::vector<std::string> Names;
+        std::vector<int> Slots;
+    };
+    std::array<TPairPick, 2> m_pairs;
+    // The pair the last pick went into, which a Ctrl+click adds to; -1 for none.
+    int m_lastPair = -1;
+    // The row a Shift+click counts from: the last one clicked.
+    int m_anchorRow = 1;
     // Whether the first pair shows lend-lease deliveries rather than a vehicle's estimate.
     bool m_firstPairHoldsLendLease = false;
     TMissedPicks m_missedPicks;
@@ -164,7 +181,7 @@ private:
     TFigures m_figures;
     bool m_figuresShown = false;
     bool m_figuresOfLendLease = false;
-    std::string m_figuresVehicle;
+    std::vector<std::string> m_figuresVehicles;
     // The span choices the figures were computed with, or that the store held at the start.
     Production1::TSpanChoices m_figureChoices;
     // Whether each data file (TotalData.txt, TankData.txt) was found at the previous load, so that

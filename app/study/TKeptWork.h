@@ -7,18 +7,22 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace Armalyx {
 
 struct TKeptWork {
-    std::array<std::string, 2> PairVehicles;
+    // Each pair's vehicles: one for a plain pick, the members of a group in their order.
+    std::array<std::vector<std::string>, 2> PairVehicles;
     bool FirstPairHoldsLendLease = false;
     int CompareSlot = 0;
+    // The pair a Ctrl+click adds to; -1 for none.
+    int LastPair = -1;
     std::string CurrentVehicle;
     bool CurrentIsLendLease = false;
     bool FiguresShown = false;
     bool FiguresOfLendLease = false;
-    std::string FiguresVehicle;
+    std::vector<std::string> FiguresVehicles;
     TStudyView View;
 };
 
@@ -26,9 +30,9 @@ struct TKeptWork {
 // the current row's and the figures', by name. They come back at the next reload that finds
 // them, unless the user picked again; another folder forgets them.
 struct TMissedPicks {
-    std::array<std::string, 2> PairVehicles;
+    std::array<std::vector<std::string>, 2> PairVehicles;
     std::string CurrentVehicle;
-    std::string FiguresVehicle;
+    std::vector<std::string> FiguresVehicles;
 };
 
 } // namespace Armalyx

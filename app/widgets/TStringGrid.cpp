@@ -162,8 +162,38 @@ void TStringGrid::mouseReleaseEvent(QMouseEvent* event) {
     }
     QTableWidget::mouseReleaseEvent(event);
     if (std::exchange(m_pressedOnCell, false)) {
+        EmitClick(event->modifiers());
+    }
+}
+
+void TStringGrid::EmitClick(Qt::KeyboardModifiers modifiers) {
+    if (modifiers.testFlag(Qt::ControlModifier)) {
+        emit ToggleClick();
+    } else if (modifiers.testFlag(Qt::ShiftModifier)) {
+        emit RangeClick();
+    } else {
         emit Click();
     }
+}
+
+void TStringGrid::SetMarkedRows(const std::vector<int>& rows) {
+    if (rows == m_markedRows) {
+        return;
+    }
+    QColor tint = palette().color(QPalette::Highlight);
+    tint.setAlpha(48);
+    const auto paint = [this](const std::vector<int>& marked, const QBrush& brush) {
+        for (const int row : marked) {
+            for (int column = 0; column < columnCount(); ++column) {
+                if (QTableWidgetItem* cell = item(row - 1, column)) {
+                    cell->setBackground(brush);
+                }
+            }
+        }
+    };
+    paint(m_markedRows, QBrush());
+    m_markedRows = rows;
+    paint(m_markedRows, QBrush(tint));
 }
 
 // The second press of a double-click is a press like the first: its release clicks again.
@@ -176,9 +206,20 @@ void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::ControlModifier) {
+        event->accept();
+        if (currentIndex().isValid()) {
+            emit ToggleClick();
+        }
+        return;
+    }
     const QPersistentModelIndex before = currentIndex();
     QTableWidget::keyPressEvent(event);
-    if (currentIndex() != before) {
+    // Ctrl+Up and Ctrl+Down move the current row without a pick, so that Ctrl+Space can take it
+    // into a group.
+    const bool groupMove = event->modifiers().testFlag(Qt::ControlModifier) &&
+                           (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down);
+    if (currentIndex() != before && !groupMove) {
         emit Click();
     }
 }

@@ -3,8 +3,12 @@
 // It raises Click when the left mouse button is released after a press on a cell (the current
 // cell included, after a drag over cells, and for each click of a double-click) and after every
 // keyboard move of the current cell. Other mouse buttons neither move the current cell nor click.
+// With Ctrl held, the release (and Ctrl+Space) raises ToggleClick instead, with Shift alone
+// RangeClick; Ctrl+Up and Ctrl+Down move the current cell without a click.
 
 #include <QTableWidget>
+
+#include <vector>
 
 class TStringGrid final : public QTableWidget {
     Q_OBJECT
@@ -25,9 +29,13 @@ public:
     void ClearRow();
     void SetColumnWidth(int column, int width);
     void SetDefaultRowHeight(int height);
+    // Rows shown with a tinted background, the rest plain.
+    void SetMarkedRows(const std::vector<int>& rows);
 
 signals:
     void Click();
+    void ToggleClick();
+    void RangeClick();
     // A click on the fixed header row; it never moves the current cell.
     void FixedRowClick();
 
@@ -45,6 +53,10 @@ private:
     // Accepts an event of a button other than the left one and answers whether it did.
     static bool SwallowsOtherButtons(QMouseEvent& event);
 
+    // The click a left-button release raises for these keyboard modifiers.
+    void EmitClick(Qt::KeyboardModifiers modifiers);
+
     bool m_pressedOnCell = false;
+    std::vector<int> m_markedRows;
     bool m_pressedOnHeader = false;
 };

@@ -79,6 +79,8 @@ void TForm1::ConnectHandlers() {
         return [this, handler] { TErrorShell::Guard([this, handler] { (this->*handler)(); }); };
     };
     connect(StringGrid1, &TStringGrid::Click, this, guarded(&TForm1::StringGrid1Click));
+    connect(StringGrid1, &TStringGrid::ToggleClick, this, guarded(&TForm1::StringGrid1CtrlClick));
+    connect(StringGrid1, &TStringGrid::RangeClick, this, guarded(&TForm1::StringGrid1ShiftClick));
     connect(StringGrid1, &TStringGrid::FixedRowClick, this,
             [this] { TErrorShell::Guard([this] { m_study->PickRow(0); }); });
     connect(ComboBox1, &TComboBox::Change, this, guarded(&TForm1::ComboBox1Change));
@@ -104,6 +106,8 @@ void TForm1::ConnectStudy() {
     connect(study, &TAvailabilityStudy::Loaded, this, &TForm1::FillVehicleTable);
     connect(study, &TAvailabilityStudy::PicksChanged, m_curves.get(),
             &Armalyx::TChart1Curves::Fill);
+    connect(study, &TAvailabilityStudy::PicksChanged, this,
+            [this] { StringGrid1->SetMarkedRows(m_study->GroupRows()); });
     connect(study, &TAvailabilityStudy::FiguresChanged, this, &TForm1::ShowFigures);
     connect(study, &TAvailabilityStudy::SpanChoicesChanged, this, &TForm1::ShowFiguresCue);
     connect(study, &TAvailabilityStudy::CurrentRowChanged, this, &TForm1::ShowCurrentRow);
@@ -210,6 +214,14 @@ void TForm1::ReloadKeepingWork(const QString& reason) {
 
 void TForm1::StringGrid1Click() {
     m_study->PickRow(StringGrid1->Row());
+}
+
+void TForm1::StringGrid1CtrlClick() {
+    m_study->TogglePickRow(StringGrid1->Row());
+}
+
+void TForm1::StringGrid1ShiftClick() {
+    m_study->AddRowsToPick(StringGrid1->Row());
 }
 
 void TForm1::ComboBox1Change() {

@@ -91,6 +91,9 @@ private:
     // exceptions itself.
     void FormActivate();
     void StringGrid1Click();
+    // Ctrl+click (and Ctrl+Space) and Shift+click on a row: a group of vehicles.
+    void StringGrid1CtrlClick();
+    void StringGrid1ShiftClick();
     void ComboBox1Change();
     void ComboBox2Change();
     void ComboBox3Change();

@@ -157,9 +157,9 @@ QPoint CellInWindow(TForm1Driver& form, int row) {
 }
 } // namespace
 
-void TForm1Fixture::ClickRowWith(Qt::MouseButton button, int row) {
+void TForm1Fixture::ClickRowWith(Qt::MouseButton button, int row, Qt::KeyboardModifiers modifiers) {
     const QPoint position = CellInWindow(Driver(), row);
-    QTest::mouseClick(Form().windowHandle(), button, {}, position);
+    QTest::mouseClick(Form().windowHandle(), button, modifiers, position);
 }
 
 void TForm1Fixture::DoubleClickRow(int row) {

@@ -69,7 +69,7 @@ protected:
     void ClickRow(int row, int column = 0);
     // A press and release of the given button, or a double-click with the left one, on a table
     // cell, sent through the window as the windowing system sends them.
-    void ClickRowWith(Qt::MouseButton button, int row);
+    void ClickRowWith(Qt::MouseButton button, int row, Qt::KeyboardModifiers modifiers = {});
     void DoubleClickRow(int row);
     void PressKey(Qt::Key key);
     const std::vector<TErrorCapture::TReport>& Errors() const { return m_errors.Reports(); }

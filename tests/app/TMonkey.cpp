@@ -6,6 +6,7 @@
 #include "TRadioGroup.h"
 #include "TStringGrid.h"
 
+#include <Production1.h>
 #include <TChart.h>
 
 #include <QAction>
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -61,6 +63,12 @@ TMonkey::TMonkey(TForm1& form, std::uint32_t seed) : m_form(form), m_random(seed
                                              [this, grid] { RecordClick(grid->Row()); }));
     m_connections.push_back(
         QObject::connect(grid, &TStringGrid::FixedRowClick, grid, [this] { RecordClick(0); }));
+    m_connections.push_back(QObject::connect(grid, &TStringGrid::ToggleClick, grid, [this, grid] {
+        RecordGroupClick(grid->Row(), false);
+    }));
+    m_connections.push_back(QObject::connect(grid, &TStringGrid::RangeClick, grid, [this, grid] {
+        RecordGroupClick(grid->Row(), true);
+    }));
     // The follower reads the files again whenever a save settles, between any two events.
     m_connections.push_back(
         QObject::connect(&m_form.DataWatcher(), &TDataFolderWatcher::FilesChanged, grid, [this] {
@@ -354,18 +362,58 @@ void TMonkey::ShowPage(int page) {
 }
 
 void TMonkey::RecordClick(int row) {
+    const int vehicles = Production1::Store().VehicleCount;
+    if (row >= 1 && row <= vehicles) {
+        m_group = {row};
+        m_anchorRow = row;
+    } else if (row == vehicles + 1) {
+        m_group.clear();
+    }
     if (const auto texts = ExpectedSpanTexts(row, m_choices)) {
         m_expectedEdits = *texts;
         m_lastFigureRow = row;
+        m_figuresOfGroup = false;
         ++m_figureClicks;
     }
 }
 
-void TMonkey::RecordReload() {
-    if (m_figureClicks > 0) {
-        if (const auto texts = ExpectedSpanTexts(m_lastFigureRow, m_choices)) {
-            m_expectedEdits = *texts;
+// A Ctrl+click takes the row into the group or out of it, a Shift+click adds the rows from the
+// last one clicked; without a vehicle pick to grow, either is a plain click.
+void TMonkey::RecordGroupClick(int row, bool range) {
+    const int vehicles = Production1::Store().VehicleCount;
+    if (m_group.empty() || row < 1 || row > vehicles) {
+        RecordClick(row);
+        return;
+    }
+    if (range) {
+        const int anchor = std::clamp(m_anchorRow, 1, vehicles);
+        for (int member = std::min(anchor, row); member <= std::max(anchor, row); ++member) {
+            if (std::find(m_group.begin(), m_group.end(), member) == m_group.end()) {
+                m_group.push_back(member);
+            }
         }
+    } else {
+        const auto member = std::find(m_group.begin(), m_group.end(), row);
+        if (member == m_group.end()) {
+            m_group.push_back(row);
+        } else {
+            m_group.erase(member);
+        }
+        m_anchorRow = row;
+    }
+    m_expectedEdits = ExpectedGroupTexts(m_group, m_choices);
+    m_figuresOfGroup = true;
+    ++m_figureClicks;
+}
+
+void TMonkey::RecordReload() {
+    if (m_figureClicks == 0) {
+        return;
+    }
+    if (m_figuresOfGroup) {
+        m_expectedEdits = ExpectedGroupTexts(m_group, m_choices);
+    } else if (const auto texts = ExpectedSpanTexts(m_lastFigureRow, m_choices)) {
+        m_expectedEdits = *texts;
     }
 }
 

@@ -59,6 +59,7 @@ private:
     // Shows a page by clicking its tab, as a user must before touching its controls.
     void ShowPage(int page);
     void RecordClick(int row);
+    void RecordGroupClick(int row, bool range);
     // After a reload the figures are computed again for the same row and the current span.
     void RecordReload();
     int& ChoiceOf(int selector);
@@ -71,6 +72,11 @@ private:
     QStringList m_expectedEdits{"0", "0", "0"};
     int m_figureClicks = 0;
     int m_lastFigureRow = 0;
+    // The vehicle rows of the pick last made, which a Ctrl+ or Shift+click grows; empty when that
+    // pick is lend-lease or none. The figures are the group's while m_figuresOfGroup holds.
+    std::vector<int> m_group;
+    int m_anchorRow = 1;
+    bool m_figuresOfGroup = false;
     // How many times the follower has read the files so far.
     int m_reads = 0;
     std::vector<QMetaObject::Connection> m_connections;

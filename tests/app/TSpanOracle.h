@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // Item indices of the four span selectors as the user left them (-1 after typed text).
 struct TSpanChoices {
@@ -19,3 +20,5 @@ struct TSpanChoices {
 // Texts of Edit1, Edit2 and Edit3 after a click on a table row (0 is the header row); none when
 // such a click leaves the edit boxes alone (header, empty rows).
 std::optional<QStringList> ExpectedSpanTexts(int row, const TSpanChoices& choices);
+// The same after a Ctrl+ or Shift+click that left a group of these vehicle rows picked.
+QStringList ExpectedGroupTexts(const std::vector<int>& rows, const TSpanChoices& choices);

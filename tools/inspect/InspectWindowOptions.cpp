@@ -29,19 +29,28 @@ constexpr double kLargestWidthCm = 200;
 using Production1::kFirstMonth;
 using Production1::kLastMonth;
 
-std::optional<std::vector<int>> ParseRows(std::string_view text) {
-    std::vector<int> rows;
+// "3+4+5,7": rows 3, 4 and 5 as one group (4 and 5 Ctrl+clicked), then row 7 clicked.
+struct TParsedPicks {
+    std::vector<int> Rows;
+    std::vector<bool> Joins;
+};
+
+std::optional<TParsedPicks> ParseRows(std::string_view text) {
+    TParsedPicks picks;
+    bool joins = false;
     while (true) {
-        const std::size_t comma = text.find(',');
-        const std::optional<int> row = ParseWholeNumber(text.substr(0, comma));
+        const std::size_t separator = text.find_first_of(",+");
+        const std::optional<int> row = ParseWholeNumber(text.substr(0, separator));
         if (!row || *row < 0) {
             return std::nullopt;
         }
-        rows.push_back(*row);
-        if (comma == std::string_view::npos) {
-            return rows;
+        picks.Rows.push_back(*row);
+        picks.Joins.push_back(joins);
+        if (separator == std::string_view::npos) {
+            return picks;
         }
-        text.remove_prefix(comma + 1);
+        joins = text[separator] == '+';
+        text.remove_prefix(separator + 1);
     }
 }
 
@@ -87,12 +96,15 @@ TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::
     }
     const std::optional<std::string_view> value = NextValue(args, index);
     if (option == "--picks") {
-        const auto rows = value ? ParseRows(*value) : std::nullopt;
-        if (!rows) {
-            error = "--picks needs table rows separated by commas, such as 1,3";
+        const auto picks = value ? ParseRows(*value) : std::nullopt;
+        if (!picks) {
+            error = "--picks needs table rows separated by commas, such as 1,3 (or joined by +, "
+                    "such as 3+4,7)";
             return TOptionResult::Invalid;
         }
-        m_choices.Picks.insert(m_choices.Picks.end(), rows->begin(), rows->end());
+        m_choices.Picks.insert(m_choices.Picks.end(), picks->Rows.begin(), picks->Rows.end());
+        m_choices.PickJoins.insert(m_choices.PickJoins.end(), picks->Joins.begin(),
+                                   picks->Joins.end());
         return TOptionResult::Taken;
     }
     if (option == "--source" || option == "--scale" || option == "--width-cm" ||
@@ -191,6 +203,7 @@ std::string_view TWindowOptions::Usage() {
 #if defined(ARMALYX_INSPECT_WITH_WINDOW)
     return "Window options (the real main window, off-screen):\n"
            "  --picks R1,R2,...   activate the window and click these table rows in order\n"
+           "                      (R1+R2: R2 Ctrl+clicked, joining R1's pick as a group)\n"
            "                      (1 is the first vehicle, 0 the header row); adds \"Series\",\n"
            "                      \"Edits\", \"Grid\", \"ChartData\" (the chart's numbers as\n"
            "                      Copy data gives them), \"ChartSummary\" (the chart's summary\n"

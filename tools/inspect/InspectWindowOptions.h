@@ -15,6 +15,8 @@ enum class TOptionResult { NotTaken, Taken, Invalid };
 // What the window options ask for.
 struct TWindowChoices {
     std::vector<int> Picks;
+    // For each pick, whether it joins the one before as a Ctrl+click does.
+    std::vector<bool> PickJoins;
     std::optional<int> Source;
     // Fit to data after the clicks, then the month and vehicle axes' ranges (bottom minimum and
     // maximum, left minimum and maximum), before any picture or export.

@@ -121,6 +121,7 @@ std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter
     const std::unique_ptr<TApplication> application = StartApplication();
     TWindowInspectionRequest request;
     request.Picks = choices.Picks;
+    request.PickJoins = choices.PickJoins;
     request.Source = choices.Source;
     request.Fit = choices.Fit;
     request.View = choices.View;

@@ -3,6 +3,8 @@
 // removed and brought back.
 #include "TAvailabilityStudy.h"
 
+#include "AvailabilityMaths.h"
+
 #include "TTempDirectory.h"
 #include "TestFiles.h"
 
@@ -13,6 +15,7 @@
 #include <QCoreApplication>
 #include <QSignalSpy>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <utility>
@@ -263,4 +266,139 @@ TEST_F(TAvailabilityStudyTest, AnotherFolderStartsFresh) {
     EXPECT_EQ(Study().Figures().Vehicle, 0);
     EXPECT_EQ(reset.count(), 1);
     EXPECT_EQ(Production1::Store().CompareSlot, 0);
+}
+
+namespace {
+
+// Alpha, Bravo and Charlie with the fleet as above: their estimates as single picks.
+std::vector<double> SingleEstimate(int slot) {
+    std::vector<double> values;
+    for (const auto& point : Armalyx::StudyCurves::Vehicle(Production1::Store(), slot).Values) {
+        values.push_back(point.Value);
+    }
+    return values;
+}
+
+} // namespace
+
+TEST_F(TAvailabilityStudyTest, AGroupSumsItsMembers) {
+    enum class TClick { Plain, Ctrl, Shift };
+    const struct {
+        const char* Name;
+        std::vector<std::pair<TClick, int>> Clicks;
+        std::vector<int> FirstPair; // the members, in the order they joined
+        std::vector<int> SecondPair;
+        QString FirstTitle;
+        std::int64_t Figure;
+        int CompareSlot;
+        std::vector<int> GroupRows;
+    } cases[] = {
+        {"Ctrl+click joins",
+         {{TClick::Plain, 1}, {TClick::Ctrl, 3}},
+         {1, 3},
+         {},
+         "Alpha + Charlie",
+         240,
+         1,
+         {1, 3}},
+        {"Ctrl+click again leaves",
+         {{TClick::Plain, 1}, {TClick::Ctrl, 3}, {TClick::Ctrl, 1}},
+         {3},
+         {},
+         "Charlie",
+         180,
+         1,
+         {}},
+        {"Shift+click takes the rows between",
+         {{TClick::Plain, 1}, {TClick::Shift, 3}},
+         {1, 2, 3},
+         {},
+         "Alpha + Bravo + Charlie",
+         360,
+         1,
+         {1, 2, 3}},
+        {"the group keeps its pair; the next plain pick takes the other",
+         {{TClick::Plain, 1}, {TClick::Ctrl, 2}, {TClick::Plain, 3}},
+         {1, 2},
+         {3},
+         "Alpha + Bravo",
+         180,
+         0,
+         {}},
+        {"a group grows in the second pair",
+         {{TClick::Plain, 1}, {TClick::Plain, 2}, {TClick::Ctrl, 3}},
+         {1},
+         {2, 3},
+         "Alpha",
+         300,
+         0,
+         {2, 3}},
+        {"nothing to join: a plain pick", {{TClick::Ctrl, 2}}, {2}, {}, "Bravo", 120, 1, {}},
+        {"lend-lease is no group",
+         {{TClick::Plain, kLendLeaseRow}, {TClick::Ctrl, 2}},
+         {2},
+         {},
+         "Bravo",
+         120,
+         1,
+         {}},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.Name);
+        Restart();
+        for (const auto& [click, row] : test.Clicks) {
+            m_currentRow = row;
+            if (click == TClick::Plain) {
+                Study().PickRow(row);
+            } else if (click == TClick::Ctrl) {
+                Study().TogglePickRow(row);
+            } else {
+                Study().AddRowsToPick(row);
+            }
+        }
+        EXPECT_EQ(Study().PairCurves(0).Title, test.FirstTitle);
+        EXPECT_EQ(Study().Figures().Vehicle, test.Figure);
+        EXPECT_EQ(Production1::Store().CompareSlot, test.CompareSlot);
+        EXPECT_EQ(Study().GroupRows(), test.GroupRows);
+        const std::array<std::vector<int>, 2> pairs = {test.FirstPair, test.SecondPair};
+        for (int pair = 0; pair < 2; ++pair) {
+            std::vector<double> expected(Armalyx::AvailabilityMaths::kLastPlottedMonth, 0.0);
+            for (const int member : pairs.at(static_cast<std::size_t>(pair))) {
+                const std::vector<double> single = SingleEstimate(member);
+                for (std::size_t month = 0; month < expected.size(); ++month) {
+                    expected.at(month) += single.at(month);
+                }
+            }
+            std::vector<double> shown;
+            for (const auto& point : Study().PairCurves(pair).Values) {
+                shown.push_back(point.Value);
+            }
+            if (pairs.at(static_cast<std::size_t>(pair)).empty()) {
+                expected.clear();
+            }
+            EXPECT_EQ(shown, expected) << "pair " << pair;
+        }
+    }
+}
+
+TEST_F(TAvailabilityStudyTest, AReloadPicksAGroupAgainByItsMembersNames) {
+    Pick(1);
+    Study().TogglePickRow(3);
+    WriteVehicles({{"Charlie", 3}, {"Delta", 4}, {"Alpha", 1}});
+    Study().ReloadKeepingWork(QStringLiteral("reordered"));
+    EXPECT_EQ(Study().PairCurves(0).Title, QStringLiteral("Alpha + Charlie"));
+    EXPECT_EQ(Study().Figures().Vehicle, 240);
+    EXPECT_EQ(Study().GroupRows(), (std::vector<int>{3, 1}));
+
+    QSignalSpy readAgain(&Study(), &TAvailabilityStudy::ReadAgain);
+    WriteVehicles({{"Alpha", 1}, {"Bravo", 2}});
+    Study().ReloadKeepingWork(QStringLiteral("one gone"));
+    EXPECT_EQ(Study().PairCurves(0).Title, QStringLiteral("Alpha"));
+    ASSERT_EQ(readAgain.count(), 1);
+    EXPECT_EQ(readAgain.at(0).at(1).toStringList(), QStringList{QStringLiteral("Charlie")});
+
+    WriteVehicles({{"Alpha", 1}, {"Bravo", 2}, {"Charlie", 3}});
+    Study().ReloadKeepingWork(QStringLiteral("back"));
+    EXPECT_EQ(Study().PairCurves(0).Title, QStringLiteral("Alpha + Charlie"));
+    EXPECT_EQ(Study().PickedNames(), QStringList{QStringLiteral("Alpha + Charlie")});
 }
