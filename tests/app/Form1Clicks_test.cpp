@@ -20,9 +20,7 @@ class TForm1Clicks : public TForm1Fixture {
 protected:
     void SetUp() override {
         TForm1Fixture::SetUp();
-        WriteTotalData(FleetLines(1000, 10, 20, 5));
-        WriteVehicles(3);
-        ShowAndActivate();
+        ShowVehicles(3);
     }
 
     QStringList EditTexts() {

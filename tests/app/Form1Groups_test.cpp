@@ -16,9 +16,7 @@ class TForm1Groups : public TForm1Fixture {
 protected:
     void SetUp() override {
         TForm1Fixture::SetUp();
-        WriteTotalData(FleetLines(1000, 10, 20, 5));
-        WriteVehicles(3);
-        ShowAndActivate();
+        ShowVehicles(3);
     }
 
     // Whether the table shows the row tinted as a member of the group.

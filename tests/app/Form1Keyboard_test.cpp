@@ -24,9 +24,7 @@ class TForm1Keyboard : public TForm1Fixture {
 protected:
     void SetUp() override {
         TForm1Fixture::SetUp();
-        WriteTotalData(FleetLines(1000, 10, 20, 5));
-        WriteVehicles(3);
-        ShowAndActivate();
+        ShowVehicles(3);
     }
 
     // The controls of the "Tank Selection" page in their tab order.

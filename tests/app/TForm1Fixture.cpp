@@ -127,8 +127,12 @@ void TForm1Fixture::PickSampleChart() {
 }
 
 void TForm1Fixture::ShowTwoVehicles() {
+    ShowVehicles(2);
+}
+
+void TForm1Fixture::ShowVehicles(int count) {
     WriteTotalData(FleetLines(1000, 10, 20, 5));
-    WriteVehicles(2);
+    WriteVehicles(count);
     ShowAndActivate();
 }
 

@@ -65,6 +65,8 @@ protected:
     void PickSampleChart();
     // The usual start: steady fleet rows, vehicles v1 and v2, the window shown and activated.
     void ShowTwoVehicles();
+    // The same with vehicles v1 .. v<count>.
+    void ShowVehicles(int count);
     // A click with the mouse on a table cell (row 0 is the header row).
     void ClickRow(int row, int column = 0);
     // A press and release of the given button, or a double-click with the left one, on a table
