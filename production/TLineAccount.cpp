@@ -128,7 +128,8 @@ std::size_t ShownCharacters(std::string_view bytes) {
     }));
 }
 
-// A whole number with its thousands grouped by commas, as the figures are shown ("12,553").
+} // namespace
+
 std::string GroupedNumber(std::int64_t value) {
     std::string digits = std::to_string(value < 0 ? -value : value);
     for (std::size_t position = digits.size(); position > 3; position -= 3) {
@@ -136,8 +137,6 @@ std::string GroupedNumber(std::int64_t value) {
     }
     return value < 0 ? "-" + digits : digits;
 }
-
-} // namespace
 
 const char* MonthAbbreviation(int month) {
     return month >= 1 && month <= kMonthsPerYear
@@ -214,6 +213,10 @@ std::string TLineAccount::IgnoredReason(const TParsedLine& line, TLineOutcome ou
     case TLineOutcome::NoFreeSlot:
         return "no free vehicle slot (" + std::to_string(MaxVehicles) +
                " vehicle types are stored already)";
+    case TLineOutcome::MonthOutOfRange:
+        return "the month is not one of 1 to 12";
+    case TLineOutcome::CountNotWhole:
+        return "the count is not a whole number of 0 or more";
     case TLineOutcome::UnknownName: {
         const std::string closest = ClosestFleetName(line.Name.View());
         std::string reason = "unknown fleet name " + Quoted(line.Name.View());

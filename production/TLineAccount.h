@@ -89,6 +89,9 @@ private:
 // "Loss", "lend-lease" gives "Lend Lease"); empty otherwise.
 std::string ClosestFleetName(std::string_view name);
 
+// A whole number with its thousands grouped by commas, as the figures are shown ("12,553").
+std::string GroupedNumber(std::int64_t value);
+
 // The reported text of a line number's month 1..12 ("Mar").
 const char* MonthAbbreviation(int month);
 
