@@ -2,9 +2,9 @@
 
 #include "TLineAccount.h"
 #include "TLineEcho.h"
+#include "TProductionStore.h"
 #include "TSourceComment.h"
 #include "TStockLineReader.h"
-#include "TProductionStore.h"
 #include "TVehicleIndex.h"
 
 #include <algorithm>
@@ -152,8 +152,8 @@ std::int32_t TakeSource(std::int64_t lineNumber, const TSourceComment& comment,
 // Reads a data file line by line, handing each line to handleLine with the number of the source
 // that the source comment lines above it gave. The header is line 1; it never names a source.
 template <typename THandleLine>
-void ReadDataFile(const std::filesystem::path& path, std::size_t minimumLength,
-                  TReadReport& report, THandleLine handleLine) {
+void ReadDataFile(const std::filesystem::path& path, std::size_t minimumLength, TReadReport& report,
+                  THandleLine handleLine) {
     report = TReadReport();
     // The path's narrow form: the same bytes on POSIX, the system code page's text on Windows,
     // where the native form is wide.

@@ -98,9 +98,9 @@ void TLineParser::NoteLineStart(std::string_view piece) {
 
 bool TLineParser::ReadsAsCrossedOutData() const {
     const double year = std::trunc(m_line.Year);
-    return m_commentStart && m_length >= m_minimumLength &&
-           IsCrossOut(m_line.Writing.FirstChar) && IsAsciiLetterOrDigit(m_secondChar) &&
-           m_line.Writing.YearConverted && year >= kFirstYear && year <= kLastYear;
+    return m_commentStart && m_length >= m_minimumLength && IsCrossOut(m_line.Writing.FirstChar) &&
+           IsAsciiLetterOrDigit(m_secondChar) && m_line.Writing.YearConverted &&
+           year >= kFirstYear && year <= kLastYear;
 }
 
 void TLineParser::NoteWriting(std::string_view piece) {

@@ -45,10 +45,10 @@ bool YearInRange(double year) {
 } // namespace
 
 TStockLineReader::TStockLineReader(const YearMonths& fields)
-    : m_fields(fields), m_lines(std::size_t{MaxVehicles} * kLastMonth, 0) {}
+    : m_fields(fields) {}
 
-void TStockLineReader::Read(std::int64_t lineNumber, const TParsedLine& line,
-                            const TLineEcho& echo, std::int32_t source, TReadReport& report) {
+void TStockLineReader::Read(std::int64_t lineNumber, const TParsedLine& line, const TLineEcho& echo,
+                            std::int32_t source, TReadReport& report) {
     TStockLine stock;
     std::string reason;
     const TLineOutcome outcome = Check(line, stock, reason);
@@ -104,7 +104,8 @@ TLineOutcome TStockLineReader::Check(const TParsedLine& line, TStockLine& stock,
     if (reason = CountProblem(line); !reason.empty()) {
         return TLineOutcome::CountNotWhole;
     }
-    stock.Month = (static_cast<int>(std::trunc(line.Year)) - kFirstYear) * 12 + m_fields[kMonthField];
+    stock.Month =
+        (static_cast<int>(std::trunc(line.Year)) - kFirstYear) * 12 + m_fields[kMonthField];
     stock.Count = m_fields[kCountField];
     return TLineOutcome::Stored;
 }
@@ -180,6 +181,10 @@ int TStockLineReader::FindVehicle(const TParsedLine& line) {
 }
 
 std::int64_t& TStockLineReader::LineOfCount(const TStockLine& stock) {
+    // Made at the first stored line, so that a load without the file allocates nothing for it.
+    if (m_lines.empty()) {
+        m_lines.assign(std::size_t{MaxVehicles} * kLastMonth, 0);
+    }
     const auto position = static_cast<std::size_t>(stock.Slot - 1) * kLastMonth +
                           static_cast<std::size_t>(stock.Month - 1);
     return m_lines.at(position);
