@@ -44,8 +44,7 @@ bool YearInRange(double year) {
 
 } // namespace
 
-TStockLineReader::TStockLineReader(const YearMonths& fields)
-    : m_fields(fields) {}
+TStockLineReader::TStockLineReader(const YearMonths& fields) : m_fields(fields) {}
 
 void TStockLineReader::Read(std::int64_t lineNumber, const TParsedLine& line, const TLineEcho& echo,
                             std::int32_t source, TReadReport& report) {
