@@ -1,6 +1,7 @@
 // Source comment lines: the source they give every data line below them in the same file, up to
 // the next source line or the line that ends it, in each of the three data files.
 #include "TProductionTest.h"
+#include "TSourceComment.h"
 
 #include <string>
 #include <vector>
@@ -68,6 +69,8 @@ TEST_F(SourcesTest, FleetRowsAndStockLinesKeepTheSourcesOfTheirOwnFile) {
                                           "T-34,1941,6,900,", // no source: another file's block
                                           "; Source: strength return",
                                           "T-34,1943,1,5000,",
+                                          ";source:",
+                                          "T-34,1944,1,4000,",
                                       });
     LoadProductionData();
     EXPECT_EQ(FleetYearSource(store, 1, 1942), "TsAMO f. 38");
@@ -77,6 +80,55 @@ TEST_F(SourcesTest, FleetRowsAndStockLinesKeepTheSourcesOfTheirOwnFile) {
     EXPECT_EQ(VehicleYearSource(store, 1, 1941), "factory reports");
     EXPECT_EQ(StockSource(store, 1, 6), "");
     EXPECT_EQ(StockSource(store, 1, 25), "strength return");
+    EXPECT_EQ(StockSource(store, 1, 37), "");
     EXPECT_EQ(FleetYearSource(store, 5, 1942), "") << "no fifth fleet row";
     EXPECT_EQ(VehicleYearSource(store, 1, 1946), "") << "no year after 1945";
+}
+
+TEST(SourceCommentTest, TellsSourceLinesFromOtherComments) {
+    const struct {
+        const char* line;
+        bool isSource;
+        const char* text;
+    } cases[] = {
+        {"; source: RGVA", true, "RGVA"},
+        {";source:RGVA", true, "RGVA"},
+        {";\t SoUrCe \t:\t RGVA f. 38 \t", true, "RGVA f. 38"},
+        {"; source:", true, ""},
+        {"; source:   ", true, ""},
+        {"; source: a: b; c", true, "a: b; c"},
+        {"; sources: RGVA", false, ""},
+        {"; source RGVA", false, ""},
+        {"; the source: RGVA", false, ""},
+        {" ; source: RGVA", false, ""},
+        {"source: RGVA", false, ""},
+        {";", false, ""},
+        {"", false, ""},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.line);
+        TSourceComment comment;
+        comment.Begin();
+        // Fed in pieces of one byte, as a line split by the file's buffer may arrive.
+        for (const char c : std::string(test.line)) {
+            comment.Feed(std::string_view(&c, 1));
+        }
+        EXPECT_EQ(comment.IsSourceLine(), test.isSource);
+        if (test.isSource) {
+            EXPECT_EQ(comment.Text(), test.text);
+        }
+    }
+}
+
+TEST(SourceCommentTest, KeepsTheFirstBytesOfALongSourceAndSaysSo) {
+    TSourceComment comment;
+    comment.Begin();
+    comment.Feed("; source: ");
+    comment.Feed(std::string(TSourceComment::kCapacity, 'a'));
+    EXPECT_FALSE(comment.Cut());
+    comment.Feed("   ");
+    EXPECT_FALSE(comment.Cut()) << "blanks past the end lose nothing";
+    comment.Feed("b");
+    EXPECT_TRUE(comment.Cut());
+    EXPECT_EQ(comment.Text(), std::string(TSourceComment::kCapacity, 'a'));
 }
