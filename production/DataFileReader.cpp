@@ -38,17 +38,8 @@ std::optional<int> MonthOffset(double year) {
 }
 
 std::optional<TLineOutcome> RejectUnconverted(const TParsedLine& line) {
-    switch (line.Shape) {
-    case TLineShape::TooShort:
-        return TLineOutcome::TooShort;
-    case TLineShape::CommentOrBlankStart:
-        return TLineOutcome::CommentOrBlankStart;
-    case TLineShape::NoComma:
-        return TLineOutcome::NoComma;
-    case TLineShape::NothingConverted:
-        return TLineOutcome::NothingConverted;
-    case TLineShape::Converted:
-        break;
+    if (const auto unconverted = UnconvertedOutcome(line.Shape)) {
+        return unconverted;
     }
     if (!MonthOffset(line.Year)) {
         return TLineOutcome::YearOutOfRange;
@@ -138,13 +129,7 @@ std::int32_t TakeSource(std::int64_t lineNumber, const TSourceComment& comment,
                   GroupedNumber(TSourceComment::kCapacity) + " bytes";
     }
     if (!message.empty()) {
-        TLineProblem problem;
-        problem.Line = lineNumber;
-        problem.Ignored = !number;
-        problem.Message = std::move(message);
-        problem.Text = std::string(echo.Text());
-        problem.TextCut = echo.Cut();
-        report.AddProblem(std::move(problem));
+        report.AddProblem(LineProblem(lineNumber, echo, !number, std::move(message)));
     }
     return number.value_or(TSourceTable::kNone);
 }

@@ -21,22 +21,6 @@ std::string QuotedName(const TParsedLine& line) {
     return text;
 }
 
-// The outcome of a line that gave no year and month to store, as the other files tell it.
-TLineOutcome UnconvertedOutcome(TLineShape shape) {
-    switch (shape) {
-    case TLineShape::TooShort:
-        return TLineOutcome::TooShort;
-    case TLineShape::CommentOrBlankStart:
-        return TLineOutcome::CommentOrBlankStart;
-    case TLineShape::NoComma:
-        return TLineOutcome::NoComma;
-    case TLineShape::NothingConverted:
-    case TLineShape::Converted:
-        break;
-    }
-    return TLineOutcome::NothingConverted;
-}
-
 bool YearInRange(double year) {
     const double whole = std::trunc(year);
     return whole >= kFirstYear && whole <= kLastYear;
@@ -52,37 +36,29 @@ void TStockLineReader::Read(std::int64_t lineNumber, const TParsedLine& line, co
     std::string reason;
     const TLineOutcome outcome = Check(line, stock, reason);
     report.Tally(outcome);
-    TLineProblem problem;
-    if (outcome == TLineOutcome::Stored) {
-        TProductionStore& store = Store();
-        std::int64_t& earlierLine = LineOfCount(stock);
-        const std::int32_t earlierCount = store.StockCounts[stock.Slot][stock.Month];
-        const std::string doubts = Doubts(line, earlierLine, earlierCount);
-        store.StockCounts[stock.Slot][stock.Month] = stock.Count;
-        store.StockSources[stock.Slot][stock.Month] = source;
-        earlierLine = lineNumber;
-        if (doubts.empty()) {
-            return;
+    if (outcome != TLineOutcome::Stored) {
+        if (!reason.empty()) { // comments and empty lines have none
+            report.AddProblem(LineProblem(lineNumber, echo, true, "ignored: " + reason));
         }
-        problem.Message = "stored with a doubt: " + doubts;
-    } else {
-        if (reason.empty()) {
-            return; // a comment or an empty line
-        }
-        problem.Ignored = true;
-        problem.Message = "ignored: " + reason;
+        return;
     }
-    problem.Line = lineNumber;
-    problem.Text = std::string(echo.Text());
-    problem.TextCut = echo.Cut();
-    report.AddProblem(std::move(problem));
+    TProductionStore& store = Store();
+    std::int64_t& earlierLine = LineOfCount(stock);
+    const std::int32_t earlierCount = store.StockCounts[stock.Slot][stock.Month];
+    const std::string doubts = Doubts(line, earlierLine, earlierCount);
+    store.StockCounts[stock.Slot][stock.Month] = stock.Count;
+    store.StockSources[stock.Slot][stock.Month] = source;
+    earlierLine = lineNumber;
+    if (!doubts.empty()) {
+        report.AddProblem(LineProblem(lineNumber, echo, false, "stored with a doubt: " + doubts));
+    }
 }
 
 TLineOutcome TStockLineReader::Check(const TParsedLine& line, TStockLine& stock,
                                      std::string& reason) const {
     TLineOutcome outcome = TLineOutcome::Stored;
-    if (!line.Converted()) {
-        outcome = UnconvertedOutcome(line.Shape);
+    if (const auto unconverted = UnconvertedOutcome(line.Shape)) {
+        outcome = *unconverted;
     } else if (!YearInRange(line.Year)) {
         outcome = TLineOutcome::YearOutOfRange;
     } else if (line.Name.IsEmpty()) {
