@@ -1,11 +1,14 @@
 // A spreadsheet export of arbitrary bytes: the converter writes a header and one line per row it
 // took, each perhaps after comment lines, and every line reads back through the program's own
 // line parser as exactly the name, year and twelve values written (a comment line as a comment),
-// with no line break or end-of-file mark inside it. A sheet refused whole writes nothing.
+// with no line break or end-of-file mark inside it. Only the converter's own source lines read as
+// source lines, never a note. A sheet refused whole writes nothing.
 #include "CsvImport.h"
 #include "Production1.h"
 #include "StoreInvariants.h"
+#include "TSourceComment.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <set>
@@ -43,6 +46,19 @@ std::string Rewritten(const TParsedLine& parsed) {
     return line;
 }
 
+// A comment line is a source line exactly when the converter wrote it as one.
+void RequireSourceLineAsWritten(std::string_view line) {
+    TSourceComment comment;
+    comment.Begin();
+    comment.Feed(line);
+    const bool written = line == "; source:" || line.starts_with("; source: ");
+    Require(comment.IsSourceLine() == written, "a note reads as a source line, or a source not");
+    if (written) {
+        const std::string_view text = line.substr(std::min<std::size_t>(line.size(), 10));
+        Require(comment.Cut() || comment.Text() == text, "a source reads back as another text");
+    }
+}
+
 void RequireReadsBack(std::string_view line) {
     Require(line.find_first_of("\r\n\x1A") == std::string_view::npos,
             "a line holds a line break or an end-of-file mark");
@@ -77,6 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     "a comment line holds a line break or an end-of-file mark");
             Require(ParseDataLine(lines[index]).Shape != TLineShape::Converted,
                     "a comment line reads as data");
+            RequireSourceLineAsWritten(lines[index]);
             continue;
         }
         ++dataLines;

@@ -1,12 +1,15 @@
-// Both data files from arbitrary bytes, loaded as the program loads them: the store's invariants
-// must hold afterwards, the store must equal what the plain reading of the same bytes, line by
-// line, stores, and the account of each file must name only lines that exist, in order, and stay
-// silent only when every data line was a comment, empty, or stored with all its values. The span
-// totals run on selector indices from the input, in range or not.
+// The three data files from arbitrary bytes, loaded as the program loads them: the store's
+// invariants must hold afterwards (the stock counts, the sources and the estimates among them), the
+// store must equal what the plain reading of the same bytes, line by line, stores, and the account
+// of each file must name only lines that exist, in order, and stay silent only when every data line
+// was a comment, empty, or stored with all its values. The span totals run on selector indices from
+// the input, in range or not.
 //
-// Input layout: one byte of flags (bit 0: "TotalData.txt" exists, bit 1: "TankData.txt" exists),
-// four signed bytes of selector indices, two bytes (little-endian) for the length of
-// "TotalData.txt", then its bytes and the bytes of "TankData.txt".
+// Input layout: one byte of flags (bit 0: "TotalData.txt" exists, bit 1: "TankData.txt" exists,
+// bit 3: "StockData.txt" exists), four signed bytes of selector indices, two bytes (little-endian)
+// for the length of "TotalData.txt", then its bytes and the bytes of "TankData.txt". When
+// "StockData.txt" exists, the input's last two bytes (little-endian) give its length, and its
+// bytes are the ones before them, taken from the end of "TankData.txt".
 //
 // The target works in a temporary directory of its own, made at start and removed at exit: give
 // it corpus and artifact paths that are absolute.
@@ -134,13 +137,10 @@ bool IsSilentLine(std::string_view line) {
            line.front() == 'X' || line.front() == 'x';
 }
 
-void RequireAccount(bool exists, std::string_view bytes, const TReadReport& report) {
-    if (!exists) {
-        Require(report.ProblemCount() == 0, "a missing file has an account");
-        return;
-    }
-    const std::vector<std::string_view> lines = Armalyx::Fuzz::ReferenceDataLines(bytes);
-    const auto lastLine = static_cast<std::int64_t>(lines.size()) + 1; // the header is line 1
+// The account names only lines of the file (of the given number of lines after the header), in
+// order, each with a reason, and counts at least the lines it keeps.
+void RequireLinesInOrder(std::size_t lineCount, const TReadReport& report) {
+    const auto lastLine = static_cast<std::int64_t>(lineCount) + 1; // the header is line 1
     std::int64_t previous = 1;
     for (const TLineProblem& problem : report.Problems()) {
         Require(problem.Line > previous && problem.Line <= lastLine,
@@ -150,6 +150,35 @@ void RequireAccount(bool exists, std::string_view bytes, const TReadReport& repo
     }
     Require(report.ProblemCount() >= static_cast<std::int64_t>(report.Problems().size()),
             "the account counts fewer lines than it keeps");
+}
+
+// "StockData.txt" may be missing without a word; its lines are short by design, so only the order
+// of its account is checked.
+void RequireStockAccount(bool exists, std::string_view bytes, const TReadReport& report) {
+    Require(exists || (report.ProblemCount() == 0 && !report.Found()),
+            "a missing stock file has an account");
+    RequireLinesInOrder(Armalyx::Fuzz::ReferenceDataLines(bytes).size(), report);
+}
+
+// The stock file's bytes at the end of the input, and what stays for "TankData.txt".
+std::string_view TakeStockBytes(bool stockExists, std::string_view& rest) {
+    if (!stockExists || rest.size() < 2) {
+        return {};
+    }
+    const auto* end = reinterpret_cast<const unsigned char*>(rest.data() + rest.size());
+    const std::size_t length = std::min<std::size_t>(end[-2] | end[-1] << 8, rest.size() - 2);
+    const std::string_view stock = rest.substr(rest.size() - 2 - length, length);
+    rest = rest.substr(0, rest.size() - 2 - length);
+    return stock;
+}
+
+void RequireAccount(bool exists, std::string_view bytes, const TReadReport& report) {
+    if (!exists) {
+        Require(report.ProblemCount() == 0, "a missing file has an account");
+        return;
+    }
+    const std::vector<std::string_view> lines = Armalyx::Fuzz::ReferenceDataLines(bytes);
+    RequireLinesInOrder(lines.size(), report);
     if (report.ProblemCount() != 0) {
         return;
     }
@@ -181,10 +210,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view files(reinterpret_cast<const char*>(data + kHeaderBytes),
                                  size - kHeaderBytes);
     const std::size_t totalLength = std::min<std::size_t>(data[5] | data[6] << 8, files.size());
+    const bool stockExists = (data[0] & 8) != 0;
     const std::string_view total = files.substr(0, totalLength);
-    const std::string_view tank = files.substr(totalLength);
+    std::string_view tank = files.substr(totalLength);
+    const std::string_view stock = TakeStockBytes(stockExists, tank);
     PutFile(kTotalDataFileName, totalExists, total);
     PutFile(kTankDataFileName, tankExists, tank);
+    PutFile(kStockDataFileName, stockExists, stock);
 
     InitializeStore();
     try {
@@ -195,6 +227,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Armalyx::Fuzz::RequireStoreInvariants();
     RequireAccount(totalExists, total, Store().TotalDataReport);
     RequireAccount(tankExists, tank, Store().TankDataReport);
+    RequireStockAccount(stockExists, stock, Store().StockDataReport);
 
     TProductionStore& store = Store();
     store.StartMonthChoice = static_cast<std::int8_t>(data[1]);

@@ -53,9 +53,29 @@ def write(target, content):
     (folder / hashlib.sha1(content).hexdigest()).write_bytes(content)
 
 
-def load_input(total, tank, flags=3, selectors=(0, 0, 11, 4)):
+def load_input(total, tank, flags=3, selectors=(0, 0, 11, 4), stock=None):
     header = bytes([flags]) + struct.pack("<4b", *selectors) + struct.pack("<H", len(total))
-    return header + total + tank
+    if stock is None:
+        return header + total + tank
+    # Flag bit 3: "StockData.txt" is the end of the input, its length in the last two bytes.
+    header = bytes([flags | 8]) + header[1:]
+    return header + total + tank + stock + struct.pack("<H", len(stock))
+
+
+STOCK = (
+    b"Name,Year,Month,Count,\r\n; source: strength return\r\nT-34,1941,6,900,\r\n"
+    b"T-34,1943,1,5000,\r\n;SOURCE : none\r\n; source:\r\nKV-1,1941,1,40,\r\nT-34,1943,1,12.5,\r\n"
+    b"T-43,1942,13,-5,\r\nKV-1,1940,2,3,4,\r\n"
+)
+
+
+def stock_seeds(total, tank):
+    sourced = b"; source: factory reports\r\n".join(tank.split(b"\r\n", 2)[:2] + [b""])
+    return [
+        load_input(total, tank, stock=STOCK),
+        load_input(total, sourced + tank, flags=3, stock=STOCK[:40]),
+        load_input(b"", tank, flags=2, stock=b"h\nT-34,1941,1,1,\nKV-1,1945,12,7\x1a"),
+    ]
 
 
 def main():
@@ -74,6 +94,8 @@ def main():
     write("load_files", load_input(tests, tests))
     write("load_files", load_input(b"h\r\none\x1atwo\r\n", many))
     write("load_files", load_input(b"h\none\ntwo\n", b"h\rT-34,1941,1,2,3,4,5,\r"))
+    for seed in stock_seeds(total, tank):
+        write("load_files", seed)
 
     for seed in CSV_SEEDS + [total, tank, tests, many]:
         write("import_csv", seed)

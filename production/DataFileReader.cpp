@@ -3,12 +3,16 @@
 #include "TLineAccount.h"
 #include "TLineEcho.h"
 #include "TProductionStore.h"
+#include "TSourceComment.h"
+#include "TStockLineReader.h"
 #include "TVehicleIndex.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
+#include <string>
+#include <utility>
 
 namespace Production1 {
 
@@ -34,17 +38,8 @@ std::optional<int> MonthOffset(double year) {
 }
 
 std::optional<TLineOutcome> RejectUnconverted(const TParsedLine& line) {
-    switch (line.Shape) {
-    case TLineShape::TooShort:
-        return TLineOutcome::TooShort;
-    case TLineShape::CommentOrBlankStart:
-        return TLineOutcome::CommentOrBlankStart;
-    case TLineShape::NoComma:
-        return TLineOutcome::NoComma;
-    case TLineShape::NothingConverted:
-        return TLineOutcome::NothingConverted;
-    case TLineShape::Converted:
-        break;
+    if (const auto unconverted = UnconvertedOutcome(line.Shape)) {
+        return unconverted;
     }
     if (!MonthOffset(line.Year)) {
         return TLineOutcome::YearOutOfRange;
@@ -118,11 +113,32 @@ TLineOutcome StoreTankYear(const TParsedLine& line, const TFindSlot& findSlot,
     return TLineOutcome::Stored;
 }
 
-// Reads a data file line by line into the store through storeLine, tallying what became of each
-// line and keeping the account of the lines that were not stored as written. The header is line 1.
-template <typename TStoreLine>
-void ReadDataFile(const std::filesystem::path& path, TDataFileKind kind, TReadReport& report,
-                  TStoreLine storeLine) {
+// The number of the source a source comment line gives the data lines below it; the line is
+// reported when its text was cut, or when the table of sources is full and the lines below get no
+// source.
+std::int32_t TakeSource(std::int64_t lineNumber, const TSourceComment& comment,
+                        const TLineEcho& echo, TReadReport& report) {
+    const std::optional<std::int32_t> number = Store().Sources.Add(comment.Text());
+    std::string message;
+    if (!number) {
+        message = "ignored: more than " + GroupedNumber(TSourceTable::kMostTexts) +
+                  " different sources in the data files; the data lines below keep no source up "
+                  "to the next source line";
+    } else if (comment.Cut()) {
+        message = "stored with a doubt: source cut to its first " +
+                  GroupedNumber(TSourceComment::kCapacity) + " bytes";
+    }
+    if (!message.empty()) {
+        report.AddProblem(LineProblem(lineNumber, echo, !number, std::move(message)));
+    }
+    return number.value_or(TSourceTable::kNone);
+}
+
+// Reads a data file line by line, handing each line to handleLine with the number of the source
+// that the source comment lines above it gave. The header is line 1; it never names a source.
+template <typename THandleLine>
+void ReadDataFile(const std::filesystem::path& path, std::size_t minimumLength, TReadReport& report,
+                  THandleLine handleLine) {
     report = TReadReport();
     // The path's narrow form: the same bytes on POSIX, the system code page's text on Windows,
     // where the native form is wide.
@@ -132,23 +148,51 @@ void ReadDataFile(const std::filesystem::path& path, TDataFileKind kind, TReadRe
     report.SetFound();
     const TDataFileCloser closer;
     TDataFile& file = Store().DataFile;
-    TLineParser parser(Store().LineMonths);
+    TLineParser parser(Store().LineMonths, minimumLength);
     TLineEcho echo;
-    TLineSplitter splitter(parser, echo);
-    TLineAccount account(kind);
+    TSourceComment comment;
+    TLineSplitter parserAndEcho(parser, echo);
+    TLineSplitter splitter(parserAndEcho, comment);
     file.SkipLine();
     std::int64_t lineNumber = 1;
+    std::int32_t source = TSourceTable::kNone;
     while (!file.AtEnd()) {
         ++lineNumber;
         parser.Begin();
         echo.Begin();
+        comment.Begin();
         file.ReadLine(splitter);
         const TParsedLine& line = parser.Finish();
-        TStoredPlace place;
-        const TLineOutcome outcome = storeLine(line, place);
-        report.Tally(outcome);
-        account.Record(lineNumber, line, outcome, place, echo, report);
+        if (comment.IsSourceLine()) {
+            source = TakeSource(lineNumber, comment, echo, report);
+        }
+        handleLine(lineNumber, line, echo, source, report);
     }
+}
+
+// Reads a data file of one name, year and twelve months a line into the store through storeLine,
+// tallying what became of each line, keeping the account of the lines that were not stored as
+// written, and noting the source of each stored line through noteSource.
+template <typename TStoreLine, typename TNoteSource>
+void ReadYearFile(const std::filesystem::path& path, TDataFileKind kind, TReadReport& report,
+                  TStoreLine storeLine, TNoteSource noteSource) {
+    TLineAccount account(kind);
+    ReadDataFile(path, TLineParser::kMinimumLineLength, report,
+                 [&](std::int64_t lineNumber, const TParsedLine& line, const TLineEcho& echo,
+                     std::int32_t source, TReadReport& lineReport) {
+                     TStoredPlace place;
+                     const TLineOutcome outcome = storeLine(line, place);
+                     lineReport.Tally(outcome);
+                     if (outcome == TLineOutcome::Stored) {
+                         noteSource(place, source);
+                     }
+                     account.Record(lineNumber, line, outcome, place, echo, lineReport);
+                 });
+}
+
+// The year of a stored line's twelve months.
+int StoredYear(const TStoredPlace& place) {
+    return kFirstYear + place.MonthOffset / 12;
 }
 
 } // namespace
@@ -158,18 +202,34 @@ std::filesystem::path DataFilePath(const std::filesystem::path& folder, const ch
 }
 
 void ReadTotalData(const std::filesystem::path& folder) {
-    ReadDataFile(
+    ReadYearFile(
         DataFilePath(folder, kTotalDataFileName), TDataFileKind::Fleet, Store().TotalDataReport,
-        [](const TParsedLine& line, TStoredPlace& place) { return StoreFleetYear(line, place); });
+        [](const TParsedLine& line, TStoredPlace& place) { return StoreFleetYear(line, place); },
+        [](const TStoredPlace& place, std::int32_t source) {
+            Store().FleetSources[place.Slot][StoredYear(place)] = source;
+        });
 }
 
 void ReadTankData(const std::filesystem::path& folder) {
     // Nothing but this read writes the names until it ends, so one index serves every line.
     TVehicleIndex index(Store().VehicleNames);
     const auto findSlot = [&index](const VehicleName& name) { return index.FindOrAdd(name); };
-    ReadDataFile(DataFilePath(folder, kTankDataFileName), TDataFileKind::Vehicles,
-                 Store().TankDataReport, [&findSlot](const TParsedLine& line, TStoredPlace& place) {
-                     return StoreTankYear(line, findSlot, place);
+    ReadYearFile(
+        DataFilePath(folder, kTankDataFileName), TDataFileKind::Vehicles, Store().TankDataReport,
+        [&findSlot](const TParsedLine& line, TStoredPlace& place) {
+            return StoreTankYear(line, findSlot, place);
+        },
+        [](const TStoredPlace& place, std::int32_t source) {
+            Store().VehicleSources[place.Slot][StoredYear(place)] = source;
+        });
+}
+
+void ReadStockData(const std::filesystem::path& folder) {
+    TStockLineReader reader(Store().LineMonths);
+    ReadDataFile(DataFilePath(folder, kStockDataFileName), 0, Store().StockDataReport,
+                 [&reader](std::int64_t lineNumber, const TParsedLine& line, const TLineEcho& echo,
+                           std::int32_t source, TReadReport& report) {
+                     reader.Read(lineNumber, line, echo, source, report);
                  });
 }
 

@@ -12,6 +12,7 @@ namespace Production1 {
 
 inline constexpr const char* kTotalDataFileName = "TotalData.txt";
 inline constexpr const char* kTankDataFileName = "TankData.txt";
+inline constexpr const char* kStockDataFileName = "StockData.txt";
 // The names of the four fleet rows of "TotalData.txt", in the order of their row numbers 1 to 4.
 inline constexpr std::array<std::string_view, 4> kFleetRowNames = {"Total", "Loss", "New",
                                                                    "Lend Lease"};
@@ -22,6 +23,11 @@ inline constexpr std::array<std::string_view, 4> kFleetRowNames = {"Total", "Los
 void ReadTotalData(const std::filesystem::path& folder = {});
 // Reads "TankData.txt" into VehicleNames and VehicleProduction, with the same rules.
 void ReadTankData(const std::filesystem::path& folder = {});
+
+// Reads "StockData.txt", when there is one, into StockCounts: lines "Name,Year,Month,Count,"
+// for the vehicle types "TankData.txt" named, with the same rules but no minimum line length. A
+// missing file changes nothing and is not reported.
+void ReadStockData(const std::filesystem::path& folder = {});
 
 // Where a data file of the folder is opened from: the bare name for the working directory.
 std::filesystem::path DataFilePath(const std::filesystem::path& folder, const char* fileName);

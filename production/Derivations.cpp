@@ -73,8 +73,10 @@ void LoadProductionData(const std::filesystem::path& folder) {
     store.SummedProduction.Fill(0.0);
     store.TotalDataReport = TReadReport();
     store.TankDataReport = TReadReport();
+    ClearStockAndSources();
     ReadTotalData(folder);
     ReadTankData(folder);
+    ReadStockData(folder);
     ComputeVehicleTotals();
     ComputeSummedProduction();
     ComputeLossRate();

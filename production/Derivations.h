@@ -5,9 +5,9 @@
 
 namespace Production1 {
 
-// Clears the store, reads "TotalData.txt" and "TankData.txt" from the data folder (an empty
-// folder is the working directory) and computes every derived value except the span values. A
-// read failure raises TInOutError and ends the load there.
+// Clears the store, reads "TotalData.txt", "TankData.txt" and "StockData.txt" (when there is one)
+// from the data folder (an empty folder is the working directory) and computes every derived value
+// except the span values. A read failure raises TInOutError and ends the load there.
 void LoadProductionData(const std::filesystem::path& folder = {});
 
 // The number of leading named slots, and each one's total of its positive months.

@@ -3,9 +3,12 @@
 set(ARMALYX_PRODUCTION_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(ARMALYX_PRODUCTION_SOURCES
   DataFileReader.cpp
+  DataSources.cpp
   Derivations.cpp
   DisplayText.cpp
+  Estimates.cpp
   PlatformFile.cpp
+  StockStrengths.cpp
   TDataFile.cpp
   TInOutError.cpp
   TLineAccount.cpp
@@ -14,6 +17,9 @@ set(ARMALYX_PRODUCTION_SOURCES
   TNumberField.cpp
   TProductionStore.cpp
   TReadReport.cpp
+  TSourceComment.cpp
+  TSourceTable.cpp
+  TStockLineReader.cpp
   TVehicleIndex.cpp
   TVehicleName.cpp
   Windows1252.cpp)

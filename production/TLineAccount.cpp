@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace Production1 {
@@ -128,7 +129,8 @@ std::size_t ShownCharacters(std::string_view bytes) {
     }));
 }
 
-// A whole number with its thousands grouped by commas, as the figures are shown ("12,553").
+} // namespace
+
 std::string GroupedNumber(std::int64_t value) {
     std::string digits = std::to_string(value < 0 ? -value : value);
     for (std::size_t position = digits.size(); position > 3; position -= 3) {
@@ -137,7 +139,32 @@ std::string GroupedNumber(std::int64_t value) {
     return value < 0 ? "-" + digits : digits;
 }
 
-} // namespace
+std::optional<TLineOutcome> UnconvertedOutcome(TLineShape shape) {
+    switch (shape) {
+    case TLineShape::TooShort:
+        return TLineOutcome::TooShort;
+    case TLineShape::CommentOrBlankStart:
+        return TLineOutcome::CommentOrBlankStart;
+    case TLineShape::NoComma:
+        return TLineOutcome::NoComma;
+    case TLineShape::NothingConverted:
+        return TLineOutcome::NothingConverted;
+    case TLineShape::Converted:
+        break;
+    }
+    return std::nullopt;
+}
+
+TLineProblem LineProblem(std::int64_t lineNumber, const TLineEcho& echo, bool ignored,
+                         std::string message) {
+    TLineProblem problem;
+    problem.Line = lineNumber;
+    problem.Ignored = ignored;
+    problem.Message = std::move(message);
+    problem.Text = std::string(echo.Text());
+    problem.TextCut = echo.Cut();
+    return problem;
+}
 
 const char* MonthAbbreviation(int month) {
     return month >= 1 && month <= kMonthsPerYear
@@ -162,7 +189,6 @@ TLineAccount::TLineAccount(TDataFileKind kind) : m_kind(kind) {}
 
 void TLineAccount::Record(std::int64_t lineNumber, const TParsedLine& line, TLineOutcome outcome,
                           const TStoredPlace& place, const TLineEcho& echo, TReadReport& report) {
-    TLineProblem problem;
     if (outcome == TLineOutcome::Stored) {
         const TSlotNote note = NoteSlot(lineNumber, line, place, echo);
         if (StoredAsWritten(line, note)) {
@@ -172,19 +198,14 @@ void TLineAccount::Record(std::int64_t lineNumber, const TParsedLine& line, TLin
             report.CountUnkeptProblem(); // its words would not be kept, so none are built
             return;
         }
-        problem.Message = "stored with a doubt: " + Doubts(line, note);
-    } else {
-        const std::string reason = IgnoredReason(line, outcome);
-        if (reason.empty()) {
-            return;
-        }
-        problem.Ignored = true;
-        problem.Message = "ignored: " + reason;
+        report.AddProblem(
+            LineProblem(lineNumber, echo, false, "stored with a doubt: " + Doubts(line, note)));
+        return;
     }
-    problem.Line = lineNumber;
-    problem.Text = std::string(echo.Text());
-    problem.TextCut = echo.Cut();
-    report.AddProblem(std::move(problem));
+    const std::string reason = IgnoredReason(line, outcome);
+    if (!reason.empty()) {
+        report.AddProblem(LineProblem(lineNumber, echo, true, "ignored: " + reason));
+    }
 }
 
 std::string TLineAccount::IgnoredReason(const TParsedLine& line, TLineOutcome outcome) const {
@@ -214,6 +235,10 @@ std::string TLineAccount::IgnoredReason(const TParsedLine& line, TLineOutcome ou
     case TLineOutcome::NoFreeSlot:
         return "no free vehicle slot (" + std::to_string(MaxVehicles) +
                " vehicle types are stored already)";
+    case TLineOutcome::MonthOutOfRange:
+        return "the month is not one of 1 to 12";
+    case TLineOutcome::CountNotWhole:
+        return "the count is not a whole number of 0 or more";
     case TLineOutcome::UnknownName: {
         const std::string closest = ClosestFleetName(line.Name.View());
         std::string reason = "unknown fleet name " + Quoted(line.Name.View());

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,17 @@ private:
 // The fleet name closest to an unknown one, when one is close enough to be meant ("Losses" gives
 // "Loss", "lend-lease" gives "Lend Lease"); empty otherwise.
 std::string ClosestFleetName(std::string_view name);
+
+// The outcome of a line whose shape stores nothing (too short, a comment, no comma, nothing
+// converted); nothing for a line that converted.
+std::optional<TLineOutcome> UnconvertedOutcome(TLineShape shape);
+
+// The account's entry for a line, with the line's start as written.
+TLineProblem LineProblem(std::int64_t lineNumber, const TLineEcho& echo, bool ignored,
+                         std::string message);
+
+// A whole number with its thousands grouped by commas, as the figures are shown ("12,553").
+std::string GroupedNumber(std::int64_t value);
 
 // The reported text of a line number's month 1..12 ("Mar").
 const char* MonthAbbreviation(int month);

@@ -65,7 +65,7 @@ void TLineParser::Feed(std::string_view piece) {
     if (m_length < 2) {
         NoteLineStart(piece);
     }
-    m_length = std::min(kMinimumLineLength, m_length + piece.size());
+    m_length = std::min(m_lengthCap, m_length + piece.size());
     NoteWriting(piece);
     if (m_stopped) {
         if (!m_commentStart) {
@@ -98,9 +98,9 @@ void TLineParser::NoteLineStart(std::string_view piece) {
 
 bool TLineParser::ReadsAsCrossedOutData() const {
     const double year = std::trunc(m_line.Year);
-    return m_commentStart && m_length >= kMinimumLineLength &&
-           IsCrossOut(m_line.Writing.FirstChar) && IsAsciiLetterOrDigit(m_secondChar) &&
-           m_line.Writing.YearConverted && year >= kFirstYear && year <= kLastYear;
+    return m_commentStart && m_length >= m_minimumLength && IsCrossOut(m_line.Writing.FirstChar) &&
+           IsAsciiLetterOrDigit(m_secondChar) && m_line.Writing.YearConverted &&
+           year >= kFirstYear && year <= kLastYear;
 }
 
 void TLineParser::NoteWriting(std::string_view piece) {
@@ -141,6 +141,12 @@ void TLineParser::NoteExtraValues(std::string_view rest) {
     TLineWriting& writing = m_line.Writing;
     if (!writing.ExtraValues && m_field > kLastField) {
         writing.ExtraValues = std::any_of(rest.begin(), rest.end(), IsNumberChar);
+    }
+}
+
+void TLineParser::NoteInexactMonth(int field, double value, std::int32_t stored) {
+    if (value != stored && m_line.Writing.FirstInexactMonth == 0) {
+        m_line.Writing.FirstInexactMonth = field - kYearField;
     }
 }
 
@@ -211,6 +217,7 @@ std::size_t TLineParser::TakeWholeNumbers(std::string_view piece, std::size_t po
             m_line.Writing.YearConverted = true;
         } else {
             m_months[field - kYearField] = number->ToInt32();
+            NoteInexactMonth(field, number->Value(), m_months[field - kYearField]);
         }
         converted = true;
         ++field;
@@ -234,6 +241,7 @@ void TLineParser::EndField(std::optional<double> value, char separator) {
             m_line.Writing.YearConverted = true;
         } else {
             m_months[m_field - kYearField] = TruncateToInt32(*value);
+            NoteInexactMonth(m_field, *value, m_months[m_field - kYearField]);
         }
         m_converted = true;
     } else if (m_field > kYearField && m_line.Writing.FirstFailedMonth == 0) {
@@ -256,7 +264,7 @@ const TParsedLine& TLineParser::Finish() {
     if (!m_stopped && m_number.IsPending()) {
         EndField(m_number.Convert(), '\0');
     }
-    if (m_length < kMinimumLineLength || m_commentStart) {
+    if (m_length < m_minimumLength || m_commentStart) {
         return FinishIgnored();
     }
     m_line.Writing.NameHash ^= m_line.Writing.NameLength * 0x9E3779B97F4A7C15ull;
@@ -270,7 +278,7 @@ const TParsedLine& TLineParser::Finish() {
 }
 
 const TParsedLine& TLineParser::FinishIgnored() {
-    const TLineShape shape = m_commentStart && m_length >= kMinimumLineLength
+    const TLineShape shape = m_commentStart && m_length >= m_minimumLength
                                  ? TLineShape::CommentOrBlankStart
                                  : TLineShape::TooShort;
     const TLineWriting writing = m_line.Writing;

@@ -5,6 +5,7 @@
 #include "TParsedLine.h"
 #include "TWholeNumber.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -20,7 +21,10 @@ class TLineParser final : public TLineSink {
 public:
     static constexpr std::size_t kMinimumLineLength = 20;
 
-    explicit TLineParser(YearMonths& months) : m_months(months) {}
+    // A file whose lines are short by design ("StockData.txt") gives a smaller minimum length.
+    explicit TLineParser(YearMonths& months, std::size_t minimumLength = kMinimumLineLength)
+        : m_months(months), m_minimumLength(minimumLength),
+          m_lengthCap(std::max<std::size_t>(minimumLength, 2)) {}
 
     // Starts a new line: empty name, year 0, all twelve months 0.
     void Begin();
@@ -58,13 +62,18 @@ private:
     void NoteQuotationMark(std::string_view fields);
     void NoteName(std::string_view name);
     void NoteExtraValues(std::string_view rest);
+    void NoteInexactMonth(int field, double value, std::int32_t stored);
 
     static bool IsCellSeparator(char c) { return c == ',' || c == ';' || c == '\t'; }
 
     YearMonths& m_months;
+    std::size_t m_minimumLength;
+    // How far m_length counts: the minimum length, and at least the two characters of a line's
+    // start.
+    std::size_t m_lengthCap;
     TParsedLine m_line;
     TNumberField m_number;
-    std::size_t m_length = 0; // counts up to kMinimumLineLength only
+    std::size_t m_length = 0; // counts up to m_lengthCap only
     int m_field = 1;
     // Cell separators (comma, semicolon, tab) since the last field; two or more mean a field with
     // no number between them.

@@ -28,9 +28,12 @@ struct TLineWriting {
     std::uint64_t NameHash = 0;   // of the name's bytes 21 to 1024 and its length
     char NameLastChar = '\0';
     bool YearConverted = false;
-    int MonthFields = 0;        // fields after the year that were handled, 0..12
-    int FirstFailedMonth = 0;   // the first month whose field did not convert, 0 for none
-    int FirstMovedMonth = 0;    // the first month read after an empty field, 0 for none
+    int MonthFields = 0;      // fields after the year that were handled, 0..12
+    int FirstFailedMonth = 0; // the first month whose field did not convert, 0 for none
+    int FirstMovedMonth = 0;  // the first month read after an empty field, 0 for none
+    // The first month whose value was not a whole number within 32 bits, so that truncation or
+    // the bound changed it; 0 for none.
+    int FirstInexactMonth = 0;
     bool ExtraValues = false;   // number fields after December
     bool QuotationMark = false; // after the name's comma
     // The line starts with "X" or "x" and a letter or digit, and would otherwise be a data line

@@ -40,6 +40,7 @@ void TProductionStore::Initialize() {
     BlankSeries.Fill(0);
     TotalDataReport = TReadReport();
     TankDataReport = TReadReport();
+    ClearStockAndSources();
 }
 
 TProductionStore& Store() {
@@ -68,6 +69,27 @@ void ClearVehicleData() {
 
 void ClearVehicleNames() {
     Store().VehicleNames.Fill(VehicleName());
+}
+
+void TProductionStore::ClearStockAndSources() {
+    StockDataReport = TReadReport();
+    for (MonthSeries& row : StockCounts) {
+        row.Fill(kNoStockCount);
+    }
+    Sources.Clear();
+    for (YearSources& row : VehicleSources) {
+        row.Fill(TSourceTable::kNone);
+    }
+    for (YearSources& row : FleetSources) {
+        row.Fill(TSourceTable::kNone);
+    }
+    for (MonthSeries& row : StockSources) {
+        row.Fill(TSourceTable::kNone);
+    }
+}
+
+void ClearStockAndSources() {
+    Store().ClearStockAndSources();
 }
 
 } // namespace Production1

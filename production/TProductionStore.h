@@ -4,6 +4,7 @@
 #include "TIndexedTable.h"
 #include "TLineParser.h"
 #include "TReadReport.h"
+#include "TSourceTable.h"
 #include "TVehicleName.h"
 
 #include <cstdint>
@@ -21,6 +22,12 @@ using MonthIndex = int;
 using MonthSeries = TIndexedTable<std::int32_t, kFirstMonth, kLastMonth>;
 using MonthValues = TIndexedTable<double, kFirstMonth, kLastMonth>;
 using VehicleNameTable = TIndexedTable<VehicleName, 1, MaxVehicles>;
+// Per year 1941..1945, the number of a source in the store's TSourceTable.
+using YearSources = TIndexedTable<std::int32_t, kFirstYear, kLastYear>;
+// The count of a month that "StockData.txt" gives no line for.
+inline constexpr std::int32_t kNoStockCount = -1;
+// The number of fleet rows of "TotalData.txt": Total, Loss, New and Lend Lease.
+inline constexpr int kFleetRows = 4;
 
 // The item indices of the four span selectors in the order a span reads: from a month of a year
 // to a month of a year (months 0..11, years 0..4; -1 for typed text naming no item).
@@ -44,6 +51,8 @@ struct TProductionStore final {
     // Everything zero, empty or false, then the initial selection: span January 1941 to December
     // 1945 (months 1..60) and vehicle 1.
     void Initialize();
+    // No stock counts, no sources, and no account of "StockData.txt".
+    void ClearStockAndSources();
 
     // Fleet rows from "TotalData.txt".
     MonthSeries TotalInService;
@@ -60,6 +69,20 @@ struct TProductionStore final {
 
     MonthValues SummedProduction;
     MonthValues LossRate;
+
+    // Counts in service at the start of a month from "StockData.txt", per vehicle slot and month;
+    // kNoStockCount where no line gives one. The earliest is the type's starting strength, the
+    // later ones its documented strengths.
+    TIndexedTable<MonthSeries, 1, MaxVehicles> StockCounts;
+
+    // The sources that comment lines gave the data lines: per vehicle slot and year
+    // ("TankData.txt"), per fleet row (1..4 in the order Total, Loss, New, Lend Lease) and year
+    // ("TotalData.txt"), per vehicle slot and month ("StockData.txt"). Each is a number into
+    // Sources; TSourceTable::kNone for a line without a source.
+    TSourceTable Sources;
+    TIndexedTable<YearSources, 1, MaxVehicles> VehicleSources;
+    TIndexedTable<YearSources, 1, kFleetRows> FleetSources;
+    TIndexedTable<MonthSeries, 1, MaxVehicles> StockSources;
 
     // Item indices of the span selectors (months 0..11, years 0..4; -1 for typed text).
     std::int32_t StartMonthChoice = 0;
@@ -97,6 +120,7 @@ struct TProductionStore final {
     // What the last load made of each data file.
     TReadReport TotalDataReport;
     TReadReport TankDataReport;
+    TReadReport StockDataReport;
 };
 
 // The one store of the program, initialised on first use.
@@ -108,5 +132,6 @@ void ClearBlanks();
 // VehicleProduction slots 1..MaxVehicles (not the lend-lease slot 0) and VehicleTotals become zero.
 void ClearVehicleData();
 void ClearVehicleNames();
+void ClearStockAndSources();
 
 } // namespace Production1

@@ -24,6 +24,10 @@ const char* LineOutcomeText(TLineOutcome outcome) {
         return "no free slot";
     case TLineOutcome::UnknownName:
         return "unknown name";
+    case TLineOutcome::MonthOutOfRange:
+        return "month out of range";
+    case TLineOutcome::CountNotWhole:
+        return "count not a whole number";
     }
     return "unknown outcome";
 }

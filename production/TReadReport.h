@@ -20,9 +20,13 @@ enum class TLineOutcome {
     EmptyName,
     NoFreeSlot,
     UnknownName,
+    // Only in "StockData.txt": a month other than 1 to 12, a count other than a whole number of 0
+    // or more.
+    MonthOutOfRange,
+    CountNotWhole,
 };
 
-inline constexpr std::size_t kLineOutcomeCount = 9;
+inline constexpr std::size_t kLineOutcomeCount = 11;
 
 // The words the inspector prints for each outcome.
 const char* LineOutcomeText(TLineOutcome outcome);

@@ -5,11 +5,14 @@ set(ARMALYX_production_TEST_SOURCES
   DataFile_test.cpp
   Derivations_test.cpp
   DisplayText_test.cpp
+  Estimates_test.cpp
   Invariants_test.cpp
   LineAccount_test.cpp
   LineParser_test.cpp
   ReaderShortcuts_test.cpp
   Reader_test.cpp
+  Sources_test.cpp
+  StockData_test.cpp
   Store_test.cpp
   TProductionTest.cpp
   Windows1252_test.cpp)

@@ -351,12 +351,59 @@ TEST_F(ImportTest, ASourceAndNotesGoOnCommentLinesAboveTheirRow) {
         std::string::npos)
         << run.Output;
     EXPECT_NE(run.Output.find("; source: GABTU report, 1944\r\nT-34,1943,"), std::string::npos);
+    EXPECT_NE(run.Output.find("; source:\r\n; Total in the source is 970\r\nKV-1,1941,"),
+              std::string::npos)
+        << "a row without a source ends the source of the rows above it";
     const TCommandRun broken =
         Convert("Name,Year,Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec,"
                 "Notes\nA,1941,1,2,3,4,5,6,7,8,9,10,11,12,\"two\nlines\x1A\"\n");
     EXPECT_EQ(broken.Status, 0) << broken.Error;
     EXPECT_EQ(broken.Output, kHeaderLine + "; two lines\r\nA,1941,1,2,3,4,5,6,7,8,9,10,11,12,\r\n")
         << "a note's line break and end-of-file mark become blanks";
+}
+
+TEST_F(ImportTest, SourcesReadBackAsTheSourceOfEachRow) {
+    const TCommandRun run = Convert(ReadFileBytes(SheetPath("total-source.csv")));
+    const Production1::TProductionStore& store = Load(run.Output);
+    ASSERT_EQ(store.VehicleCount, 3);
+    const struct {
+        int Slot;
+        int Year;
+        const char* Source;
+    } expected[] = {
+        {1, 1942, "Zaloga, Soviet Tanks and Combat Vehicles of WW2, p. 141"},
+        {1, 1943, "GABTU report, 1944"},
+        {2, 1941, ""},
+        {3, 1943, ""},
+    };
+    for (const auto& row : expected) {
+        SCOPED_TRACE(row.Source);
+        EXPECT_EQ(Production1::VehicleYearSource(store, row.Slot, row.Year), row.Source);
+    }
+    EXPECT_EQ(store.TankDataReport.ProblemCount(), 0);
+}
+
+TEST_F(ImportTest, SourceCellsJoinAndNotesNeverReadAsSources) {
+    const std::string longSource(1001, 'a');
+    const TCommandRun run =
+        Convert("Name,Year,Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec,Source,Notes,Sources\n"
+                "A,1941,1,2,3,4,5,6,7,8,9,10,11,12,RGVA,Source: unclear,p. 12\n"
+                "B,1941,1,2,3,4,5,6,7,8,9,10,11,12,,SOURCE : none,\n"
+                "C,1941,1,2,3,4,5,6,7,8,9,10,11,12," +
+                longSource + ",,\n");
+    EXPECT_EQ(run.Status, 0) << run.Error;
+    EXPECT_EQ(run.Output, kHeaderLine +
+                              "; source: RGVA; p. 12\r\n; note: Source: unclear\r\n"
+                              "A,1941,1,2,3,4,5,6,7,8,9,10,11,12,\r\n"
+                              "; source:\r\n; note: SOURCE : none\r\n"
+                              "B,1941,1,2,3,4,5,6,7,8,9,10,11,12,\r\n"
+                              "; source: " +
+                              longSource + "\r\nC,1941,1,2,3,4,5,6,7,8,9,10,11,12,\r\n");
+    EXPECT_EQ(run.Error, "armalyx-import: sheet.csv: row 4, column O: the source is 1001 bytes "
+                         "long; the program keeps only the first 1000\n");
+    const Production1::TProductionStore& store = Load(run.Output);
+    EXPECT_EQ(Production1::VehicleYearSource(store, 1, 1941), "RGVA; p. 12");
+    EXPECT_EQ(Production1::VehicleYearSource(store, 2, 1941), "");
 }
 
 TEST_F(ImportTest, SheetsThatCannotBeConvertedWriteNothing) {

@@ -378,6 +378,52 @@ TEST_F(InspectTest, ProblemsListEveryReportedLineAndCheckPrintsThemWithItsStatus
     EXPECT_EQ(RunInspect(directory.Path(), "--check --span 0 0 11 4").Status, 2);
 }
 
+TEST_F(InspectTest, VehiclesShowTheirStockDocumentedStrengthsAndSources) {
+    WriteData("; source: TsAMO f. 38\r\nTotal,1942,1000,1000,1000,1000,1000,1000,1000,1000,"
+              "1000,1000,1000,1000,\r\n; source:\r\nLoss,1942,10,10,10,10,10,10,10,10,10,10,10,10,"
+              "\r\n",
+              "T-34,1941,0,0,0,0,0,30,40,50,60,70,80,90,\r\n"
+              "; Source: factory reports\r\n"
+              "T-34,1942,100,110,120,130,140,150,160,170,180,190,200,210,\r\n"
+              "KV-1,1941,5,5,5,5,5,5,5,5,5,5,5,5,\r\n");
+    directory.WriteFile("StockData.txt", "Name,Year,Month,Count,\r\n"
+                                         "T-34,1941,6,900,\r\n"
+                                         "; source: strength return\r\n"
+                                         "T-34,1942,3,1200,\r\n"
+                                         "T-34,1945,7,400,\r\n"
+                                         "T-43,1943,1,5,\r\n");
+    const TCommandRun run = RunInspect(directory.Path(), "");
+    ASSERT_EQ(run.Status, 0) << run.Error;
+    const std::string json = Squeezed(run.Output);
+    EXPECT_NE(json.find("\"stock\": {\"Month\": 6,\"Count\": 900},\"documented\": [{\"Month\": "
+                        "15,\"Count\": 1200,\"Estimate\": "),
+              std::string::npos)
+        << json;
+    EXPECT_NE(json.find("\"Source\": \"strength return\"},{\"Month\": 55,\"Count\": 400,"
+                        "\"Estimate\": null,\"Source\": \"strength return\"}],\"sources\": "
+                        "{\"1942\": \"factory reports\"}"),
+              std::string::npos)
+        << json;
+    EXPECT_NE(json.find("\"total\": 60,\"stock\": null,\"documented\": [],\"sources\": "
+                        "{\"1941\": \"factory reports\"}}"),
+              std::string::npos)
+        << json;
+    EXPECT_NE(json.find("\"FleetSources\": {\"TotalInService\": {\"1942\": \"TsAMO f. 38\"},"
+                        "\"Losses\": {},\"NewProduction\": {},\"LendLease\": {}}"),
+              std::string::npos)
+        << json;
+    EXPECT_NE(json.find("{\"File\": \"StockData.txt\",\"Line\": 6,\"Message\": \"ignored: no "
+                        "vehicle type \\\"T-43\\\" in TankData.txt\"}"),
+              std::string::npos)
+        << json;
+    const TCommandRun check = RunInspect(directory.Path(), "--check");
+    EXPECT_EQ(check.Output, "StockData.txt:6: ignored: no vehicle type \"T-43\" in TankData.txt\n");
+    std::filesystem::remove(directory.Path() / "StockData.txt");
+    const TCommandRun without = RunInspect(directory.Path(), "");
+    EXPECT_EQ(without.Output.find("StockData.txt"), std::string::npos)
+        << "a folder without the file reports as before";
+}
+
 TEST_F(InspectTest, CheckNamesAYearWrittenTwiceAndALineCrossedOutByItsX) {
     WriteData("Total,1941,1,2,3,4,5,6,7,8,9,10,11,12,\r\n",
               "T-34,1943,1000,2000,3000,4000,5000,6000,0,0,0,0,0,0,\r\n"

@@ -2,6 +2,7 @@
 
 #include "CellNumber.h"
 #include "TLineAccount.h"
+#include "TSourceComment.h"
 
 #include <algorithm>
 #include <numeric>
@@ -31,6 +32,15 @@ std::string CommentText(std::string_view cell) {
     std::string text(cell);
     std::replace_if(text.begin(), text.end(), IsControl, ' ');
     return std::string(TrimBlanks(text));
+}
+
+// Whether the program would take the note's comment line for a source line.
+bool ReadsAsSourceLine(std::string_view note) {
+    Production1::TSourceComment comment;
+    comment.Begin();
+    comment.Feed("; ");
+    comment.Feed(note);
+    return comment.IsSourceLine();
 }
 
 std::string Where(const TCsvRecord& record, std::size_t column) {
@@ -122,8 +132,14 @@ TRowResult TDataLineWriter::Write(const TCsvRecord& record, const TSheetColumns&
 
 void TDataLineWriter::WriteLine(const TLine& line) {
     // The reader passes over lines that start with ";" in silence, whatever their length.
+    if (!line.Source.empty()) {
+        m_output << "; source: " << line.Source << "\r\n";
+    } else if (!m_source.empty()) {
+        m_output << "; source:\r\n";
+    }
+    m_source = line.Source;
     for (const std::string& comment : line.Comments) {
-        m_output << "; " << comment << "\r\n";
+        m_output << "; " << (ReadsAsSourceLine(comment) ? "note: " : "") << comment << "\r\n";
     }
     m_output << line.Name << ',' << line.Year << ',';
     for (const std::int32_t value : line.Months) {
@@ -193,12 +209,24 @@ void TDataLineWriter::ReadExtraCells(const TCsvRecord& record, const TSheetColum
             CheckTotal(record, column, line);
             break;
         case TExtraColumn::Source:
-            line.Comments.push_back("source: " + CommentText(cell));
+            AddSource(record, column, line);
             break;
         case TExtraColumn::Note:
             line.Comments.push_back(CommentText(cell));
             break;
         }
+    }
+}
+
+void TDataLineWriter::AddSource(const TCsvRecord& record, std::size_t column, TLine& line) {
+    const bool fitted = line.Source.size() <= Production1::TSourceComment::kCapacity;
+    line.Source += line.Source.empty() ? "" : "; ";
+    line.Source += CommentText(record.Cells[column]);
+    if (fitted && line.Source.size() > Production1::TSourceComment::kCapacity) {
+        line.Notes.push_back(Where(record, column) + "the source is " +
+                             std::to_string(line.Source.size()) +
+                             " bytes long; the program keeps only the first " +
+                             std::to_string(Production1::TSourceComment::kCapacity));
     }
 }
 

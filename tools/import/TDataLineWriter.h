@@ -24,9 +24,12 @@ struct TRowResult {
 
 // Writes spreadsheet rows as lines of the program's data files: the name, the year and the twelve
 // months of that year, each followed by a comma, and CR LF; a row's source and notes go on comment
-// lines right above it. A row is written only when the program will read back exactly what the
-// spreadsheet holds; otherwise it is left out and the reasons are given. A row written with an
-// empty month, or whose total differs from its months, is named too.
+// lines right above it. The program takes a source line for every data line below it up to the
+// next one, so a row without a source after one with a source gets the line "; source:" that
+// ends it, and a note that would read as a source line is written as "; note: TEXT". A row is
+// written only when the program will read back exactly what the spreadsheet holds; otherwise it is
+// left out and the reasons are given. A row written with an empty month, or whose total differs
+// from its months, is named too.
 class TDataLineWriter final {
 public:
     // The header line written first (the program always skips the first line).
@@ -50,7 +53,8 @@ private:
         std::string Name;
         std::int32_t Year = 0;
         std::vector<std::int32_t> Months;
-        std::vector<std::string> Comments; // the comment lines above it, without their "; "
+        std::string Source;                // the Source cells, joined by "; "
+        std::vector<std::string> Comments; // the note lines above it, without their "; "
         std::vector<std::string> Notes;    // on a row written as it stands
     };
 
@@ -63,6 +67,8 @@ private:
     void ReadExtraCells(const TCsvRecord& record, const TSheetColumns& columns, TLine& line,
                         std::vector<std::string>& problems) const;
     void CheckTotal(const TCsvRecord& record, std::size_t column, TLine& line) const;
+    // Adds a Source cell to the row's source, naming a source longer than the program keeps.
+    static void AddSource(const TCsvRecord& record, std::size_t column, TLine& line);
     void WriteLine(const TLine& line);
     // What the program would make of the line differently from the other rows: a second row for
     // the same name and year, or one vehicle more than it holds.
@@ -70,6 +76,8 @@ private:
 
     std::ostream& m_output;
     char m_delimiter;
+    // The source the lines written so far leave in force for the next data line.
+    std::string m_source;
     std::map<std::pair<std::string, std::int32_t>, std::size_t> m_rowOfNameAndYear;
     std::set<std::string> m_names;
 };

@@ -2,6 +2,10 @@
 
 #include "Production1.h"
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 using namespace Production1;
 
 namespace {
@@ -11,6 +15,14 @@ constexpr TLineOutcome kIgnoredOutcomes[] = {
     TLineOutcome::NothingConverted, TLineOutcome::YearOutOfRange,      TLineOutcome::EmptyName,
     TLineOutcome::NoFreeSlot,       TLineOutcome::UnknownName,
 };
+// What only "StockData.txt" ignores, told after the others for that file.
+constexpr TLineOutcome kStockIgnoredOutcomes[] = {
+    TLineOutcome::MonthOutOfRange,
+    TLineOutcome::CountNotWhole,
+};
+
+// The fleet rows as the report names them, in the order of their row numbers 1 to 4.
+constexpr const char* kFleetRowKeys[] = {"TotalInService", "Losses", "NewProduction", "LendLease"};
 
 void WriteFileReport(TJsonWriter& json, const char* fileName, const TReadReport& report) {
     json.Key(fileName);
@@ -27,7 +39,82 @@ void WriteFileReport(TJsonWriter& json, const char* fileName, const TReadReport&
         json.Key(LineOutcomeText(outcome));
         json.Integer(report.Count(outcome));
     }
+    if (std::string_view(fileName) == kStockDataFileName) {
+        for (const TLineOutcome outcome : kStockIgnoredOutcomes) {
+            json.Key(LineOutcomeText(outcome));
+            json.Integer(report.Count(outcome));
+        }
+    }
     json.EndObject();
+    json.EndObject();
+}
+
+// {"1942": "...", ...} for the years that have a source.
+template <typename TSourceOfYear> void WriteYearSources(TJsonWriter& json, TSourceOfYear source) {
+    json.BeginObject();
+    for (int year = kFirstYear; year <= kLastYear; ++year) {
+        const std::string_view text = source(year);
+        if (!text.empty()) {
+            json.Key(std::to_string(year));
+            json.String(BytesToUtf8(text));
+        }
+    }
+    json.EndObject();
+}
+
+// {"Month": M, "Count": C}, with the estimate of that month when asked for (null where the curve
+// has no point) and the line's source when it has one.
+void WriteStockPoint(TJsonWriter& json, const TProductionStore& store, int slot,
+                     const TStockPoint& point, const TEstimateCurve* estimate) {
+    json.BeginObject();
+    json.Key("Month");
+    json.Integer(point.Month);
+    json.Key("Count");
+    json.Integer(point.Count);
+    if (estimate != nullptr) {
+        json.Key("Estimate");
+        if (const std::optional<double> value = estimate->At(point.Month)) {
+            json.Double(*value);
+        } else {
+            json.Null();
+        }
+    }
+    if (const std::string_view source = StockSource(store, slot, point.Month); !source.empty()) {
+        json.Key("Source");
+        json.String(BytesToUtf8(source));
+    }
+    json.EndObject();
+}
+
+// The starting strength, the documented strengths with the estimate beside them, and the
+// sources of the vehicle's years.
+void WriteVehicleStock(TJsonWriter& json, const TProductionStore& store, int slot) {
+    json.Key("stock");
+    if (const std::optional<TStockPoint> start = StartingStrength(store, slot)) {
+        WriteStockPoint(json, store, slot, *start, nullptr);
+    } else {
+        json.Null();
+    }
+    json.Key("documented");
+    json.BeginArray();
+    const TEstimateCurve estimate = VehicleEstimate(store, slot);
+    for (const TStockPoint& point : DocumentedStrengths(store, slot)) {
+        WriteStockPoint(json, store, slot, point, &estimate);
+    }
+    json.EndArray();
+    json.Key("sources");
+    WriteYearSources(json,
+                     [&store, slot](int year) { return VehicleYearSource(store, slot, year); });
+}
+
+void WriteFleetSources(TJsonWriter& json, const TProductionStore& store) {
+    json.Key("FleetSources");
+    json.BeginObject();
+    for (int row = 1; row <= kFleetRows; ++row) {
+        json.Key(kFleetRowKeys[row - 1]);
+        WriteYearSources(json,
+                         [&store, row](int year) { return FleetYearSource(store, row, year); });
+    }
     json.EndObject();
 }
 
@@ -71,6 +158,7 @@ void WriteVehicles(TJsonWriter& json, const TProductionStore& store) {
         json.IntegerArray(store.VehicleProduction[slot]);
         json.Key("total");
         json.Integer(store.VehicleTotals[slot]);
+        WriteVehicleStock(json, store, slot);
         json.EndObject();
     }
     json.EndArray();
@@ -101,17 +189,18 @@ void WriteStoreReport(TJsonWriter& json, TSpanPart span) {
     json.BeginObject();
     WriteFileReport(json, kTotalDataFileName, store.TotalDataReport);
     WriteFileReport(json, kTankDataFileName, store.TankDataReport);
-    json.EndObject();
-    const std::pair<const char*, const MonthSeries*> fleetRows[] = {
-        {"TotalInService", &store.TotalInService},
-        {"Losses", &store.Losses},
-        {"NewProduction", &store.NewProduction},
-        {"LendLease", &store.LendLease},
-    };
-    for (const auto& [name, row] : fleetRows) {
-        json.Key(name);
-        json.IntegerArray(*row);
+    // The third file is optional: a load without it reports as before.
+    if (store.StockDataReport.Found()) {
+        WriteFileReport(json, kStockDataFileName, store.StockDataReport);
     }
+    json.EndObject();
+    const MonthSeries* const fleetRows[] = {&store.TotalInService, &store.Losses,
+                                            &store.NewProduction, &store.LendLease};
+    for (int row = 1; row <= kFleetRows; ++row) {
+        json.Key(kFleetRowKeys[row - 1]);
+        json.IntegerArray(*fleetRows[row - 1]);
+    }
+    WriteFleetSources(json, store);
     WriteProblems(json, store);
     WriteVehicles(json, store);
     json.Key("SummedProduction");
@@ -123,17 +212,21 @@ void WriteStoreReport(TJsonWriter& json, TSpanPart span) {
     }
 }
 
-std::array<std::pair<const char*, const TReadReport*>, 2>
+std::array<std::pair<const char*, const TReadReport*>, 3>
 ReportedFiles(const TProductionStore& store) {
-    return {
-        {{kTotalDataFileName, &store.TotalDataReport}, {kTankDataFileName, &store.TankDataReport}}};
+    return {{{kTotalDataFileName, &store.TotalDataReport},
+             {kTankDataFileName, &store.TankDataReport},
+             {kStockDataFileName, &store.StockDataReport}}};
 }
 
 std::vector<std::string> ProblemLines(const TProductionStore& store) {
     std::vector<std::string> lines;
     for (const auto& [fileName, report] : Armalyx::ReportedFiles(store)) {
         if (!report->Found()) {
-            lines.push_back(std::string(fileName) + ": not found");
+            // "StockData.txt" is optional: only the two files every data folder has are missed.
+            if (report != &store.StockDataReport) {
+                lines.push_back(std::string(fileName) + ": not found");
+            }
             continue;
         }
         for (const TLineProblem& problem : report->Problems()) {
