@@ -92,9 +92,10 @@ void TDataReportWindow::CreateButtons() {
 }
 
 void TDataReportWindow::Refresh(const Production1::TReadReport& totalData,
-                                const Production1::TReadReport& tankData) {
-    m_model->SetRows(Armalyx::DataReportText::Rows(totalData, tankData));
-    const QString note = Armalyx::DataReportText::NoteText(totalData, tankData);
+                                const Production1::TReadReport& tankData,
+                                const Production1::TReadReport* stockData) {
+    m_model->SetRows(Armalyx::DataReportText::Rows(totalData, tankData, stockData));
+    const QString note = Armalyx::DataReportText::NoteText(totalData, tankData, stockData);
     Note->setText(note);
     Note->setVisible(!note.isEmpty());
 }

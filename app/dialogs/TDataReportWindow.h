@@ -20,9 +20,11 @@ class TDataReportWindow final : public QDialog {
 public:
     explicit TDataReportWindow(QWidget* parent = nullptr);
 
-    // Lists the lines of these reports. The sort order chosen by a click on a column title stays.
+    // Lists the lines of these reports (a StockData.txt's after them, when the folder has one).
+    // The sort order chosen by a click on a column title stays.
     void Refresh(const Production1::TReadReport& totalData,
-                 const Production1::TReadReport& tankData);
+                 const Production1::TReadReport& tankData,
+                 const Production1::TReadReport* stockData = nullptr);
 
     // The selected rows, or every row when none is selected, in the order shown, as
     // tab-separated text under the column titles.

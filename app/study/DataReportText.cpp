@@ -44,11 +44,15 @@ QStringList ColumnTitles() {
             QStringLiteral("Line as written")};
 }
 
-std::vector<TRow> Rows(const TReadReport& totalData, const TReadReport& tankData) {
+std::vector<TRow> Rows(const TReadReport& totalData, const TReadReport& tankData,
+                       const TReadReport* stockData) {
     std::vector<TRow> rows;
     rows.reserve(totalData.Problems().size() + tankData.Problems().size());
     AddRows(rows, 0, Production1::kTotalDataFileName, totalData);
     AddRows(rows, 1, Production1::kTankDataFileName, tankData);
+    if (stockData != nullptr) {
+        AddRows(rows, 2, Production1::kStockDataFileName, *stockData);
+    }
     return rows;
 }
 
@@ -73,15 +77,19 @@ bool RowLess(const TRow& a, const TRow& b, TColumn column) {
     return a.FileOrder != b.FileOrder ? a.FileOrder < b.FileOrder : a.Line < b.Line;
 }
 
-std::int64_t ReportedLines(const TReadReport& totalData, const TReadReport& tankData) {
-    return totalData.ProblemCount() + tankData.ProblemCount();
+std::int64_t ReportedLines(const TReadReport& totalData, const TReadReport& tankData,
+                           const TReadReport* stockData) {
+    return totalData.ProblemCount() + tankData.ProblemCount() +
+           (stockData != nullptr ? stockData->ProblemCount() : 0);
 }
 
-QString NoteText(const TReadReport& totalData, const TReadReport& tankData) {
-    if (ReportedLines(totalData, tankData) == 0) {
+QString NoteText(const TReadReport& totalData, const TReadReport& tankData,
+                 const TReadReport* stockData) {
+    if (ReportedLines(totalData, tankData, stockData) == 0) {
         return QStringLiteral("Every data line was stored as written.");
     }
-    const std::int64_t unlisted = UnlistedLines(totalData) + UnlistedLines(tankData);
+    const std::int64_t unlisted = UnlistedLines(totalData) + UnlistedLines(tankData) +
+                                  (stockData != nullptr ? UnlistedLines(*stockData) : 0);
     if (unlisted == 0) {
         return QString();
     }

@@ -17,7 +17,7 @@ enum class TColumn { File, Line, Reason, Text };
 inline constexpr int kColumnCount = 4;
 
 struct TRow {
-    int FileOrder = 0; // 0 for TotalData.txt, 1 for TankData.txt: the order they are read in
+    int FileOrder = 0; // 0 TotalData.txt, 1 TankData.txt, 2 StockData.txt: the order of reading
     QString File;
     std::int64_t Line = 0; // counted from 1, the header being line 1
     QString Reason;
@@ -28,8 +28,10 @@ struct TRow {
 QStringList ColumnTitles();
 
 // The lines of both reports, TotalData.txt's first, each file's in line order.
+// A StockData.txt's lines follow when the folder had one.
 std::vector<TRow> Rows(const Production1::TReadReport& totalData,
-                       const Production1::TReadReport& tankData);
+                       const Production1::TReadReport& tankData,
+                       const Production1::TReadReport* stockData = nullptr);
 
 // The order of rows sorted upwards by a column: by its cells (line numbers as numbers, the files
 // as they are read, texts regardless of letter case), equal cells by file as read and line.
@@ -37,12 +39,14 @@ bool RowLess(const TRow& a, const TRow& b, TColumn column);
 
 // How many lines the two reports hold in all, kept or not.
 std::int64_t ReportedLines(const Production1::TReadReport& totalData,
-                           const Production1::TReadReport& tankData);
+                           const Production1::TReadReport& tankData,
+                           const Production1::TReadReport* stockData = nullptr);
 
 // The line under the table: how many lines were reported beyond those listed, or that there is
 // nothing to list; empty when every reported line is listed.
 QString NoteText(const Production1::TReadReport& totalData,
-                 const Production1::TReadReport& tankData);
+                 const Production1::TReadReport& tankData,
+                 const Production1::TReadReport* stockData = nullptr);
 
 // The rows as tab-separated text with the column titles as the first row, one line per row.
 QString CopyText(const std::vector<TRow>& rows);

@@ -147,8 +147,10 @@ QString MissingOrReadLine(const QString& directory, const char* fileName, const 
 }
 
 // "3 lines need a look.", on a line of its own; empty when there is nothing to look at.
-QString LookLine(const TReadReport& totalData, const TReadReport& tankData) {
-    const std::int64_t lines = Armalyx::DataReportText::ReportedLines(totalData, tankData);
+QString LookLine(const TReadReport& totalData, const TReadReport& tankData,
+                 const TReadReport* stockData) {
+    const std::int64_t lines =
+        Armalyx::DataReportText::ReportedLines(totalData, tankData, stockData);
     if (lines == 0) {
         return QString();
     }
@@ -170,7 +172,8 @@ QString DataFilePath(const QString& directory, const char* fileName) {
 }
 
 QString StatusText(const QString& directory, const TReadReport& totalData,
-                   const TReadReport& tankData, const QStringList& folderNames) {
+                   const TReadReport& tankData, const QStringList& folderNames,
+                   const TReadReport* stockData) {
     using Production1::kTankDataFileName;
     using Production1::kTotalDataFileName;
     if (!totalData.Found() && !tankData.Found()) {
@@ -180,17 +183,30 @@ QString StatusText(const QString& directory, const TReadReport& totalData,
                         QLatin1String(kTankDataFileName)) +
                NearMissSentence(folderNames, {kTotalDataFileName, kTankDataFileName});
     }
-    if (ReadWithoutProblems(totalData) && ReadWithoutProblems(tankData)) {
-        return QStringLiteral("Read %1 (%2) and %3 (%4) from %5.")
-                   .arg(QLatin1String(kTotalDataFileName),
-                        Count(totalData.Lines(), "line", "lines"), QLatin1String(kTankDataFileName),
-                        Count(tankData.Lines(), "line", "lines"), DirectoryText(directory)) +
-               LookLine(totalData, tankData);
+    const bool stockRead = stockData == nullptr || ReadWithoutProblems(*stockData);
+    if (ReadWithoutProblems(totalData) && ReadWithoutProblems(tankData) && stockRead) {
+        const auto file = [](const char* name, const TReadReport& report) {
+            return QStringLiteral("%1 (%2)").arg(QLatin1String(name),
+                                                 Count(report.Lines(), "line", "lines"));
+        };
+        QString files = file(kTotalDataFileName, totalData);
+        if (stockData != nullptr) {
+            files += QStringLiteral(", ") + file(kTankDataFileName, tankData) +
+                     QStringLiteral(" and ") + file(Production1::kStockDataFileName, *stockData);
+        } else {
+            files += QStringLiteral(" and ") + file(kTankDataFileName, tankData);
+        }
+        return QStringLiteral("Read %1 from %2.").arg(files, DirectoryText(directory)) +
+               LookLine(totalData, tankData, stockData);
     }
-    return MissingOrReadLine(directory, kTotalDataFileName, totalData, folderNames) +
-           QLatin1Char('\n') +
-           MissingOrReadLine(directory, kTankDataFileName, tankData, folderNames) +
-           LookLine(totalData, tankData);
+    QString text = MissingOrReadLine(directory, kTotalDataFileName, totalData, folderNames) +
+                   QLatin1Char('\n') +
+                   MissingOrReadLine(directory, kTankDataFileName, tankData, folderNames);
+    if (stockData != nullptr) {
+        text +=
+            QLatin1Char('\n') + FileLine(directory, Production1::kStockDataFileName, *stockData);
+    }
+    return text + LookLine(totalData, tankData, stockData);
 }
 
 QString ReadAgainLine(const QTime& at, const QString& reason) {

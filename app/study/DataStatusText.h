@@ -16,8 +16,10 @@ namespace Armalyx::DataStatusText {
 // where the program looked. Then, when the reports hold lines, how many need a look. directory is
 // the data folder of the load (empty when it could not be told); folderNames are the names
 // of the files in it, of which those close to a missing data file's name are pointed out.
+// A StockData.txt the folder holds (stockData) gets its own line, or its place in the sentence.
 QString StatusText(const QString& directory, const Production1::TReadReport& totalData,
-                   const Production1::TReadReport& tankData, const QStringList& folderNames = {});
+                   const Production1::TReadReport& tankData, const QStringList& folderNames = {},
+                   const Production1::TReadReport* stockData = nullptr);
 
 // The full path of a data file in a directory, as the status line names it.
 QString DataFilePath(const QString& directory, const char* fileName);

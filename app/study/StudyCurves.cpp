@@ -3,6 +3,7 @@
 #include "AvailabilityMaths.h"
 #include "VehicleNameText.h"
 
+#include <Production1.h>
 #include <TProductionStore.h>
 
 #include <QStringList>
@@ -23,6 +24,17 @@ template <typename TMonthRow> std::vector<double> MonthValues(const TMonthRow& r
     return values;
 }
 
+// The months of an estimate, from its first month to the last plotted one.
+TMonthPoints EstimateMonths(const Production1::TEstimateCurve& curve) {
+    TMonthPoints points;
+    for (int month = curve.FirstMonth; month <= kLastPlottedMonth; ++month) {
+        if (const auto value = curve.At(month)) {
+            points.push_back({month, *value});
+        }
+    }
+    return points;
+}
+
 // Months 1..53 of a month list that holds month 1 at index 0.
 TMonthPoints PlottedMonths(const std::vector<double>& values) {
     TMonthPoints points;
@@ -32,16 +44,16 @@ TMonthPoints PlottedMonths(const std::vector<double>& values) {
     return points;
 }
 
-// The share of the fleet for each month whose fleet is not empty: the share of an empty fleet is
-// undefined, and that month simply gets no point.
+// The share of the fleet for each month of the estimate whose fleet is not empty: the share of
+// an empty fleet is undefined, and that month simply gets no point.
 TMonthPoints SharePoints(const Production1::TProductionStore& store,
-                         const std::vector<double>& estimates) {
+                         const TMonthPoints& estimates) {
     TMonthPoints points;
-    for (int month = 1; month <= kLastPlottedMonth; ++month) {
+    for (const TMonthPoint& estimate : estimates) {
         const auto share = AvailabilityMaths::FleetSharePosition(
-            estimates.at(static_cast<std::size_t>(month - 1)), store.TotalInService[month]);
+            estimate.Value, store.TotalInService[estimate.Month]);
         if (share) {
-            points.push_back({month, *share});
+            points.push_back({estimate.Month, *share});
         }
     }
     return points;
@@ -70,9 +82,8 @@ TFleetCurves Fleet(const Production1::TProductionStore& store, int productionSou
 }
 
 TPairCurves Vehicle(const Production1::TProductionStore& store, int slot) {
-    const std::vector<double> estimates = AvailabilityMaths::VehicleEstimate(
-        MonthValues(store.VehicleProduction[slot]), MonthValues(store.LossRate));
-    return {TPairKind::Vehicle, VehicleNameText(store.VehicleNames[slot]), PlottedMonths(estimates),
+    const TMonthPoints estimates = EstimateMonths(Production1::VehicleEstimate(store, slot));
+    return {TPairKind::Vehicle, VehicleNameText(store.VehicleNames[slot]), estimates,
             SharePoints(store, estimates)};
 }
 
@@ -80,26 +91,20 @@ TPairCurves Vehicles(const Production1::TProductionStore& store, const std::vect
     if (members.size() == 1) {
         return Vehicle(store, members.front());
     }
-    const std::vector<double> lossRate = MonthValues(store.LossRate);
-    std::vector<double> sum(static_cast<std::size_t>(Production1::kLastMonth), 0.0);
     QStringList names;
     for (const int slot : members) {
-        const std::vector<double> estimates = AvailabilityMaths::VehicleEstimate(
-            MonthValues(store.VehicleProduction[slot]), lossRate);
-        for (std::size_t month = 0; month < sum.size() && month < estimates.size(); ++month) {
-            sum.at(month) += estimates.at(month);
-        }
         names.push_back(VehicleNameText(store.VehicleNames[slot]));
     }
-    return {TPairKind::Vehicle, names.join(QStringLiteral(" + ")), PlottedMonths(sum),
-            SharePoints(store, sum)};
+    const TMonthPoints estimates = EstimateMonths(Production1::GroupEstimate(store, members));
+    return {TPairKind::Vehicle, names.join(QStringLiteral(" + ")), estimates,
+            SharePoints(store, estimates)};
 }
 
 TPairCurves LendLease(const Production1::TProductionStore& store) {
     const std::vector<double> deliveries = MonthValues(store.LendLease);
     return {TPairKind::LendLease, QStringLiteral("Lend Lease"), PlottedMonths(deliveries),
-            SharePoints(store, AvailabilityMaths::LendLeaseEstimate(deliveries,
-                                                                    MonthValues(store.LossRate)))};
+            SharePoints(store, PlottedMonths(AvailabilityMaths::LendLeaseEstimate(
+                                   deliveries, MonthValues(store.LossRate))))};
 }
 
 } // namespace Armalyx::StudyCurves

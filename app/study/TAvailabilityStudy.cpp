@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <limits>
 #include <utility>
 
 namespace Armalyx {
@@ -34,25 +33,6 @@ std::vector<std::int32_t> MonthlyValues(const Production1::MonthSeries& series) 
 
 QString NameText(const std::string& name) {
     return VehicleNameText(Production1::VehicleName(name));
-}
-
-// The members' production in the span, their positive months as a vehicle's figure counts them,
-// summed exactly and kept within the range of a figure.
-std::int64_t GroupSpanProduction(const Production1::TProductionStore& store,
-                                 const std::vector<int>& members) {
-    const int first =
-        std::max(Production1::MonthOfChoice(store.StartMonthChoice, store.StartYearChoice),
-                 Production1::kFirstMonth);
-    const int last = std::min(Production1::MonthOfChoice(store.EndMonthChoice, store.EndYearChoice),
-                              Production1::kLastMonth);
-    std::int64_t sum = 0;
-    for (const int member : members) {
-        for (int month = first; month <= last; ++month) {
-            sum += std::max<std::int64_t>(store.VehicleProduction[member][month], 0);
-        }
-    }
-    return std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
-                                    std::numeric_limits<std::int32_t>::max());
 }
 
 // A group's name: its members' names in the order they were picked, joined by " + ".
@@ -168,7 +148,7 @@ QString TAvailabilityStudy::StatusText() const {
         folderNames = QDir(directory).entryList(QDir::Files, QDir::Name);
     }
     return DataStatusText::StatusText(directory, store.TotalDataReport, store.TankDataReport,
-                                      folderNames);
+                                      folderNames, StockDataReport());
 }
 
 void TAvailabilityStudy::ForgetPicks() {
@@ -294,7 +274,7 @@ void TAvailabilityStudy::ComputeFigures(const std::vector<int>& members) {
     auto& store = StudyStore();
     const bool group = !store.LendLeaseSelected && members.size() != 1;
     Production1::ComputeSpanTotals();
-    m_figures = {group ? GroupSpanProduction(store, members) : store.SpanVehicleTotal,
+    m_figures = {group ? Production1::GroupSpanProduction(store, members) : store.SpanVehicleTotal,
                  store.SpanTotal, store.SpanLosses};
     m_figureChoices = store.SpanChoices();
     m_figuresShown = true;
@@ -378,6 +358,11 @@ const Production1::TReadReport& TAvailabilityStudy::TotalDataReport() const {
 
 const Production1::TReadReport& TAvailabilityStudy::TankDataReport() const {
     return StudyStore().TankDataReport;
+}
+
+const Production1::TReadReport* TAvailabilityStudy::StockDataReport() const {
+    const auto& report = StudyStore().StockDataReport;
+    return report.Found() ? &report : nullptr;
 }
 
 StudyCurves::TFleetCurves TAvailabilityStudy::FleetCurves() const {

@@ -98,6 +98,8 @@ public:
     std::vector<QStringList> VehicleTableRows() const;
     const Production1::TReadReport& TotalDataReport() const;
     const Production1::TReadReport& TankDataReport() const;
+    // The optional StockData.txt's account, when the folder has the file; null otherwise.
+    const Production1::TReadReport* StockDataReport() const;
     // What the last load made of the data files, for the status line.
     QString StatusText() const;
 

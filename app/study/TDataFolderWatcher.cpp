@@ -10,8 +10,9 @@
 
 namespace {
 
-constexpr std::array<const char*, 2> kDataFileNames = {Production1::kTotalDataFileName,
-                                                       Production1::kTankDataFileName};
+constexpr std::array<const char*, 3> kDataFileNames = {Production1::kTotalDataFileName,
+                                                       Production1::kTankDataFileName,
+                                                       Production1::kStockDataFileName};
 
 } // namespace
 

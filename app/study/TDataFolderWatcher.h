@@ -1,9 +1,9 @@
 #pragma once
-// Follows the two data files of a folder and says, once the folder has been quiet for a moment,
-// which of them differ from when they were last read. Editors save in many ways (in place, by
-// renaming a new file over the old one, by deleting and re-creating it) and a watch on a file
-// ends with the file it named; the folder and its parent are watched too, and the file watches
-// are set again after every signal. Nothing runs while nothing changes.
+// Follows the data files of a folder (the optional StockData.txt too) and says, once the folder has
+// been quiet for a moment, which of them differ from when they were last read. Editors save in many
+// ways (in place, by renaming a new file over the old one, by deleting and re-creating it) and a
+// watch on a file ends with the file it named; the folder and its parent are watched too, and the
+// file watches are set again after every signal. Nothing runs while nothing changes.
 
 #include <QFileSystemWatcher>
 #include <QObject>
@@ -56,5 +56,5 @@ private:
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
     QString m_folder;
-    std::array<TFileStamp, 2> m_read{};
+    std::array<TFileStamp, 3> m_read{};
 };

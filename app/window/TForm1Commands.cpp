@@ -323,7 +323,8 @@ void TForm1::ShowDataReport() {
     if (m_dataReport == nullptr) {
         m_dataReport = new TDataReportWindow(this);
     }
-    m_dataReport->Refresh(m_study->TotalDataReport(), m_study->TankDataReport());
+    m_dataReport->Refresh(m_study->TotalDataReport(), m_study->TankDataReport(),
+                          m_study->StockDataReport());
     m_dataReport->show();
     m_dataReport->raise();
     m_dataReport->activateWindow();
@@ -331,7 +332,8 @@ void TForm1::ShowDataReport() {
 
 void TForm1::RefreshOpenDataReport() {
     if (m_dataReport != nullptr && m_dataReport->isVisible()) {
-        m_dataReport->Refresh(m_study->TotalDataReport(), m_study->TankDataReport());
+        m_dataReport->Refresh(m_study->TotalDataReport(), m_study->TankDataReport(),
+                              m_study->StockDataReport());
     }
 }
 
@@ -339,7 +341,8 @@ void TForm1::RefreshOpenDataReport() {
 // nothing of the layout moves.
 void TForm1::ShowDetailsButton() {
     if (Armalyx::DataReportText::ReportedLines(m_study->TotalDataReport(),
-                                               m_study->TankDataReport()) == 0) {
+                                               m_study->TankDataReport(),
+                                               m_study->StockDataReport()) == 0) {
         DetailsButton->hide();
         return;
     }

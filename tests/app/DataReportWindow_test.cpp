@@ -108,7 +108,9 @@ TEST(DataReportText, NoteSaysWhatIsNotListedOrThatThereIsNothing) {
              "4 more lines were reported but not listed: the list keeps the first 10000 of each "
              "file."},
         },
-        Armalyx::DataReportText::NoteText);
+        [](const auto& total, const auto& tank) {
+            return Armalyx::DataReportText::NoteText(total, tank);
+        });
     EXPECT_EQ(Armalyx::DataReportText::Rows(oneOver, threeOver).size(),
               2 * TReadReport::kKeptProblems);
     EXPECT_EQ(Armalyx::DataReportText::ReportedLines(oneOver, threeOver),

@@ -179,3 +179,23 @@ TEST_F(TForm1Watcher, OtherFilesOfTheFolderReadNothing) {
     EXPECT_EQ(m_loads, 0);
     EXPECT_FALSE(Driver().Label8->text().contains(QStringLiteral("Read again")));
 }
+
+TEST_F(TForm1Watcher, AStockDataFileThatAppearsChangesAndGoesIsReadAgain) {
+    ClickRow(1);
+    const auto firstMonth = [this] {
+        const auto points = PointsOf(*Driver().Series2);
+        return points.empty() ? 0.0 : points.front().first;
+    };
+    ASSERT_EQ(firstMonth(), 1.0);
+    const fs::path stock = Folder() / "StockData.txt";
+    const std::string header = std::string(kDataFileHeader) + "\r\n";
+    ASSERT_TRUE(WriteFileBytes(stock, header + "v1,1941,6,500,\r\n"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return firstMonth() == 6.0; }, kPatience));
+    ASSERT_TRUE(WriteFileBytes(stock, header + "v1,1942,2,800,\r\n"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return firstMonth() == 14.0; }, kPatience));
+    EXPECT_TRUE(Driver().Label8->text().contains(QStringLiteral("StockData.txt changed")))
+        << Driver().Label8->text().toStdString();
+    fs::remove(stock);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return firstMonth() == 1.0; }, kPatience));
+    EXPECT_TRUE(Errors().empty());
+}
