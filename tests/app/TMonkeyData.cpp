@@ -105,6 +105,22 @@ std::vector<std::string> VehicleLines(std::mt19937& random, int vehicles, TNumbe
     return lines;
 }
 
+// Counts at the start of a month for some of the vehicles, and for names the tank data lacks;
+// now and then a month, year or count out of range, or a type's second line for one month.
+std::vector<std::string> StockLines(std::mt19937& random, int vehicles) {
+    std::vector<std::string> lines;
+    const int count = Between(random, 0, 12);
+    for (int line = 0; line < count; ++line) {
+        const std::string name = "T-" + std::to_string(Between(random, 1, vehicles + 2));
+        const std::string year = std::to_string(Between(random, kFirstYear - 1, kLastYear));
+        const std::string month = std::to_string(Between(random, 0, 13));
+        const std::string number =
+            Between(random, 0, 9) == 0 ? "x" : std::to_string(Between(random, -5, 20000));
+        lines.push_back(name + "," + year + "," + month + "," + number + ",");
+    }
+    return lines;
+}
+
 // Header line first; each line ended by one of the given line ends, the last one maybe not.
 std::string FileText(std::mt19937& random, const std::vector<std::string>& lines,
                      const std::vector<std::string>& lineEnds) {
@@ -139,6 +155,8 @@ void WriteFile(const QString& directory, const char* name, const std::string& by
 struct TFileTexts {
     std::string TotalData;
     std::string TankData;
+    // Empty: the folder has no StockData.txt.
+    std::string StockData;
 };
 
 TFileTexts StructuredTexts(std::mt19937& random, int vehicles, TNumberStyle style,
@@ -146,6 +164,9 @@ TFileTexts StructuredTexts(std::mt19937& random, int vehicles, TNumberStyle styl
     TFileTexts texts;
     texts.TotalData = FileText(random, FleetLines(random, style), lineEnds);
     texts.TankData = FileText(random, VehicleLines(random, vehicles, style), lineEnds);
+    if (Between(random, 0, 1) == 0) {
+        texts.StockData = FileText(random, StockLines(random, vehicles), lineEnds);
+    }
     return texts;
 }
 
@@ -162,7 +183,7 @@ TFileTexts Texts(TMonkeyDataKind kind, std::mt19937& random) {
     case TMonkeyDataKind::ManyVehicles:
         return StructuredTexts(random, Between(random, 201, 260), TNumberStyle::Ordinary, crlf);
     case TMonkeyDataKind::RandomBytes:
-        return {RandomBytes(random), RandomBytes(random)};
+        return {RandomBytes(random), RandomBytes(random), RandomBytes(random)};
     case TMonkeyDataKind::MixedLineEnds:
         return StructuredTexts(random, Between(random, 1, 40), TNumberStyle::Ordinary,
                                {"\r\n", "\r", "\n", "\n\r", "\r\r\n"});
@@ -199,4 +220,7 @@ void WriteMonkeyData(TMonkeyDataKind kind, const QString& directory, std::mt1993
     const TFileTexts texts = Texts(kind, random);
     WriteFile(directory, "TotalData.txt", texts.TotalData);
     WriteFile(directory, "TankData.txt", texts.TankData);
+    if (!texts.StockData.empty()) {
+        WriteFile(directory, "StockData.txt", texts.StockData);
+    }
 }
