@@ -71,7 +71,21 @@ QString ValueLine(const TSeriesValue& value, const QLocale& locale) {
     const QString name = value.Kind == TReadingKind::Deliveries
                              ? value.Name + QStringLiteral(" deliveries")
                              : value.Name;
-    return name + QStringLiteral(": ") + ValueText(value.Value, value.Kind, locale);
+    QString line = name + QStringLiteral(": ") + ValueText(value.Value, value.Kind, locale);
+    if (value.Kind == TReadingKind::Documented && value.Estimate) {
+        line += QStringLiteral(", estimate ") + WholeNumberText(*value.Estimate, locale);
+        // How far the estimate lies from the count, in percent of the count.
+        if (value.Value > 0) {
+            const double difference =
+                std::round((*value.Estimate - value.Value) / value.Value * 100);
+            const QString sign = difference > 0   ? QStringLiteral("+")
+                                 : difference < 0 ? QStringLiteral("\u2212")
+                                                  : QString();
+            line += QStringLiteral(", ") + sign + locale.toString(std::abs(difference), 'f', 0) +
+                    QStringLiteral(" %");
+        }
+    }
+    return line;
 }
 
 QString ToolTip(int month, const std::vector<TSeriesValue>& values, const QLocale& locale,

@@ -22,6 +22,8 @@ struct TSeriesValue {
     double Value = 0;
     TColor Color = clBlack;
     TReadingKind Kind = TReadingKind::Count;
+    // For a documented count: the estimate of the same month, when the curve has one.
+    std::optional<double> Estimate = std::nullopt;
 };
 
 // The month (1 = January 1941 .. 60 = December 1945) nearest to a bottom-axis value, if it lies

@@ -33,7 +33,7 @@ QString CurveSentence(const ChartDataText::TDataColumn& column, const QLocale& l
         return QString();
     }
     const ChartHoverText::TSeriesValue first{column.Name, points.front().second, clBlack,
-                                             column.Kind};
+                                             column.Kind, std::nullopt};
     QString sentence = ChartHoverText::ValueLine(first, locale) + QStringLiteral(" in ") +
                        MonthOf(points.front().first);
     if (points.size() > 1) {

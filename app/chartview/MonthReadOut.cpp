@@ -9,7 +9,10 @@ std::vector<ChartHoverText::TSeriesValue> ValuesAt(const std::vector<TSeriesRead
     std::vector<ChartHoverText::TSeriesValue> values;
     for (const TSeriesReading& reading : readings) {
         if (const auto value = ValueAtMonth(*reading.Series, month)) {
-            values.push_back({reading.Name, *value, reading.Series->SeriesColor(), reading.Kind});
+            const std::optional<double> estimate =
+                reading.Estimate != nullptr ? ValueAtMonth(*reading.Estimate, month) : std::nullopt;
+            values.push_back(
+                {reading.Name, *value, reading.Series->SeriesColor(), reading.Kind, estimate});
         }
     }
     return values;

@@ -9,13 +9,16 @@
 
 class TChartSeries;
 
-enum class TReadingKind { Count, Deliveries, FleetShare };
+// Documented: counts from "StockData.txt", read beside the estimate curve of their type.
+enum class TReadingKind { Count, Deliveries, FleetShare, Documented };
 
 struct TSeriesReading {
     const TChartSeries* Series = nullptr;
     // The curve's name for a reader: the series' title, or "T-34 share" for a share curve.
     QString Name;
     TReadingKind Kind = TReadingKind::Count;
+    // For documented counts: the estimate curve they stand beside.
+    const TChartSeries* Estimate = nullptr;
 };
 
 namespace Armalyx {

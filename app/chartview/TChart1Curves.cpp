@@ -60,7 +60,14 @@ TChart1Curves::TChart1Curves(TChart& chart, const TAvailabilityStudy& study)
     const TAxisRange months = chart.BottomAxis().Range();
     m_firstHomeMonth = static_cast<int>(std::ceil(months.Minimum));
     m_lastHomeMonth = static_cast<int>(std::floor(months.Maximum));
+    const std::array<TLineSeries*, 2> estimates = {m_series.Series2, m_series.Series7};
+    for (std::size_t pair = 0; pair < m_documented.size(); ++pair) {
+        m_documented.at(pair) = std::make_unique<TLineSeries>();
+        m_documented.at(pair)->SetSeriesColor(estimates.at(pair)->SeriesColor());
+    }
 }
+
+TChart1Curves::~TChart1Curves() = default;
 
 void TChart1Curves::Fill() {
     const StudyCurves::TFleetCurves fleet = m_study.FleetCurves();
@@ -74,6 +81,8 @@ void TChart1Curves::Fill() {
     ShowPair(*m_series.Series7, *m_series.Series8, second, m_startTitleSeries7);
     m_pairNames = {first.Kind == StudyCurves::TPairKind::Empty ? QString() : first.Title,
                    second.Kind == StudyCurves::TPairKind::Empty ? QString() : second.Title};
+    ShowPoints(*m_documented[0], first.Documented);
+    ShowPoints(*m_documented[1], second.Documented);
     emit Changed();
 }
 
@@ -113,6 +122,14 @@ std::vector<TSeriesReading> TChart1Curves::Readings() const {
             reading.Kind = TReadingKind::Deliveries;
         }
         readings.push_back(reading);
+    }
+    const std::array<const TLineSeries*, 2> estimates = {m_series.Series2, m_series.Series7};
+    for (std::size_t pair = 0; pair < m_documented.size(); ++pair) {
+        const TLineSeries& documented = *m_documented.at(pair);
+        if (documented.PointCount() > 0 && estimates.at(pair)->Active()) {
+            readings.push_back({&documented, m_pairNames.at(pair) + QStringLiteral(" documented"),
+                                TReadingKind::Documented, estimates.at(pair)});
+        }
     }
     return readings;
 }

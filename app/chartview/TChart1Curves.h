@@ -17,9 +17,11 @@
 #include <QStringList>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 class TChart;
+class TLineSeries;
 
 namespace Armalyx {
 
@@ -31,6 +33,9 @@ class TChart1Curves final : public QObject {
 public:
     // Configures the chart and adds its series; both the chart and the study outlive the curves.
     TChart1Curves(TChart& chart, const TAvailabilityStudy& study);
+    ~TChart1Curves() override;
+    TChart1Curves(const TChart1Curves&) = delete;
+    TChart1Curves& operator=(const TChart1Curves&) = delete;
 
     // Series1 .. Series8 by their names in the layout; the chart owns them.
     const TChart1Series& Series() const { return m_series; }
@@ -40,7 +45,8 @@ public:
     // A group's name as the legend shows it: whole while it is short, else "KV-1 + 2 more".
     static QString LegendTitle(const QString& name, int members);
 
-    // The visible curves in chart order, with their names and kinds for a reader.
+    // The visible curves in chart order, with their names and kinds for a reader; then each
+    // pair's documented strengths, when it has any.
     std::vector<TSeriesReading> Readings() const;
     // The curves with their points among the plotted months; a curve without one is left out.
     std::vector<ChartDataText::TDataColumn> DataColumns() const;
@@ -76,6 +82,9 @@ private:
     QString m_startTitleSeries7;
     // Each pair's whole name, which a reader is given where the legend shows a short one.
     std::array<QString, 2> m_pairNames;
+    // Each pair's documented strengths, read beside its estimate: points of their own, which the
+    // chart does not draw.
+    std::array<std::unique_ptr<TLineSeries>, 2> m_documented;
 };
 
 } // namespace Armalyx

@@ -83,8 +83,12 @@ TFleetCurves Fleet(const Production1::TProductionStore& store, int productionSou
 
 TPairCurves Vehicle(const Production1::TProductionStore& store, int slot) {
     const TMonthPoints estimates = EstimateMonths(Production1::VehicleEstimate(store, slot));
+    TMonthPoints documented;
+    for (const Production1::TStockPoint& point : Production1::DocumentedStrengths(store, slot)) {
+        documented.push_back({point.Month, static_cast<double>(point.Count)});
+    }
     return {TPairKind::Vehicle, VehicleNameText(store.VehicleNames[slot]), estimates,
-            SharePoints(store, estimates)};
+            SharePoints(store, estimates), documented};
 }
 
 TPairCurves Vehicles(const Production1::TProductionStore& store, const std::vector<int>& members) {
@@ -96,15 +100,21 @@ TPairCurves Vehicles(const Production1::TProductionStore& store, const std::vect
         names.push_back(VehicleNameText(store.VehicleNames[slot]));
     }
     const TMonthPoints estimates = EstimateMonths(Production1::GroupEstimate(store, members));
-    return {TPairKind::Vehicle, names.join(QStringLiteral(" + ")), estimates,
-            SharePoints(store, estimates)};
+    return {TPairKind::Vehicle,
+            names.join(QStringLiteral(" + ")),
+            estimates,
+            SharePoints(store, estimates),
+            {}};
 }
 
 TPairCurves LendLease(const Production1::TProductionStore& store) {
     const std::vector<double> deliveries = MonthValues(store.LendLease);
-    return {TPairKind::LendLease, QStringLiteral("Lend Lease"), PlottedMonths(deliveries),
+    return {TPairKind::LendLease,
+            QStringLiteral("Lend Lease"),
+            PlottedMonths(deliveries),
             SharePoints(store, PlottedMonths(AvailabilityMaths::LendLeaseEstimate(
-                                   deliveries, MonthValues(store.LossRate))))};
+                                   deliveries, MonthValues(store.LossRate)))),
+            {}};
 }
 
 } // namespace Armalyx::StudyCurves

@@ -40,6 +40,9 @@ struct TPairCurves {
     TMonthPoints Values;
     // The share of the fleet, on the vehicle axis; a month with an empty fleet has no point.
     TMonthPoints Share;
+    // A single vehicle's documented strengths from "StockData.txt": counts at the start of their
+    // months, after its starting strength.
+    TMonthPoints Documented;
 };
 
 // The fleet curves for a data source (0: new production, 1: lend-lease and summed production).

@@ -109,9 +109,10 @@ TEST(ChartHoverText, MonthsAreNamedAndFoundWithinTheAxisRange) {
 }
 
 TEST(ChartHoverText, ToolTipListsEachSeriesWithItsValueAndEscapesTitles) {
-    const QString text =
-        Armalyx::ChartHoverText::ToolTip(27, {{QStringLiteral("<b>T-34</b> & co"), 1250.5, clRed}},
-                                         QLocale(QLocale::English), Qt::white);
+    const QString text = Armalyx::ChartHoverText::ToolTip(
+        27,
+        {{QStringLiteral("<b>T-34</b> & co"), 1250.5, clRed, TReadingKind::Count, std::nullopt}},
+        QLocale(QLocale::English), Qt::white);
     EXPECT_TRUE(text.contains(QStringLiteral("<b>Mar 1943</b>")));
     EXPECT_TRUE(text.contains(QStringLiteral("&lt;b&gt;T-34&lt;/b&gt; &amp; co: 1,251")));
     EXPECT_TRUE(text.contains(QStringLiteral("background-color:#ff0000")));

@@ -134,6 +134,21 @@ TEST(ChartHoverText, ValueLinesSpeakOfWholeCountsDeliveriesAndShares) {
          kEnglish,
          "Lend Lease share: -10.0 %"},
         {{"T-34 share", 20000, clBlue, TReadingKind::FleetShare}, kEnglish, "T-34 share: 100.0 %"},
+        {{"T-34 documented", 5000, clRed, TReadingKind::Documented, 4650},
+         kEnglish,
+         "T-34 documented: 5,000, estimate 4,650, \u22127 %"},
+        {{"T-34 documented", 5000, clRed, TReadingKind::Documented, 5480},
+         kGerman,
+         "T-34 documented: 5.000, estimate 5.480, +10 %"},
+        {{"T-34 documented", 5000, clRed, TReadingKind::Documented, 5010},
+         kEnglish,
+         "T-34 documented: 5,000, estimate 5,010, 0 %"},
+        {{"T-34 documented", 0, clRed, TReadingKind::Documented, 12},
+         kEnglish,
+         "T-34 documented: 0, estimate 12"},
+        {{"T-34 documented", 900, clRed, TReadingKind::Documented, std::nullopt},
+         kEnglish,
+         "T-34 documented: 900"},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Line);

@@ -1,6 +1,9 @@
 // A StockData.txt in the data folder, seen through the real window: a type's estimate begins at
 // its starting strength, the status line names the third file, and its doubtful lines reach the
 // data report.
+#include "ChartHoverText.h"
+#include "MonthReadOut.h"
+#include "TChart1Curves.h"
 #include "TDataReportWindow.h"
 #include "TForm1Fixture.h"
 #include "TStatusLine.h"
@@ -12,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -105,4 +109,42 @@ TEST_F(TForm1Stock, DoubtfulLinesReachTheDataReport) {
     EXPECT_TRUE(report.contains(QStringLiteral("no vehicle type \"T-43\" in TankData.txt")))
         << report.toStdString();
     EXPECT_TRUE(report.contains(QStringLiteral("StockData.txt\t4\t"))) << report.toStdString();
+}
+
+TEST_F(TForm1Stock, DocumentedStrengthsStandBesideTheEstimate) {
+    WriteStockData({"v1,1941,6,500,", "v1,1942,1,300,", "v1,1943,3,0,"});
+    ShowAndActivate();
+    ClickRow(1);
+    const std::vector<QStringList> rows = Driver().ChartDataRows(QLocale::c());
+    ASSERT_FALSE(rows.empty());
+    const QStringList& header = rows.front();
+    const qsizetype column = header.indexOf(QStringLiteral("v1 documented"));
+    ASSERT_GE(column, 0) << header.join(QLatin1Char('|')).toStdString();
+    const qsizetype estimate = header.indexOf(QStringLiteral("v1"));
+    std::vector<std::pair<QString, QString>> documented;
+    for (std::size_t row = 1; row < rows.size(); ++row) {
+        if (!rows[row].at(column).isEmpty()) {
+            documented.emplace_back(rows[row].at(0), rows[row].at(column));
+        }
+    }
+    // The starting strength is where the estimate begins, not a documented strength beside it.
+    EXPECT_EQ(documented,
+              (std::vector<std::pair<QString, QString>>{{"Jan 1942", "300"}, {"Mar 1943", "0"}}));
+    const auto jan1942 = std::find_if(rows.begin(), rows.end(), [](const QStringList& row) {
+        return row.at(0) == QStringLiteral("Jan 1942");
+    });
+    ASSERT_NE(jan1942, rows.end());
+    const double estimateThen = jan1942->at(estimate).toDouble();
+    const QString percent = QString::number(std::abs(std::round((estimateThen - 300) / 3)));
+    const auto values = Armalyx::MonthReadOut::ValuesAt(Driver().Curves().Readings(), 13);
+    const auto line = std::find_if(values.begin(), values.end(), [](const auto& value) {
+        return value.Name == QStringLiteral("v1 documented");
+    });
+    ASSERT_NE(line, values.end());
+    const QString text = Armalyx::ChartHoverText::ValueLine(*line, QLocale(QLocale::English));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("v1 documented: 300, estimate ")))
+        << text.toStdString();
+    EXPECT_TRUE(text.endsWith(percent + QStringLiteral(" %"))) << text.toStdString();
+    EXPECT_TRUE(Driver().ChartSummary().contains(QStringLiteral("v1 documented: 300 in Jan 1942")))
+        << Driver().ChartSummary().toStdString();
 }
