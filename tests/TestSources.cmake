@@ -62,6 +62,7 @@ set(ARMALYX_app_TEST_SOURCES
   Form1DataReport_test.cpp
   Form1Desktop_test.cpp
   Form1Groups_test.cpp
+  Form1Sources_test.cpp
   Form1Stock_test.cpp
   Form1KeptWork_test.cpp
   Form1Keyboard_test.cpp

@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <string_view>
 #include <utility>
 
 namespace Armalyx {
@@ -33,6 +35,23 @@ std::vector<std::int32_t> MonthlyValues(const Production1::MonthSeries& series) 
 
 QString NameText(const std::string& name) {
     return VehicleNameText(Production1::VehicleName(name));
+}
+
+// The fleet rows of "TotalData.txt" in their order: Total, Loss, New, Lend Lease.
+constexpr int kLendLeaseFleetRow = 4;
+
+// "1942: RGVA f. 38; 1943: ...": the years that have a source, each with its text, written as
+// vehicle names are.
+QString YearSources(const std::function<std::string_view(int year)>& sourceOf) {
+    QStringList parts;
+    for (int year = Production1::kFirstYear; year <= Production1::kLastYear; ++year) {
+        const std::string_view source = sourceOf(year);
+        if (!source.empty()) {
+            parts.push_back(QStringLiteral("%1: %2").arg(year).arg(
+                QString::fromStdString(Production1::BytesToUtf8(source))));
+        }
+    }
+    return parts.join(QStringLiteral("; "));
 }
 
 // A group's name: its members' names in the order they were picked, joined by " + ".
@@ -343,10 +362,13 @@ std::vector<QStringList> TAvailabilityStudy::VehicleTableRows() const {
     const int vehicleCount = std::clamp(store.VehicleCount, 0, Production1::MaxVehicles);
     for (int slot = 1; slot <= vehicleCount; ++slot) {
         rows.push_back({VehicleNameText(store.VehicleNames[slot]),
-                        MonthlyValues(store.VehicleProduction[slot]), TMonthsCounted::Positive});
+                        MonthlyValues(store.VehicleProduction[slot]), TMonthsCounted::Positive,
+                        VehicleSources(slot)});
     }
-    rows.push_back(
-        {QStringLiteral("Lend Lease"), MonthlyValues(store.LendLease), TMonthsCounted::Every});
+    rows.push_back({QStringLiteral("Lend Lease"), MonthlyValues(store.LendLease),
+                    TMonthsCounted::Every, YearSources([&store](int year) {
+                        return Production1::FleetYearSource(store, kLendLeaseFleetRow, year);
+                    })});
     // The span the selectors show, counted as the span figures count it.
     return Rows(rows, Production1::MonthOfChoice(store.StartMonthChoice, store.StartYearChoice),
                 Production1::MonthOfChoice(store.EndMonthChoice, store.EndYearChoice));
@@ -392,6 +414,12 @@ QStringList TAvailabilityStudy::PickedNames() const {
         }
     }
     return names;
+}
+
+QString TAvailabilityStudy::VehicleSources(int slot) const {
+    const auto& store = StudyStore();
+    return YearSources(
+        [&store, slot](int year) { return Production1::VehicleYearSource(store, slot, year); });
 }
 
 std::vector<int> TAvailabilityStudy::GroupRows() const {

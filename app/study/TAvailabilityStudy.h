@@ -94,6 +94,9 @@ public:
     QString VehicleName(int slot) const;
     QString VehicleTotalText(int slot) const;
     QString LendLeaseTotalText() const;
+    // The sources of the vehicle's years, "1942: RGVA f. 38 op. 11355 d. 12; 1943: ..."; empty
+    // when its lines had none.
+    QString VehicleSources(int slot) const;
     // The vehicle table for a spreadsheet: names, yearly production, total and the span's.
     std::vector<QStringList> VehicleTableRows() const;
     const Production1::TReadReport& TotalDataReport() const;

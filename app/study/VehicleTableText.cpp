@@ -49,6 +49,11 @@ std::vector<QStringList> Rows(const std::vector<TProductionRow>& rows, int first
     }
     header.push_back(QStringLiteral("Total"));
     header.push_back(QStringLiteral("Span ") + SpanTitle(firstMonth, lastMonth));
+    const bool sources = std::any_of(
+        rows.begin(), rows.end(), [](const TProductionRow& row) { return !row.Sources.isEmpty(); });
+    if (sources) {
+        header.push_back(QStringLiteral("Sources"));
+    }
     std::vector<QStringList> result{header};
     for (const TProductionRow& row : rows) {
         QStringList cells{row.Name};
@@ -57,6 +62,9 @@ std::vector<QStringList> Rows(const std::vector<TProductionRow>& rows, int first
         }
         cells.push_back(QString::number(Sum(row, kFirstMonth, kLastMonth)));
         cells.push_back(QString::number(Sum(row, firstMonth, lastMonth)));
+        if (sources) {
+            cells.push_back(row.Sources);
+        }
         result.push_back(cells);
     }
     return result;

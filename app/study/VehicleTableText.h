@@ -21,11 +21,13 @@ struct TProductionRow {
     // Months 1..60 (January 1941 to December 1945) at indices 0..59; missing months count as 0.
     std::vector<std::int32_t> Monthly;
     TMonthsCounted Counted = TMonthsCounted::Positive;
+    // The sources of its years, "1942: RGVA f. 38; 1943: ..."; empty without any.
+    QString Sources = QString();
 };
 
 // "Jan 1941 to Dec 1945": the span's months within 1..60, or "no months" for an empty span.
 QString SpanTitle(int firstMonth, int lastMonth);
-// The header row and one row per given row.
+// The header row and one row per given row; a last column "Sources" when any row has one.
 std::vector<QStringList> Rows(const std::vector<TProductionRow>& rows, int firstMonth,
                               int lastMonth);
 

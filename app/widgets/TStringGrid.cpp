@@ -176,6 +176,16 @@ void TStringGrid::EmitClick(Qt::KeyboardModifiers modifiers) {
     }
 }
 
+void TStringGrid::SetToolTip(int row, const QString& text) {
+    for (int column = 0; column < columnCount(); ++column) {
+        if (QTableWidgetItem* cell = item(row - 1, column)) {
+            if (cell->toolTip() != text) {
+                cell->setToolTip(text);
+            }
+        }
+    }
+}
+
 void TStringGrid::SetMarkedRows(const std::vector<int>& rows) {
     if (rows == m_markedRows) {
         return;

@@ -29,6 +29,8 @@ public:
     void ClearRow();
     void SetColumnWidth(int column, int width);
     void SetDefaultRowHeight(int height);
+    // The tooltip of a row's cells; an empty text shows none.
+    void SetToolTip(int row, const QString& text);
     // Rows shown with a tinted background, the rest plain.
     void SetMarkedRows(const std::vector<int>& rows);
 

@@ -258,13 +258,17 @@ void TForm1::FillVehicleTable() {
     for (int row = 1; row <= vehicleCount; ++row) {
         StringGrid1->SetCells(0, row, m_study->VehicleName(row));
         StringGrid1->SetCells(1, row, m_study->VehicleTotalText(row));
+        StringGrid1->SetToolTip(
+            row, m_study->VehicleSources(row).replace(QStringLiteral("; "), QStringLiteral("\n")));
     }
     StringGrid1->SetCells(0, vehicleCount + 1, QStringLiteral("Lend Lease"));
+    StringGrid1->SetToolTip(vehicleCount + 1, QString());
     StringGrid1->SetCells(1, vehicleCount + 1, m_study->LendLeaseTotalText());
     // Rows left from files read before would show another data set's vehicles and totals.
     for (int row = vehicleCount + 2; row < StringGrid1->RowCount(); ++row) {
         StringGrid1->SetCells(0, row, QString());
         StringGrid1->SetCells(1, row, QString());
+        StringGrid1->SetToolTip(row, QString());
     }
 }
 
