@@ -1,6 +1,9 @@
 // The program entry: one application, one window, the event loop until the window closes.
 // --help and --version answer on the terminal before anything of the window exists, so they
-// work without a display. One argument of the program's own may name the data folder.
+// work without a display. One argument of the program's own may name the data folder, or a data
+// file in it; without one the start reads the working directory when it holds a data file, and
+// otherwise the folder read last. The window made here remembers the folders it reads; those that
+// tests and the inspector make do not.
 
 #include "TApplication.h"
 #include "TForm1.h"
@@ -8,7 +11,10 @@
 #include "ArmalyxVersion.h"
 
 #include "DataFolderArgument.h"
+#include "StartFolder.h"
+#include "TRecentFolders.h"
 
+#include <QDir>
 #include <QStringList>
 
 #include <iostream>
@@ -20,14 +26,18 @@ namespace {
 constexpr int kExitUsage = 2;
 
 constexpr std::string_view kHelp =
-    "Usage: armalyx [--help | --version] [FOLDER]\n"
+    "Usage: armalyx [--help | --version] [--reopen-last] [FOLDER | FILE]\n"
     "Shows the production and losses of one army's armoured fighting vehicles from January 1941\n"
     "to December 1945, and a chart of how many of them were in service, in a window. The data is\n"
-    "read from TotalData.txt and TankData.txt in FOLDER, or in the working directory when no\n"
-    "folder is named, when the window opens, and again whenever the files change.\n"
+    "read from TotalData.txt and TankData.txt in FOLDER (or in the folder of FILE, one of the\n"
+    "two) when the window opens, and again whenever the files change. With neither named it is\n"
+    "read from the working directory when that holds one of the files, and otherwise from the\n"
+    "data folder read last, when it still exists.\n"
     "  -h, --help          print this help and exit\n"
     "  --version           print the version and exit\n"
-    "A FOLDER that does not exist or is not a folder ends the program with status 2.\n"
+    "  --reopen-last       with neither named, the data folder read last comes first\n"
+    "A FOLDER that does not exist, or a FILE that is not one of the two, ends the program with\n"
+    "status 2. The data folders read are remembered in ~/.config/armalyx/armalyx.conf.\n"
     "Qt's own options, such as -style NAME or -platform NAME, are passed to Qt. The menu entry\n"
     "starts the program through armalyx-launcher, which picks the folder with the data files.\n";
 
@@ -74,7 +84,14 @@ int main(int argc, char** argv) {
                   << "\nTry 'armalyx --help' for more information.\n";
         return kExitUsage;
     }
-    TForm1 Form1(folder.Folder);
+    Armalyx::TRecentFolders recentFolders(Armalyx::TRecentFolders::UserFile());
+    using Armalyx::StartFolder::TOrder;
+    const Armalyx::StartFolder::TChoice start = Armalyx::StartFolder::Choose(
+        folder.Folder, folder.ReopenLast ? TOrder::LastFolderFirst : TOrder::WorkingDirectoryFirst,
+        Armalyx::StartFolder::HoldsDataFile(QDir::currentPath()), recentFolders.Last());
+    TForm1 Form1(start.Folder);
+    Form1.RememberFoldersIn(recentFolders, start.Reopened ? TForm1::TStartNote::ReopenedLastFolder
+                                                          : TForm1::TStartNote::None);
     Form1.show();
     return TApplication::exec();
 }

@@ -1,14 +1,20 @@
 // Start-up: whole-process wall time from starting the program to its first painted frame with the
 // sample data loaded, against a bare Qt Widgets program showing a window of the same size with a
-// tab control and a 32-row table. Both run off-screen; each repetition spawns this program again
-// in one of its two child roles, which quit as soon as their window has painted.
+// tab control and a 32-row table. All run off-screen; each repetition spawns this program again
+// in one of its child roles, which quit as soon as their window has painted. The program is timed
+// twice: over a folder named, and as a start from a folder without data files that reopens the
+// sample data as the folder read last (its settings file in a configuration folder of its own).
 
+#include "StartFolder.h"
 #include "TApplication.h"
 #include "TForm1.h"
+#include "TRecentFolders.h"
+#include "TTempDirectory.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -31,6 +37,7 @@ constexpr int kWindowWidth = 730;
 constexpr int kWindowHeight = 471;
 constexpr const char* kProgramRole = "--startup-program";
 constexpr const char* kBareRole = "--startup-bare";
+constexpr const char* kRememberedRole = "--startup-remembered";
 
 // Quits the application at the first paint of a widget once the window is ready.
 class TFirstPaintQuit final : public QObject {
@@ -60,6 +67,25 @@ int RunProgram(int argc, char** argv) {
     TApplication application(argc, argv);
     GiveUpLater();
     TForm1 form(QStringLiteral(ARMALYX_SOURCE_DIR "/data"));
+    TFirstPaintQuit quit([&form] { return form.Activated(); });
+    application.installEventFilter(&quit);
+    form.show();
+    return QApplication::exec();
+}
+
+// As the program's entry starts it without a folder named, from a folder without data files.
+int RunRemembered(int argc, char** argv) {
+    TApplication application(argc, argv);
+    GiveUpLater();
+    Armalyx::TRecentFolders recentFolders(Armalyx::TRecentFolders::UserFile());
+    const Armalyx::StartFolder::TChoice start = Armalyx::StartFolder::Choose(
+        QString(), Armalyx::StartFolder::TOrder::WorkingDirectoryFirst,
+        Armalyx::StartFolder::HoldsDataFile(QDir::currentPath()), recentFolders.Last());
+    if (!start.Reopened) {
+        return 1;
+    }
+    TForm1 form(start.Folder);
+    form.RememberFoldersIn(recentFolders, TForm1::TStartNote::ReopenedLastFolder);
     TFirstPaintQuit quit([&form] { return form.Activated(); });
     application.installEventFilter(&quit);
     form.show();
@@ -123,6 +149,9 @@ void BareWidgetsStartup(benchmark::State& state) {
 void ProgramStartup(benchmark::State& state) {
     Startup(state, kProgramRole);
 }
+void ProgramStartupReopeningTheLastFolder(benchmark::State& state) {
+    Startup(state, kRememberedRole);
+}
 
 } // namespace
 
@@ -136,6 +165,11 @@ BENCHMARK(ProgramStartup)
     ->Iterations(1)
     ->Repetitions(10)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(ProgramStartupReopeningTheLastFolder)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(10)
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], kProgramRole) == 0) {
@@ -144,7 +178,19 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], kBareRole) == 0) {
         return RunBare(argc, argv);
     }
+    if (argc > 1 && std::strcmp(argv[1], kRememberedRole) == 0) {
+        return RunRemembered(argc, argv);
+    }
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The children start in a folder without data files, with the sample data remembered.
+    const Armalyx::TTempDirectory config("armalyx-bench-config");
+    const Armalyx::TTempDirectory empty("armalyx-bench-start");
+    setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+    Armalyx::TRecentFolders(Armalyx::TRecentFolders::UserFile())
+        .Remember(QStringLiteral(ARMALYX_SOURCE_DIR "/data"));
+    if (chdir(empty.Path().c_str()) != 0) {
+        return 1;
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

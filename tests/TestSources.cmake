@@ -68,6 +68,7 @@ set(ARMALYX_app_TEST_SOURCES
   Form1Keyboard_test.cpp
   Form1Layout_test.cpp
   Form1Menu_test.cpp
+  Form1RecentFolders_test.cpp
   Form1Table_test.cpp
   Form1Watcher_test.cpp
   Form1WorkingDirectory_test.cpp
@@ -84,8 +85,11 @@ set(ARMALYX_app_TEST_SOURCES
 set(ARMALYX_app_study_TEST_SOURCES
   AvailabilityMaths_test.cpp
   AvailabilityStudy_test.cpp
+  ExportFileName_test.cpp
+  RecentFolders_test.cpp
   SaveTarget_test.cpp
-  ScopedRollback_test.cpp)
+  ScopedRollback_test.cpp
+  StartFolder_test.cpp)
 set(ARMALYX_tools_TEST_SOURCES
   CommandLine_test.cpp
   ImportParts_test.cpp

@@ -3,6 +3,10 @@
 #include "TAvailabilityStudy.h"
 #include "TChart1Curves.h"
 
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+
 TForm1Driver::TForm1Driver(TForm1& form)
     : Window(form), PageControl1(form.PageControl1), Tabsheet1(form.Tabsheet1),
       TabSheet2(form.TabSheet2), Label1(form.Label1), Label2(form.Label2), Label3(form.Label3),
@@ -33,6 +37,19 @@ Armalyx::TChart1Curves& TForm1Driver::Curves() const {
 
 void TForm1Driver::SetFolderChooser(TForm1::TFolderChooser chooser) {
     Window.m_chooseFolder = std::move(chooser);
+}
+
+void TForm1Driver::SetSaveChooser(TForm1::TSaveChooser chooser) {
+    Window.m_chooseSaveFile = std::move(chooser);
+}
+
+// The name field of the platform's print dialog, as Print… opens it from its preview.
+QString TForm1Driver::PrintFileName() const {
+    QPrinter printer(QPrinter::HighResolution);
+    Window.SetUpPrinter(printer);
+    const QPrintDialog dialog(&printer, &Window);
+    const auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    return field != nullptr ? field->text() : printer.outputFileName();
 }
 
 TDataFolderWatcher& TForm1Driver::DataWatcher() const {

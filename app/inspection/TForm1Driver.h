@@ -90,8 +90,17 @@ public:
     QString DataFolder() const { return Window.DataFolder(); }
     void OpenDataFolder(const QString& folder) { Window.OpenDataFolder(folder); }
     bool Activated() const { return Window.Activated(); }
-    // Tests put their own answer in place of the desktop's folder chooser.
+    // Tests put their own answer in place of the desktop's folder chooser and save dialog.
     void SetFolderChooser(TForm1::TFolderChooser chooser);
+    void SetSaveChooser(TForm1::TSaveChooser chooser);
+    // "Open recent" with its entries as the menu last showed them; null without a list.
+    QMenu* RecentMenu() const { return Window.RecentMenu; }
+    QAction* ClearRecentAction() const { return Window.ClearRecentAction; }
+    // The commands with their dialogs (the save dialog is the one set above).
+    void ExportChart() { Window.ExportChart(); }
+    void ExportData() { Window.ExportData(); }
+    // The file "Print to File (PDF)" offers in the print dialog.
+    QString PrintFileName() const;
     TDataFolderWatcher& DataWatcher() const;
     // The data report window once it has been opened, null before.
     TDataReportWindow* DataReport() const { return Window.m_dataReport; }

@@ -14,12 +14,13 @@ QString FolderOfDrop(const QList<QUrl>& urls) {
     if (item.isDir()) {
         return item.absoluteFilePath();
     }
+    return IsDataFile(item) ? item.absolutePath() : QString();
+}
+
+bool IsDataFile(const QFileInfo& item) {
     const QString name = item.fileName();
-    if (item.isFile() && (name == QLatin1String(Production1::kTotalDataFileName) ||
-                          name == QLatin1String(Production1::kTankDataFileName))) {
-        return item.absolutePath();
-    }
-    return {};
+    return item.isFile() && (name == QLatin1String(Production1::kTotalDataFileName) ||
+                             name == QLatin1String(Production1::kTankDataFileName));
 }
 
 } // namespace Armalyx::DataFolderDrop

@@ -5,6 +5,7 @@
 #include "CueColors.h"
 #include "DataFolderDrop.h"
 #include "DataStatusText.h"
+#include "StartFolder.h"
 #include "TAvailabilityStudy.h"
 #include "TChart1Curves.h"
 #include "TChartHover.h"
@@ -14,6 +15,7 @@
 #include "TDataFolderWatcher.h"
 #include "TErrorShell.h"
 #include "TRadioGroup.h"
+#include "TRecentFolders.h"
 #include "TStatusLine.h"
 #include "TStringGrid.h"
 
@@ -64,6 +66,11 @@ TForm1::TForm1(QString dataDirectory, QWidget* parent)
     m_chooseFolder = [](QWidget* parent, const QString& start) {
         return QFileDialog::getExistingDirectory(parent, QStringLiteral("Open data folder"), start);
     };
+    m_chooseSaveFile = [](QWidget* parent, TSaveQuestion& question) {
+        return QFileDialog::getSaveFileName(parent, question.Caption, question.Start,
+                                            question.Filters.join(QStringLiteral(";;")),
+                                            &question.Filter);
+    };
 }
 
 // The readers go first, then the curves, then the study.
@@ -71,6 +78,16 @@ TForm1::~TForm1() = default;
 
 QString TForm1::DataFolder() const {
     return m_study->DataFolder();
+}
+
+void TForm1::RememberFoldersIn(Armalyx::TRecentFolders& recentFolders, TStartNote note) {
+    m_recentFolders = &recentFolders;
+    if (note == TStartNote::ReopenedLastFolder) {
+        m_startNote = Armalyx::StartFolder::ReopenedLine(DataFolder());
+    }
+    if (RecentMenu == nullptr) {
+        CreateRecentMenu();
+    }
 }
 
 void TForm1::ConnectHandlers() {
@@ -103,6 +120,7 @@ void TForm1::ConnectStudy() {
     using Armalyx::TAvailabilityStudy;
     TAvailabilityStudy* study = m_study.get();
     connect(study, &TAvailabilityStudy::DataStatusChanged, this, &TForm1::ShowDataStatus);
+    connect(study, &TAvailabilityStudy::DataStatusChanged, this, &TForm1::NoteFolderRead);
     connect(study, &TAvailabilityStudy::Loaded, this, &TForm1::FillVehicleTable);
     connect(study, &TAvailabilityStudy::PicksChanged, m_curves.get(),
             &Armalyx::TChart1Curves::Fill);
@@ -245,9 +263,20 @@ void TForm1::RadioGroup1Click() {
 }
 
 void TForm1::ShowDataStatus() {
-    Label8->SetStatusText(m_study->StatusText());
+    const QString note = std::exchange(m_startNote, QString());
+    Label8->SetStatusText(note.isEmpty() ? m_study->StatusText()
+                                         : note + QLatin1Char('\n') + m_study->StatusText());
     ShowDetailsButton();
     RefreshOpenDataReport();
+}
+
+// A folder without either file (a slip in the chooser, say) would push the study's folder down
+// the list and be reopened at the next start.
+void TForm1::NoteFolderRead() {
+    if (m_recentFolders != nullptr &&
+        (m_study->TotalDataReport().Found() || m_study->TankDataReport().Found())) {
+        m_recentFolders->Remember(DataFolder());
+    }
 }
 
 void TForm1::FillVehicleTable() {

@@ -17,6 +17,7 @@ class QKeySequence;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
@@ -35,6 +36,7 @@ class TStringGrid;
 namespace Armalyx {
 class TAvailabilityStudy;
 class TChart1Curves;
+class TRecentFolders;
 struct TViewRange;
 } // namespace Armalyx
 
@@ -59,8 +61,24 @@ public:
     // Whether the first activation has run (it runs once per window).
     bool Activated() const { return m_activated; }
 
+    // The program's start: every folder read from now on is remembered in the list and offered
+    // under "Open recent" in the window's menu. A window without a list (the tests', the
+    // inspector's) remembers nothing and has no "Open recent".
+    enum class TStartNote { None, ReopenedLastFolder };
+    void RememberFoldersIn(Armalyx::TRecentFolders& recentFolders,
+                           TStartNote note = TStartNote::None);
+
     // Asks for a folder, starting at the given one; an empty answer means cancelled.
     using TFolderChooser = std::function<QString(QWidget* parent, const QString& start)>;
+    // Asks for a file to save, starting at the given path (folder and suggested name), offering
+    // the filters with the given one chosen; an empty answer means cancelled.
+    struct TSaveQuestion {
+        QString Caption;
+        QString Start;
+        QStringList Filters;
+        QString Filter;
+    };
+    using TSaveChooser = std::function<QString(QWidget* parent, TSaveQuestion& question)>;
 
 protected:
     bool event(QEvent* event) override;
@@ -104,6 +122,8 @@ private:
     void RunFirstActivation();
     void FillVehicleTable();
     void ShowDataStatus();
+    // A folder in which a data file was found goes first in the recent folders.
+    void NoteFolderRead();
     void ShowFigures();
     void ShowFiguresCue();
     void ShowCurrentRow(int row);
@@ -123,6 +143,9 @@ private:
     void CreateContextMenus();
     void CreateMainMenu();
     void FillMainMenu();
+    void CreateRecentMenu();
+    void FillRecentMenu();
+    void ClearRecentFolders();
     void PopUpMainMenu();
     void CopyToClipboard();
     void CopyChartData();
@@ -132,6 +155,11 @@ private:
     void PrintChart();
     void ExportChartDataTo(const QString& fileName) const;
     void ExportTableTo(const QString& fileName) const;
+    // Where a save dialog starts: the folder last exported to in this run (else the data folder)
+    // with the suggested name.
+    QString ExportStart(const QString& fileName) const;
+    void NoteExportedTo(const QString& fileName);
+    void SetUpPrinter(QPrinter& printer) const;
     void ShowDataReport();
     void RefreshOpenDataReport();
     void ShowDetailsButton();
@@ -185,10 +213,19 @@ private:
     // At the right end of the tab strip: the window's menu with every command and its key.
     QToolButton* MenuButton = nullptr;
     QMenu* MainMenu = nullptr;
+    // "Open recent" in the window's menu, with "Clear list"; only for the program's window.
+    QMenu* RecentMenu = nullptr;
+    QAction* ClearRecentAction = nullptr;
 
     TDataReportWindow* m_dataReport = nullptr;
     TEstimateHelpWindow* m_estimateHelp = nullptr;
     TFolderChooser m_chooseFolder;
+    TSaveChooser m_chooseSaveFile;
+    Armalyx::TRecentFolders* m_recentFolders = nullptr;
+    // Said in the status line with the first load's text.
+    QString m_startNote;
+    // The folder of the last file exported, printed to or saved in this run.
+    QString m_exportFolder;
     bool m_activated = false;
     bool m_shown = false;
     bool m_placed = false;

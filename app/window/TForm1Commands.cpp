@@ -9,6 +9,7 @@
 #include "ChartExport.h"
 #include "CsvText.h"
 #include "DataReportText.h"
+#include "ExportFileName.h"
 #include "TAvailabilityStudy.h"
 #include "TChart1Curves.h"
 #include "TChartHover.h"
@@ -20,6 +21,7 @@
 #include "TEstimateHelpWindow.h"
 #include "TExportOptionsDialog.h"
 #include "TMenuButton.h"
+#include "TRecentFolders.h"
 #include "TSaveTarget.h"
 #include "TStatusLine.h"
 #include "TStringGrid.h"
@@ -32,7 +34,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
@@ -181,6 +182,54 @@ void TForm1::FillMainMenu() {
     MainMenu->addActions({EstimateHelpAction, AboutAction});
 }
 
+// Below "Open data folder…": the folders read last, filled each time the menu opens, so that a
+// folder removed since is not offered, and one read in another window is.
+void TForm1::CreateRecentMenu() {
+    RecentMenu = new QMenu(QStringLiteral("Ope&n recent"), MainMenu);
+    RecentMenu->setObjectName(QStringLiteral("RecentMenu"));
+    MainMenu->insertMenu(ReloadAction, RecentMenu);
+    ClearRecentAction = new QAction(QStringLiteral("&Clear list"), RecentMenu);
+    connect(ClearRecentAction, &QAction::triggered, this,
+            [this] { TErrorShell::Guard([this] { ClearRecentFolders(); }); });
+    connect(RecentMenu, &QMenu::aboutToShow, this,
+            [this] { TErrorShell::Guard([this] { FillRecentMenu(); }); });
+    // The settings file is read when the menu opens, not at the start.
+    RecentMenu->addSeparator();
+    RecentMenu->addAction(ClearRecentAction);
+}
+
+void TForm1::FillRecentMenu() {
+    for (QAction* entry : RecentMenu->actions()) {
+        RecentMenu->removeAction(entry);
+        if (entry != ClearRecentAction) {
+            entry->deleteLater();
+        }
+    }
+    const QStringList folders = m_recentFolders->Folders();
+    int number = 0;
+    for (const QString& folder : folders) {
+        // The digit is the entry's access key; an ampersand of the path is shown as it is.
+        const QString text = QStringLiteral("&%1 %2").arg(++number).arg(
+            QDir::toNativeSeparators(folder).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        QAction* entry = RecentMenu->addAction(text);
+        entry->setData(folder);
+        connect(entry, &QAction::triggered, this, [this, folder] {
+            TErrorShell::Guard([this, &folder] { OpenDataFolder(folder); });
+        });
+    }
+    if (folders.isEmpty()) {
+        RecentMenu->addAction(QStringLiteral("No folder read yet"))->setEnabled(false);
+    }
+    RecentMenu->addSeparator();
+    RecentMenu->addAction(ClearRecentAction);
+    ClearRecentAction->setEnabled(!folders.isEmpty());
+}
+
+void TForm1::ClearRecentFolders() {
+    m_recentFolders->Clear();
+    FillRecentMenu();
+}
+
 void TForm1::PopUpMainMenu() {
     MainMenu->popup(MenuButton->mapToGlobal(QPoint(0, MenuButton->height())));
 }
@@ -262,15 +311,30 @@ QString TForm1::TableRowsText() const {
     return Armalyx::TableText::TabSeparatedRows(rows);
 }
 
+QString TForm1::ExportStart(const QString& fileName) const {
+    const QString folder = !m_exportFolder.isEmpty() && QFileInfo(m_exportFolder).isDir()
+                               ? m_exportFolder
+                               : DataFolder();
+    return folder.isEmpty() ? fileName : QDir(folder).filePath(fileName);
+}
+
+void TForm1::NoteExportedTo(const QString& fileName) {
+    m_exportFolder = QFileInfo(fileName).absolutePath();
+}
+
 void TForm1::ExportChart() {
-    QString filter = kPngFilter;
-    const QString fileName = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export chart"), QString(),
-        QStringList{kPngFilter, kSvgFilter, kPdfFilter}.join(QStringLiteral(";;")), &filter);
+    using Armalyx::ExportFileName::ChartStem;
+    using Armalyx::ExportFileName::Suggested;
+    TSaveQuestion question{
+        QStringLiteral("Export chart"),
+        ExportStart(Suggested(ChartStem(m_study->PickedNames()), QStringLiteral("png"))),
+        {kPngFilter, kSvgFilter, kPdfFilter},
+        kPngFilter};
+    const QString fileName = m_chooseSaveFile(this, question);
     if (fileName.isEmpty()) {
         return;
     }
-    const QString target = WithSuffix(fileName, filter);
+    const QString target = WithSuffix(fileName, question.Filter);
     const auto format = Armalyx::ChartExport::FormatOfFileName(target);
     if (!format) {
         Armalyx::ChartExport::WriteFile(*Chart1, target, {}); // names the formats it knows
@@ -280,23 +344,31 @@ void TForm1::ExportChart() {
         *format, Armalyx::ChartExport::PrintedSizeCm(*Chart1, 0).width(), this);
     if (size) {
         Armalyx::ChartExport::WriteFile(*Chart1, target, *size);
+        NoteExportedTo(target);
     }
 }
 
+// From the "Tank Selection" page the table is what is asked for, from "Graph" the chart's numbers.
 void TForm1::ExportData() {
-    QString filter = kChartDataFilter;
-    const QString fileName = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export data"), QString(),
-        QStringList{kChartDataFilter, kTableFilter}.join(QStringLiteral(";;")), &filter);
+    namespace Name = Armalyx::ExportFileName;
+    const bool table = PageControl1->currentWidget() != TabSheet2;
+    const QString stem =
+        table ? Name::VehicleTableStem() : Name::ChartNumbersStem(m_study->PickedNames());
+    TSaveQuestion question{QStringLiteral("Export data"),
+                           ExportStart(Name::Suggested(stem, QStringLiteral("csv"))),
+                           {kChartDataFilter, kTableFilter},
+                           table ? kTableFilter : kChartDataFilter};
+    const QString fileName = m_chooseSaveFile(this, question);
     if (fileName.isEmpty()) {
         return;
     }
-    const QString target = WithSuffix(fileName, filter);
-    if (filter == kTableFilter) {
+    const QString target = WithSuffix(fileName, question.Filter);
+    if (question.Filter == kTableFilter) {
         ExportTableTo(target);
     } else {
         ExportChartDataTo(target);
     }
+    NoteExportedTo(target);
 }
 
 // A spreadsheet reads the numbers with a point as the decimal mark, whatever the desktop's locale.
@@ -308,15 +380,31 @@ void TForm1::ExportTableTo(const QString& fileName) const {
     TSaveTarget::Write(fileName, Armalyx::CsvText::Document(m_study->VehicleTableRows()));
 }
 
-void TForm1::PrintChart() {
-    QPrinter printer(QPrinter::HighResolution);
+// The print dialog's "Print to File" offers the suggested name where exports go. Naming the file
+// switches a printer to PDF output; a printer that prints to a real device is switched back, so
+// that the dialog still starts with the device chosen.
+void TForm1::SetUpPrinter(QPrinter& printer) const {
+    using Armalyx::ExportFileName::ChartStem;
+    using Armalyx::ExportFileName::Suggested;
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(QStringLiteral("Armalyx chart"));
+    const QPrinter::OutputFormat format = printer.outputFormat();
+    printer.setOutputFileName(
+        ExportStart(Suggested(ChartStem(m_study->PickedNames()), QStringLiteral("pdf"))));
+    printer.setOutputFormat(format);
+}
+
+void TForm1::PrintChart() {
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPrinter(printer);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(QStringLiteral("Print chart"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { Armalyx::ChartExport::Print(*Chart1, *target); });
-    preview.exec();
+    if (preview.exec() == QDialog::Accepted && printer.outputFormat() == QPrinter::PdfFormat &&
+        !printer.outputFileName().isEmpty()) {
+        NoteExportedTo(printer.outputFileName());
+    }
 }
 
 void TForm1::ShowDataReport() {

@@ -69,6 +69,7 @@ protected:
 TEST(DataFolderArgument, NamesOneExistingFolderOrSaysWhatIsWrong) {
     const TTempDirectory folder;
     folder.WriteFile("TotalData.txt", "header\r\n");
+    folder.WriteFile("notes.txt", "x");
     const QString path = PathText(folder.Path());
     const struct {
         const char* Name;
@@ -86,18 +87,20 @@ TEST(DataFolderArgument, NamesOneExistingFolderOrSaysWhatIsWrong) {
          QString(),
          "armalyx: data folder '" + path + "/nothing' does not exist"},
         {"empty", {QString()}, false, QString(), "armalyx: data folder '' does not exist"},
-        {"a data file",
-         {path + "/TotalData.txt"},
+        {"a data file", {path + "/TotalData.txt"}, true, path, QString()},
+        {"another file",
+         {path + "/notes.txt"},
          false,
          QString(),
          "armalyx: '" + path +
-             "/TotalData.txt' is not a folder; name the folder that holds TotalData.txt and "
-             "TankData.txt"},
+             "/notes.txt' is neither a folder nor a data file; name the folder that holds "
+             "TotalData.txt and TankData.txt, or one of the two files"},
         {"two",
-         {path, path},
+         {path, QDir::tempPath()},
          false,
          QString(),
-         "armalyx: unexpected argument '" + path + "'; only one data folder can be named"},
+         "armalyx: unexpected argument '" + QDir::tempPath() +
+             "'; only one data folder can be named"},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.Name);

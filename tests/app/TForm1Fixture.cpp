@@ -12,6 +12,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace Armalyx;
 
 std::array<int, 12> EveryMonth(int value) {
@@ -45,6 +47,7 @@ QString PlainText(const QAction& action) {
 
 std::vector<std::pair<double, double>> PointsOf(const TChartSeries& series) {
     std::vector<std::pair<double, double>> points;
+    points.reserve(static_cast<std::size_t>(std::max(series.PointCount(), 0)));
     for (std::int32_t i = 0; i < series.PointCount(); ++i) {
         points.emplace_back(series.XValueAt(i), series.YValueAt(i));
     }
@@ -64,6 +67,7 @@ void TForm1Fixture::TearDown() {
 
 std::string TForm1Fixture::DataFileBytes(const std::vector<TDataLine>& lines) {
     std::vector<std::string> texts;
+    texts.reserve(lines.size());
     for (const TDataLine& line : lines) {
         texts.push_back(DataLine(line.Name, line.Year,
                                  std::vector<long long>(line.Months.begin(), line.Months.end())));
@@ -106,6 +110,12 @@ TForm1& TForm1Fixture::Form() {
         m_driver = std::make_unique<TForm1Driver>(*m_form);
     }
     return *m_form;
+}
+
+void TForm1Fixture::AdoptForm(std::unique_ptr<TForm1> form) {
+    m_driver.reset();
+    m_form = std::move(form);
+    m_driver = std::make_unique<TForm1Driver>(*m_form);
 }
 
 TForm1Driver& TForm1Fixture::Driver() {

@@ -57,6 +57,8 @@ protected:
 
     // The window, created on first use over the data directory, and its controls and commands.
     TForm1& Form();
+    // A window the test made itself, as the program's start makes it, in place of that one.
+    void AdoptForm(std::unique_ptr<TForm1> form);
     TForm1Driver& Driver();
     // Shows the window and waits for its first activation, as the program does.
     void ShowAndActivate();

@@ -187,15 +187,16 @@ TEST(CommandLine, ProgramHelpListsTheOptionsOfItsManualPage) {
     const TCommandRun help = RunCommand(kNoDisplay + Quoted(ARMALYX_PROGRAM_PATH) + " --help");
     ASSERT_EQ(help.Status, 0) << help.Output;
     const std::vector<std::string> tags = Tags(PageOptions(ManualPage("armalyx")), true);
-    EXPECT_EQ(tags, (std::vector<std::string>{"-h, --help", "--version"}));
+    EXPECT_EQ(tags, (std::vector<std::string>{"-h, --help", "--version", "--reopen-last"}));
     EXPECT_EQ(HelpOptions(help.Output), tags) << help.Output;
 }
 
-// A data file or a mistyped folder named on the command line would otherwise be passed over
+// A mistyped folder or another file named on the command line would otherwise be passed over
 // without a word, and the window would show other data than the user asked for.
-TEST(CommandLine, ProgramRefusesAnythingButOneExistingFolderAfterQtHasTakenItsOptions) {
+TEST(CommandLine, ProgramRefusesAnythingButOneExistingFolderOrDataFileAfterQtHasTakenItsOptions) {
     const TTempDirectory folder;
     folder.WriteFile("TotalData.txt", "header\r\n");
+    folder.WriteFile("notes.txt", "x");
     const std::string path = folder.Path().string();
     const std::string program = "QT_QPA_PLATFORM=offscreen " + Quoted(ARMALYX_PROGRAM_PATH);
     const struct {
@@ -203,15 +204,15 @@ TEST(CommandLine, ProgramRefusesAnythingButOneExistingFolderAfterQtHasTakenItsOp
         std::string Arguments;
         std::string Message;
     } cases[] = {
-        {"a data file", Quoted(folder.Path() / "TotalData.txt"),
-         "armalyx: '" + path + "/TotalData.txt' is not a folder"},
-        {"a data file after Qt's options",
-         "-platform offscreen " + Quoted(folder.Path() / "TotalData.txt"),
-         "armalyx: '" + path + "/TotalData.txt' is not a folder"},
+        {"another file", Quoted(folder.Path() / "notes.txt"),
+         "armalyx: '" + path + "/notes.txt' is neither a folder nor a data file"},
+        {"another file after Qt's options",
+         "-platform offscreen " + Quoted(folder.Path() / "notes.txt"),
+         "armalyx: '" + path + "/notes.txt' is neither a folder nor a data file"},
         {"a folder that does not exist", Quoted(folder.Path() / "missing"),
          "armalyx: data folder '" + path + "/missing' does not exist"},
-        {"two folders", Quoted(folder.Path()) + " " + Quoted(folder.Path()),
-         "armalyx: unexpected argument '" + path + "'; only one data folder can be named"},
+        {"two folders", Quoted(folder.Path()) + " /",
+         "armalyx: unexpected argument '/'; only one data folder can be named"},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.Name);
@@ -221,6 +222,69 @@ TEST(CommandLine, ProgramRefusesAnythingButOneExistingFolderAfterQtHasTakenItsOp
         EXPECT_NE(run.Output.find("Try 'armalyx --help'"), std::string::npos) << run.Output;
     }
 }
+
+// The program as it starts: which folder it reads, told by the data file it says it misses (each
+// folder here holds TankData.txt alone), and which folders it remembers, in a configuration
+// folder of the test's own.
+class ProgramStart : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const fs::path& folder : {Last(), Here(), Empty()}) {
+            fs::create_directories(folder);
+        }
+        m_root.WriteFile("last/TankData.txt", "header\r\n");
+        m_root.WriteFile("here/TankData.txt", "header\r\n");
+    }
+
+    fs::path Last() const { return m_root.Path() / "last"; }
+    fs::path Here() const { return m_root.Path() / "here"; }
+    fs::path Empty() const { return m_root.Path() / "empty"; }
+    fs::path ConfigFile() const { return m_root.Path() / "config/armalyx/armalyx.conf"; }
+
+    // Runs the window for a moment from the folder with the arguments.
+    TCommandRun Run(const fs::path& from, const std::string& arguments = std::string()) const {
+        return RunCommand("cd " + Quoted(from) + " && QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=" +
+                          Quoted(m_root.Path() / "config") + " timeout 2 " +
+                          Quoted(ARMALYX_PROGRAM_PATH) + " " + arguments);
+    }
+    static std::string Misses(const fs::path& folder) {
+        return "armalyx: data file not found: " + (folder / "TotalData.txt").string();
+    }
+    std::string Remembered() const {
+        return fs::exists(ConfigFile()) ? ReadFileBytes(ConfigFile()) : std::string();
+    }
+
+    TTempDirectory m_root;
+};
+
+TEST_F(ProgramStart, ReopensTheLastFolderFromADirectoryWithoutDataFilesAndNotFromOneWithThem) {
+    // Nothing remembered: the working directory, as always, and a folder without data files is
+    // not remembered.
+    TCommandRun run = Run(Empty());
+    EXPECT_EQ(run.Status, 124);
+    EXPECT_NE(run.Output.find(Misses(Empty())), std::string::npos) << run.Output;
+    EXPECT_EQ(Remembered(), "");
+    // A data file names its folder, which is remembered.
+    run = Run(Empty(), Quoted(Last() / "TankData.txt"));
+    EXPECT_EQ(run.Status, 124);
+    EXPECT_NE(run.Output.find(Misses(Last())), std::string::npos) << run.Output;
+    EXPECT_NE(Remembered().find(Last().string()), std::string::npos) << Remembered();
+    // From a folder without data files the last one is read.
+    run = Run(Empty());
+    EXPECT_NE(run.Output.find(Misses(Last())), std::string::npos) << run.Output;
+    EXPECT_EQ(run.Output.find(Misses(Empty())), std::string::npos) << run.Output;
+    // From a folder with data files that one is, and it goes first.
+    run = Run(Here());
+    EXPECT_NE(run.Output.find(Misses(Here())), std::string::npos) << run.Output;
+    EXPECT_EQ(run.Output.find(Misses(Last())), std::string::npos) << run.Output;
+    EXPECT_LT(Remembered().find(Here().string()), Remembered().find(Last().string()));
+    // The launcher's option puts the last folder first.
+    fs::remove_all(Last());
+    fs::create_directories(Last());
+    run = Run(Last(), "--reopen-last");
+    EXPECT_NE(run.Output.find(Misses(Here())), std::string::npos) << run.Output;
+}
+
 // A folder is taken: the window opens over it and runs until it is closed (here: until the
 // command is stopped), with nothing said on standard error.
 TEST(CommandLine, ProgramTakesOneFolderAndOpensItsWindow) {

@@ -180,6 +180,9 @@ TEST(InstallTree, DesktopEntryAndDescriptionPassTheirValidators) {
     EXPECT_EQ(description.Status, 0) << description.Output;
 }
 
+// Without a folder named, the program takes the folder read last before the launcher's.
+constexpr const char* kReopenLast = "--reopen-last\n";
+
 // The launcher from the build, placed in a prefix of its own beside a stand-in program that
 // prints the directory it was started in and its arguments, one a line.
 class DesktopLauncher : public ::testing::Test {
@@ -220,28 +223,35 @@ TEST_F(DesktopLauncher, StartsInTheUsersDataFolderElseTheExamplesElseWhereItWasS
     const std::string home = "HOME=" + Quoted(Home());
     const std::string dataHome = "XDG_DATA_HOME=" + Quoted(DataHome());
     // Neither folder: the program starts where the launcher did and skips the data files.
-    EXPECT_EQ(StartedIn(home), Line(Start()));
+    EXPECT_EQ(StartedIn(home), Line(Start()) + kReopenLast);
 
     fs::create_directories(Examples());
-    EXPECT_EQ(StartedIn(home), Line(Examples()));
-    EXPECT_EQ(StartedIn(home + " " + dataHome), Line(Examples()));
+    EXPECT_EQ(StartedIn(home), Line(Examples()) + kReopenLast);
+    EXPECT_EQ(StartedIn(home + " " + dataHome), Line(Examples()) + kReopenLast);
 
     fs::create_directories(Home() / ".local/share/armalyx");
-    EXPECT_EQ(StartedIn(home), Line(Home() / ".local/share/armalyx"));
+    EXPECT_EQ(StartedIn(home), Line(Home() / ".local/share/armalyx") + kReopenLast);
     // A data home of its own replaces the default under the home folder.
-    EXPECT_EQ(StartedIn(home + " " + dataHome), Line(Examples()));
+    EXPECT_EQ(StartedIn(home + " " + dataHome), Line(Examples()) + kReopenLast);
     fs::create_directories(DataHome() / "armalyx");
-    EXPECT_EQ(StartedIn(home + " " + dataHome), Line(DataHome() / "armalyx"));
+    EXPECT_EQ(StartedIn(home + " " + dataHome), Line(DataHome() / "armalyx") + kReopenLast);
     // An empty data home counts as unset.
-    EXPECT_EQ(StartedIn(home + " XDG_DATA_HOME="), Line(Home() / ".local/share/armalyx"));
+    EXPECT_EQ(StartedIn(home + " XDG_DATA_HOME="),
+              Line(Home() / ".local/share/armalyx") + kReopenLast);
 }
-// A folder named to the launcher reaches the program as the same folder, though the launcher
-// changes the working directory; other arguments pass unchanged.
-TEST_F(DesktopLauncher, PassesANamedFolderOnAsAnAbsolutePath) {
+// A folder or a file named to the launcher (a file manager's "Open with" names a data file)
+// reaches the program as the same one, though the launcher changes the working directory; other
+// arguments pass unchanged.
+TEST_F(DesktopLauncher, PassesANamedFolderOrFileOnAsAnAbsolutePath) {
     fs::create_directories(Examples());
     fs::create_directories(Start() / "mine");
+    m_root.WriteFile("start/mine/TankData.txt", "header\r\n");
     const std::string home = "HOME=" + Quoted(Home());
     EXPECT_EQ(StartedIn(home, " mine -style fusion"),
-              Line(Examples()) + Line(Start() / "mine") + "-style\nfusion\n");
+              Line(Examples()) + kReopenLast + Line(Start() / "mine") + "-style\nfusion\n");
+    EXPECT_EQ(StartedIn(home, " mine/TankData.txt"),
+              Line(Examples()) + kReopenLast + Line(Start() / "mine/TankData.txt"));
+    EXPECT_EQ(StartedIn(home, " './mine/../mine/TankData.txt'"),
+              Line(Examples()) + kReopenLast + Line(Start() / "mine/TankData.txt"));
 }
 #endif
