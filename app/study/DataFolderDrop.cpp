@@ -20,7 +20,8 @@ QString FolderOfDrop(const QList<QUrl>& urls) {
 bool IsDataFile(const QFileInfo& item) {
     const QString name = item.fileName();
     return item.isFile() && (name == QLatin1String(Production1::kTotalDataFileName) ||
-                             name == QLatin1String(Production1::kTankDataFileName));
+                             name == QLatin1String(Production1::kTankDataFileName) ||
+                             name == QLatin1String(Production1::kStockDataFileName));
 }
 
 } // namespace Armalyx::DataFolderDrop

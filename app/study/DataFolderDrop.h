@@ -1,5 +1,5 @@
 #pragma once
-// What a drop onto the window asks to open: a folder, or the folder of one of the two data files.
+// What a drop onto the window asks to open: a folder, or the folder of one of the data files.
 
 #include <QFileInfo>
 #include <QList>
@@ -12,7 +12,8 @@ namespace Armalyx::DataFolderDrop {
 // dropped; empty for anything else (several items, remote addresses, other files).
 QString FolderOfDrop(const QList<QUrl>& urls);
 
-// Whether the item is a file named as one of the data files ("TotalData.txt", "TankData.txt").
+// Whether the item is a file named as one of the data files ("TotalData.txt", "TankData.txt",
+// "StockData.txt").
 bool IsDataFile(const QFileInfo& item);
 
 } // namespace Armalyx::DataFolderDrop

@@ -69,6 +69,7 @@ protected:
 TEST(DataFolderArgument, NamesOneExistingFolderOrSaysWhatIsWrong) {
     const TTempDirectory folder;
     folder.WriteFile("TotalData.txt", "header\r\n");
+    folder.WriteFile("StockData.txt", "header\r\n");
     folder.WriteFile("notes.txt", "x");
     const QString path = PathText(folder.Path());
     const struct {
@@ -88,6 +89,7 @@ TEST(DataFolderArgument, NamesOneExistingFolderOrSaysWhatIsWrong) {
          "armalyx: data folder '" + path + "/nothing' does not exist"},
         {"empty", {QString()}, false, QString(), "armalyx: data folder '' does not exist"},
         {"a data file", {path + "/TotalData.txt"}, true, path, QString()},
+        {"the optional data file", {path + "/StockData.txt"}, true, path, QString()},
         {"another file",
          {path + "/notes.txt"},
          false,
@@ -116,6 +118,7 @@ TEST(DataFolderDrop, TakesOneFolderOrOneDataFile) {
     const TTempDirectory folder;
     folder.WriteFile("TankData.txt", "header\r\n");
     folder.WriteFile("TotalData.txt", "header\r\n");
+    folder.WriteFile("StockData.txt", "header\r\n");
     folder.WriteFile("notes.txt", "x");
     const QString path = PathText(folder.Path());
     const auto local = [&path](const char* name) {
@@ -129,6 +132,7 @@ TEST(DataFolderDrop, TakesOneFolderOrOneDataFile) {
         {"the folder", {QUrl::fromLocalFile(path)}, path},
         {"TankData.txt", {local("TankData.txt")}, path},
         {"TotalData.txt", {local("TotalData.txt")}, path},
+        {"StockData.txt", {local("StockData.txt")}, path},
         {"another file", {local("notes.txt")}, QString()},
         {"a file that is not there", {local("missing")}, QString()},
         {"both data files", {local("TankData.txt"), local("TotalData.txt")}, QString()},
