@@ -62,8 +62,18 @@ TChart1Curves::TChart1Curves(TChart& chart, const TAvailabilityStudy& study)
     m_lastHomeMonth = static_cast<int>(std::floor(months.Maximum));
     const std::array<TLineSeries*, 2> estimates = {m_series.Series2, m_series.Series7};
     for (std::size_t pair = 0; pair < m_documented.size(); ++pair) {
-        m_documented.at(pair) = std::make_unique<TLineSeries>();
-        m_documented.at(pair)->SetSeriesColor(estimates.at(pair)->SeriesColor());
+        auto marks = std::make_unique<TLineSeries>();
+        marks->SetName(QStringLiteral("Documented%1").arg(pair + 1));
+        marks->SetSeriesColor(estimates.at(pair)->SeriesColor());
+        marks->LinePen().SetVisible(false);
+        marks->Pointer().SetVisible(true);
+        marks->Pointer().SetStyle(TSeriesPointerStyle::psCircle);
+        marks->Pointer().SetHorizSize(3);
+        marks->Pointer().SetVertSize(3);
+        marks->Pointer().SetInflateMargins(false);
+        marks->Marks().SetVisible(false);
+        m_documented.at(pair) = marks.get();
+        m_idle.at(pair) = std::move(marks);
     }
 }
 
@@ -81,9 +91,21 @@ void TChart1Curves::Fill() {
     ShowPair(*m_series.Series7, *m_series.Series8, second, m_startTitleSeries7);
     m_pairNames = {first.Kind == StudyCurves::TPairKind::Empty ? QString() : first.Title,
                    second.Kind == StudyCurves::TPairKind::Empty ? QString() : second.Title};
-    ShowPoints(*m_documented[0], first.Documented);
-    ShowPoints(*m_documented[1], second.Documented);
+    ShowDocumented(0, first);
+    ShowDocumented(1, second);
     emit Changed();
+}
+
+void TChart1Curves::ShowDocumented(std::size_t pair, const StudyCurves::TPairCurves& curves) {
+    TLineSeries& marks = *m_documented.at(pair);
+    ShowPoints(marks, curves.Documented);
+    marks.SetTitle(m_pairNames.at(pair) + QStringLiteral(" documented"));
+    const bool inChart = m_idle.at(pair) == nullptr;
+    if (!curves.Documented.empty() && !inChart) {
+        m_chart.AddSeries(std::move(m_idle.at(pair)));
+    } else if (curves.Documented.empty() && inChart) {
+        m_idle.at(pair) = m_chart.RemoveSeries(marks);
+    }
 }
 
 QString TChart1Curves::LegendTitle(const QString& name, int members) {
@@ -101,6 +123,13 @@ std::vector<TSeriesReading> TChart1Curves::Readings() const {
             continue;
         }
         TSeriesReading reading{series.get(), series->Title(), TReadingKind::Count};
+        // Documented strengths are read beside the estimate of their pair.
+        if (series.get() == m_documented[0] || series.get() == m_documented[1]) {
+            reading.Kind = TReadingKind::Documented;
+            reading.Estimate = series.get() == m_documented[0] ? m_series.Series2 : m_series.Series7;
+            readings.push_back(reading);
+            continue;
+        }
         // A pair's curves are named after the whole group, which the legend may shorten.
         const QString* pairName = nullptr;
         if (series.get() == m_series.Series2 || series.get() == m_series.Series6) {
@@ -122,14 +151,6 @@ std::vector<TSeriesReading> TChart1Curves::Readings() const {
             reading.Kind = TReadingKind::Deliveries;
         }
         readings.push_back(reading);
-    }
-    const std::array<const TLineSeries*, 2> estimates = {m_series.Series2, m_series.Series7};
-    for (std::size_t pair = 0; pair < m_documented.size(); ++pair) {
-        const TLineSeries& documented = *m_documented.at(pair);
-        if (documented.PointCount() > 0 && estimates.at(pair)->Active()) {
-            readings.push_back({&documented, m_pairNames.at(pair) + QStringLiteral(" documented"),
-                                TReadingKind::Documented, estimates.at(pair)});
-        }
     }
     return readings;
 }

@@ -7,6 +7,7 @@
 #include "Chart1Configuration.h"
 #include "ChartDataText.h"
 #include "SeriesReading.h"
+#include "StudyCurves.h"
 #include "TStudyView.h"
 
 #include <TCustomChartAxis.h>
@@ -21,6 +22,7 @@
 #include <vector>
 
 class TChart;
+class TChartSeries;
 class TLineSeries;
 
 namespace Armalyx {
@@ -82,9 +84,12 @@ private:
     QString m_startTitleSeries7;
     // Each pair's whole name, which a reader is given where the legend shows a short one.
     std::array<QString, 2> m_pairNames;
-    // Each pair's documented strengths, read beside its estimate: points of their own, which the
-    // chart does not draw.
-    std::array<std::unique_ptr<TLineSeries>, 2> m_documented;
+    // Each pair's documented strengths, read beside its estimate: marks in its colour, a series
+    // the chart holds only while the pair has documented strengths (m_idle keeps it otherwise).
+    std::array<TLineSeries*, 2> m_documented{};
+    std::array<std::unique_ptr<TChartSeries>, 2> m_idle;
+    // Puts the pair's documented marks into the chart, or takes them out, and fills them.
+    void ShowDocumented(std::size_t pair, const StudyCurves::TPairCurves& curves);
 };
 
 } // namespace Armalyx

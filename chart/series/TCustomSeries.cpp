@@ -133,8 +133,29 @@ void TCustomSeries::DrawPoint(std::int32_t i) {
         m_lastPixelX = x;
         m_lastPixelY = y;
         m_lineStarted = true;
+        if (m_pointer.Visible() && c != clNone) {
+            DrawPointer(Canvas(), x, y, c);
+        }
     }
     m_lastColor = c;
+}
+
+void TCustomSeries::DrawPointer(TChartCanvas& canvas, std::int32_t x, std::int32_t y,
+                                TColor color) const {
+    const int h = m_pointer.HorizSize();
+    const int v = m_pointer.VertSize();
+    canvas.Pen().SetStyle(TPenStyle::psSolid);
+    canvas.Pen().SetWidth(1);
+    canvas.Pen().SetColor(color);
+    canvas.Brush() = TChartBrush(clWhite, TBrushStyle::bsSolid);
+    switch (m_pointer.Style()) {
+    case TSeriesPointerStyle::psCircle:
+        canvas.DrawEllipse(x - h, y - v, x + h + 1, y + v + 1);
+        break;
+    default:
+        canvas.DrawRectangle(x - h, y - v, x + h + 1, y + v + 1);
+        break;
+    }
 }
 
 void TCustomSeries::DrawLegendSymbol(TChartCanvas& canvas, std::int32_t pointIndex,
@@ -156,7 +177,11 @@ void TCustomSeries::DrawLegendSymbol(TChartCanvas& canvas, std::int32_t pointInd
     canvas.Pen().SetColor(color);
     if (ParentChart() != nullptr && ParentChart()->View3D()) {
         canvas.DrawRectangle(rect.Left, rect.Top, rect.Right, rect.Bottom);
-    } else {
+    } else if (m_linePen.Visible()) {
         canvas.DrawHorizLine(rect.Left, rect.Right, (rect.Top + rect.Bottom) / 2);
+    }
+    // A series drawn as marks shows its mark in the middle of the line's place.
+    if (m_pointer.Visible()) {
+        DrawPointer(canvas, (rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2, color);
     }
 }

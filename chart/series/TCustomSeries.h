@@ -40,6 +40,9 @@ public:
 
     void DrawVisiblePoints() override;
     void DrawPoint(std::int32_t i);
+    // The point's marker when the pointer is visible: its shape in the point's colour, filled
+    // white, centred on the pixel.
+    void DrawPointer(TChartCanvas& canvas, std::int32_t x, std::int32_t y, TColor color) const;
     // A line through the middle of the legend row's symbol box in the series' colour.
     void DrawLegendSymbol(TChartCanvas& canvas, std::int32_t pointIndex,
                           const TRect& rect) override;
