@@ -95,6 +95,11 @@ QString ToolTip(int month, const std::vector<TSeriesValue>& values, const QLocal
         rows += QStringLiteral("<tr>") + Swatch(value.Color, swatchBorder) +
                 QStringLiteral("<td style=\"white-space:pre\">&nbsp;") +
                 ValueLine(value, locale).toHtmlEscaped() + QStringLiteral("</td></tr>");
+        if (!value.Source.isEmpty()) {
+            rows += QStringLiteral("<tr><td></td><td style=\"white-space:pre\">&nbsp;&nbsp;") +
+                    (QStringLiteral("source: ") + value.Source).toHtmlEscaped() +
+                    QStringLiteral("</td></tr>");
+        }
     }
     QString text = QStringLiteral("<p style=\"white-space:pre\"><b>") + MonthText::Caption(month) +
                    QStringLiteral("</b></p>");
@@ -109,6 +114,9 @@ QString PlainText(int month, const std::vector<TSeriesValue>& values, const QLoc
     QString text = MonthText::Caption(month);
     for (const TSeriesValue& value : values) {
         text += QLatin1Char('\n') + ValueLine(value, locale);
+        if (!value.Source.isEmpty()) {
+            text += QStringLiteral("\n  source: ") + value.Source;
+        }
     }
     return text;
 }

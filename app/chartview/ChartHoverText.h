@@ -24,6 +24,8 @@ struct TSeriesValue {
     TReadingKind Kind = TReadingKind::Count;
     // For a documented count: the estimate of the same month, when the curve has one.
     std::optional<double> Estimate = std::nullopt;
+    // The source of the month's figure; empty without one.
+    QString Source = QString();
 };
 
 // The month (1 = January 1941 .. 60 = December 1945) nearest to a bottom-axis value, if it lies

@@ -11,8 +11,9 @@ std::vector<ChartHoverText::TSeriesValue> ValuesAt(const std::vector<TSeriesRead
         if (const auto value = ValueAtMonth(*reading.Series, month)) {
             const std::optional<double> estimate =
                 reading.Estimate != nullptr ? ValueAtMonth(*reading.Estimate, month) : std::nullopt;
-            values.push_back(
-                {reading.Name, *value, reading.Series->SeriesColor(), reading.Kind, estimate});
+            const QString source = reading.SourceAt ? reading.SourceAt(month) : QString();
+            values.push_back({reading.Name, *value, reading.Series->SeriesColor(), reading.Kind,
+                              estimate, source});
         }
     }
     return values;

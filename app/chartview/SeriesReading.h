@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class TChartSeries;
@@ -19,6 +20,9 @@ struct TSeriesReading {
     TReadingKind Kind = TReadingKind::Count;
     // For documented counts: the estimate curve they stand beside.
     const TChartSeries* Estimate = nullptr;
+    // Where the curve's figure of a month comes from, as the data files' source comments say;
+    // none for curves without sources.
+    std::function<QString(int month)> SourceAt = nullptr;
 };
 
 namespace Armalyx {

@@ -125,10 +125,18 @@ std::vector<TSeriesReading> TChart1Curves::Readings() const {
         TSeriesReading reading{series.get(), series->Title(), TReadingKind::Count};
         // Documented strengths are read beside the estimate of their pair.
         if (series.get() == m_documented[0] || series.get() == m_documented[1]) {
+            const int pair = series.get() == m_documented[0] ? 0 : 1;
             reading.Kind = TReadingKind::Documented;
-            reading.Estimate = series.get() == m_documented[0] ? m_series.Series2 : m_series.Series7;
+            reading.Estimate = pair == 0 ? m_series.Series2 : m_series.Series7;
+            reading.SourceAt = [this, pair](int month) {
+                return m_study.DocumentedSource(pair, month);
+            };
             readings.push_back(reading);
             continue;
+        }
+        if (series.get() == m_series.Series2 || series.get() == m_series.Series7) {
+            const int pair = series.get() == m_series.Series2 ? 0 : 1;
+            reading.SourceAt = [this, pair](int month) { return m_study.PairSource(pair, month); };
         }
         // A pair's curves are named after the whole group, which the legend may shorten.
         const QString* pairName = nullptr;

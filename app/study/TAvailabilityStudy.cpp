@@ -6,6 +6,7 @@
 #include "VehicleNameText.h"
 #include "VehicleTableText.h"
 
+#include <MonthNames.h>
 #include <Production1.h>
 
 #include <QDir>
@@ -40,6 +41,11 @@ QString NameText(const std::string& name) {
 // The fleet rows of "TotalData.txt" in their order: Total, Loss, New, Lend Lease.
 constexpr int kLendLeaseFleetRow = 4;
 
+// A source as the data file's bytes give it, shown as vehicle names are.
+QString Text(std::string_view source) {
+    return QString::fromStdString(Production1::BytesToUtf8(source));
+}
+
 // "1942: RGVA f. 38; 1943: ...": the years that have a source, each with its text, written as
 // vehicle names are.
 QString YearSources(const std::function<std::string_view(int year)>& sourceOf) {
@@ -47,8 +53,7 @@ QString YearSources(const std::function<std::string_view(int year)>& sourceOf) {
     for (int year = Production1::kFirstYear; year <= Production1::kLastYear; ++year) {
         const std::string_view source = sourceOf(year);
         if (!source.empty()) {
-            parts.push_back(QStringLiteral("%1: %2").arg(year).arg(
-                QString::fromStdString(Production1::BytesToUtf8(source))));
+            parts.push_back(QStringLiteral("%1: %2").arg(year).arg(Text(source)));
         }
     }
     return parts.join(QStringLiteral("; "));
@@ -420,6 +425,53 @@ QString TAvailabilityStudy::VehicleSources(int slot) const {
     const auto& store = StudyStore();
     return YearSources(
         [&store, slot](int year) { return Production1::VehicleYearSource(store, slot, year); });
+}
+
+QStringList TAvailabilityStudy::FleetSources() const {
+    const auto& store = StudyStore();
+    static const std::array<const char*, 4> kRows = {"Total", "Loss", "New", "Lend Lease"};
+    QStringList rows;
+    for (int row = 1; row <= static_cast<int>(kRows.size()); ++row) {
+        const QString sources = YearSources(
+            [&store, row](int year) { return Production1::FleetYearSource(store, row, year); });
+        if (!sources.isEmpty()) {
+            rows.push_back(QLatin1String(kRows.at(static_cast<std::size_t>(row - 1))) +
+                           QStringLiteral(": ") + sources);
+        }
+    }
+    return rows;
+}
+
+QString TAvailabilityStudy::PairSource(int pair, int month) const {
+    const auto& store = StudyStore();
+    if (month < Production1::kFirstMonth || month > Production1::kLastMonth) {
+        return {};
+    }
+    const int year = Production1::kFirstYear + (month - 1) / Production1::kMonthsPerYear;
+    if (pair == 0 && m_firstPairHoldsLendLease) {
+        return Text(Production1::FleetYearSource(store, kLendLeaseFleetRow, year));
+    }
+    const TPairPick& pick = m_pairs.at(pair == 0 ? 0 : 1);
+    if (pick.Slots.size() == 1) {
+        return Text(Production1::VehicleYearSource(store, pick.Slots.front(), year));
+    }
+    QStringList parts;
+    for (std::size_t member = 0; member < pick.Slots.size(); ++member) {
+        const QString source =
+            Text(Production1::VehicleYearSource(store, pick.Slots.at(member), year));
+        if (!source.isEmpty()) {
+            parts.push_back(NameText(pick.Names.at(member)) + QStringLiteral(": ") + source);
+        }
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
+QString TAvailabilityStudy::DocumentedSource(int pair, int month) const {
+    const TPairPick& pick = m_pairs.at(pair == 0 ? 0 : 1);
+    if (pick.Slots.size() != 1 || (pair == 0 && m_firstPairHoldsLendLease)) {
+        return {};
+    }
+    return Text(Production1::StockSource(StudyStore(), pick.Slots.front(), month));
 }
 
 std::vector<int> TAvailabilityStudy::GroupRows() const {

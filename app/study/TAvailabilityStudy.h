@@ -97,6 +97,8 @@ public:
     // The sources of the vehicle's years, "1942: RGVA f. 38 op. 11355 d. 12; 1943: ..."; empty
     // when its lines had none.
     QString VehicleSources(int slot) const;
+    // "Total: 1941: ...; 1942: ..." for each fleet row of "TotalData.txt" whose lines had a source.
+    QStringList FleetSources() const;
     // The vehicle table for a spreadsheet: names, yearly production, total and the span's.
     std::vector<QStringList> VehicleTableRows() const;
     const Production1::TReadReport& TotalDataReport() const;
@@ -116,6 +118,11 @@ public:
     // The rows of the group last picked, while it has more than one vehicle.
     std::vector<int> GroupRows() const;
     const TFigures& Figures() const { return m_figures; }
+    // Where a pair's figure of a month comes from: its vehicle's source for the month's year
+    // (each member's, "KV-1: ...; KV-1S: ...", for a group), the lend-lease row's; and where a
+    // documented strength of the month comes from. Empty without source comments.
+    QString PairSource(int pair, int month) const;
+    QString DocumentedSource(int pair, int month) const;
     // Whether a span selector has changed since the figures were computed.
     bool FiguresOutOfDate() const;
 

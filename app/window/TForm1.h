@@ -168,6 +168,7 @@ private:
     void ShowEstimateHelp();
     void ShowAbout();
     QString AboutText() const;
+    QString FleetSourcesParagraph() const;
 
     // The window's controls, named as in its layout; they are owned by their parents.
     QTabWidget* PageControl1 = nullptr;

@@ -467,8 +467,20 @@ QString TForm1::AboutText() const {
                           "<p>Monthly availability of armoured fighting vehicles, 1941 to 1945.</p>"
                           "<p>Released under the MIT licence.</p>"
                           "<p>Data folder: %2</p>")
-        .arg(QString::fromLatin1(kArmalyxVersion),
-             QDir::toNativeSeparators(DataFolder()).toHtmlEscaped());
+               .arg(QString::fromLatin1(kArmalyxVersion),
+                    QDir::toNativeSeparators(DataFolder()).toHtmlEscaped()) +
+           FleetSourcesParagraph();
+}
+
+// The sources of the fleet rows of TotalData.txt, when its lines had any.
+QString TForm1::FleetSourcesParagraph() const {
+    QString lines;
+    for (const QString& row : m_study->FleetSources()) {
+        lines += QStringLiteral("<br>") + row.toHtmlEscaped();
+    }
+    return lines.isEmpty()
+               ? QString()
+               : QStringLiteral("<p>Sources of TotalData.txt:") + lines + QStringLiteral("</p>");
 }
 
 void TForm1::ShowAbout() {

@@ -1,7 +1,10 @@
 // Source comments in the data files, seen through the real window: a vehicle row's tooltip gives
 // each year's source, and the vehicle table's CSV gains a "Sources" column only when a line had
 // one.
+#include "ChartHoverText.h"
 #include "CsvReader.h"
+#include "MonthReadOut.h"
+#include "TChart1Curves.h"
 #include "TForm1Fixture.h"
 #include "TStringGrid.h"
 #include "TestFiles.h"
@@ -68,4 +71,58 @@ TEST_F(TForm1Sources, WithoutSourcesTheTableIsAsBefore) {
     const std::vector<QStringList> rows = ExportedTable();
     ASSERT_FALSE(rows.empty());
     EXPECT_NE(rows[0].back(), QStringLiteral("Sources"));
+}
+
+TEST_F(TForm1Sources, TheReadOutGivesThePickedTypesSourceOfTheMonthsYear) {
+    WriteTankText({"; source: RGVA f. 38", Line("T-34", 1942), Line("KV-1", 1942),
+                   "; source:", Line("T-34", 1943), "; source: GABTU", Line("KV-1", 1943)});
+    ShowAndActivate();
+    ClickRow(1);
+    ClickRowWith(Qt::LeftButton, 2, Qt::ControlModifier);
+    const struct {
+        int Month;
+        QString Source; // empty: no source line
+    } cases[] = {
+        {13, "T-34: RGVA f. 38; KV-1: RGVA f. 38"},
+        {25, "KV-1: GABTU"},
+        {40, ""},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.Month);
+        const auto values =
+            Armalyx::MonthReadOut::ValuesAt(Driver().Curves().Readings(), test.Month);
+        const QString text =
+            Armalyx::ChartHoverText::PlainText(test.Month, values, QLocale(QLocale::English));
+        if (test.Source.isEmpty()) {
+            EXPECT_FALSE(text.contains(QStringLiteral("source:"))) << text.toStdString();
+        } else {
+            EXPECT_TRUE(text.contains(QStringLiteral("T-34 + KV-1: ")));
+            EXPECT_TRUE(
+                text.contains(QStringLiteral("\n  source: ") + test.Source + QLatin1Char('\n')))
+                << text.toStdString();
+        }
+    }
+}
+
+TEST_F(TForm1Sources, TheAboutBoxGivesTheFleetRowsSources) {
+    std::string total = std::string(Armalyx::kDataFileHeader) + "\r\n; source: Zaloga 1984\r\n";
+    for (int year = 1941; year <= 1945; ++year) {
+        for (const char* row : {"Total", "Loss", "New", "Lend Lease"}) {
+            total += Line(row, year) + "\r\n";
+        }
+        if (year == 1942) {
+            total += "; source:\r\n";
+        }
+    }
+    ASSERT_TRUE(Armalyx::WriteFileBytes(
+        std::filesystem::path(DataDirectory().toStdString()) / "TotalData.txt", total));
+    WriteTankText({Line("T-34", 1942)});
+    ShowAndActivate();
+    const QString about = Driver().AboutText();
+    EXPECT_TRUE(about.contains(QStringLiteral(
+        "<br>Total: 1941: Zaloga 1984; 1942: Zaloga 1984<br>Loss: 1941: Zaloga 1984; 1942:")))
+        << about.toStdString();
+    WriteTotalData(FleetLines(1000, 10, 20, 5));
+    Driver().ReloadDataFiles();
+    EXPECT_FALSE(Driver().AboutText().contains(QStringLiteral("Sources")));
 }
