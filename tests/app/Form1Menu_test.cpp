@@ -117,6 +117,8 @@ TEST_F(TForm1Menu, HelpShowsTheEstimateTextAndAboutNamesVersionLicenceAndFolder)
     const QString text = help->Text->toPlainText();
     EXPECT_TRUE(text.contains(QStringLiteral("How the estimate is computed")));
     EXPECT_TRUE(text.contains(QStringLiteral("loss rate"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("starting strength in \"StockData.txt\"")))
+        << text.toStdString();
     help->close();
 
     const QString about = Driver().AboutText();
