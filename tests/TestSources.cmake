@@ -64,6 +64,7 @@ set(ARMALYX_app_TEST_SOURCES
   Form1Groups_test.cpp
   Form1Sources_test.cpp
   Form1Stock_test.cpp
+  Form1Undo_test.cpp
   Form1KeptWork_test.cpp
   Form1Keyboard_test.cpp
   Form1Layout_test.cpp
@@ -89,7 +90,8 @@ set(ARMALYX_app_study_TEST_SOURCES
   RecentFolders_test.cpp
   SaveTarget_test.cpp
   ScopedRollback_test.cpp
-  StartFolder_test.cpp)
+  StartFolder_test.cpp
+  UndoHistory_test.cpp)
 set(ARMALYX_tools_TEST_SOURCES
   CommandLine_test.cpp
   ImportParts_test.cpp

@@ -64,6 +64,8 @@ public:
     QAction* const EstimateHelpAction;
     QAction* const AboutAction;
     QAction* const MenuAction;
+    QAction* const UndoAction;
+    QAction* const RedoAction;
     QToolButton* const MenuButton;
     QMenu* const MainMenu;
     TLineSeries* const Series1;

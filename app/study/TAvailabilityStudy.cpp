@@ -344,6 +344,60 @@ void TAvailabilityStudy::ChooseProductionSource(int index) {
     emit PicksChanged();
 }
 
+int TAvailabilityStudy::ProductionSource() const {
+    return StudyStore().ProductionSource;
+}
+
+TAvailabilityStudy::TPickState TAvailabilityStudy::SavePicks() const {
+    const auto& store = StudyStore();
+    TPickState state;
+    for (std::size_t pair = 0; pair < m_pairs.size(); ++pair) {
+        state.PairNames.at(pair) = m_pairs.at(pair).Names;
+        state.PairSlots.at(pair) = m_pairs.at(pair).Slots;
+    }
+    state.FirstPairHoldsLendLease = m_firstPairHoldsLendLease;
+    state.LastPair = m_lastPair;
+    state.AnchorRow = m_anchorRow;
+    state.Figures = m_figures;
+    state.FiguresShown = m_figuresShown;
+    state.FiguresOfLendLease = m_figuresOfLendLease;
+    state.FiguresVehicles = m_figuresVehicles;
+    state.FigureChoices = m_figureChoices;
+    state.CompareSlot = store.CompareSlot;
+    state.SelectedVehicle = store.SelectedVehicle;
+    state.LendLeaseSelected = store.LendLeaseSelected;
+    state.SpanTotals = {store.SpanStart, store.SpanEnd, store.SpanTotal, store.SpanVehicleTotal,
+                        store.SpanLosses};
+    state.WorkSeries = store.WorkSeries;
+    return state;
+}
+
+void TAvailabilityStudy::RestorePicks(const TPickState& state) {
+    auto& store = StudyStore();
+    for (std::size_t pair = 0; pair < m_pairs.size(); ++pair) {
+        m_pairs.at(pair) = {state.PairNames.at(pair), state.PairSlots.at(pair)};
+    }
+    m_firstPairHoldsLendLease = state.FirstPairHoldsLendLease;
+    m_lastPair = state.LastPair;
+    m_anchorRow = state.AnchorRow;
+    m_figures = state.Figures;
+    m_figuresShown = state.FiguresShown;
+    m_figuresOfLendLease = state.FiguresOfLendLease;
+    m_figuresVehicles = state.FiguresVehicles;
+    m_figureChoices = state.FigureChoices;
+    store.CompareSlot = state.CompareSlot;
+    store.SelectedVehicle = state.SelectedVehicle;
+    store.LendLeaseSelected = state.LendLeaseSelected;
+    store.SpanStart = state.SpanTotals[0];
+    store.SpanEnd = state.SpanTotals[1];
+    store.SpanTotal = state.SpanTotals[2];
+    store.SpanVehicleTotal = state.SpanTotals[3];
+    store.SpanLosses = state.SpanTotals[4];
+    store.WorkSeries = state.WorkSeries;
+    emit PicksChanged();
+    emit FiguresChanged();
+}
+
 int TAvailabilityStudy::VehicleCount() const {
     return StudyStore().VehicleCount;
 }

@@ -46,6 +46,33 @@ public:
         std::int64_t Losses = 0;
     };
 
+    // Everything a pick changes, so that Undo can put it back: both pairs, the turn, the figures
+    // and the store's selection with its span totals.
+    struct TPickState {
+        std::array<std::vector<std::string>, 2> PairNames;
+        std::array<std::vector<int>, 2> PairSlots;
+        bool FirstPairHoldsLendLease = false;
+        int LastPair = -1;
+        int AnchorRow = 1;
+        TFigures Figures;
+        bool FiguresShown = false;
+        bool FiguresOfLendLease = false;
+        std::vector<std::string> FiguresVehicles;
+        Production1::TSpanChoices FigureChoices;
+        std::int32_t CompareSlot = 0;
+        std::int32_t SelectedVehicle = 0;
+        bool LendLeaseSelected = false;
+        std::array<std::int32_t, 5> SpanTotals{};
+        Production1::MonthSeries WorkSeries;
+
+        // Whether the curves differ: the pairs, the turn, the lend-lease pick.
+        bool SameCurves(const TPickState& other) const {
+            return PairSlots == other.PairSlots &&
+                   FirstPairHoldsLendLease == other.FirstPairHoldsLendLease &&
+                   CompareSlot == other.CompareSlot;
+        }
+    };
+
     // Without a folder named the data files are read from the working directory.
     explicit TAvailabilityStudy(QString dataDirectory, QObject* parent = nullptr);
     ~TAvailabilityStudy() override;
@@ -88,6 +115,11 @@ public:
     void ChooseEndYear(int index);
     // The data source of the fleet's production curve: 0 new production, 1 with lend-lease.
     void ChooseProductionSource(int index);
+    int ProductionSource() const;
+
+    // The picks as they are, and put back as they were (Undo and Redo).
+    TPickState SavePicks() const;
+    void RestorePicks(const TPickState& state);
 
     // What was read.
     int VehicleCount() const;

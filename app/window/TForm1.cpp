@@ -29,9 +29,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTime>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <utility>
@@ -62,6 +64,7 @@ TForm1::TForm1(QString dataDirectory, QWidget* parent)
     CreateShortcuts();
     ConnectHandlers();
     ConnectStudy();
+    Chart1->installEventFilter(this);
     setAcceptDrops(true);
     m_chooseFolder = [](QWidget* parent, const QString& start) {
         return QFileDialog::getExistingDirectory(parent, QStringLiteral("Open data folder"), start);
@@ -122,6 +125,11 @@ void TForm1::ConnectStudy() {
     connect(study, &TAvailabilityStudy::DataStatusChanged, this, &TForm1::ShowDataStatus);
     connect(study, &TAvailabilityStudy::DataStatusChanged, this, &TForm1::NoteFolderRead);
     connect(study, &TAvailabilityStudy::Loaded, this, &TForm1::FillVehicleTable);
+    // The steps of the files read before describe other vehicles.
+    connect(study, &TAvailabilityStudy::Loaded, this, [this] {
+        m_history.Clear();
+        ShowUndoSteps();
+    });
     connect(study, &TAvailabilityStudy::PicksChanged, m_curves.get(),
             &Armalyx::TChart1Curves::Fill);
     connect(study, &TAvailabilityStudy::PicksChanged, this,
@@ -130,7 +138,8 @@ void TForm1::ConnectStudy() {
     connect(study, &TAvailabilityStudy::SpanChoicesChanged, this, &TForm1::ShowFiguresCue);
     connect(study, &TAvailabilityStudy::CurrentRowChanged, this, &TForm1::ShowCurrentRow);
     connect(study, &TAvailabilityStudy::ViewChanged, this, &TForm1::ShowView);
-    connect(study, &TAvailabilityStudy::ViewReset, this, &TForm1::ResetView);
+    connect(study, &TAvailabilityStudy::ViewReset, m_curves.get(),
+            &Armalyx::TChart1Curves::ResetView);
     connect(study, &TAvailabilityStudy::ReadAgain, this, &TForm1::AddReloadLines);
     m_study->SetScreenReader([this] {
         return TAvailabilityStudy::TScreenWork{StringGrid1->Row(), m_curves->View(),
@@ -231,15 +240,101 @@ void TForm1::ReloadKeepingWork(const QString& reason) {
 }
 
 void TForm1::StringGrid1Click() {
+    const auto before = m_study->SavePicks();
     m_study->PickRow(StringGrid1->Row());
+    RecordPick(StringGrid1->Cells(0, StringGrid1->Row()), before);
 }
 
 void TForm1::StringGrid1CtrlClick() {
+    const auto before = m_study->SavePicks();
     m_study->TogglePickRow(StringGrid1->Row());
+    RecordPick(StringGrid1->Cells(0, StringGrid1->Row()), before);
 }
 
 void TForm1::StringGrid1ShiftClick() {
+    const auto before = m_study->SavePicks();
     m_study->AddRowsToPick(StringGrid1->Row());
+    RecordPick(StringGrid1->Cells(0, StringGrid1->Row()), before);
+}
+
+// A pick that changed the curves can be taken back, with its figures.
+void TForm1::RecordPick(const QString& name,
+                        const Armalyx::TAvailabilityStudy::TPickState& before) {
+    const auto after = m_study->SavePicks();
+    if (after.SameCurves(before)) {
+        return;
+    }
+    m_history.Push({QStringLiteral("pick of ") + name,
+                    [this, before] { m_study->RestorePicks(before); },
+                    [this, after] { m_study->RestorePicks(after); }});
+    ShowUndoSteps();
+}
+
+void TForm1::RecordView(const QString& label, const std::vector<Armalyx::TViewRange>& before) {
+    const auto after = m_curves->View();
+    if (after == before) {
+        return;
+    }
+    const auto redo = [this, after] { m_curves->ShowView(after); };
+    if (!m_history.Extend(label, redo)) {
+        m_history.Push({label, [this, before] { m_curves->ShowView(before); }, redo});
+    }
+    ShowUndoSteps();
+}
+
+void TForm1::Undo() {
+    m_history.Undo();
+    ShowUndoSteps();
+}
+
+void TForm1::Redo() {
+    m_history.Redo();
+    ShowUndoSteps();
+}
+
+void TForm1::ShowUndoSteps() {
+    const QString undo = m_history.UndoLabel();
+    const QString redo = m_history.RedoLabel();
+    UndoAction->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
+    RedoAction->setText(redo.isEmpty() ? QStringLiteral("Redo (&Y)")
+                                       : QStringLiteral("Redo ") + redo + QStringLiteral(" (&Y)"));
+    UndoAction->setEnabled(m_history.CanUndo());
+    RedoAction->setEnabled(m_history.CanRedo());
+}
+
+// A wheel turn or a right-drag on the chart changes its view: the view before it is kept, and
+// the step recorded once the chart has moved. Turns in quick succession are one step.
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Chart1) {
+        return QWidget::eventFilter(watched, event);
+    }
+    constexpr qint64 kWheelGestureMs = 800;
+    const auto type = event->type();
+    if (type == QEvent::Wheel) {
+        const bool zoom = static_cast<QWheelEvent*>(event)->modifiers() != Qt::NoModifier;
+        const QString label = zoom ? QStringLiteral("zoom") : QStringLiteral("scroll");
+        const bool goesOn = m_lastWheel.isValid() && m_lastWheel.elapsed() < kWheelGestureMs &&
+                            m_history.UndoLabel() == label && !m_history.CanRedo();
+        const auto before = m_curves->View();
+        m_lastWheel.start();
+        QTimer::singleShot(0, this, [this, label, before, goesOn] {
+            if (goesOn) {
+                const auto after = m_curves->View();
+                m_history.Extend(label, [this, after] { m_curves->ShowView(after); });
+                ShowUndoSteps();
+            } else {
+                RecordView(label, before);
+            }
+        });
+    } else if (type == QEvent::MouseButtonPress &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        m_viewBefore = m_curves->View();
+    } else if (type == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        const auto before = m_viewBefore;
+        QTimer::singleShot(0, this, [this, before] { RecordView(QStringLiteral("pan"), before); });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm1::ComboBox1Change() {
@@ -259,7 +354,19 @@ void TForm1::ComboBox4Change() {
 }
 
 void TForm1::RadioGroup1Click() {
-    m_study->ChooseProductionSource(RadioGroup1->ItemIndex());
+    const int before = m_study->ProductionSource();
+    const int after = RadioGroup1->ItemIndex();
+    m_study->ChooseProductionSource(after);
+    if (before == after) {
+        return;
+    }
+    const auto show = [this](int source) {
+        RadioGroup1->SetItemIndex(source);
+        m_study->ChooseProductionSource(source);
+    };
+    m_history.Push({QStringLiteral("data source"), [show, before] { show(before); },
+                    [show, after] { show(after); }});
+    ShowUndoSteps();
 }
 
 void TForm1::ShowDataStatus() {

@@ -4,6 +4,11 @@
 // out and wires them: its handlers pass each click on to the study, and it shows what the study
 // says changed. The inspector and the tests reach its controls through TForm1Driver.
 
+#include "TAvailabilityStudy.h"
+#include "TStudyView.h"
+#include "TUndoHistory.h"
+
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -34,10 +39,8 @@ class TStatusLine;
 class TStringGrid;
 
 namespace Armalyx {
-class TAvailabilityStudy;
 class TChart1Curves;
 class TRecentFolders;
-struct TViewRange;
 } // namespace Armalyx
 
 class TForm1 final : public QWidget {
@@ -168,6 +171,14 @@ private:
     void ShowEstimateHelp();
     void ShowAbout();
     QString AboutText() const;
+    // Ctrl+Z and Ctrl+Shift+Z (Ctrl+Y): picks, views and the data source taken back and done
+    // again (TForm1.cpp), and the menu entries that name them.
+    void Undo();
+    void Redo();
+    void RecordPick(const QString& name, const Armalyx::TAvailabilityStudy::TPickState& before);
+    void RecordView(const QString& label, const std::vector<Armalyx::TViewRange>& before);
+    void ShowUndoSteps();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     QString FleetSourcesParagraph() const;
 
     // The window's controls, named as in its layout; they are owned by their parents.
@@ -211,6 +222,8 @@ private:
     QAction* EstimateHelpAction = nullptr;
     QAction* AboutAction = nullptr;
     QAction* MenuAction = nullptr;
+    QAction* UndoAction = nullptr;
+    QAction* RedoAction = nullptr;
     // At the right end of the tab strip: the window's menu with every command and its key.
     QToolButton* MenuButton = nullptr;
     QMenu* MainMenu = nullptr;
@@ -227,6 +240,10 @@ private:
     QString m_startNote;
     // The folder of the last file exported, printed to or saved in this run.
     QString m_exportFolder;
+    Armalyx::TUndoHistory m_history;
+    // The chart's view before a wheel turn or a right-drag, and when the wheel turned last.
+    std::vector<Armalyx::TViewRange> m_viewBefore;
+    QElapsedTimer m_lastWheel;
     bool m_activated = false;
     bool m_shown = false;
     bool m_placed = false;

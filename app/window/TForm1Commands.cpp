@@ -136,6 +136,12 @@ void TForm1::CreateShortcuts() {
         CreateAction(QStringLiteral("&About Armalyx"), QKeySequence(), &TForm1::ShowAbout);
     MenuAction =
         CreateAction(QStringLiteral("Menu"), QKeySequence(Qt::Key_F10), &TForm1::PopUpMainMenu);
+    UndoAction = CreateAction(QStringLiteral("&Undo"), QKeySequence::Undo, &TForm1::Undo);
+    RedoAction = CreateAction(QStringLiteral("Redo (&Y)"), QKeySequence(), &TForm1::Redo);
+    RedoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    UndoAction->setEnabled(false);
+    RedoAction->setEnabled(false);
     // Home belongs to the table and the text fields on the "Tank Selection" page; the view
     // commands act on the chart.
     for (QAction* viewCommand : {ResetViewAction, FitToDataAction}) {
@@ -172,6 +178,8 @@ void TForm1::CreateMainMenu() {
 
 void TForm1::FillMainMenu() {
     MainMenu->addActions({OpenFolderAction, ReloadAction, DataReportAction});
+    MainMenu->addSeparator();
+    MainMenu->addActions({UndoAction, RedoAction});
     MainMenu->addSeparator();
     MainMenu->addActions({ExportChartAction, ExportDataAction, PrintAction});
     MainMenu->addSeparator();
@@ -445,12 +453,16 @@ void TForm1::ShowDetailsButton() {
 // Home on the "Graph" page: the axis ranges return to the chart's configuration after wheel
 // turns and right-drags.
 void TForm1::ResetView() {
+    const auto before = m_curves->View();
     m_curves->ResetView();
+    RecordView(QStringLiteral("reset view"), before);
 }
 
 // Ctrl+0 on the "Graph" page: both axis ranges fitted to every point of the curves shown.
 void TForm1::FitToData() {
+    const auto before = m_curves->View();
     m_curves->FitToData();
+    RecordView(QStringLiteral("fit to data"), before);
 }
 
 void TForm1::ShowEstimateHelp() {

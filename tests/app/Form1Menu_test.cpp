@@ -58,6 +58,8 @@ TEST_F(TForm1Menu, TheMenuHoldsEveryCommandWithItsKeyAndAnAccessKey) {
         {"Open data folder\u2026", QKeySequence(Qt::CTRL | Qt::Key_O)},
         {"Reload data files", QKeySequence(Qt::Key_F5)},
         {"Data report\u2026", QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {"Undo", QKeySequence::Undo},
+        {"Redo (Y)", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
         {"Export chart\u2026", QKeySequence(Qt::CTRL | Qt::Key_E)},
         {"Export data\u2026", QKeySequence()},
         {"Print\u2026", QKeySequence::Print},
