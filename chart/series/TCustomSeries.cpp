@@ -142,8 +142,9 @@ void TCustomSeries::DrawPoint(std::int32_t i) {
 
 void TCustomSeries::DrawPointer(TChartCanvas& canvas, std::int32_t x, std::int32_t y,
                                 TColor color) const {
-    const int h = m_pointer.HorizSize();
-    const int v = m_pointer.VertSize();
+    // A mark larger than any surface is drawn at the largest size a surface has room for.
+    const int h = std::min(m_pointer.HorizSize(), kDrawableLimit);
+    const int v = std::min(m_pointer.VertSize(), kDrawableLimit);
     canvas.Pen().SetStyle(TPenStyle::psSolid);
     canvas.Pen().SetWidth(1);
     canvas.Pen().SetColor(color);
@@ -181,7 +182,12 @@ void TCustomSeries::DrawLegendSymbol(TChartCanvas& canvas, std::int32_t pointInd
         canvas.DrawHorizLine(rect.Left, rect.Right, (rect.Top + rect.Bottom) / 2);
     }
     // A series drawn as marks shows its mark in the middle of the line's place.
-    if (m_pointer.Visible()) {
-        DrawPointer(canvas, (rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2, color);
+    const auto middle = [](std::int32_t low, std::int32_t high) {
+        return static_cast<std::int32_t>((std::int64_t{low} + high) / 2);
+    };
+    const std::int32_t x = middle(rect.Left, rect.Right);
+    const std::int32_t y = middle(rect.Top, rect.Bottom);
+    if (m_pointer.Visible() && Drawable(x, y)) {
+        DrawPointer(canvas, x, y, color);
     }
 }
