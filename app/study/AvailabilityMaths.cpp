@@ -1,7 +1,12 @@
 #include "AvailabilityMaths.h"
 
+#include <Estimates.h>
+
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <limits>
 
 namespace Armalyx::AvailabilityMaths {
 namespace {
@@ -16,52 +21,52 @@ double ValueAt(const std::vector<double>& values, int index) {
     return values[static_cast<std::size_t>(index)];
 }
 
-// Whether an estimate is held at zero or above and restarts after falling from a high level.
-enum class TEstimateBounds { Unbounded, FloorAndReset };
+// A monthly count as the data files hold it: whole, within 32 bits, 0 for what is no number.
+std::int32_t WholeCount(double value) {
+    if (!std::isfinite(value)) {
+        return 0;
+    }
+    return static_cast<std::int32_t>(std::clamp<double>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
 
-// The month-by-month recurrence: each month's production enters half before that month's losses
-// and half after them, the previous month's second half after them too.
-std::vector<double> RunEstimate(const std::vector<double>& production,
-                                const std::vector<double>& lossRate, TEstimateBounds bounds) {
+// The month-by-month recurrence for deliveries: each month's value enters half before that
+// month's losses and half after them, the previous month's second half after them too.
+std::vector<double> RunDeliveriesEstimate(const std::vector<double>& deliveries,
+                                          const std::vector<double>& lossRate) {
     std::vector<double> shown;
     shown.reserve(kLastPlottedMonth);
     double estimate = 0.0;
     double previous = 0.0;
-    bool wasHigh = false;
     for (int i = 0; i < kLastPlottedMonth; ++i) {
-        const double current = ValueAt(production, i);
+        const double current = ValueAt(deliveries, i);
         estimate = estimate + current / 2;
         estimate = estimate - estimate * ValueAt(lossRate, i);
         estimate = estimate + previous / 2;
         previous = current;
-        if (bounds == TEstimateBounds::Unbounded) {
-            shown.push_back(estimate);
-            continue;
-        }
-        if (!(estimate >= 0.0)) {
-            estimate = 0.0;
-        }
         shown.push_back(estimate);
-        if (estimate > kEstimateHighLevel) {
-            wasHigh = true;
-        }
-        if (wasHigh && estimate < kEstimateResetLevel) {
-            estimate = 0.0;
-        }
     }
     return shown;
 }
 
 } // namespace
 
+// The vehicle's estimate is the data unit's, over whole monthly counts as the data files hold.
 std::vector<double> VehicleEstimate(const std::vector<double>& production,
                                     const std::vector<double>& lossRate) {
-    return RunEstimate(production, lossRate, TEstimateBounds::FloorAndReset);
+    Production1::MonthSeries counts;
+    Production1::MonthValues rates;
+    for (int month = Production1::kFirstMonth; month <= Production1::kLastMonth; ++month) {
+        counts[month] = WholeCount(ValueAt(production, month - 1));
+        rates[month] = ValueAt(lossRate, month - 1);
+    }
+    const Production1::TEstimateCurve curve = Production1::EstimateCurve(counts, rates, {});
+    return {curve.Values.begin(), curve.Values.begin() + kLastPlottedMonth};
 }
 
 std::vector<double> LendLeaseEstimate(const std::vector<double>& deliveries,
                                       const std::vector<double>& lossRate) {
-    return RunEstimate(deliveries, lossRate, TEstimateBounds::Unbounded);
+    return RunDeliveriesEstimate(deliveries, lossRate);
 }
 
 double FleetSharePercent(double position) {

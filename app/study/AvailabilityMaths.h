@@ -16,13 +16,9 @@ constexpr int kLastPlottedMonth = 53;
 constexpr int kFirstAxisMonth = 6;
 // A share s of the fleet is drawn at kShareBase + kShareBase * s on the vehicle-count axis.
 constexpr double kShareBase = 10000.0;
-// An estimate that has once exceeded this is reset when it falls below kEstimateResetLevel.
-constexpr double kEstimateHighLevel = 20.0;
-constexpr double kEstimateResetLevel = 10.0;
 
-// Estimated number in service of one vehicle type for months 1..53: each month's production
-// enters half before and half after that month's losses; never below 0; once above 20, a month
-// that ends below 10 is shown as it is and the next month starts again from 0.
+// Estimated number in service of one vehicle type for months 1..53, from January 1941 with none in
+// service, as the data unit's estimate computes it (its production whole counts).
 std::vector<double> VehicleEstimate(const std::vector<double>& production,
                                     const std::vector<double>& lossRate);
 

@@ -22,10 +22,7 @@ protected:
     }
 
     void WriteTankText(const std::vector<std::string>& lines) {
-        std::string text = std::string(Armalyx::kDataFileHeader) + "\r\n";
-        for (const std::string& line : lines) {
-            text += line + "\r\n";
-        }
+        const std::string text = Armalyx::DataFileText(lines);
         ASSERT_TRUE(Armalyx::WriteFileBytes(
             std::filesystem::path(DataDirectory().toStdString()) / "TankData.txt", text));
     }

@@ -29,10 +29,7 @@ protected:
     }
 
     void WriteStockData(const std::vector<std::string>& lines) {
-        std::string text = std::string(Armalyx::kDataFileHeader) + "\r\n";
-        for (const std::string& line : lines) {
-            text += line + "\r\n";
-        }
+        const std::string text = Armalyx::DataFileText(lines);
         ASSERT_TRUE(Armalyx::WriteFileBytes(
             std::filesystem::path(DataDirectory().toStdString()) / "StockData.txt", text));
     }
