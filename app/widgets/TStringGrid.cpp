@@ -146,7 +146,11 @@ void TStringGrid::mousePressEvent(QMouseEvent* event) {
         return;
     }
     m_pressedOnCell = indexAt(event->position().toPoint()).isValid();
-    QTableWidget::mousePressEvent(event);
+    // Ctrl and Shift build a group of picks, shown by the rows' tint: the selection stays the one
+    // cell clicked, as for a plain click, so that it never shows rows outside the group.
+    QMouseEvent plain = WithoutKeys(*event);
+    QTableWidget::mousePressEvent(&plain);
+    event->setAccepted(plain.isAccepted());
 }
 
 void TStringGrid::mouseMoveEvent(QMouseEvent* event) {
@@ -160,10 +164,18 @@ void TStringGrid::mouseReleaseEvent(QMouseEvent* event) {
     if (SwallowsOtherButtons(*event)) {
         return;
     }
-    QTableWidget::mouseReleaseEvent(event);
+    QMouseEvent plain = WithoutKeys(*event);
+    QTableWidget::mouseReleaseEvent(&plain);
+    event->setAccepted(plain.isAccepted());
     if (std::exchange(m_pressedOnCell, false)) {
         EmitClick(event->modifiers());
     }
+}
+
+QMouseEvent TStringGrid::WithoutKeys(const QMouseEvent& event) {
+    return QMouseEvent(event.type(), event.position(), event.scenePosition(),
+                       event.globalPosition(), event.button(), event.buttons(), Qt::NoModifier,
+                       event.source(), event.pointingDevice());
 }
 
 void TStringGrid::EmitClick(Qt::KeyboardModifiers modifiers) {

@@ -6,6 +6,7 @@
 // With Ctrl held, the release (and Ctrl+Space) raises ToggleClick instead, with Shift alone
 // RangeClick; Ctrl+Up and Ctrl+Down move the current cell without a click.
 
+#include <QMouseEvent>
 #include <QTableWidget>
 
 #include <vector>
@@ -55,6 +56,8 @@ private:
     // Accepts an event of a button other than the left one and answers whether it did.
     static bool SwallowsOtherButtons(QMouseEvent& event);
 
+    // The same mouse event with no keyboard modifiers held.
+    static QMouseEvent WithoutKeys(const QMouseEvent& event);
     // The click a left-button release raises for these keyboard modifiers.
     void EmitClick(Qt::KeyboardModifiers modifiers);
 

@@ -7,6 +7,7 @@
 
 #include <TLineSeries.h>
 
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -55,6 +56,16 @@ TEST_F(TForm1Groups, ModifiedClicksMakeAGroup) {
         }
     }
     EXPECT_TRUE(Errors().empty());
+}
+
+TEST_F(TForm1Groups, TheSelectionNeverShowsARowOutsideTheGroup) {
+    ClickRow(1);
+    ClickRowWith(Qt::LeftButton, 3, Qt::ControlModifier);
+    const QItemSelectionModel& selection = *Driver().StringGrid1->selectionModel();
+    EXPECT_FALSE(selection.isRowSelected(1, QModelIndex())); // v2, between the members
+    EXPECT_FALSE(selection.isRowSelected(0, QModelIndex()));
+    EXPECT_TRUE(selection.isSelected(Driver().StringGrid1->currentIndex()));
+    EXPECT_EQ(Driver().StringGrid1->Row(), 3);
 }
 
 TEST_F(TForm1Groups, CtrlArrowsMoveAndCtrlSpaceToggles) {
