@@ -56,6 +56,7 @@ set(ARMALYX_app_TEST_SOURCES
   Form1Clicks_test.cpp
   Form1Clipboard_test.cpp
   Form1ChartAccess_test.cpp
+  Form1ChartWindow_test.cpp
   Form1Cues_test.cpp
   Form1DataCommands_test.cpp
   Form1DataFolder_test.cpp

@@ -208,10 +208,12 @@ void TChart1Curves::ShowView(const TStudyView& view) {
         ranges.push_back(ChartRange(range));
     }
     m_chart.RestoreAxisRanges(ranges);
+    emit ViewShown();
 }
 
 void TChart1Curves::ResetView() {
     m_chart.RestoreAxisRanges(m_homeView);
+    emit ViewShown();
 }
 
 void TChart1Curves::FitToData() {
@@ -237,6 +239,7 @@ void TChart1Curves::FitToData() {
     const auto valueView = ViewFit::FittedSpan(*valueSpan, left.Increment());
     bottom.ShowFixedRange(monthView.Minimum, monthView.Maximum);
     left.ShowFixedRange(valueView.Minimum, valueView.Maximum);
+    emit ViewShown();
 }
 
 } // namespace Armalyx

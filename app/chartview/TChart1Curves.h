@@ -39,6 +39,8 @@ public:
     TChart1Curves(const TChart1Curves&) = delete;
     TChart1Curves& operator=(const TChart1Curves&) = delete;
 
+    // The chart the curves are drawn in.
+    TChart& Chart() const { return m_chart; }
     // Series1 .. Series8 by their names in the layout; the chart owns them.
     const TChart1Series& Series() const { return m_series; }
 
@@ -70,6 +72,9 @@ public:
 signals:
     // The curves were filled anew.
     void Changed();
+    // The view was set through ShowView, ResetView or FitToData (not by the chart's own wheel
+    // and drag, which the chart tells nobody of).
+    void ViewShown();
 
 private:
     TChart& m_chart;

@@ -19,6 +19,7 @@ class TLineSeries;
 namespace Armalyx {
 class TAvailabilityStudy;
 class TChart1Curves;
+class TChartWindow;
 } // namespace Armalyx
 
 class TForm1Driver final {
@@ -98,6 +99,9 @@ public:
     // "Open recent" with its entries as the menu last showed them; null without a list.
     QMenu* RecentMenu() const { return Window.RecentMenu; }
     QAction* ClearRecentAction() const { return Window.ClearRecentAction; }
+    // Ctrl+Shift+G, and the chart window once it has been opened (null before).
+    QAction* ChartWindowAction() const { return Window.ChartWindowAction; }
+    Armalyx::TChartWindow* ChartWindow() const { return Window.m_chartWindow.get(); }
     // The commands with their dialogs (the save dialog is the one set above).
     void ExportChart() { Window.ExportChart(); }
     void ExportData() { Window.ExportData(); }

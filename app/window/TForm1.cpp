@@ -8,9 +8,8 @@
 #include "StartFolder.h"
 #include "TAvailabilityStudy.h"
 #include "TChart1Curves.h"
-#include "TChartHover.h"
-#include "TChartMonthCursor.h"
-#include "TChartNarrator.h"
+#include "TChartReaders.h"
+#include "TChartWindow.h"
 #include "TComboBox.h"
 #include "TDataFolderWatcher.h"
 #include "TErrorShell.h"
@@ -270,8 +269,9 @@ void TForm1::RecordPick(const QString& name,
     ShowUndoSteps();
 }
 
-void TForm1::RecordView(const QString& label, const std::vector<Armalyx::TViewRange>& before) {
-    const auto after = m_curves->View();
+void TForm1::RecordView(const QString& label, const std::vector<Armalyx::TViewRange>& before,
+                        const Armalyx::TChart1Curves& shown) {
+    const auto after = shown.View();
     if (after == before) {
         return;
     }
@@ -305,7 +305,8 @@ void TForm1::ShowUndoSteps() {
 // A wheel turn or a right-drag on the chart changes its view: the view before it is kept, and
 // the step recorded once the chart has moved. Turns in quick succession are one step.
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != Chart1) {
+    const Armalyx::TChart1Curves* curves = CurvesOf(watched);
+    if (curves == nullptr) {
         return QWidget::eventFilter(watched, event);
     }
     constexpr qint64 kWheelGestureMs = 800;
@@ -315,26 +316,40 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         const QString label = zoom ? QStringLiteral("zoom") : QStringLiteral("scroll");
         const bool goesOn = m_lastWheel.isValid() && m_lastWheel.elapsed() < kWheelGestureMs &&
                             m_history.UndoLabel() == label && !m_history.CanRedo();
-        const auto before = m_curves->View();
+        const auto before = curves->View();
         m_lastWheel.start();
-        QTimer::singleShot(0, this, [this, label, before, goesOn] {
+        QTimer::singleShot(0, this, [this, label, before, goesOn, curves] {
             if (goesOn) {
-                const auto after = m_curves->View();
+                const auto after = curves->View();
                 m_history.Extend(label, [this, after] { m_curves->ShowView(after); });
                 ShowUndoSteps();
             } else {
-                RecordView(label, before);
+                RecordView(label, before, *curves);
             }
         });
     } else if (type == QEvent::MouseButtonPress &&
                static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-        m_viewBefore = m_curves->View();
+        m_viewBefore = curves->View();
     } else if (type == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         const auto before = m_viewBefore;
-        QTimer::singleShot(0, this, [this, before] { RecordView(QStringLiteral("pan"), before); });
+        QTimer::singleShot(0, this, [this, before, curves] {
+            RecordView(QStringLiteral("pan"), before, *curves);
+        });
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The main window's chart and the chart window's have the same view; a gesture is read off the
+// chart it was made on, since the other follows only once the gesture's event is done.
+const Armalyx::TChart1Curves* TForm1::CurvesOf(const QObject* chart) const {
+    if (chart == Chart1) {
+        return m_curves.get();
+    }
+    if (m_chartWindow != nullptr && chart == &m_chartWindow->Chart()) {
+        return &m_chartWindow->Curves();
+    }
+    return nullptr;
 }
 
 void TForm1::ComboBox1Change() {

@@ -27,9 +27,6 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 class TChart;
-class TChartHover;
-class TChartMonthCursor;
-class TChartNarrator;
 class TComboBox;
 class TDataReportWindow;
 class TEstimateHelpWindow;
@@ -40,6 +37,8 @@ class TStringGrid;
 
 namespace Armalyx {
 class TChart1Curves;
+class TChartReaders;
+class TChartWindow;
 class TRecentFolders;
 } // namespace Armalyx
 
@@ -150,6 +149,10 @@ private:
     void FillRecentMenu();
     void ClearRecentFolders();
     void PopUpMainMenu();
+    void OpenChartWindow();
+    bool ChartWindowActive() const;
+    TChart& CommandChart() const;
+    QWidget* CommandWindow();
     void CopyToClipboard();
     void CopyChartData();
     QString TableRowsText() const;
@@ -176,7 +179,9 @@ private:
     void Undo();
     void Redo();
     void RecordPick(const QString& name, const Armalyx::TAvailabilityStudy::TPickState& before);
-    void RecordView(const QString& label, const std::vector<Armalyx::TViewRange>& before);
+    void RecordView(const QString& label, const std::vector<Armalyx::TViewRange>& before,
+                    const Armalyx::TChart1Curves& shown);
+    const Armalyx::TChart1Curves* CurvesOf(const QObject* chart) const;
     void ShowUndoSteps();
     bool eventFilter(QObject* watched, QEvent* event) override;
     QString FleetSourcesParagraph() const;
@@ -224,6 +229,7 @@ private:
     QAction* MenuAction = nullptr;
     QAction* UndoAction = nullptr;
     QAction* RedoAction = nullptr;
+    QAction* ChartWindowAction = nullptr;
     // At the right end of the tab strip: the window's menu with every command and its key.
     QToolButton* MenuButton = nullptr;
     QMenu* MainMenu = nullptr;
@@ -254,7 +260,8 @@ private:
     // leaving, and a screen reader may still ask about it, on the way).
     std::unique_ptr<Armalyx::TAvailabilityStudy> m_study;
     std::unique_ptr<Armalyx::TChart1Curves> m_curves;
-    std::unique_ptr<TChartHover> m_chartHover;
-    std::unique_ptr<TChartMonthCursor> m_monthCursor;
-    std::unique_ptr<TChartNarrator> m_chartNarrator;
+    std::unique_ptr<Armalyx::TChartReaders> m_chartReaders;
+    // The chart in a window of its own, once it was asked for: its curves read the study, its
+    // view follows the window's chart.
+    std::unique_ptr<Armalyx::TChartWindow> m_chartWindow;
 };

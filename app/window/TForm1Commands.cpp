@@ -12,9 +12,8 @@
 #include "ExportFileName.h"
 #include "TAvailabilityStudy.h"
 #include "TChart1Curves.h"
-#include "TChartHover.h"
-#include "TChartMonthCursor.h"
-#include "TChartNarrator.h"
+#include "TChartReaders.h"
+#include "TChartWindow.h"
 #include "TContextClick.h"
 #include "TDataReportWindow.h"
 #include "TErrorShell.h"
@@ -138,6 +137,9 @@ void TForm1::CreateShortcuts() {
         CreateAction(QStringLiteral("Menu"), QKeySequence(Qt::Key_F10), &TForm1::PopUpMainMenu);
     UndoAction = CreateAction(QStringLiteral("&Undo"), QKeySequence::Undo, &TForm1::Undo);
     RedoAction = CreateAction(QStringLiteral("Redo (&Y)"), QKeySequence(), &TForm1::Redo);
+    ChartWindowAction =
+        CreateAction(QStringLiteral("Chart in its own &window"),
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G), &TForm1::OpenChartWindow);
     RedoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     UndoAction->setEnabled(false);
@@ -185,7 +187,7 @@ void TForm1::FillMainMenu() {
     MainMenu->addSeparator();
     MainMenu->addActions({CopyAction, CopyDataAction});
     MainMenu->addSeparator();
-    MainMenu->addActions({ResetViewAction, FitToDataAction});
+    MainMenu->addActions({ResetViewAction, FitToDataAction, ChartWindowAction});
     MainMenu->addSeparator();
     MainMenu->addActions({EstimateHelpAction, AboutAction});
 }
@@ -250,6 +252,8 @@ void TForm1::CreateContextMenus() {
     PopupMenu1->addActions({ReloadAction, DataReportAction, ResetViewAction, FitToDataAction});
     PopupMenu1->addSeparator();
     PopupMenu1->addActions({ExportChartAction, PrintAction});
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(ChartWindowAction);
 
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
@@ -271,16 +275,40 @@ void TForm1::CreateContextMenus() {
 }
 
 void TForm1::CreateChartReaders() {
-    const Armalyx::TChart1Curves& curves = *m_curves;
-    m_chartHover = std::make_unique<TChartHover>(*Chart1, [&curves] { return curves.Readings(); });
-    m_monthCursor =
-        std::make_unique<TChartMonthCursor>(*Chart1, [&curves] { return curves.Readings(); });
-    m_chartNarrator = std::make_unique<TChartNarrator>(
-        *Chart1, TChartNarrator::TSources{[&curves] { return curves.Summary(); },
-                                          [&curves] { return curves.DataRows(QLocale()); }});
-    // The curves changed: a screen reader hears the new summary after the current event.
-    connect(m_curves.get(), &Armalyx::TChart1Curves::Changed, m_chartNarrator.get(),
-            [this] { m_chartNarrator->NoteCurvesChanged(); });
+    m_chartReaders = std::make_unique<Armalyx::TChartReaders>(*m_curves);
+}
+
+// Ctrl+Shift+G: the chart in a window of its own, made at the first time; it shows this window's
+// view and keeps it in step, and its context menu and keys offer the chart's commands.
+void TForm1::OpenChartWindow() {
+    if (m_chartWindow == nullptr) {
+        m_chartWindow = std::make_unique<Armalyx::TChartWindow>(*m_study, *m_curves, this);
+        m_chartWindow->OfferCommands({CopyAction, CopyDataAction, nullptr, UndoAction, RedoAction,
+                                      nullptr, ReloadAction, DataReportAction, nullptr,
+                                      ExportChartAction, ExportDataAction, PrintAction});
+        connect(m_chartWindow.get(), &Armalyx::TChartWindow::ResetViewAsked, this,
+                [this] { TErrorShell::Guard([this] { ResetView(); }); });
+        connect(m_chartWindow.get(), &Armalyx::TChartWindow::FitToDataAsked, this,
+                [this] { TErrorShell::Guard([this] { FitToData(); }); });
+        m_chartWindow->Chart().installEventFilter(this);
+    }
+    m_chartWindow->Open();
+}
+
+// The chart window, while it is the active one, is what Copy, Export and Print work on.
+bool TForm1::ChartWindowActive() const {
+    return m_chartWindow != nullptr && m_chartWindow->isActiveWindow();
+}
+
+TChart& TForm1::CommandChart() const {
+    return ChartWindowActive() ? m_chartWindow->Chart() : *Chart1;
+}
+
+QWidget* TForm1::CommandWindow() {
+    if (ChartWindowActive()) {
+        return m_chartWindow.get();
+    }
+    return this;
 }
 
 void TForm1::CopyToClipboard() {
@@ -288,15 +316,16 @@ void TForm1::CopyToClipboard() {
     if (clipboard == nullptr) {
         return;
     }
-    if (PageControl1->currentWidget() != TabSheet2) {
+    if (!ChartWindowActive() && PageControl1->currentWidget() != TabSheet2) {
         clipboard->setText(TableRowsText());
         return;
     }
     // A document takes the picture, a spreadsheet the numbers.
     auto data = std::make_unique<QMimeData>();
-    data->setImageData(Armalyx::ChartExport::ScreenImage(*Chart1));
+    TChart& chart = CommandChart();
+    data->setImageData(Armalyx::ChartExport::ScreenImage(chart));
     // A drawing program or an office suite that takes vectors pastes them.
-    data->setData(QStringLiteral("image/svg+xml"), Armalyx::ChartExport::SvgDocument(*Chart1, 0));
+    data->setData(QStringLiteral("image/svg+xml"), Armalyx::ChartExport::SvgDocument(chart, 0));
     data->setText(m_curves->DataText());
     clipboard->setMimeData(data.release());
 }
@@ -338,20 +367,20 @@ void TForm1::ExportChart() {
         ExportStart(Suggested(ChartStem(m_study->PickedNames()), QStringLiteral("png"))),
         {kPngFilter, kSvgFilter, kPdfFilter},
         kPngFilter};
-    const QString fileName = m_chooseSaveFile(this, question);
+    const QString fileName = m_chooseSaveFile(CommandWindow(), question);
     if (fileName.isEmpty()) {
         return;
     }
     const QString target = WithSuffix(fileName, question.Filter);
     const auto format = Armalyx::ChartExport::FormatOfFileName(target);
     if (!format) {
-        Armalyx::ChartExport::WriteFile(*Chart1, target, {}); // names the formats it knows
+        Armalyx::ChartExport::WriteFile(CommandChart(), target, {}); // names the formats it knows
         return;
     }
     const auto size = TExportOptionsDialog::Ask(
-        *format, Armalyx::ChartExport::PrintedSizeCm(*Chart1, 0).width(), this);
+        *format, Armalyx::ChartExport::PrintedSizeCm(CommandChart(), 0).width(), CommandWindow());
     if (size) {
-        Armalyx::ChartExport::WriteFile(*Chart1, target, *size);
+        Armalyx::ChartExport::WriteFile(CommandChart(), target, *size);
         NoteExportedTo(target);
     }
 }
@@ -359,14 +388,14 @@ void TForm1::ExportChart() {
 // From the "Tank Selection" page the table is what is asked for, from "Graph" the chart's numbers.
 void TForm1::ExportData() {
     namespace Name = Armalyx::ExportFileName;
-    const bool table = PageControl1->currentWidget() != TabSheet2;
+    const bool table = !ChartWindowActive() && PageControl1->currentWidget() != TabSheet2;
     const QString stem =
         table ? Name::VehicleTableStem() : Name::ChartNumbersStem(m_study->PickedNames());
     TSaveQuestion question{QStringLiteral("Export data"),
                            ExportStart(Name::Suggested(stem, QStringLiteral("csv"))),
                            {kChartDataFilter, kTableFilter},
                            table ? kTableFilter : kChartDataFilter};
-    const QString fileName = m_chooseSaveFile(this, question);
+    const QString fileName = m_chooseSaveFile(CommandWindow(), question);
     if (fileName.isEmpty()) {
         return;
     }
@@ -405,10 +434,11 @@ void TForm1::SetUpPrinter(QPrinter& printer) const {
 void TForm1::PrintChart() {
     QPrinter printer(QPrinter::HighResolution);
     SetUpPrinter(printer);
-    QPrintPreviewDialog preview(&printer, this);
+    QPrintPreviewDialog preview(&printer, CommandWindow());
     preview.setWindowTitle(QStringLiteral("Print chart"));
+    TChart& chart = CommandChart();
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { Armalyx::ChartExport::Print(*Chart1, *target); });
+            [&chart](QPrinter* target) { Armalyx::ChartExport::Print(chart, *target); });
     if (preview.exec() == QDialog::Accepted && printer.outputFormat() == QPrinter::PdfFormat &&
         !printer.outputFileName().isEmpty()) {
         NoteExportedTo(printer.outputFileName());
@@ -455,14 +485,14 @@ void TForm1::ShowDetailsButton() {
 void TForm1::ResetView() {
     const auto before = m_curves->View();
     m_curves->ResetView();
-    RecordView(QStringLiteral("reset view"), before);
+    RecordView(QStringLiteral("reset view"), before, *m_curves);
 }
 
 // Ctrl+0 on the "Graph" page: both axis ranges fitted to every point of the curves shown.
 void TForm1::FitToData() {
     const auto before = m_curves->View();
     m_curves->FitToData();
-    RecordView(QStringLiteral("fit to data"), before);
+    RecordView(QStringLiteral("fit to data"), before, *m_curves);
 }
 
 void TForm1::ShowEstimateHelp() {

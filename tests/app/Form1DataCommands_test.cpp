@@ -393,7 +393,8 @@ TEST_F(TForm1DataCommands, RightClickOnTheChartOffersItsMenuWithTheKeysShown) {
     menu.hide();
     EXPECT_EQ(ActionTexts(menu),
               (QStringList{"Copy", "Copy data", "Reload data files", "Data report\u2026",
-                           "Reset view", "Fit to data", "Export chart\u2026", "Print\u2026"}));
+                           "Reset view", "Fit to data", "Export chart\u2026", "Print\u2026",
+                           "Chart in its own window"}));
     const std::pair<const char*, QKeySequence> keys[] = {
         {"Copy", QKeySequence::Copy},
         {"Reload data files", QKeySequence(Qt::Key_F5)},

@@ -67,6 +67,7 @@ TEST_F(TForm1Menu, TheMenuHoldsEveryCommandWithItsKeyAndAnAccessKey) {
         {"Copy data", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
         {"Reset view", QKeySequence(Qt::Key_Home)},
         {"Fit to data", QKeySequence(Qt::CTRL | Qt::Key_0)},
+        {"Chart in its own window", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)},
         {"How the estimate is computed", QKeySequence(Qt::Key_F1)},
         {"About Armalyx", QKeySequence()},
     };
