@@ -76,7 +76,14 @@ TForm1::TForm1(QString dataDirectory, QWidget* parent)
 }
 
 // The readers go first, then the curves, then the study.
-TForm1::~TForm1() = default;
+// The chart window goes first, while this window is whole; its chart, taken down with it, is no
+// longer watched for gestures.
+TForm1::~TForm1() {
+    if (m_chartWindow != nullptr) {
+        m_chartWindow->Chart().removeEventFilter(this);
+        m_chartWindow.reset();
+    }
+}
 
 QString TForm1::DataFolder() const {
     return m_study->DataFolder();
