@@ -77,6 +77,7 @@ set(ARMALYX_app_TEST_SOURCES
   GraphHiDpi_test.cpp
   GraphScreenshot_test.cpp
   Monkey_test.cpp
+  PrintLayout_test.cpp
   TAccessibleEventRecorder.cpp
   TForm1Fixture.cpp
   TMonkey.cpp

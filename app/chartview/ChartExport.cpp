@@ -22,7 +22,6 @@ namespace Armalyx::ChartExport {
 
 namespace {
 
-constexpr double kMillimetresPerCentimetre = 10;
 constexpr double kInchesPerMetre = 100 / kCentimetresPerInch;
 // An SVG with a chosen width is sized in tenths of a millimetre (254 dpi), so its width and height
 // attributes are exact to a tenth of a millimetre.

@@ -24,12 +24,21 @@ inline constexpr int kDefaultScale = 3;
 // The screen's resolution the chart is laid out for.
 inline constexpr double kChartDotsPerInch = 96;
 inline constexpr double kCentimetresPerInch = 2.54;
+inline constexpr double kMillimetresPerCentimetre = 10;
+
+// The screen's layout of the chart, or the figure laid out for print at the printed size.
+enum class TChartLayout { Screen, Print };
 
 struct TExportSize {
     // Device pixels per chart pixel of a PNG picture, kSmallestScale to kLargestScale.
     int Scale = kDefaultScale;
     // The printed width in centimetres; 0 keeps the chart's own size at 96 dpi.
     double WidthCm = 0;
+    TChartLayout Layout = TChartLayout::Screen;
+    // For print: the printed height (0: by the screen chart's proportions), and the curves in
+    // greys.
+    double HeightCm = 0;
+    bool Greyscale = false;
 };
 
 // The format a file name's extension names (.png, .svg, .pdf, in any letter case), if any.

@@ -79,5 +79,5 @@ QImage TForm1Driver::ChartImage() const {
 
 void TForm1Driver::ExportChartTo(const QString& fileName,
                                  const Armalyx::ChartExport::TExportSize& size) {
-    Armalyx::ChartExport::WriteFile(*Chart1, fileName, size);
+    Window.WriteChartFile(fileName, size);
 }

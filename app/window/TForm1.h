@@ -4,6 +4,7 @@
 // out and wires them: its handlers pass each click on to the study, and it shows what the study
 // says changed. The inspector and the tests reach its controls through TForm1Driver.
 
+#include "ChartExport.h"
 #include "TAvailabilityStudy.h"
 #include "TStudyView.h"
 #include "TUndoHistory.h"
@@ -159,6 +160,8 @@ private:
     void ExportChart();
     void ExportData();
     void PrintChart();
+    void WriteChartFile(const QString& fileName, const Armalyx::ChartExport::TExportSize& size);
+    void PrintOn(TChart& chart, QPrinter& printer) const;
     void ExportChartDataTo(const QString& fileName) const;
     void ExportTableTo(const QString& fileName) const;
     // Where a save dialog starts: the folder last exported to in this run (else the data folder)
@@ -244,6 +247,8 @@ private:
     Armalyx::TRecentFolders* m_recentFolders = nullptr;
     // Said in the status line with the first load's text.
     QString m_startNote;
+    // The layout, sizes and greys last chosen in Export chart, which Print uses too.
+    Armalyx::ChartExport::TExportSize m_exportChoice;
     // The folder of the last file exported, printed to or saved in this run.
     QString m_exportFolder;
     Armalyx::TUndoHistory m_history;

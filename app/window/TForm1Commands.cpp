@@ -20,6 +20,7 @@
 #include "TEstimateHelpWindow.h"
 #include "TExportOptionsDialog.h"
 #include "TMenuButton.h"
+#include "TPrintedChart.h"
 #include "TRecentFolders.h"
 #include "TSaveTarget.h"
 #include "TStatusLine.h"
@@ -378,11 +379,31 @@ void TForm1::ExportChart() {
         return;
     }
     const auto size = TExportOptionsDialog::Ask(
-        *format, Armalyx::ChartExport::PrintedSizeCm(CommandChart(), 0).width(), CommandWindow());
+        *format, Armalyx::ChartExport::PrintedSizeCm(CommandChart(), 0).width(), CommandWindow(),
+        m_exportChoice);
     if (size) {
-        Armalyx::ChartExport::WriteFile(CommandChart(), target, *size);
+        m_exportChoice = *size;
+        WriteChartFile(target, *size);
         NoteExportedTo(target);
     }
+}
+
+// For print the figure is laid out anew at its printed size, in the view of the screen's chart.
+void TForm1::WriteChartFile(const QString& fileName,
+                            const Armalyx::ChartExport::TExportSize& size) {
+    using Armalyx::ChartExport::TChartLayout;
+    if (size.Layout == TChartLayout::Screen) {
+        Armalyx::ChartExport::WriteFile(CommandChart(), fileName, size);
+        return;
+    }
+    const double widthCm = size.WidthCm > 0
+                               ? size.WidthCm
+                               : Armalyx::ChartExport::PrintedSizeCm(CommandChart(), 0).width();
+    const Armalyx::TPrintedChart printed(*m_study, m_curves->View(), widthCm, size.HeightCm,
+                                         {size.Greyscale});
+    Armalyx::ChartExport::TExportSize printedSize = size;
+    printedSize.WidthCm = widthCm;
+    Armalyx::ChartExport::WriteFile(printed.Chart(), fileName, printedSize);
 }
 
 // From the "Tank Selection" page the table is what is asked for, from "Graph" the chart's numbers.
@@ -438,11 +459,29 @@ void TForm1::PrintChart() {
     preview.setWindowTitle(QStringLiteral("Print chart"));
     TChart& chart = CommandChart();
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&chart](QPrinter* target) { Armalyx::ChartExport::Print(chart, *target); });
+            [this, &chart](QPrinter* target) { PrintOn(chart, *target); });
     if (preview.exec() == QDialog::Accepted && printer.outputFormat() == QPrinter::PdfFormat &&
         !printer.outputFileName().isEmpty()) {
         NoteExportedTo(printer.outputFileName());
     }
+}
+
+// The layout last chosen in Export chart: for print, the figure laid out for the page's printable
+// width (and at most its height).
+void TForm1::PrintOn(TChart& chart, QPrinter& printer) const {
+    if (m_exportChoice.Layout == Armalyx::ChartExport::TChartLayout::Screen) {
+        Armalyx::ChartExport::Print(chart, printer);
+        return;
+    }
+    const QSizeF page = printer.pageLayout().paintRect(QPageLayout::Millimeter).size() /
+                        Armalyx::ChartExport::kMillimetresPerCentimetre;
+    const double height = m_exportChoice.HeightCm > 0
+                              ? m_exportChoice.HeightCm
+                              : page.width() * Armalyx::TPrintedChart::kPrintProportion;
+    const Armalyx::TPrintedChart printed(*m_study, m_curves->View(), page.width(),
+                                         std::min(height, page.height()),
+                                         {m_exportChoice.Greyscale});
+    Armalyx::ChartExport::Print(printed.Chart(), printer);
 }
 
 void TForm1::ShowDataReport() {

@@ -51,14 +51,14 @@ void TAxisPainter::ProduceValueLabels(double step) {
     }
     double value = (minimum == maximum || !m_axis.m_roundFirstLabel)
                        ? maximum
-                       : std::trunc(maximum / step) * step;
+                       : m_axis.RoundedLabel(maximum, step);
     // The counts bound the loops where a step is too small to change a large value.
     for (int round = 0; value > maximum && round < 2; ++round) {
         value = value - step;
     }
     const double limit = (minimum - kLimitEpsilon) / kLimitFactor;
     for (int count = 0; value >= limit && count <= kMaxLabels; ++count) {
-        if (!DrawValueLabel(value)) {
+        if (!DrawValueLabel(value, step)) {
             return;
         }
         const double next = value - step;
@@ -77,7 +77,7 @@ bool TAxisPainter::RecordTick(std::int32_t position) {
     return true;
 }
 
-bool TAxisPainter::DrawValueLabel(double value) {
+bool TAxisPainter::DrawValueLabel(double value, double step) {
     const std::int32_t p = m_axis.ValueToPixel(value);
     if (!m_axis.m_labelsOnAxis && !(m_axis.PixelStart() < p && p < m_axis.PixelEnd())) {
         return true;
@@ -89,7 +89,7 @@ bool TAxisPainter::DrawValueLabel(double value) {
         if (m_axis.m_tickOnLabelsOnly && !RecordTick(p)) {
             return false;
         }
-        WriteLabel(p, m_axis.FormatAxisLabel(value));
+        WriteLabel(p, m_axis.FormatAxisLabel(value, step));
     }
     return true;
 }

@@ -26,7 +26,7 @@ private:
     void WriteTitleText(std::int32_t center, const QString& text);
     void ProduceValueLabels(double step);
     // Answers false once the tick positions are full, which ends the labelling.
-    bool DrawValueLabel(double value);
+    bool DrawValueLabel(double value, double step);
     bool RecordTick(std::int32_t position);
     void SelectTextFont(const TChartFont& font);
     void WriteLabel(std::int32_t position, const QString& text);

@@ -259,8 +259,29 @@ TAxisLabelStyle TCustomChartAxis::ResolveLabelStyle() const {
     return result;
 }
 
+void TCustomChartAxis::SetLabelText(TLabelText text) {
+    m_labelText = std::move(text);
+    m_chart.RequestRepaint();
+}
+
+void TCustomChartAxis::SetLabelOrigin(double origin) {
+    Set(m_labelOrigin, origin);
+}
+
+double TCustomChartAxis::RoundedLabel(double value, double step) const {
+    if (m_labelOrigin == 0) {
+        return std::trunc(value / step) * step;
+    }
+    return m_labelOrigin + std::trunc((value - m_labelOrigin) / step) * step;
+}
+
 QString TCustomChartAxis::FormatAxisLabel(double value) const {
-    QString text = Armalyx::ChartMath::FormatAxisLabel(value);
+    return FormatAxisLabel(value, m_increment);
+}
+
+QString TCustomChartAxis::FormatAxisLabel(double value, double step) const {
+    QString text =
+        m_labelText ? m_labelText(value, step) : Armalyx::ChartMath::FormatAxisLabel(value);
     if (m_labelsMultiLine) {
         text.replace(QLatin1Char(' '), QLatin1Char('\r'));
     }
@@ -381,15 +402,16 @@ int TCustomChartAxis::LabelsAreaSize() {
 int TCustomChartAxis::MaxValueLabelWidth() {
     double low = WorkMinimum();
     double high = WorkMaximum();
+    double step = m_increment;
     if ((m_dateTime && m_exactDateTime) || m_roundFirstLabel) {
-        const double step = ComputeLabelStep();
-        low = std::trunc(WorkMinimum() / step) * step;
-        high = std::trunc(WorkMaximum() / step) * step;
+        step = ComputeLabelStep();
+        low = RoundedLabel(WorkMinimum(), step);
+        high = RoundedLabel(WorkMaximum(), step);
     }
     TChartCanvas& canvas = m_chart.Canvas();
     canvas.AssignFont(m_labelsFont);
-    return std::max(Armalyx::AxisText::Width(canvas, FormatAxisLabel(high)),
-                    Armalyx::AxisText::Width(canvas, FormatAxisLabel(low))) +
+    return std::max(Armalyx::AxisText::Width(canvas, FormatAxisLabel(high, step)),
+                    Armalyx::AxisText::Width(canvas, FormatAxisLabel(low, step))) +
            canvas.MeasureTextWidth(QStringLiteral(" "));
 }
 

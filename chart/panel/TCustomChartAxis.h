@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class TCustomAxisPanel;
@@ -82,6 +83,14 @@ public:
     void SetAxisValuesFormat(const QString& format);
     bool RoundFirstLabel() const { return m_roundFirstLabel; }
     void SetRoundFirstLabel(bool round);
+    // Value labels in words: the text for a label's value, given the step between labels (a
+    // month number written as a date, say). Without it the value is written as a number.
+    using TLabelText = std::function<QString(double value, double step)>;
+    void SetLabelText(TLabelText text);
+    // The value the rounded labels are counted from: they stand at origin + k x step (0: at the
+    // step's multiples).
+    double LabelOrigin() const { return m_labelOrigin; }
+    void SetLabelOrigin(double origin);
     bool ExactDateTime() const { return m_exactDateTime; }
     void SetExactDateTime(bool exact);
     int TickLength() const { return m_tickLength; }
@@ -149,6 +158,9 @@ public:
     }
     TAxisLabelStyle ResolveLabelStyle() const;
     QString FormatAxisLabel(double value) const;
+    QString FormatAxisLabel(double value, double step) const;
+    // The first rounded label at or below the value.
+    double RoundedLabel(double value, double step) const;
     void ScrollAxis(double delta);
     TAxisRange Range() const;
     // Sets both ends and the automatic switches at once, so that no order of the two ends can
@@ -201,6 +213,8 @@ private:
     bool m_labelsMultiLine = false;
     QString m_axisValuesFormat = QStringLiteral("#,##0.###");
     bool m_roundFirstLabel = true;
+    TLabelText m_labelText;
+    double m_labelOrigin = 0;
     bool m_exactDateTime = true;
     int m_tickLength = 4;
     int m_tickInnerLength = 0;

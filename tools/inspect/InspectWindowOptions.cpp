@@ -67,19 +67,11 @@ std::optional<std::string_view> NextValue(std::span<const std::string_view> args
 TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::size_t& index,
                                    std::string& error) {
     const std::string_view option = args[index];
-    constexpr std::string_view kOptions[] = {"--picks",
-                                             "--source",
-                                             "--snapshot",
-                                             "--table-snapshot",
-                                             "--scale",
-                                             "--width-cm",
-                                             "--export-data",
-                                             "--export-table",
-                                             "--window-snapshot",
-                                             "--cursor-snapshot",
-                                             "--cursor-month",
-                                             "--fit",
-                                             "--view"};
+    constexpr std::string_view kOptions[] = {
+        "--picks",           "--source",       "--snapshot",     "--table-snapshot",
+        "--scale",           "--width-cm",     "--height-cm",    "--layout",
+        "--greyscale",       "--export-data",  "--export-table", "--window-snapshot",
+        "--cursor-snapshot", "--cursor-month", "--fit",          "--view"};
     if (std::find(std::begin(kOptions), std::end(kOptions), option) == std::end(kOptions)) {
         return TOptionResult::NotTaken;
     }
@@ -87,8 +79,8 @@ TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::
     error = std::string(option) + " needs a build with the program's window";
     return TOptionResult::Invalid;
 #endif
-    if (option == "--fit") {
-        m_choices.Fit = true;
+    if (option == "--fit" || option == "--greyscale") {
+        (option == "--fit" ? m_choices.Fit : m_choices.Greyscale) = true;
         return TOptionResult::Taken;
     }
     if (option == "--view") {
@@ -107,8 +99,16 @@ TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::
                                    picks->Joins.end());
         return TOptionResult::Taken;
     }
+    if (option == "--layout") {
+        if (!value || (*value != "screen" && *value != "print")) {
+            error = "--layout needs screen or print";
+            return TOptionResult::Invalid;
+        }
+        m_choices.PrintLayout = *value == "print";
+        return TOptionResult::Taken;
+    }
     if (option == "--source" || option == "--scale" || option == "--width-cm" ||
-        option == "--cursor-month") {
+        option == "--height-cm" || option == "--cursor-month") {
         return TakeNumber(option, value, error);
     }
     return TakeFile(option, value, error);
@@ -117,13 +117,15 @@ TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::
 TOptionResult TWindowOptions::TakeNumber(std::string_view option,
                                          std::optional<std::string_view> value,
                                          std::string& error) {
-    if (option == "--width-cm") {
-        const auto width = value ? ParseNumber<double>(*value) : std::nullopt;
-        if (!width || !(*width >= kSmallestWidthCm && *width <= kLargestWidthCm)) {
-            error = "--width-cm needs a width in centimetres from 2 to 200, such as 12.5";
+    if (option == "--width-cm" || option == "--height-cm") {
+        const bool width = option == "--width-cm";
+        const auto number = value ? ParseNumber<double>(*value) : std::nullopt;
+        if (!number || !(*number >= kSmallestWidthCm && *number <= kLargestWidthCm)) {
+            error = width ? "--width-cm needs a width in centimetres from 2 to 200, such as 12.5"
+                          : "--height-cm needs a height in centimetres from 2 to 200, such as 6";
             return TOptionResult::Invalid;
         }
-        m_choices.WidthCm = *width;
+        (width ? m_choices.WidthCm : m_choices.HeightCm) = *number;
         return TOptionResult::Taken;
     }
     if (option == "--cursor-month") {
@@ -231,6 +233,12 @@ std::string_view TWindowOptions::Usage() {
            "                      extension names: .png, .svg or .pdf (any other is an error)\n"
            "  --scale N           pixels of the PNG picture per pixel on the screen, 1 to 4\n"
            "                      (default 3)\n"
+           "  --layout screen|print\n"
+           "                      the chart as on the screen (default), or laid out as a figure\n"
+           "                      for print at the printed width: dated months, the shares on a\n"
+           "                      percentage axis, axis titles, text in points\n"
+           "  --height-cm H       for print: the printed height (default: by the proportions)\n"
+           "  --greyscale         for print: every curve in a grey with its own dash pattern\n"
            "  --width-cm W        the chart's printed width in centimetres, 2 to 200 (default:\n"
            "                      its size at 96 dpi, 17.8 cm)\n"
            "  --export-data FILE.csv\n"

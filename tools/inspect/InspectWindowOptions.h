@@ -34,6 +34,11 @@ struct TWindowChoices {
     // The chart's picture: device pixels per chart pixel (PNG) and printed width (0: its own).
     int Scale = 3;
     double WidthCm = 0;
+    // The figure laid out for print (--layout print), its height (0: by the proportions) and
+    // its curves in greys.
+    bool PrintLayout = false;
+    double HeightCm = 0;
+    bool Greyscale = false;
     // Where to write the chart's numbers and the vehicle table as CSV; empty: nowhere.
     std::string ChartData;
     std::string Table;
