@@ -192,3 +192,60 @@ TEST_F(TPrintLayout, GreyscaleHasNoColouredPixelInAnyFormat) {
               colour);
     EXPECT_TRUE(Errors().empty());
 }
+
+namespace {
+
+// The column and the row with the most dark pixels: a vertical axis line and the bottom one.
+std::pair<int, int> AxisLines(const QImage& image) {
+    std::vector<int> columns(static_cast<std::size_t>(image.width()));
+    std::vector<int> rows(static_cast<std::size_t>(image.height()));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 96) {
+                ++columns[static_cast<std::size_t>(x)];
+                ++rows[static_cast<std::size_t>(y)];
+            }
+        }
+    }
+    const auto column = std::max_element(columns.begin(), columns.end()) - columns.begin();
+    const auto row = std::max_element(rows.begin(), rows.end()) - rows.begin();
+    return {static_cast<int>(column), static_cast<int>(row)};
+}
+
+} // namespace
+
+TEST_F(TPrintLayout, SvgAndPdfAsTheirReadersDrawThemPutTheAxesWhereThePngHasThem) {
+    PickSampleChart();
+    TExportSize size = ForPrint(12);
+    size.Scale = 1;
+    const QImage png(QString::fromStdString(Export("axes.png", size).string()));
+    ASSERT_FALSE(png.isNull());
+    const std::string width = std::to_string(png.width());
+    const std::string height = std::to_string(png.height());
+    const fs::path svg = Export("axes.svg", size);
+    const fs::path pdf = Export("axes.pdf", size);
+    const fs::path fromSvg = svg.parent_path() / "from-svg.png";
+    const fs::path fromPdf = pdf.parent_path() / "from-pdf";
+    for (const std::string& command :
+         {"rsvg-convert -b white -w " + width + " -h " + height + " -o " +
+              Armalyx::Quoted(fromSvg) + " " + Armalyx::Quoted(svg),
+          "pdftoppm -png -singlefile -scale-to-x " + width + " -scale-to-y " + height + " " +
+              Armalyx::Quoted(pdf) + " " + Armalyx::Quoted(fromPdf)}) {
+        const TCommandRun run = Armalyx::RunCommand(command);
+        ASSERT_EQ(run.Status, 0) << command << "\n" << run.Output;
+    }
+    const auto expected = AxisLines(png);
+    // An axis line inside the figure (the left or the right one), and the bottom one.
+    EXPECT_GT(expected.first, 10);
+    EXPECT_LT(expected.first, png.width() - 10);
+    EXPECT_GT(expected.second, png.height() / 2);
+    for (const fs::path& file : {fromSvg, fs::path(fromPdf.string() + ".png")}) {
+        SCOPED_TRACE(file.string());
+        const QImage drawn(QString::fromStdString(file.string()));
+        ASSERT_EQ(drawn.size(), png.size());
+        const auto lines = AxisLines(drawn);
+        EXPECT_NEAR(lines.first, expected.first, 1);
+        EXPECT_NEAR(lines.second, expected.second, 1);
+    }
+    EXPECT_TRUE(Errors().empty());
+}
