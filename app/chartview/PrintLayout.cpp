@@ -66,6 +66,7 @@ constexpr std::array<TGreyLine, 8> kGreyLines = {{
 // The share points as percent of the fleet; answers the largest.
 double ShowAsPercent(TChartSeries& series) {
     std::vector<std::pair<double, double>> points;
+    points.reserve(static_cast<std::size_t>(std::max(0, series.PointCount())));
     for (std::int32_t i = 0; i < series.PointCount(); ++i) {
         points.emplace_back(series.XValueAt(i), (series.YValueAt(i) - kShareBase) / kPercent);
     }
@@ -134,7 +135,7 @@ QString MonthLabel(double month, double step) {
         return {};
     }
     const int index = static_cast<int>(month) - 1;
-    const QString year = QString::number(Production1::kFirstYear + index / kMonthsPerYear);
+    QString year = QString::number(Production1::kFirstYear + index / kMonthsPerYear);
     if (step >= kMonthsPerYear) {
         return year;
     }
