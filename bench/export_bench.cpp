@@ -8,6 +8,7 @@
 #include "ChartExport.h"
 #include "OffscreenDesktop.h"
 #include "TChart1Curves.h"
+#include "TPrintPictures.h"
 #include "TPrintedChart.h"
 
 #include <benchmark/benchmark.h>
@@ -30,12 +31,14 @@ void ScreenExport(benchmark::State& state, TChartFormat format) {
     }
 }
 
-void PrintExport(benchmark::State& state, TChartFormat format) {
+void PrintExport(benchmark::State& state, TChartFormat format, bool picture = true) {
     Armalyx::FrameBench::TBenchChart chart;
     const TExportSize size{Armalyx::ChartExport::kDefaultScale, kColumnCm, TChartLayout::Print};
+    // The window keeps the picture drawn for print, as a second export of the same size does.
+    Armalyx::TPrintPictures pictures;
     for (auto _ : state) {
         const Armalyx::TPrintedChart printed(chart.Form().Study(), chart.Form().Curves().View(),
-                                             kColumnCm, 0, {});
+                                             kColumnCm, 0, {false, picture}, pictures);
         benchmark::DoNotOptimize(Armalyx::ChartExport::Document(printed.Chart(), format, size));
     }
 }
@@ -45,6 +48,10 @@ void ScreenPdfExportBaseline(benchmark::State& state) {
 }
 void PrintPdfExport(benchmark::State& state) {
     PrintExport(state, TChartFormat::Pdf);
+}
+// The same without the background picture: the price of the picture drawn at 300 pixels per inch.
+void PrintPdfExportWithoutPicture(benchmark::State& state) {
+    PrintExport(state, TChartFormat::Pdf, false);
 }
 void ScreenPngExportBaseline(benchmark::State& state) {
     ScreenExport(state, TChartFormat::Png);
@@ -57,6 +64,7 @@ void PrintPngExport(benchmark::State& state) {
 
 BENCHMARK(ScreenPdfExportBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(PrintPdfExport)->Unit(benchmark::kMillisecond);
+BENCHMARK(PrintPdfExportWithoutPicture)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScreenPngExportBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(PrintPngExport)->Unit(benchmark::kMillisecond);
 

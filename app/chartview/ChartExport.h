@@ -39,6 +39,8 @@ struct TExportSize {
     // greys.
     double HeightCm = 0;
     bool Greyscale = false;
+    // For print: the background picture, drawn sharp at the printed size, or none.
+    bool Picture = true;
 };
 
 // The format a file name's extension names (.png, .svg, .pdf, in any letter case), if any.

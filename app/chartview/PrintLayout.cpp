@@ -1,6 +1,9 @@
 #include "PrintLayout.h"
 
+#include "BackgroundPicture.h"
 #include "Chart1Configuration.h"
+#include "TPrintPictures.h"
+#include "TPrintedChart.h"
 
 #include <MonthNames.h>
 #include <TProductionStore.h>
@@ -128,6 +131,24 @@ void ConfigureLegend(TChart& chart) {
     legend.Font().SetSize(kLegendPoints);
 }
 
+// The plot is narrower than the chart: its width bounds the plot's from above.
+void ShowPicture(TChart& chart, const TStyle& style, TPrintPictures& pictures) {
+    if (!style.Picture) {
+        chart.BackImage().Clear();
+        return;
+    }
+    const TAxisRange months = chart.BottomAxis().Range();
+    const TAxisValueSpan depicted =
+        chart.BackImageAxisSpan().value_or(TAxisValueSpan{months.Minimum, months.Maximum});
+    const int scale =
+        PictureScale(chart.width() / TPrintedChart::kLayoutDotsPerInch,
+                     months.Maximum - months.Minimum, depicted.Maximum - depicted.Minimum);
+    const std::vector<std::uint8_t>& block = pictures.Block(scale, style.Greyscale);
+    if (!chart.BackImage().LoadFromBlock(block)) {
+        chart.BackImage().Clear();
+    }
+}
+
 } // namespace
 
 QString MonthLabel(double month, double step) {
@@ -166,10 +187,22 @@ double ShareAxisTop(double largestShare) {
     return std::max(step, std::ceil(std::min(largestShare, kLargestShareTop) / step) * step);
 }
 
-void Apply(TChart& chart, const TChart1Series& series, const TStyle& style) {
+int PictureScale(double plotWidthInches, double monthsShown, double pictureMonths) {
+    if (!(plotWidthInches > 0) || !(monthsShown > 0) || !(pictureMonths > 0) ||
+        !std::isfinite(plotWidthInches) || !std::isfinite(monthsShown) ||
+        !std::isfinite(pictureMonths)) {
+        return 1;
+    }
+    const double needed = kPicturePixelsPerInch * plotWidthInches * pictureMonths /
+                          (BackgroundPicture::kSize.width() * monthsShown);
+    return std::clamp(static_cast<int>(std::ceil(needed)), 1, kLargestPictureScale);
+}
+
+void Apply(TChart& chart, const TChart1Series& series, const TStyle& style,
+           TPrintPictures& pictures) {
     chart.SetColor(clWhite);
     chart.SetBevelOuter(bvNone);
-    chart.BackImage().Clear();
+    ShowPicture(chart, style, pictures);
     chart.Title().Font().SetColor(clBlack);
     ConfigureMonthAxis(chart);
     double largestShare = 0;

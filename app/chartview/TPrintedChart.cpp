@@ -20,7 +20,8 @@ int ChartPixels(double cm) {
 } // namespace
 
 TPrintedChart::TPrintedChart(const TAvailabilityStudy& study, const TStudyView& view,
-                             double widthCm, double heightCm, const PrintLayout::TStyle& style)
+                             double widthCm, double heightCm, const PrintLayout::TStyle& style,
+                             TPrintPictures& pictures)
     : m_sizeCm(widthCm, heightCm > 0 ? heightCm : widthCm * kPrintProportion),
       m_chart(std::make_unique<TChart>()) {
     m_chart->setObjectName(QStringLiteral("PrintedChart"));
@@ -28,7 +29,7 @@ TPrintedChart::TPrintedChart(const TAvailabilityStudy& study, const TStudyView& 
     m_curves = std::make_unique<TChart1Curves>(*m_chart, study);
     m_curves->Fill();
     m_curves->ShowView(view);
-    PrintLayout::Apply(*m_chart, m_curves->Series(), style);
+    PrintLayout::Apply(*m_chart, m_curves->Series(), style, pictures);
 }
 
 TPrintedChart::~TPrintedChart() = default;

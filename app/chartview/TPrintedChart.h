@@ -18,6 +18,7 @@ namespace Armalyx {
 
 class TAvailabilityStudy;
 class TChart1Curves;
+class TPrintPictures;
 
 class TPrintedChart final {
 public:
@@ -26,8 +27,9 @@ public:
     static constexpr double kPrintProportion = 0.7;
     static constexpr double kLayoutDotsPerInch = 90;
 
+    // The pictures keep the background picture drawn for print; they outlive the chart.
     TPrintedChart(const TAvailabilityStudy& study, const TStudyView& view, double widthCm,
-                  double heightCm, const PrintLayout::TStyle& style);
+                  double heightCm, const PrintLayout::TStyle& style, TPrintPictures& pictures);
     ~TPrintedChart();
     TPrintedChart(const TPrintedChart&) = delete;
     TPrintedChart& operator=(const TPrintedChart&) = delete;

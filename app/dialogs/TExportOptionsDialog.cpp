@@ -76,6 +76,7 @@ TExportOptionsDialog::TExportOptionsDialog(Armalyx::ChartExport::TChartFormat fo
     ScaleBox->setEnabled(format == Armalyx::ChartExport::TChartFormat::Png);
     layout->insertRow(1, QStringLiteral("&Scale (PNG):"), ScaleBox);
     layout->addRow(QString(), GreyscaleBox);
+    layout->addRow(QString(), PictureBox);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -103,6 +104,10 @@ void TExportOptionsDialog::CreatePrintBoxes(const Armalyx::ChartExport::TExportS
     GreyscaleBox = new QCheckBox(QStringLiteral("&Greyscale (print)"), this);
     GreyscaleBox->setToolTip(QStringLiteral("Every curve in a grey with its own dash pattern"));
     GreyscaleBox->setChecked(last.Greyscale);
+    PictureBox = new QCheckBox(QStringLiteral("Background &picture (print)"), this);
+    PictureBox->setToolTip(QStringLiteral("The year bands behind the plot, drawn at 300 pixels per "
+                                          "printed inch"));
+    PictureBox->setChecked(last.Picture);
 }
 
 void TExportOptionsDialog::ShowPreset() {
@@ -115,6 +120,7 @@ void TExportOptionsDialog::ShowPreset() {
 void TExportOptionsDialog::ShowLayout() {
     HeightBox->setEnabled(ForPrint());
     GreyscaleBox->setEnabled(ForPrint());
+    PictureBox->setEnabled(ForPrint());
 }
 
 bool TExportOptionsDialog::ForPrint() const {
@@ -129,6 +135,7 @@ Armalyx::ChartExport::TExportSize TExportOptionsDialog::ExportSize() const {
         size.WidthCm = WidthBox->value();
         size.HeightCm = HeightBox->value();
         size.Greyscale = GreyscaleBox->isChecked();
+        size.Picture = PictureBox->isChecked();
         return size;
     }
     const bool changed = std::abs(WidthBox->value() - m_chartWidthCm) > kUnchangedWidthTolerance;

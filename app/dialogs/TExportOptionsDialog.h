@@ -38,6 +38,7 @@ public:
     QDoubleSpinBox* WidthBox = nullptr;
     QDoubleSpinBox* HeightBox = nullptr;
     QCheckBox* GreyscaleBox = nullptr;
+    QCheckBox* PictureBox = nullptr;
 
 private:
     void CreatePrintBoxes(const Armalyx::ChartExport::TExportSize& last);

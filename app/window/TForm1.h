@@ -6,6 +6,7 @@
 
 #include "ChartExport.h"
 #include "TAvailabilityStudy.h"
+#include "TPrintPictures.h"
 #include "TStudyView.h"
 #include "TUndoHistory.h"
 
@@ -161,7 +162,7 @@ private:
     void ExportData();
     void PrintChart();
     void WriteChartFile(const QString& fileName, const Armalyx::ChartExport::TExportSize& size);
-    void PrintOn(TChart& chart, QPrinter& printer) const;
+    void PrintOn(TChart& chart, QPrinter& printer);
     void ExportChartDataTo(const QString& fileName) const;
     void ExportTableTo(const QString& fileName) const;
     // Where a save dialog starts: the folder last exported to in this run (else the data folder)
@@ -249,6 +250,8 @@ private:
     QString m_startNote;
     // The layout, sizes and greys last chosen in Export chart, which Print uses too.
     Armalyx::ChartExport::TExportSize m_exportChoice;
+    // The background picture as prints have had it drawn.
+    Armalyx::TPrintPictures m_printPictures;
     // The folder of the last file exported, printed to or saved in this run.
     QString m_exportFolder;
     Armalyx::TUndoHistory m_history;

@@ -400,7 +400,7 @@ void TForm1::WriteChartFile(const QString& fileName,
                                ? size.WidthCm
                                : Armalyx::ChartExport::PrintedSizeCm(CommandChart(), 0).width();
     const Armalyx::TPrintedChart printed(*m_study, m_curves->View(), widthCm, size.HeightCm,
-                                         {size.Greyscale});
+                                         {size.Greyscale, size.Picture}, m_printPictures);
     Armalyx::ChartExport::TExportSize printedSize = size;
     printedSize.WidthCm = widthCm;
     Armalyx::ChartExport::WriteFile(printed.Chart(), fileName, printedSize);
@@ -468,7 +468,7 @@ void TForm1::PrintChart() {
 
 // The layout last chosen in Export chart: for print, the figure laid out for the page's printable
 // width (and at most its height).
-void TForm1::PrintOn(TChart& chart, QPrinter& printer) const {
+void TForm1::PrintOn(TChart& chart, QPrinter& printer) {
     if (m_exportChoice.Layout == Armalyx::ChartExport::TChartLayout::Screen) {
         Armalyx::ChartExport::Print(chart, printer);
         return;
@@ -478,9 +478,9 @@ void TForm1::PrintOn(TChart& chart, QPrinter& printer) const {
     const double height = m_exportChoice.HeightCm > 0
                               ? m_exportChoice.HeightCm
                               : page.width() * Armalyx::TPrintedChart::kPrintProportion;
-    const Armalyx::TPrintedChart printed(*m_study, m_curves->View(), page.width(),
-                                         std::min(height, page.height()),
-                                         {m_exportChoice.Greyscale});
+    const Armalyx::TPrintedChart printed(
+        *m_study, m_curves->View(), page.width(), std::min(height, page.height()),
+        {m_exportChoice.Greyscale, m_exportChoice.Picture}, m_printPictures);
     Armalyx::ChartExport::Print(printed.Chart(), printer);
 }
 

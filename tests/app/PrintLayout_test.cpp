@@ -141,6 +141,17 @@ TEST_F(TPrintLayout, APdfAtAColumnWidthHasDatedMonthsAPercentAxisAndNoTinyText) 
         }
         // No month numbers below the axis, nor the spaced year caption of the screen.
         EXPECT_FALSE(texts.contains(QStringLiteral("52")));
+        // The background picture, once, at 300 pixels per printed inch or more.
+        const TCommandRun images = Armalyx::RunCommand("pdfimages -list " + Armalyx::Quoted(pdf));
+        // page num type width height color comp bpc enc interp object ID x-ppi y-ppi ...
+        static const QRegularExpression imageLine(
+            QStringLiteral(R"(^\s*1\s+\d+\s+image(?:\s+\S+){9}\s+(\d+)\s+(\d+))"),
+            QRegularExpression::MultilineOption);
+        const auto image = imageLine.match(QString::fromStdString(images.Output));
+        ASSERT_TRUE(image.hasMatch()) << images.Output;
+        EXPECT_EQ(QString::fromStdString(images.Output).count(QStringLiteral(" image ")), 1);
+        EXPECT_GE(image.captured(1).toInt(), 300) << images.Output;
+        EXPECT_GE(image.captured(2).toInt(), 300) << images.Output;
         for (const TWord& word : words) {
             if (word.Text.size() >= 3) {
                 EXPECT_GE(std::min(word.Width, word.Height), kSmallestWordBox)
@@ -149,6 +160,34 @@ TEST_F(TPrintLayout, APdfAtAColumnWidthHasDatedMonthsAPercentAxisAndNoTinyText) 
         }
     }
     EXPECT_TRUE(Errors().empty());
+}
+
+TEST_F(TPrintLayout, WithoutThePictureThePdfHoldsNoImage) {
+    PickSampleChart();
+    TExportSize size = ForPrint(12);
+    size.Picture = false;
+    const fs::path pdf = Export("bare.pdf", size);
+    const TCommandRun images = Armalyx::RunCommand("pdfimages -list " + Armalyx::Quoted(pdf));
+    EXPECT_EQ(QString::fromStdString(images.Output).count(QStringLiteral(" image ")), 0)
+        << images.Output;
+    EXPECT_TRUE(Errors().empty());
+}
+
+TEST(PrintLayoutLabels, ThePictureIsDrawnLargeEnoughForItsPartInView) {
+    const struct {
+        double PlotInches;
+        double Months;
+        int Scale;
+    } cases[] = {
+        {3, 47, 3}, // 1260 pixels over 3 inches: 420 per inch
+        {7, 47, 5}, // 2100 over 7: 300
+        {7, 12, 8}, // a year in view would need 20, held at the largest
+        {0, 47, 1}, {3, 0, 1}, {std::numeric_limits<double>::infinity(), 47, 1},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(Armalyx::PrintLayout::PictureScale(test.PlotInches, test.Months, 47), test.Scale)
+            << test.PlotInches << " / " << test.Months;
+    }
 }
 
 TEST_F(TPrintLayout, TheLegendLeavesOutPairsWithNothingPicked) {

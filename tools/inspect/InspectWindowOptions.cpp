@@ -79,8 +79,10 @@ TOptionResult TWindowOptions::Take(std::span<const std::string_view> args, std::
     error = std::string(option) + " needs a build with the program's window";
     return TOptionResult::Invalid;
 #endif
-    if (option == "--fit" || option == "--greyscale") {
-        (option == "--fit" ? m_choices.Fit : m_choices.Greyscale) = true;
+    if (option == "--fit" || option == "--greyscale" || option == "--no-picture") {
+        (option == "--fit"         ? m_choices.Fit
+         : option == "--greyscale" ? m_choices.Greyscale
+                                   : m_choices.NoPicture) = true;
         return TOptionResult::Taken;
     }
     if (option == "--view") {
@@ -239,6 +241,7 @@ std::string_view TWindowOptions::Usage() {
            "                      percentage axis, axis titles, text in points\n"
            "  --height-cm H       for print: the printed height (default: by the proportions)\n"
            "  --greyscale         for print: every curve in a grey with its own dash pattern\n"
+           "  --no-picture        for print: without the background picture\n"
            "  --width-cm W        the chart's printed width in centimetres, 2 to 200 (default:\n"
            "                      its size at 96 dpi, 17.8 cm)\n"
            "  --export-data FILE.csv\n"

@@ -39,6 +39,7 @@ struct TWindowChoices {
     bool PrintLayout = false;
     double HeightCm = 0;
     bool Greyscale = false;
+    bool NoPicture = false;
     // Where to write the chart's numbers and the vehicle table as CSV; empty: nowhere.
     std::string ChartData;
     std::string Table;

@@ -132,10 +132,13 @@ std::vector<std::string> ReportWindow(const TWindowChoices& choices, TJsonWriter
     request.CursorSnapshotFile = QString::fromStdString(choices.CursorSnapshot);
     request.CursorMonth = choices.CursorMonth;
     request.SnapshotFile = QString::fromStdString(choices.Snapshot);
-    request.SnapshotSize = {choices.Scale, choices.WidthCm,
+    request.SnapshotSize = {choices.Scale,
+                            choices.WidthCm,
                             choices.PrintLayout ? Armalyx::ChartExport::TChartLayout::Print
                                                 : Armalyx::ChartExport::TChartLayout::Screen,
-                            choices.HeightCm, choices.Greyscale};
+                            choices.HeightCm,
+                            choices.Greyscale,
+                            !choices.NoPicture};
     request.ChartDataFile = QString::fromStdString(choices.ChartData);
     request.TableFile = QString::fromStdString(choices.Table);
     const TWindowInspectionResult result = TWindowInspection::Run(request);
