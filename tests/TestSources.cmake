@@ -89,6 +89,7 @@ set(ARMALYX_app_study_TEST_SOURCES
   AvailabilityMaths_test.cpp
   AvailabilityStudy_test.cpp
   ExportFileName_test.cpp
+  FigureSpeech_test.cpp
   RecentFolders_test.cpp
   SaveTarget_test.cpp
   ScopedRollback_test.cpp

@@ -3,8 +3,11 @@
 #include "TChartAccessible.h"
 #include "TComboBox.h"
 #include "TComboBoxAccessible.h"
+#include "TFigureAccessible.h"
+#include "TFigureBox.h"
 #include "TStatusLine.h"
 #include "TStatusLineAccessible.h"
+#include "TWindowAccessible.h"
 
 #include <TChart.h>
 
@@ -24,6 +27,16 @@ QAccessibleInterface* For(const QString& className, QObject* object) {
     } else if (className == QLatin1String("TStatusLine")) {
         if (auto* statusLine = qobject_cast<TStatusLine*>(object)) {
             return new TStatusLineAccessible(statusLine);
+        }
+    } else if (className == QLatin1String("TFigureBox")) {
+        if (auto* figure = qobject_cast<TFigureBox*>(object)) {
+            return new TFigureAccessible(figure);
+        }
+    } else if (className == QLatin1String("TForm1") ||
+               className == QLatin1String("Armalyx::TChartWindow")) {
+        if (auto* window = qobject_cast<QWidget*>(object);
+            window != nullptr && window->isWindow()) {
+            return new TWindowAccessible(window);
         }
     }
     return nullptr;

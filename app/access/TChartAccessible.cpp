@@ -6,6 +6,7 @@
 #include "MonthText.h"
 #include "TChartCellAccessible.h"
 #include "TChartCursorOverlay.h"
+#include "TChartMonthAccessible.h"
 #include "TChartMonthCursor.h"
 #include "TChartNarrator.h"
 
@@ -77,7 +78,7 @@ int TChartAccessible::WidgetChildCount() const {
 }
 
 int TChartAccessible::childCount() const {
-    return WidgetChildCount() + rowCount() * columnCount();
+    return WidgetChildCount() + rowCount() * columnCount() + rowCount();
 }
 
 QAccessibleInterface* TChartAccessible::child(int index) const {
@@ -91,8 +92,12 @@ QAccessibleInterface* TChartAccessible::child(int index) const {
     }
     const int columns = columnCount();
     const int cell = index - widgets;
-    if (columns == 0 || cell >= rowCount() * columns) {
+    if (columns == 0) {
         return nullptr;
+    }
+    if (cell >= rowCount() * columns) {
+        const int row = cell - rowCount() * columns;
+        return row < rowCount() ? MonthItem(row) : nullptr;
     }
     return Cell(cell / columns, cell % columns);
 }
@@ -100,6 +105,11 @@ QAccessibleInterface* TChartAccessible::child(int index) const {
 int TChartAccessible::indexOfChild(const QAccessibleInterface* child) const {
     if (child == nullptr) {
         return -1;
+    }
+    if (const auto* month = dynamic_cast<const TChartMonthAccessible*>(child)) {
+        return month->parent() == this && month->Row() < rowCount()
+                   ? WidgetChildCount() + rowCount() * columnCount() + month->Row()
+                   : -1;
     }
     if (child->role() != QAccessible::Cell) {
         return static_cast<int>(ControlsOnChart().indexOf(child->object()));
@@ -186,11 +196,42 @@ QAccessibleInterface* TChartAccessible::Cell(int row, int column) const {
     return cell;
 }
 
+QAccessibleInterface* TChartAccessible::MonthItem(int row) const {
+    if (const auto found = m_months.find(row); found != m_months.end()) {
+        return QAccessible::accessibleInterface(found->second);
+    }
+    auto* item = new TChartMonthAccessible(Chart(), row); // the registry owns it
+    m_months.emplace(row, QAccessible::registerAccessibleInterface(item));
+    return item;
+}
+
 void TChartAccessible::ForgetCells() {
     for (const auto& [place, id] : m_cells) {
         QAccessible::deleteAccessibleInterface(id);
     }
     m_cells.clear();
+    for (const auto& [row, id] : m_months) {
+        QAccessible::deleteAccessibleInterface(id);
+    }
+    m_months.clear();
+}
+
+QString TChartAccessible::MonthSpeech(int row) const {
+    const TChartMonthCursor* cursor = Cursor();
+    const int month = MonthOfRow(row);
+    return cursor == nullptr || month == 0 ? QString() : cursor->SpokenReadOut(month);
+}
+
+void TChartAccessible::TellCursorMonth() {
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty() || !Chart()->hasFocus()) {
+        return;
+    }
+    QAccessibleInterface* item = MonthItem(rows.front());
+    QAccessibleEvent named(item, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent focused(item, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focused);
 }
 
 void TChartAccessible::modelChange(QAccessibleTableModelChangeEvent* /*event*/) {

@@ -4,7 +4,8 @@
 // the months as row headers and the curve names as column headers) and the month cursor's
 // read-out as its text. The month the cursor stands on is the table's selected row; selecting a
 // row moves the cursor there. Controls lying on the chart stay its first children, the cells
-// follow them row by row.
+// follow them row by row, then one item per month, named by the month cursor's read-out there:
+// the cursor's month has the focus, so that a reader speaks each move.
 
 #include "TReadOnlyAccessibleText.h"
 
@@ -66,6 +67,10 @@ public:
     // The month (1 = January 1941) of a row, 0 outside the table.
     int MonthOfRow(int row) const;
     TChart* Chart() const;
+    // What a reader hears for the month of a row, as the month cursor reads it.
+    QString MonthSpeech(int row) const;
+    // The item of the cursor's month takes the focus, while the chart has it.
+    void TellCursorMonth();
 
 private:
     TChartNarrator* Narrator() const;
@@ -74,7 +79,10 @@ private:
     int WidgetChildCount() const;
     // The cell's interface, made once and kept until the table changes.
     QAccessibleInterface* Cell(int row, int column) const;
+    // The month's item, made once and kept until the table changes.
+    QAccessibleInterface* MonthItem(int row) const;
     void ForgetCells();
 
     mutable std::map<std::pair<int, int>, QAccessible::Id> m_cells;
+    mutable std::map<int, QAccessible::Id> m_months;
 };

@@ -5,28 +5,12 @@
 #include <TChart.h>
 
 TChartCellAccessible::TChartCellAccessible(TChart* chart, int row, int column)
-    : m_chart(chart), m_row(row), m_column(column) {}
-
-TChartAccessible* TChartCellAccessible::Table() const {
-    if (m_chart.isNull()) {
-        return nullptr;
-    }
-    return dynamic_cast<TChartAccessible*>(QAccessible::queryAccessibleInterface(m_chart.data()));
-}
+    : TChartPartAccessible(chart), m_row(row), m_column(column) {}
 
 bool TChartCellAccessible::isValid() const {
     const TChartAccessible* table = Table();
     return table != nullptr && m_row >= -1 && m_column >= -1 && m_row < table->rowCount() &&
            m_column < table->columnCount() && (m_row >= 0 || m_column >= 0);
-}
-
-QWindow* TChartCellAccessible::window() const {
-    const TChartAccessible* table = Table();
-    return table == nullptr ? nullptr : table->window();
-}
-
-QAccessibleInterface* TChartCellAccessible::parent() const {
-    return Table();
 }
 
 QAccessibleInterface* TChartCellAccessible::table() const {
@@ -43,12 +27,13 @@ QString TChartCellAccessible::text(QAccessible::Text t) const {
 
 // The cell stands for a point of the chart's plot; a reader that shows where it is gets the plot.
 QRect TChartCellAccessible::rect() const {
-    if (m_chart.isNull()) {
+    const TChart* chart = ChartWidget();
+    if (chart == nullptr) {
         return {};
     }
-    const TRect& plot = m_chart->ChartRect();
-    return QRect(m_chart->mapToGlobal(QPoint(plot.Left, plot.Top)),
-                 m_chart->mapToGlobal(QPoint(plot.Right - 1, plot.Bottom - 1)));
+    const TRect& plot = chart->ChartRect();
+    return QRect(chart->mapToGlobal(QPoint(plot.Left, plot.Top)),
+                 chart->mapToGlobal(QPoint(plot.Right - 1, plot.Bottom - 1)));
 }
 
 QAccessible::Role TChartCellAccessible::role() const {

@@ -3,28 +3,16 @@
 // columns, as a screen reader meets it. Holds its place, not its text: the text is read from the
 // chart at each call, and a cell the table no longer has reports itself invalid.
 
-#include <QAccessibleInterface>
-#include <QPointer>
+#include "TChartPartAccessible.h"
 
-class TChart;
-class TChartAccessible;
-
-class TChartCellAccessible final : public QAccessibleInterface,
+class TChartCellAccessible final : public TChartPartAccessible,
                                    public QAccessibleTableCellInterface {
 public:
     // Row or column -1 makes the header of that column or row.
     TChartCellAccessible(TChart* chart, int row, int column);
 
     bool isValid() const override;
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
@@ -40,9 +28,6 @@ public:
     QAccessibleInterface* table() const override;
 
 private:
-    TChartAccessible* Table() const;
-
-    QPointer<TChart> m_chart;
     int m_row;
     int m_column;
 };

@@ -1,5 +1,6 @@
 #include "TComboBoxAccessible.h"
 
+#include "AccessibleLabels.h"
 #include "TComboBox.h"
 
 TComboBoxAccessible::TComboBoxAccessible(TComboBox* comboBox)
@@ -24,4 +25,9 @@ void TComboBoxAccessible::doAction(const QString& actionName) {
         return;
     }
     QAccessibleWidget::doAction(actionName);
+}
+
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+TComboBoxAccessible::relations(QAccessible::Relation match) const {
+    return Armalyx::AccessibleLabels::WithoutLabels(QAccessibleWidget::relations(match));
 }

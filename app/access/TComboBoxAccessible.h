@@ -14,6 +14,9 @@ public:
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
     QString AccessibleText() const override;
+    // The visible label beside it ("Start") is left out: a reader would take it for the name.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match = QAccessible::AllRelations) const override;
 
 private:
     TComboBox* ComboBox() const;

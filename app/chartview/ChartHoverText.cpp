@@ -121,4 +121,12 @@ QString PlainText(int month, const std::vector<TSeriesValue>& values, const QLoc
     return text;
 }
 
+QString SpokenText(int month, const std::vector<TSeriesValue>& values, const QLocale& locale) {
+    QString text = MonthText::Caption(month) + QLatin1Char('.');
+    for (const TSeriesValue& value : values) {
+        text += QLatin1Char(' ') + ValueLine(value, locale) + QLatin1Char('.');
+    }
+    return text;
+}
+
 } // namespace Armalyx::ChartHoverText

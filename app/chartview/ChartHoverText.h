@@ -47,5 +47,8 @@ QString ToolTip(int month, const std::vector<TSeriesValue>& values, const QLocal
                 const QColor& swatchBorder);
 // The same as plain lines, as a screen reader speaks it: "Mar 1943", then one line per series.
 QString PlainText(int month, const std::vector<TSeriesValue>& values, const QLocale& locale);
+// The month and the values as a screen reader speaks them, in sentences on one line and without
+// the sources: "Mar 1943. Total In service: 12,345. T-34: 1,234."
+QString SpokenText(int month, const std::vector<TSeriesValue>& values, const QLocale& locale);
 
 } // namespace Armalyx::ChartHoverText

@@ -55,6 +55,21 @@ QString TChartMonthCursor::ReadOut() const {
         *month, Armalyx::MonthReadOut::ValuesAt(m_readings(), *month), QLocale());
 }
 
+QString TChartMonthCursor::SpokenReadOut(int month) const {
+    const auto months = CurveMonths();
+    if (!months || month < months->first || month > months->second) {
+        return QString();
+    }
+    QString text = Armalyx::ChartHoverText::SpokenText(
+        month, Armalyx::MonthReadOut::ValuesAt(m_readings(), month), QLocale());
+    if (month == months->first) {
+        text += QStringLiteral(" First month.");
+    } else if (month == months->second) {
+        text += QStringLiteral(" Last month.");
+    }
+    return text;
+}
+
 std::vector<Armalyx::ChartHoverText::TSeriesValue> TChartMonthCursor::ReadOutValues() const {
     const auto month = Month();
     if (!month) {
@@ -111,6 +126,7 @@ void TChartMonthCursor::Show(std::optional<int> month) {
     if (now != before) {
         QAccessibleTextUpdateEvent event(&m_chart, 0, before, now);
         QAccessible::updateAccessibility(&event);
+        emit ReadOutChanged();
     }
 }
 

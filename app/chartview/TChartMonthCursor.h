@@ -41,6 +41,9 @@ public:
     std::optional<int> Month() const;
     // The month and each curve's value in it as plain lines; empty while the cursor is hidden.
     QString ReadOut() const;
+    // What a screen reader speaks for a month: the read-out in sentences, and "First month." or
+    // "Last month." at the ends of the curves' months. Empty for a month outside them.
+    QString SpokenReadOut(int month) const;
     // The values the read-out names, each with its curve's colour; empty while hidden.
     std::vector<Armalyx::ChartHoverText::TSeriesValue> ReadOutValues() const;
     // The first and last month in which a visible curve has a point, within the months the
@@ -51,6 +54,10 @@ public:
     void Hide();
 
     TChart& Chart() const { return m_chart; }
+
+signals:
+    // The cursor moved, showed or hid: its read-out is another.
+    void ReadOutChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

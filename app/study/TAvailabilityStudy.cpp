@@ -2,6 +2,7 @@
 
 #include "AvailabilityMaths.h"
 #include "DataStatusText.h"
+#include "FigureSpeech.h"
 #include "TDataFolderWatcher.h"
 #include "VehicleNameText.h"
 #include "VehicleTableText.h"
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 
 #include <algorithm>
 #include <cstdio>
@@ -313,6 +315,30 @@ void TAvailabilityStudy::ComputeFigures(const std::vector<int>& members) {
     }
     m_missedPicks.FiguresVehicles.clear();
     emit FiguresChanged();
+}
+
+std::array<QString, 3> TAvailabilityStudy::FiguresSpeech() const {
+    if (!m_figuresShown) {
+        return {};
+    }
+    using FigureSpeech::TFigure;
+    const auto& choices = m_figureChoices;
+    const QString span = FigureSpeech::SpanText(choices.StartMonth, choices.StartYear,
+                                                choices.EndMonth, choices.EndYear);
+    const QString vehicle =
+        m_figuresOfLendLease ? QStringLiteral("Lend Lease") : GroupName(m_figuresVehicles);
+    const bool outOfDate = FiguresOutOfDate();
+    const QLocale locale;
+    return {
+        FigureSpeech::Text(
+            TFigure{QStringLiteral("Production of ") + vehicle, span, m_figures.Vehicle, outOfDate},
+            locale),
+        FigureSpeech::Text(
+            TFigure{QStringLiteral("Production of all vehicles"), span, m_figures.Total, outOfDate},
+            locale),
+        FigureSpeech::Text(TFigure{QStringLiteral("Losses"), span, m_figures.Losses, outOfDate},
+                           locale),
+    };
 }
 
 bool TAvailabilityStudy::FiguresOutOfDate() const {

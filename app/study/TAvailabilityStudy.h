@@ -157,6 +157,9 @@ public:
     QString DocumentedSource(int pair, int month) const;
     // Whether a span selector has changed since the figures were computed.
     bool FiguresOutOfDate() const;
+    // What a screen reader hears for each figure (vehicle, total, losses); empty until a pick
+    // computed them.
+    std::array<QString, 3> FiguresSpeech() const;
 
 signals:
     // A load ended, whole or not: the status line and the data report have news.

@@ -1,12 +1,14 @@
 #include "TChartReaders.h"
 
 #include "TChart1Curves.h"
+#include "TChartAccessible.h"
 #include "TChartHover.h"
 #include "TChartMonthCursor.h"
 #include "TChartNarrator.h"
 
 #include <TChart.h>
 
+#include <QAccessible>
 #include <QLocale>
 
 namespace Armalyx {
@@ -24,6 +26,17 @@ TChartReaders::TChartReaders(const TChart1Curves& curves)
     TChartNarrator* narrator = m_narrator.get();
     QObject::connect(&curves, &TChart1Curves::Changed, narrator,
                      [narrator] { narrator->NoteCurvesChanged(); });
+    // Each move of the month cursor moves a reader's focus to the month's item.
+    TChart* chart = &curves.Chart();
+    QObject::connect(m_monthCursor.get(), &TChartMonthCursor::ReadOutChanged, narrator, [chart] {
+        if (!QAccessible::isActive()) {
+            return;
+        }
+        if (auto* access =
+                dynamic_cast<TChartAccessible*>(QAccessible::queryAccessibleInterface(chart))) {
+            access->TellCursorMonth();
+        }
+    });
 }
 
 TChartReaders::~TChartReaders() = default;

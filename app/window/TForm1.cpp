@@ -452,8 +452,11 @@ void TForm1::ShowFiguresCue() {
                                                     window.color(group, QPalette::Base)));
         }
     }
-    for (QLineEdit* figure : {Edit1, Edit2, Edit3}) {
-        figure->setPalette(figures);
+    const auto speech = m_study->FiguresSpeech();
+    const std::array<TFigureBox*, 3> boxes{Edit1, Edit2, Edit3};
+    for (std::size_t figure = 0; figure < boxes.size(); ++figure) {
+        boxes[figure]->setPalette(figures);
+        boxes[figure]->SetSpokenText(speech[figure]);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "ChartExport.h"
 #include "TAvailabilityStudy.h"
+#include "TFigureBox.h"
 #include "TPrintPictures.h"
 #include "TStudyView.h"
 #include "TUndoHistory.h"
@@ -210,9 +211,9 @@ private:
     TComboBox* ComboBox2 = nullptr;
     TComboBox* ComboBox3 = nullptr;
     TComboBox* ComboBox4 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLineEdit* Edit3 = nullptr;
+    TFigureBox* Edit1 = nullptr;
+    TFigureBox* Edit2 = nullptr;
+    TFigureBox* Edit3 = nullptr;
     TChart* Chart1 = nullptr;
     TRadioGroup* RadioGroup1 = nullptr;
     // Context menus of the chart and of the table, and the commands they offer with their keys.

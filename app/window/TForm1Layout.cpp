@@ -6,6 +6,7 @@
 #include "TApplication.h"
 #include "TChart1Curves.h"
 #include "TComboBox.h"
+#include "TFigureBox.h"
 #include "TRadioGroup.h"
 #include "TStatusLine.h"
 #include "TStringGrid.h"
@@ -83,8 +84,8 @@ TComboBox* CreateComboBox(QWidget* parent, const char* name, const QStringList& 
     return comboBox;
 }
 
-QLineEdit* CreateEdit(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* edit = new QLineEdit(QStringLiteral("0"), parent);
+TFigureBox* CreateEdit(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* edit = new TFigureBox(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setGeometry(geometry);
     return edit;

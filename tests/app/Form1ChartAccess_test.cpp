@@ -148,7 +148,8 @@ TEST_F(TForm1ChartAccess, TheChartsTableHoldsTheNumbersOfCopyData) {
     EXPECT_EQ(table->cellAt(-1, 0), nullptr);
     EXPECT_EQ(table->cellAt(table->rowCount(), 0), nullptr);
     EXPECT_EQ(table->cellAt(0, table->columnCount()), nullptr);
-    EXPECT_EQ(chart->childCount(), 1 + table->rowCount() * table->columnCount());
+    // The data-source selector, the cells, then one item per month.
+    EXPECT_EQ(chart->childCount(), 1 + table->rowCount() * (table->columnCount() + 1));
 }
 
 TEST_F(TForm1ChartAccess, CursorKeysWalkTheMonthsAndEveryMoveIsAnnounced) {
@@ -190,6 +191,18 @@ TEST_F(TForm1ChartAccess, CursorKeysWalkTheMonthsAndEveryMoveIsAnnounced) {
         const auto told = recorder.Of(form.Chart1, QAccessible::TextUpdated);
         ASSERT_FALSE(told.empty());
         EXPECT_EQ(told.back().Inserted, readOut);
+        // A reader's focus goes to the month's item, named by the read-out in sentences, with
+        // the ends of the curves' months said.
+        if (&keyCase == cases || keyCase.Month != (&keyCase)[-1].Month) {
+            const auto focused = recorder.Of(nullptr, QAccessible::Focus);
+            ASSERT_FALSE(focused.empty());
+            const QString spoken = focused.back().Name;
+            EXPECT_TRUE(spoken.startsWith(MonthText::Caption(keyCase.Month) + QStringLiteral(". ")))
+                << spoken.toStdString();
+            EXPECT_FALSE(spoken.contains(QLatin1Char('\n')));
+            EXPECT_EQ(spoken.endsWith(QStringLiteral(" First month.")), keyCase.Month == first);
+            EXPECT_EQ(spoken.endsWith(QStringLiteral(" Last month.")), keyCase.Month == last);
+        }
         // The read-out is the tooltip the mouse gets over the cursor's line (the last month's
         // line lies on the plot's right edge, the mouse finds it a pixel to the left).
         const int x = std::min(form.Chart1->BottomAxis().ValueToPixel(keyCase.Month),
@@ -331,10 +344,51 @@ TEST_F(TForm1ChartAccess, SelectorsFiguresAndTheStatusLineTellTheirNamesAndValue
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form.ComboBox4)->text(QAccessible::Name),
               QStringLiteral("End year"));
 
-    ClickRow(1);
+    // A combo box's visible label is no label relation, which a reader would take for its name.
+    for (const auto& [other, relation] : startMonth->relations()) {
+        EXPECT_FALSE(relation.testFlag(QAccessible::Label))
+            << other->text(QAccessible::Name).toStdString();
+    }
+
+    // The figures are named with what they count, the span and the whole count, read-only and
+    // with nothing selected; the label beside them is their description.
     QAccessibleInterface* figure = QAccessible::queryAccessibleInterface(form.Edit1);
     EXPECT_EQ(figure->text(QAccessible::Name), QStringLiteral("Production of the picked vehicle"));
-    EXPECT_EQ(figure->text(QAccessible::Value), form.Edit1->text());
+    ClickRow(1);
+    const auto count = [](const QLineEdit* box) {
+        return QLocale().toString(box->text().toLongLong());
+    };
+    const struct {
+        QLineEdit* Box;
+        QString Name;
+        QString Description;
+    } figures[] = {
+        {form.Edit1, QStringLiteral("Production of v1, Mar 1941 to Dec 1945: ") + count(form.Edit1),
+         QStringLiteral("Tank")},
+        {form.Edit2,
+         QStringLiteral("Production of all vehicles, Mar 1941 to Dec 1945: ") + count(form.Edit2),
+         QStringLiteral("Total")},
+        {form.Edit3, QStringLiteral("Losses, Mar 1941 to Dec 1945: ") + count(form.Edit3),
+         QStringLiteral("Losses")},
+    };
+    for (const auto& test : figures) {
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(test.Box);
+        EXPECT_EQ(box->text(QAccessible::Name), test.Name);
+        EXPECT_EQ(box->text(QAccessible::Description), test.Description);
+        EXPECT_EQ(box->text(QAccessible::Value), test.Box->text());
+        EXPECT_TRUE(box->state().readOnly);
+        test.Box->setFocus(Qt::TabFocusReason);
+        ASSERT_NE(box->textInterface(), nullptr);
+        EXPECT_EQ(box->textInterface()->selectionCount(), 0);
+        EXPECT_EQ(box->textInterface()->text(0, -1), test.Box->text());
+        EXPECT_TRUE(box->relations(QAccessible::Label).isEmpty());
+    }
+    form.ComboBox2->PickItem(5);
+    EXPECT_TRUE(figure->text(QAccessible::Name).endsWith(QStringLiteral(", out of date")))
+        << figure->text(QAccessible::Name).toStdString();
+
+    // The window is a frame, where a reader looks for its title and its status bar.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&form.Window)->role(), QAccessible::Window);
 
     QAccessibleInterface* status = QAccessible::queryAccessibleInterface(form.Label8);
     EXPECT_EQ(status->role(), QAccessible::StatusBar);

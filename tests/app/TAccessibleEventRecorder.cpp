@@ -15,9 +15,14 @@ std::vector<TAccessibleEventRecord>& Records() {
 }
 
 void Record(QAccessibleEvent* event) {
-    TAccessibleEventRecord record{event->type(), event->object(), QString()};
+    TAccessibleEventRecord record{event->type(), event->object(), QString(), QString()};
     if (event->type() == QAccessible::TextUpdated) {
         record.Inserted = static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
+    }
+    if (event->object() == nullptr) {
+        if (QAccessibleInterface* iface = event->accessibleInterface()) {
+            record.Name = iface->text(QAccessible::Name);
+        }
     }
     Records().push_back(record);
 }

@@ -14,6 +14,8 @@ struct TAccessibleEventRecord {
     const QObject* Object = nullptr;
     // The text a text update inserted.
     QString Inserted;
+    // The name, as it was then, of an interface without an object of its own (a chart's month).
+    QString Name;
 };
 
 class TAccessibleEventRecorder final {
