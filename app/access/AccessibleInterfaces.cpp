@@ -1,5 +1,7 @@
 #include "AccessibleInterfaces.h"
 
+#include "TAnnouncementAccessible.h"
+#include "TAnnouncer.h"
 #include "TChartAccessible.h"
 #include "TComboBox.h"
 #include "TComboBoxAccessible.h"
@@ -27,6 +29,10 @@ QAccessibleInterface* For(const QString& className, QObject* object) {
     } else if (className == QLatin1String("TStatusLine")) {
         if (auto* statusLine = qobject_cast<TStatusLine*>(object)) {
             return new TStatusLineAccessible(statusLine);
+        }
+    } else if (className == QLatin1String("TAnnouncer")) {
+        if (auto* announcer = qobject_cast<TAnnouncer*>(object)) {
+            return new TAnnouncementAccessible(announcer);
         }
     } else if (className == QLatin1String("TFigureBox")) {
         if (auto* figure = qobject_cast<TFigureBox*>(object)) {

@@ -214,6 +214,10 @@ QString ReadAgainLine(const QTime& at, const QString& reason) {
         .arg(at.toString(QStringLiteral("HH:mm:ss")), reason);
 }
 
+QString ReadAgainAnnouncement(const QString& reason) {
+    return QStringLiteral("Read again: %1.").arg(reason);
+}
+
 QString ChangedFilesReason(const QStringList& fileNames) {
     return QStringLiteral("%1 changed").arg(fileNames.join(QStringLiteral(" and ")));
 }

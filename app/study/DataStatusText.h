@@ -26,6 +26,8 @@ QString DataFilePath(const QString& directory, const char* fileName);
 
 // The line added after a load that was not the first of its folder: when and why it read.
 QString ReadAgainLine(const QTime& at, const QString& reason);
+// What a screen reader is told of the same reload: why it read, without the time.
+QString ReadAgainAnnouncement(const QString& reason);
 // Why the files were read again when some of them changed on disk: "TankData.txt changed".
 QString ChangedFilesReason(const QStringList& fileNames);
 // The line added when vehicles picked before a reload are no longer in the data files.

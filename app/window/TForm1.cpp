@@ -6,6 +6,7 @@
 #include "DataFolderDrop.h"
 #include "DataStatusText.h"
 #include "StartFolder.h"
+#include "TAnnouncer.h"
 #include "TAvailabilityStudy.h"
 #include "TChart1Curves.h"
 #include "TChartReaders.h"
@@ -480,4 +481,9 @@ void TForm1::AddReloadLines(const QString& reason, const QStringList& lostPicks)
         text += QLatin1Char('\n') + Armalyx::DataStatusText::LostPicksLine(lostPicks);
     }
     Label8->SetStatusText(text);
+    QString told = Armalyx::DataStatusText::ReadAgainAnnouncement(reason);
+    if (!lostPicks.isEmpty()) {
+        told += QLatin1Char(' ') + Armalyx::DataStatusText::LostPicksLine(lostPicks);
+    }
+    m_announcer->Announce(told);
 }

@@ -29,6 +29,7 @@ class QPrinter;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
+class TAnnouncer;
 class TChart;
 class TComboBox;
 class TDataReportWindow;
@@ -204,6 +205,8 @@ private:
     QLabel* Label7 = nullptr;
     // The data status line below the span figures: what the last load made of the data files.
     TStatusLine* Label8 = nullptr;
+    // Tells a screen reader of reloads.
+    TAnnouncer* m_announcer = nullptr;
     // Below the status text, shown while the data report has lines to list: opens the report.
     QPushButton* DetailsButton = nullptr;
     TStringGrid* StringGrid1 = nullptr;

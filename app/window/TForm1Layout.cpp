@@ -3,6 +3,7 @@
 
 #include "TForm1.h"
 
+#include "TAnnouncer.h"
 #include "TApplication.h"
 #include "TChart1Curves.h"
 #include "TComboBox.h"
@@ -150,6 +151,7 @@ void TForm1::CreateSelectionLabels() {
     Label8->setGeometry(256, 168, 425, 209);
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_announcer = new TAnnouncer(this);
     // Placed below the status text whenever that changes; hidden while there is nothing to show.
     DetailsButton = new QPushButton(QStringLiteral("Details\u2026"), Tabsheet1);
     DetailsButton->setObjectName(QStringLiteral("DetailsButton"));

@@ -3,6 +3,7 @@
 #include "ChartHoverText.h"
 #include "MonthText.h"
 #include "TAccessibleEventRecorder.h"
+#include "TAnnouncer.h"
 #include "TChartHover.h"
 #include "TChartMonthCursor.h"
 #include "TComboBox.h"
@@ -327,6 +328,15 @@ TEST_F(TForm1ChartAccess, TheNewSummaryIsAnnouncedOnceAfterAPickASourceChangeAnd
     ASSERT_FALSE(status.empty());
     EXPECT_EQ(status.back().Inserted, form.Label8->text());
     EXPECT_TRUE(form.Label8->text().contains(QStringLiteral("Read again at")));
+    // The reload and its reason are told once, as a notification that appears.
+    auto* announcer = form.Window.findChild<TAnnouncer*>();
+    ASSERT_NE(announcer, nullptr);
+    EXPECT_EQ(recorder.Of(announcer, QAccessible::ObjectShow).size(), 1U);
+    QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
+    EXPECT_EQ(notification->role(), QAccessible::Notification);
+    EXPECT_EQ(notification->text(QAccessible::Name),
+              QStringLiteral("Read again: reload asked for."));
+    EXPECT_TRUE(announcer->size().isEmpty());
 }
 
 TEST_F(TForm1ChartAccess, SelectorsFiguresAndTheStatusLineTellTheirNamesAndValues) {
