@@ -88,6 +88,7 @@ set(ARMALYX_app_TEST_SOURCES
 set(ARMALYX_app_study_TEST_SOURCES
   AvailabilityMaths_test.cpp
   AvailabilityStudy_test.cpp
+  ChangeSpeech_test.cpp
   ExportFileName_test.cpp
   FigureSpeech_test.cpp
   RecentFolders_test.cpp

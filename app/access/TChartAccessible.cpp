@@ -9,6 +9,7 @@
 #include "TChartMonthAccessible.h"
 #include "TChartMonthCursor.h"
 #include "TChartNarrator.h"
+#include "TChartSummaryAccessible.h"
 
 #include <TChart.h>
 
@@ -33,6 +34,9 @@ TChartAccessible::TChartAccessible(TChart* chart) : QAccessibleWidget(chart, QAc
 
 TChartAccessible::~TChartAccessible() {
     ForgetCells();
+    if (m_summary != 0) {
+        QAccessible::deleteAccessibleInterface(m_summary);
+    }
 }
 
 TChart* TChartAccessible::Chart() const {
@@ -50,7 +54,7 @@ TChartMonthCursor* TChartAccessible::Cursor() const {
 QString TChartAccessible::text(QAccessible::Text t) const {
     const TChartNarrator* narrator = Narrator();
     if (t == QAccessible::Description && narrator != nullptr) {
-        return narrator->Summary();
+        return narrator->Brief();
     }
     return QAccessibleWidget::text(t);
 }
@@ -78,7 +82,7 @@ int TChartAccessible::WidgetChildCount() const {
 }
 
 int TChartAccessible::childCount() const {
-    return WidgetChildCount() + rowCount() * columnCount() + rowCount();
+    return WidgetChildCount() + rowCount() * columnCount() + rowCount() + 1;
 }
 
 QAccessibleInterface* TChartAccessible::child(int index) const {
@@ -93,10 +97,13 @@ QAccessibleInterface* TChartAccessible::child(int index) const {
     const int columns = columnCount();
     const int cell = index - widgets;
     if (columns == 0) {
-        return nullptr;
+        return cell == 0 ? SummaryItem() : nullptr;
     }
     if (cell >= rowCount() * columns) {
         const int row = cell - rowCount() * columns;
+        if (row == rowCount()) {
+            return SummaryItem();
+        }
         return row < rowCount() ? MonthItem(row) : nullptr;
     }
     return Cell(cell / columns, cell % columns);
@@ -105,6 +112,9 @@ QAccessibleInterface* TChartAccessible::child(int index) const {
 int TChartAccessible::indexOfChild(const QAccessibleInterface* child) const {
     if (child == nullptr) {
         return -1;
+    }
+    if (child == SummaryItem()) {
+        return childCount() - 1;
     }
     if (const auto* month = dynamic_cast<const TChartMonthAccessible*>(child)) {
         return month->parent() == this && month->Row() < rowCount()
@@ -203,6 +213,23 @@ QAccessibleInterface* TChartAccessible::MonthItem(int row) const {
     auto* item = new TChartMonthAccessible(Chart(), row); // the registry owns it
     m_months.emplace(row, QAccessible::registerAccessibleInterface(item));
     return item;
+}
+
+QAccessibleInterface* TChartAccessible::SummaryItem() const {
+    if (m_summary == 0) {
+        m_summary = QAccessible::registerAccessibleInterface(new TChartSummaryAccessible(Chart()));
+    }
+    return QAccessible::accessibleInterface(m_summary);
+}
+
+QString TChartAccessible::SummaryText() const {
+    const TChartNarrator* narrator = Narrator();
+    return narrator == nullptr ? QString() : narrator->Summary();
+}
+
+void TChartAccessible::TellSummaryChanged() {
+    QAccessibleEvent named(SummaryItem(), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
 }
 
 void TChartAccessible::ForgetCells() {

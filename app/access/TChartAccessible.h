@@ -1,11 +1,12 @@
 #pragma once
 // The availability chart as a screen reader meets it: a chart named by its title, described by a
-// summary of its curves, offering its numbers as a table (one row per month, one column per curve,
-// the months as row headers and the curve names as column headers) and the month cursor's
-// read-out as its text. The month the cursor stands on is the table's selected row; selecting a
-// row moves the cursor there. Controls lying on the chart stay its first children, the cells
-// follow them row by row, then one item per month, named by the month cursor's read-out there:
-// the cursor's month has the focus, so that a reader speaks each move.
+// brief of the months shown and the picks, offering its numbers as a table (one row per month, one
+// column per curve, the months as row headers and the curve names as column headers) and the
+// month cursor's read-out as its text. The month the cursor stands on is the table's selected
+// row; selecting a row moves the cursor there. Controls lying on the chart stay its first
+// children, the cells follow them row by row, then one item per month, named by the month
+// cursor's read-out there (the cursor's month has the focus, so that a reader speaks each move),
+// and last the summary of the curves, which is also the table's summary.
 
 #include "TReadOnlyAccessibleText.h"
 
@@ -36,7 +37,7 @@ public:
 
     // The table.
     QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return SummaryItem(); }
     QAccessibleInterface* cellAt(int row, int column) const override;
     int selectedCellCount() const override;
     QList<QAccessibleInterface*> selectedCells() const override;
@@ -71,6 +72,9 @@ public:
     QString MonthSpeech(int row) const;
     // The item of the cursor's month takes the focus, while the chart has it.
     void TellCursorMonth();
+    // The summary of the curves, as its child reads it, and its change told.
+    QString SummaryText() const;
+    void TellSummaryChanged();
 
 private:
     TChartNarrator* Narrator() const;
@@ -81,8 +85,11 @@ private:
     QAccessibleInterface* Cell(int row, int column) const;
     // The month's item, made once and kept until the table changes.
     QAccessibleInterface* MonthItem(int row) const;
+    // The summary's child, made once and kept with the chart's interface.
+    QAccessibleInterface* SummaryItem() const;
     void ForgetCells();
 
     mutable std::map<std::pair<int, int>, QAccessible::Id> m_cells;
     mutable std::map<int, QAccessible::Id> m_months;
+    mutable QAccessible::Id m_summary = 0;
 };

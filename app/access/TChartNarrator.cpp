@@ -1,8 +1,12 @@
 #include "TChartNarrator.h"
 
+#include "TAnnouncer.h"
+#include "TChartAccessible.h"
+
 #include <TChart.h>
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include <utility>
@@ -10,6 +14,7 @@
 TChartNarrator::TChartNarrator(TChart& chart, TSources sources)
     : QObject(&chart), m_chart(chart), m_sources(std::move(sources)) {
     setObjectName(QStringLiteral("ChartNarrator"));
+    chart.installEventFilter(this);
 }
 
 TChartNarrator* TChartNarrator::Of(const QObject* chart) {
@@ -20,6 +25,27 @@ TChartNarrator* TChartNarrator::Of(const QObject* chart) {
 
 QString TChartNarrator::Summary() const {
     return m_sources.Summary();
+}
+
+QString TChartNarrator::Brief() const {
+    return m_sources.Brief();
+}
+
+bool TChartNarrator::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_chart && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if (key->key() == Qt::Key_S && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            ReadOutSummary();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TChartNarrator::ReadOutSummary() const {
+    if (TAnnouncer* announcer = TAnnouncer::Of(&m_chart)) {
+        announcer->Announce(Summary());
+    }
 }
 
 const std::vector<QStringList>& TChartNarrator::Rows() const {
@@ -46,10 +72,20 @@ void TChartNarrator::AnnounceChanges() {
                                                QAccessibleTableModelChangeEvent::ModelReset);
         QAccessible::updateAccessibility(&reset);
     }
+    const QString brief = Brief();
+    if (brief != m_toldBrief) {
+        m_toldBrief = brief;
+        QAccessibleEvent described(&m_chart, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+    }
     const QString summary = Summary();
     if (summary != m_toldSummary) {
         m_toldSummary = summary;
-        QAccessibleEvent described(&m_chart, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&described);
+        if (auto* access = !QAccessible::isActive()
+                               ? nullptr
+                               : dynamic_cast<TChartAccessible*>(
+                                     QAccessible::queryAccessibleInterface(&m_chart))) {
+            access->TellSummaryChanged();
+        }
     }
 }

@@ -1,9 +1,11 @@
 #pragma once
-// What a screen reader is told about the availability chart besides its title: a summary
-// written from the curves, and the chart's numbers as a table (a header row, then one row per
-// month, as "Copy data" gives them). Lives as the chart's child, where the chart's accessible
-// interface finds it. When the curves change, the new summary is announced once the event that
-// changed them is done, so that a pick that redraws several curves is told once.
+// What a screen reader is told about the availability chart besides its title: a brief of the
+// months shown and the picks, heard on coming to the chart; a summary written from the curves,
+// which S on the chart reads out; and the chart's numbers as a table (a header row, then one row
+// per month, as "Copy data" gives them). Lives as the chart's child, where the chart's
+// accessible interface finds it. When the curves change, the new brief and summary are announced
+// once the event that changed them is done, so that a pick that redraws several curves is told
+// once.
 
 #include <QObject>
 #include <QString>
@@ -20,6 +22,7 @@ class TChartNarrator final : public QObject {
 public:
     struct TSources {
         std::function<QString()> Summary;
+        std::function<QString()> Brief;
         // The header row, then one row per month: the month, then each curve's value.
         std::function<std::vector<QStringList>()> Rows;
     };
@@ -30,6 +33,7 @@ public:
     static TChartNarrator* Of(const QObject* chart);
 
     QString Summary() const;
+    QString Brief() const;
     // The table, worked out again after each change of the curves.
     const std::vector<QStringList>& Rows() const;
 
@@ -37,8 +41,13 @@ public:
     // the current event a summary that differs from the one told last is announced.
     void NoteCurvesChanged();
 
+protected:
+    // S on the chart: the summary is read out.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void AnnounceChanges();
+    void ReadOutSummary() const;
 
     TChart& m_chart;
     TSources m_sources;
@@ -46,5 +55,6 @@ private:
     mutable bool m_rowsCurrent = false;
     bool m_announcementDue = false;
     QString m_toldSummary;
+    QString m_toldBrief;
     std::vector<QStringList> m_toldRows;
 };

@@ -3,24 +3,19 @@
 // childless part of the chart that holds its place, not its text, and finds the chart's
 // interface at each call, so that a part outliving the chart reports no parent.
 
-#include <QAccessibleInterface>
+#include "TChildlessAccessible.h"
+
 #include <QPointer>
 
 class TChart;
 class TChartAccessible;
 
-class TChartPartAccessible : public QAccessibleInterface {
+class TChartPartAccessible : public TChildlessAccessible {
 public:
     explicit TChartPartAccessible(TChart* chart);
 
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override;
-    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
-    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
 
 protected:
     // The chart's interface; none once the chart is gone.

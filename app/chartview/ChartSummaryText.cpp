@@ -58,28 +58,44 @@ QString PicksSentence(const QStringList& picked) {
     return QStringLiteral("Picked: ") + names + QLatin1Char('.');
 }
 
-QString Summary(const std::vector<ChartDataText::TDataColumn>& columns, const QStringList& picked,
-                const QLocale& locale) {
+namespace {
+
+// "Months shown: Jan 1941 to Dec 1945. ", or "The chart shows no curve. ".
+QString MonthsSentence(const std::vector<ChartDataText::TDataColumn>& columns) {
     double firstMonth = 0;
     double lastMonth = 0;
     bool anyPoint = false;
-    QString curves;
     for (const ChartDataText::TDataColumn& column : columns) {
         for (const auto& [month, value] : column.Points) {
             firstMonth = anyPoint ? std::min(firstMonth, month) : month;
             lastMonth = anyPoint ? std::max(lastMonth, month) : month;
             anyPoint = true;
         }
+    }
+    if (!anyPoint) {
+        return QStringLiteral("The chart shows no curve. ");
+    }
+    return QStringLiteral("Months shown: ") + MonthOf(firstMonth) + QStringLiteral(" to ") +
+           MonthOf(lastMonth) + QStringLiteral(". ");
+}
+
+} // namespace
+
+QString Summary(const std::vector<ChartDataText::TDataColumn>& columns, const QStringList& picked,
+                const QLocale& locale) {
+    QString curves;
+    for (const ChartDataText::TDataColumn& column : columns) {
         const QString sentence = CurveSentence(column, locale);
         if (!sentence.isEmpty()) {
             curves += sentence + QLatin1Char(' ');
         }
     }
-    if (!anyPoint) {
-        return QStringLiteral("The chart shows no curve. ") + PicksSentence(picked);
-    }
-    return QStringLiteral("Months shown: ") + MonthOf(firstMonth) + QStringLiteral(" to ") +
-           MonthOf(lastMonth) + QStringLiteral(". ") + curves + PicksSentence(picked);
+    return MonthsSentence(columns) + curves + PicksSentence(picked);
+}
+
+QString Brief(const std::vector<ChartDataText::TDataColumn>& columns, const QStringList& picked) {
+    return MonthsSentence(columns) + PicksSentence(picked) +
+           QStringLiteral(" S reads the summary.");
 }
 
 } // namespace Armalyx::ChartSummaryText

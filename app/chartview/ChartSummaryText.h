@@ -23,5 +23,8 @@ QString PicksSentence(const QStringList& picked);
 // picks; "The chart shows no curve. " in place of the first two when no curve has a point.
 QString Summary(const std::vector<ChartDataText::TDataColumn>& columns, const QStringList& picked,
                 const QLocale& locale);
+// What a reader hears on coming to the chart, a few words of the summary: "Months shown: Jan 1941
+// to Dec 1945. Picked: T-34. S reads the summary." ("The chart shows no curve. " for the months).
+QString Brief(const std::vector<ChartDataText::TDataColumn>& columns, const QStringList& picked);
 
 } // namespace Armalyx::ChartSummaryText

@@ -194,6 +194,10 @@ QString TChart1Curves::Summary() const {
     return ChartSummaryText::Summary(DataColumns(), m_study.PickedNames(), QLocale());
 }
 
+QString TChart1Curves::Brief() const {
+    return ChartSummaryText::Brief(DataColumns(), m_study.PickedNames());
+}
+
 TStudyView TChart1Curves::View() const {
     TStudyView view;
     for (const TAxisRange& range : m_chart.AxisRanges()) {

@@ -60,6 +60,8 @@ public:
     QString DataText() const;
     // The chart in a few sentences for a screen reader: months, curves, picks.
     QString Summary() const;
+    // What a reader hears on coming to the chart: the months shown and the picks.
+    QString Brief() const;
 
     // The chart's view as the study keeps it, and the view brought back.
     TStudyView View() const;

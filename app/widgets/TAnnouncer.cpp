@@ -10,7 +10,7 @@ constexpr int kTypingPauseMilliseconds = 1500;
 
 } // namespace
 
-TAnnouncer::TAnnouncer(QWidget* parent) : QWidget(parent) {
+TAnnouncer::TAnnouncer(QWidget* window) : QWidget(window) {
     setObjectName(QStringLiteral("Announcer"));
     setGeometry(0, 0, 0, 0);
     setFocusPolicy(Qt::NoFocus);
@@ -19,6 +19,13 @@ TAnnouncer::TAnnouncer(QWidget* parent) : QWidget(parent) {
     m_wait.setSingleShot(true);
     m_wait.setInterval(kTypingPauseMilliseconds);
     connect(&m_wait, &QTimer::timeout, this, &TAnnouncer::Tell);
+}
+
+TAnnouncer* TAnnouncer::Of(const QWidget* widget) {
+    const QWidget* window = widget == nullptr ? nullptr : widget->window();
+    return window == nullptr
+               ? nullptr
+               : window->findChild<TAnnouncer*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 void TAnnouncer::Announce(const QString& message) {

@@ -13,7 +13,11 @@ class TAnnouncer final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TAnnouncer(QWidget* parent);
+    // Lives as a window's direct child, where Of() finds it.
+    explicit TAnnouncer(QWidget* window);
+
+    // The announcer of the window this widget lies in; none when the window has none.
+    static TAnnouncer* Of(const QWidget* widget);
 
     void Announce(const QString& message);
     // The message told last, or waiting to be told.

@@ -21,6 +21,7 @@ TChartReaders::TChartReaders(const TChart1Curves& curves)
       m_narrator(std::make_unique<TChartNarrator>(
           curves.Chart(),
           TChartNarrator::TSources{[&curves] { return curves.Summary(); },
+                                   [&curves] { return curves.Brief(); },
                                    [&curves] { return curves.DataRows(QLocale()); }})) {
     // The curves changed: a screen reader hears the new summary after the current event.
     TChartNarrator* narrator = m_narrator.get();

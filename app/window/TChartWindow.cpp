@@ -1,5 +1,6 @@
 #include "TChartWindow.h"
 
+#include "TAnnouncer.h"
 #include "TAvailabilityStudy.h"
 #include "TChart1Curves.h"
 #include "TChartReaders.h"
@@ -50,6 +51,8 @@ TChartWindow::TChartWindow(const TAvailabilityStudy& study, TChart1Curves& mainC
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_chart);
+    // Tells a screen reader what the chart's commands did here (S reads the summary through it).
+    new TAnnouncer(this);
 
     m_curves = std::make_unique<TChart1Curves>(*m_chart, study);
     // The year caption of the main window's chart is spaced by hand for its width; here each

@@ -2,6 +2,7 @@
 
 #include "AccessibleInterfaces.h"
 #include "AvailabilityMaths.h"
+#include "ChangeSpeech.h"
 #include "CueColors.h"
 #include "DataFolderDrop.h"
 #include "DataStatusText.h"
@@ -247,21 +248,29 @@ void TForm1::ReloadKeepingWork(const QString& reason) {
 }
 
 void TForm1::StringGrid1Click() {
-    const auto before = m_study->SavePicks();
-    m_study->PickRow(StringGrid1->Row());
-    RecordPick(StringGrid1->Cells(0, StringGrid1->Row()), before);
+    PickByRow(&Armalyx::TAvailabilityStudy::PickRow);
 }
 
 void TForm1::StringGrid1CtrlClick() {
-    const auto before = m_study->SavePicks();
-    m_study->TogglePickRow(StringGrid1->Row());
-    RecordPick(StringGrid1->Cells(0, StringGrid1->Row()), before);
+    PickByRow(&Armalyx::TAvailabilityStudy::TogglePickRow);
 }
 
 void TForm1::StringGrid1ShiftClick() {
+    PickByRow(&Armalyx::TAvailabilityStudy::AddRowsToPick);
+}
+
+void TForm1::PickByRow(void (Armalyx::TAvailabilityStudy::*pick)(int)) {
     const auto before = m_study->SavePicks();
-    m_study->AddRowsToPick(StringGrid1->Row());
+    const QStringList namesBefore = m_study->PickedNames();
+    (m_study.get()->*pick)(StringGrid1->Row());
     RecordPick(StringGrid1->Cells(0, StringGrid1->Row()), before);
+    Tell(Armalyx::ChangeSpeech::PicksText(namesBefore, m_study->PickedNames()));
+}
+
+void TForm1::Tell(const QString& text) {
+    if (TAnnouncer* announcer = TAnnouncer::Of(CommandWindow())) {
+        announcer->Announce(text);
+    }
 }
 
 // A pick that changed the curves can be taken back, with its figures.
@@ -291,13 +300,17 @@ void TForm1::RecordView(const QString& label, const std::vector<Armalyx::TViewRa
 }
 
 void TForm1::Undo() {
+    const QString step = m_history.UndoLabel();
     m_history.Undo();
     ShowUndoSteps();
+    Tell(Armalyx::ChangeSpeech::UndoneText(step));
 }
 
 void TForm1::Redo() {
+    const QString step = m_history.RedoLabel();
     m_history.Redo();
     ShowUndoSteps();
+    Tell(Armalyx::ChangeSpeech::RedoneText(step));
 }
 
 void TForm1::ShowUndoSteps() {
@@ -453,6 +466,11 @@ void TForm1::ShowFiguresCue() {
                                                     window.color(group, QPalette::Base)));
         }
     }
+    // Going out of date is told once, when it happens; a new pick computes them again.
+    if (m_study->FiguresOutOfDate() && !m_toldFiguresOutOfDate) {
+        Tell(Armalyx::ChangeSpeech::FiguresOutOfDateText());
+    }
+    m_toldFiguresOutOfDate = m_study->FiguresOutOfDate();
     const auto speech = m_study->FiguresSpeech();
     const std::array<TFigureBox*, 3> boxes{Edit1, Edit2, Edit3};
     for (std::size_t figure = 0; figure < boxes.size(); ++figure) {

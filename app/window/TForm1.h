@@ -184,7 +184,11 @@ private:
     // again (TForm1.cpp), and the menu entries that name them.
     void Undo();
     void Redo();
+    // A pick by the table's current row, noted for Undo and told to a screen reader.
+    void PickByRow(void (Armalyx::TAvailabilityStudy::*pick)(int));
     void RecordPick(const QString& name, const Armalyx::TAvailabilityStudy::TPickState& before);
+    // Tells a screen reader of a change, in the window the user works in.
+    void Tell(const QString& text);
     void RecordView(const QString& label, const std::vector<Armalyx::TViewRange>& before,
                     const Armalyx::TChart1Curves& shown);
     const Armalyx::TChart1Curves* CurvesOf(const QObject* chart) const;
@@ -205,8 +209,10 @@ private:
     QLabel* Label7 = nullptr;
     // The data status line below the span figures: what the last load made of the data files.
     TStatusLine* Label8 = nullptr;
-    // Tells a screen reader of reloads.
+    // Tells a screen reader of reloads, picks and commands that show nothing.
     TAnnouncer* m_announcer = nullptr;
+    // Whether the figures going out of date has been told since they were last computed.
+    bool m_toldFiguresOutOfDate = false;
     // Below the status text, shown while the data report has lines to list: opens the report.
     QPushButton* DetailsButton = nullptr;
     TStringGrid* StringGrid1 = nullptr;

@@ -6,6 +6,7 @@
 
 #include "TForm1.h"
 
+#include "ChangeSpeech.h"
 #include "ChartExport.h"
 #include "CsvText.h"
 #include "DataReportText.h"
@@ -319,6 +320,7 @@ void TForm1::CopyToClipboard() {
     }
     if (!ChartWindowActive() && PageControl1->currentWidget() != TabSheet2) {
         clipboard->setText(TableRowsText());
+        Tell(Armalyx::ChangeSpeech::TableCopiedText());
         return;
     }
     // A document takes the picture, a spreadsheet the numbers.
@@ -329,11 +331,14 @@ void TForm1::CopyToClipboard() {
     data->setData(QStringLiteral("image/svg+xml"), Armalyx::ChartExport::SvgDocument(chart, 0));
     data->setText(m_curves->DataText());
     clipboard->setMimeData(data.release());
+    Tell(Armalyx::ChangeSpeech::ChartCopiedText());
 }
 
 void TForm1::CopyChartData() {
     if (QClipboard* clipboard = QGuiApplication::clipboard()) {
         clipboard->setText(m_curves->DataText());
+        const auto rows = static_cast<int>(m_curves->DataRows(QLocale()).size());
+        Tell(Armalyx::ChangeSpeech::ChartDataCopiedText(std::max(rows - 1, 0)));
     }
 }
 
@@ -525,6 +530,7 @@ void TForm1::ResetView() {
     const auto before = m_curves->View();
     m_curves->ResetView();
     RecordView(QStringLiteral("reset view"), before, *m_curves);
+    Tell(Armalyx::ChangeSpeech::ViewResetText());
 }
 
 // Ctrl+0 on the "Graph" page: both axis ranges fitted to every point of the curves shown.
@@ -532,6 +538,7 @@ void TForm1::FitToData() {
     const auto before = m_curves->View();
     m_curves->FitToData();
     RecordView(QStringLiteral("fit to data"), before, *m_curves);
+    Tell(Armalyx::ChangeSpeech::ViewFittedText());
 }
 
 void TForm1::ShowEstimateHelp() {

@@ -394,6 +394,13 @@ def CheckMenuButton(frame):
          Describe(button) if button else Missing(frame, "Menu", pyatspi.ROLE_PUSH_BUTTON))
 
 
+def ChartSummary(chart):
+    """The summary of the chart's curves: the name of its last child."""
+    count = chart.childCount
+    child = chart.getChildAtIndex(count - 1) if count > 0 else None
+    return child.name if child is not None else None
+
+
 def CheckSummary(description, columns, picked=None, when=""):
     """Checks a chart summary against its curves; returns the picked names (or None)."""
     match = SUMMARY.match(description or "")
@@ -547,8 +554,11 @@ def CheckPick(frame, tabs, table, chart):
         Step("picking a vehicle announces the chart's new summary", event is not None,
              f"picked '{current}'")
         if chart is not None:
-            CheckSummary(chart.description, CheckChartTableCurves(chart), current,
+            CheckSummary(ChartSummary(chart), CheckChartTableCurves(chart), current,
                          " after the pick")
+            Step("after the pick the chart's description names the pick",
+                 current is not None and current in (chart.description or ""),
+                 repr(chart.description))
         after = [Text(box) for box in figures]
         Step("picking a vehicle fills the figure boxes",
              all(box is not None for box in figures)
@@ -614,10 +624,15 @@ def Main():
         Note("skipped: the chart's data table, summary and month cursor (no chart)")
     else:
         curves = CheckChartTable(chart)
-        Note(f"chart summary: {chart.description!r}")
-        CheckSummary(chart.description, curves)
+        summary = ChartSummary(chart) or ""
+        Note(f"chart summary: {summary!r}")
+        CheckSummary(summary, curves)
         Step("chart summary says that no vehicle is picked yet",
-             chart.description.endswith(" No vehicle picked."))
+             summary.endswith(" No vehicle picked."))
+        brief = (f"Months shown: {SAMPLE_FIRST_MONTH} to {SAMPLE_LAST_MONTH}. No vehicle picked. "
+                 "S reads the summary.")
+        Step("the chart is described in brief: the months shown and the picks",
+             chart.description == brief, repr(chart.description))
         CheckCursor(chart)
     CheckPick(frame, tabs, table, chart)
     CheckReload(frame)

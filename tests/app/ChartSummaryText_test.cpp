@@ -62,6 +62,12 @@ TEST(ChartSummaryText, TheSummaryNamesTheMonthsShownTheCurvesAndThePicks) {
                              "lowest 1 in Feb 1941, highest 2 in Jul 1941. Picked: T-34."));
     EXPECT_EQ(ChartSummaryText::Summary({columns[1]}, {}, kEnglish),
               QStringLiteral("The chart shows no curve. No vehicle picked."));
+    // What is heard on coming to the chart: the months and the picks alone.
+    EXPECT_EQ(ChartSummaryText::Brief(columns, {QStringLiteral("T-34")}),
+              QStringLiteral("Months shown: Feb 1941 to Jul 1941. Picked: T-34. S reads the "
+                             "summary."));
+    EXPECT_EQ(ChartSummaryText::Brief({columns[1]}, {}),
+              QStringLiteral("The chart shows no curve. No vehicle picked. S reads the summary."));
 }
 
 TEST(ChartSummaryText, PicksAreListedInWords) {

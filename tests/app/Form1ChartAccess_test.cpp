@@ -95,16 +95,21 @@ TEST_F(TForm1ChartAccess, TheChartIsAChartNamedByItsTitleAndDescribedByItsCurves
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(chart->role(), QAccessible::Chart);
     EXPECT_EQ(chart->text(QAccessible::Name), QStringLiteral("Total Available AFVs"));
-    const QString summary = chart->text(QAccessible::Description);
-    EXPECT_EQ(summary, form.ChartSummary());
     const auto rows = form.ChartDataRows(QLocale());
+    const QString picks = QStringLiteral("Picked: ") + form.StringGrid1->Cells(0, 3) +
+                          QStringLiteral(" and ") + form.StringGrid1->Cells(0, 7) +
+                          QLatin1Char('.');
+    // What is heard on coming to the chart: the months shown and the picks, no more.
+    EXPECT_EQ(chart->text(QAccessible::Description),
+              QStringLiteral("Months shown: ") + rows.at(1).front() + QStringLiteral(" to ") +
+                  rows.back().front() + QStringLiteral(". ") + picks +
+                  QStringLiteral(" S reads the summary."));
+    const QString summary = chart->tableInterface()->summary()->text(QAccessible::Name);
+    EXPECT_EQ(summary, form.ChartSummary());
     EXPECT_TRUE(summary.startsWith(QStringLiteral("Months shown: ") + rows.at(1).front() +
                                    QStringLiteral(" to ") + rows.back().front() +
                                    QStringLiteral(". ")))
         << summary.toStdString();
-    const QString picks = QStringLiteral("Picked: ") + form.StringGrid1->Cells(0, 3) +
-                          QStringLiteral(" and ") + form.StringGrid1->Cells(0, 7) +
-                          QLatin1Char('.');
     EXPECT_TRUE(summary.endsWith(picks)) << summary.toStdString();
     // Every curve of Copy data has its sentence.
     for (qsizetype column = 1; column < rows.front().size(); ++column) {
@@ -149,8 +154,16 @@ TEST_F(TForm1ChartAccess, TheChartsTableHoldsTheNumbersOfCopyData) {
     EXPECT_EQ(table->cellAt(-1, 0), nullptr);
     EXPECT_EQ(table->cellAt(table->rowCount(), 0), nullptr);
     EXPECT_EQ(table->cellAt(0, table->columnCount()), nullptr);
-    // The data-source selector, the cells, then one item per month.
-    EXPECT_EQ(chart->childCount(), 1 + table->rowCount() * (table->columnCount() + 1));
+    // The data-source selector, the cells, one item per month, then the summary, which is also
+    // the table's.
+    EXPECT_EQ(chart->childCount(), 1 + table->rowCount() * (table->columnCount() + 1) + 1);
+    QAccessibleInterface* summary = chart->child(chart->childCount() - 1);
+    ASSERT_NE(summary, nullptr);
+    EXPECT_EQ(table->summary(), summary);
+    EXPECT_EQ(summary->parent(), chart);
+    EXPECT_EQ(chart->indexOfChild(summary), chart->childCount() - 1);
+    EXPECT_EQ(summary->role(), QAccessible::StaticText);
+    EXPECT_EQ(summary->text(QAccessible::Name), Driver().ChartSummary());
 }
 
 TEST_F(TForm1ChartAccess, CursorKeysWalkTheMonthsAndEveryMoveIsAnnounced) {
@@ -304,39 +317,100 @@ TEST_F(TForm1ChartAccess, TheNewSummaryIsAnnouncedOnceAfterAPickASourceChangeAnd
     ShowTwoVehicles();
     TForm1Driver& form = Driver();
     TAccessibleEventRecorder recorder;
+    // The summary's changes, told as changes of its child's name.
+    const auto summaryChanges = [&recorder] {
+        int changes = 0;
+        for (const auto& record : recorder.Of(nullptr, QAccessible::NameChanged)) {
+            changes += record.Name.startsWith(QStringLiteral("Months shown")) ? 1 : 0;
+        }
+        return changes;
+    };
+    const auto summary = [this] {
+        return ChartInterface()->tableInterface()->summary()->text(QAccessible::Name);
+    };
     ClickRow(1);
     QCoreApplication::processEvents();
     EXPECT_EQ(recorder.Of(form.Chart1, QAccessible::DescriptionChanged).size(), 1U);
+    EXPECT_EQ(summaryChanges(), 1);
     EXPECT_FALSE(recorder.Of(form.Chart1, QAccessible::TableModelChanged).empty());
-    EXPECT_TRUE(
-        ChartInterface()->text(QAccessible::Description).endsWith(QStringLiteral("Picked: v1.")));
+    EXPECT_TRUE(summary().endsWith(QStringLiteral("Picked: v1.")));
+    EXPECT_TRUE(ChartInterface()->text(QAccessible::Description).contains(QStringLiteral("v1")));
+    auto* announcer = form.Window.findChild<TAnnouncer*>();
+    ASSERT_NE(announcer, nullptr);
+    EXPECT_EQ(announcer->Message(), QStringLiteral("v1 picked."));
 
+    // The brief names no source: only the summary changes.
     recorder.Clear();
     ShowGraph();
     QTest::mouseClick(form.RadioGroup1->Button(1), Qt::LeftButton);
     QCoreApplication::processEvents();
-    EXPECT_EQ(recorder.Of(form.Chart1, QAccessible::DescriptionChanged).size(), 1U);
+    EXPECT_EQ(recorder.Of(form.Chart1, QAccessible::DescriptionChanged).size(), 0U);
+    EXPECT_EQ(summaryChanges(), 1);
 
     recorder.Clear();
     WriteTotalData(FleetLines(2000, 10, 20, 5));
     form.ReloadAction->trigger();
     QCoreApplication::processEvents();
-    EXPECT_EQ(recorder.Of(form.Chart1, QAccessible::DescriptionChanged).size(), 1U);
-    EXPECT_TRUE(ChartInterface()->text(QAccessible::Description).contains(QStringLiteral("2,000")));
+    EXPECT_EQ(summaryChanges(), 1);
+    EXPECT_TRUE(summary().contains(QStringLiteral("2,000")));
     // The status line tells its new text.
     const auto status = recorder.Of(form.Label8, QAccessible::TextUpdated);
     ASSERT_FALSE(status.empty());
     EXPECT_EQ(status.back().Inserted, form.Label8->text());
     EXPECT_TRUE(form.Label8->text().contains(QStringLiteral("Read again at")));
     // The reload and its reason are told once, as a notification that appears.
-    auto* announcer = form.Window.findChild<TAnnouncer*>();
-    ASSERT_NE(announcer, nullptr);
     EXPECT_EQ(recorder.Of(announcer, QAccessible::ObjectShow).size(), 1U);
     QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
     EXPECT_EQ(notification->role(), QAccessible::Notification);
     EXPECT_EQ(notification->text(QAccessible::Name),
               QStringLiteral("Read again: reload asked for."));
     EXPECT_TRUE(announcer->size().isEmpty());
+}
+
+TEST_F(TForm1ChartAccess, SReadsTheSummaryAndCommandsThatShowNothingSayWhatTheyDid) {
+    ShowTwoVehicles();
+    TForm1Driver& form = Driver();
+    ClickRow(1);
+    FocusChart();
+    auto* announcer = form.Window.findChild<TAnnouncer*>();
+    ASSERT_NE(announcer, nullptr);
+    TAccessibleEventRecorder recorder;
+    PressOnChart(Qt::Key_S);
+    EXPECT_EQ(announcer->Message(), form.ChartSummary());
+    EXPECT_EQ(recorder.Of(announcer, QAccessible::ObjectShow).size(), 1U);
+    const auto months = static_cast<int>(form.ChartDataRows(QLocale()).size()) - 1;
+    const struct {
+        QAction* Command;
+        QString Told;
+    } cases[] = {
+        {form.FitToDataAction, QStringLiteral("View fitted to the data.")},
+        {form.UndoAction, QStringLiteral("Undone: fit to data.")},
+        {form.RedoAction, QStringLiteral("Redone: fit to data.")},
+        {form.ResetViewAction, QStringLiteral("View reset.")},
+        {form.CopyAction, QStringLiteral("Chart copied, as a picture and as numbers.")},
+        {form.CopyDataAction, QStringLiteral("Chart data copied: %1 months.").arg(months)},
+    };
+    for (const auto& test : cases) {
+        test.Command->trigger();
+        EXPECT_EQ(announcer->Message(), test.Told) << test.Told.toStdString();
+    }
+}
+
+TEST_F(TForm1ChartAccess, TheWindowsStatusBarReadsTheStatusLineOnEveryPage) {
+    ShowTwoVehicles();
+    TForm1Driver& form = Driver();
+    ShowGraph();
+    ASSERT_FALSE(form.Label8->isVisible());
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form.Window);
+    QAccessibleInterface* status = window->child(window->childCount() - 1);
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->role(), QAccessible::StatusBar);
+    EXPECT_EQ(status->parent(), window);
+    EXPECT_EQ(window->indexOfChild(status), window->childCount() - 1);
+    EXPECT_EQ(status->text(QAccessible::Name), form.Label8->text());
+    ASSERT_NE(status->textInterface(), nullptr);
+    EXPECT_EQ(status->textInterface()->text(0, -1), form.Label8->text());
+    EXPECT_FALSE(status->state().invisible);
 }
 
 TEST_F(TForm1ChartAccess, SelectorsFiguresAndTheStatusLineTellTheirNamesAndValues) {

@@ -160,8 +160,8 @@ protected:
         if (chart->textInterface()->text(0, -1) != cursor->ReadOut()) {
             out << "the chart's accessible text is not the cursor's read-out; ";
         }
-        if (chart->text(QAccessible::Description) != form.ChartSummary()) {
-            out << "the chart's description is not its summary; ";
+        if (chart->tableInterface()->summary()->text(QAccessible::Name) != form.ChartSummary()) {
+            out << "the chart's accessible summary is not its summary; ";
         }
         const auto rows = form.ChartDataRows(QLocale());
         if (chart->tableInterface()->rowCount() != static_cast<int>(rows.size()) - 1) {
