@@ -45,8 +45,12 @@ QString CellText(double value, TReadingKind kind, const QLocale& locale) {
     return plain.toString(shown, 'f', QLocale::FloatingPointShortest);
 }
 
+QString ReadingText(double value, TReadingKind kind, const QLocale& locale) {
+    return ChartHoverText::ValueText(value, kind, locale);
+}
+
 std::vector<QStringList> Rows(const std::vector<TDataColumn>& columns, int firstMonth,
-                              int lastMonth, const QLocale& locale) {
+                              int lastMonth, const QLocale& locale, TCellWriter cellText) {
     std::vector<QStringList> rows;
     QStringList header{QStringLiteral("Month")};
     for (const TDataColumn& column : columns) {
@@ -60,7 +64,7 @@ std::vector<QStringList> Rows(const std::vector<TDataColumn>& columns, int first
         for (const TDataColumn& column : columns) {
             const auto value = ValueAt(column, month);
             anyValue = anyValue || value.has_value();
-            row.push_back(value ? CellText(*value, column.Kind, locale) : QString());
+            row.push_back(value ? cellText(*value, column.Kind, locale) : QString());
         }
         if (anyValue) {
             rows.push_back(row);

@@ -26,10 +26,15 @@ QString ColumnTitle(const TDataColumn& column);
 // A cell: the value as the curve holds it, a share as a percentage of the fleet, written with
 // the locale's decimal point, without grouping and without rounding.
 QString CellText(double value, TReadingKind kind, const QLocale& locale);
+// How a cell's value is written: CellText for a spreadsheet, ReadingText for a reader.
+using TCellWriter = QString (*)(double value, TReadingKind kind, const QLocale& locale);
+// A cell as a reader is told it, rounded as the tooltip rounds: "1,234", "12.3 %".
+QString ReadingText(double value, TReadingKind kind, const QLocale& locale);
 // The header row (Month, then the column titles), then a row for each month firstMonth..lastMonth
 // (kept within 1..60) in which some column has a value, the month written as "Jun 1941".
 std::vector<QStringList> Rows(const std::vector<TDataColumn>& columns, int firstMonth,
-                              int lastMonth, const QLocale& locale);
+                              int lastMonth, const QLocale& locale,
+                              TCellWriter cellText = &CellText);
 // The same rows, tab-separated.
 QString TabSeparated(const std::vector<TDataColumn>& columns, int firstMonth, int lastMonth,
                      const QLocale& locale);

@@ -186,6 +186,11 @@ std::vector<QStringList> TChart1Curves::DataRows(const QLocale& locale) const {
     return ChartDataText::Rows(DataColumns(), m_firstHomeMonth, m_lastHomeMonth, locale);
 }
 
+std::vector<QStringList> TChart1Curves::ReadingRows(const QLocale& locale) const {
+    return ChartDataText::Rows(DataColumns(), m_firstHomeMonth, m_lastHomeMonth, locale,
+                               &ChartDataText::ReadingText);
+}
+
 QString TChart1Curves::DataText() const {
     return TableText::TabSeparatedRows(DataRows(QLocale()));
 }

@@ -56,6 +56,8 @@ public:
     std::vector<ChartDataText::TDataColumn> DataColumns() const;
     // A header row, then one row per plotted month, numbers written for the locale.
     std::vector<QStringList> DataRows(const QLocale& locale) const;
+    // The same rows with each number rounded as a reader is told it ("1,234", "12.3 %").
+    std::vector<QStringList> ReadingRows(const QLocale& locale) const;
     // The same, tab-separated, for the desktop's locale.
     QString DataText() const;
     // The chart in a few sentences for a screen reader: months, curves, picks.

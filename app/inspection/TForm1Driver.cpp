@@ -69,6 +69,10 @@ std::vector<QStringList> TForm1Driver::ChartDataRows(const QLocale& locale) cons
     return Curves().DataRows(locale);
 }
 
+std::vector<QStringList> TForm1Driver::ChartReadingRows(const QLocale& locale) const {
+    return Curves().ReadingRows(locale);
+}
+
 QString TForm1Driver::ChartSummary() const {
     return Curves().Summary();
 }

@@ -115,6 +115,8 @@ public:
     // What Copy data, the screen reader and Copy give.
     QString ChartDataText() const;
     std::vector<QStringList> ChartDataRows(const QLocale& locale) const;
+    // The same numbers rounded, as the chart's accessible table gives them.
+    std::vector<QStringList> ChartReadingRows(const QLocale& locale) const;
     QString ChartSummary() const;
     QImage ChartImage() const;
 

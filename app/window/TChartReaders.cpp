@@ -22,7 +22,7 @@ TChartReaders::TChartReaders(const TChart1Curves& curves)
           curves.Chart(),
           TChartNarrator::TSources{[&curves] { return curves.Summary(); },
                                    [&curves] { return curves.Brief(); },
-                                   [&curves] { return curves.DataRows(QLocale()); }})) {
+                                   [&curves] { return curves.ReadingRows(QLocale()); }})) {
     // The curves changed: a screen reader hears the new summary after the current event.
     TChartNarrator* narrator = m_narrator.get();
     QObject::connect(&curves, &TChart1Curves::Changed, narrator,

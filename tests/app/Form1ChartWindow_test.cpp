@@ -180,6 +180,6 @@ TEST_F(TForm1ChartWindow, AScreenReaderHearsWhatTheMainChartSays) {
     const TChartNarrator* narrator = TChartNarrator::Of(&window.Chart());
     ASSERT_NE(narrator, nullptr);
     EXPECT_EQ(narrator->Summary(), Driver().ChartSummary());
-    EXPECT_EQ(narrator->Rows(), Driver().ChartDataRows(QLocale()));
+    EXPECT_EQ(narrator->Rows(), Driver().ChartReadingRows(QLocale()));
     EXPECT_TRUE(Errors().empty());
 }

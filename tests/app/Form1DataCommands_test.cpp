@@ -208,6 +208,12 @@ TEST(ChartDataText, RowsPerPlottedMonthWithSharesInPercentAndEmptyCellsForMissin
     EXPECT_EQ(Armalyx::ChartDataText::TabSeparated({{"x", TReadingKind::Count, {{0, 1}, {61, 1}}}},
                                                    -5, 99, kEnglish),
               QStringLiteral("Month\tx\n"));
+    // For a reader the same rows are rounded as the tooltip rounds them.
+    const auto reading =
+        Armalyx::ChartDataText::Rows(columns, 6, 9, kEnglish, &Armalyx::ChartDataText::ReadingText);
+    ASSERT_EQ(reading.size(), 4U);
+    EXPECT_EQ(reading[1], QStringList({"Jun 1941", "1,000", "2", "2.3 %"}));
+    EXPECT_EQ(reading[3], QStringList({"Aug 1941", "1,200", "0", ""}));
 }
 
 TEST_F(TForm1DataCommands, ReloadReadsChangedFilesAsTheFirstActivationDoes) {
