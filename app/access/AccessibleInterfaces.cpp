@@ -7,6 +7,7 @@
 #include "TComboBoxAccessible.h"
 #include "TFigureAccessible.h"
 #include "TFigureBox.h"
+#include "TMenuItemAccessible.h"
 #include "TStatusLine.h"
 #include "TStatusLineAccessible.h"
 #include "TWindowAccessible.h"
@@ -14,8 +15,22 @@
 #include <TChart.h>
 
 #include <QAccessible>
+#include <QAction>
+#include <QMenu>
+
+#include <algorithm>
 
 namespace Armalyx::AccessibleInterfaces {
+
+namespace {
+
+bool LiesInAMenu(const QAction* action) {
+    const auto holders = action->associatedObjects();
+    return std::any_of(holders.begin(), holders.end(),
+                       [](const QObject* holder) { return qobject_cast<const QMenu*>(holder); });
+}
+
+} // namespace
 
 QAccessibleInterface* For(const QString& className, QObject* object) {
     if (className == QLatin1String("TChart")) {
@@ -37,6 +52,11 @@ QAccessibleInterface* For(const QString& className, QObject* object) {
     } else if (className == QLatin1String("TFigureBox")) {
         if (auto* figure = qobject_cast<TFigureBox*>(object)) {
             return new TFigureAccessible(figure);
+        }
+    } else if (className == QLatin1String("QAction")) {
+        if (auto* action = qobject_cast<QAction*>(object);
+            action != nullptr && LiesInAMenu(action)) {
+            return new TMenuItemAccessible(action);
         }
     } else if (className == QLatin1String("TForm1") ||
                className == QLatin1String("Armalyx::TChartWindow")) {

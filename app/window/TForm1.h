@@ -153,6 +153,9 @@ private:
     void FillRecentMenu();
     void ClearRecentFolders();
     void PopUpMainMenu();
+    // F10: the menu opens with its first entry current, as a desktop's menu bar does, so that a
+    // screen reader speaks the menu and the entry at once.
+    void PopUpMainMenuByKey();
     void OpenChartWindow();
     bool ChartWindowActive() const;
     TChart& CommandChart() const;

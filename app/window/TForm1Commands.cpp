@@ -135,8 +135,8 @@ void TForm1::CreateShortcuts() {
                                       QKeySequence(Qt::Key_F1), &TForm1::ShowEstimateHelp);
     AboutAction =
         CreateAction(QStringLiteral("&About Armalyx"), QKeySequence(), &TForm1::ShowAbout);
-    MenuAction =
-        CreateAction(QStringLiteral("Menu"), QKeySequence(Qt::Key_F10), &TForm1::PopUpMainMenu);
+    MenuAction = CreateAction(QStringLiteral("Menu"), QKeySequence(Qt::Key_F10),
+                              &TForm1::PopUpMainMenuByKey);
     UndoAction = CreateAction(QStringLiteral("&Undo"), QKeySequence::Undo, &TForm1::Undo);
     RedoAction = CreateAction(QStringLiteral("Redo (&Y)"), QKeySequence(), &TForm1::Redo);
     ChartWindowAction =
@@ -164,6 +164,7 @@ void TForm1::CreateShortcuts() {
 void TForm1::CreateMainMenu() {
     MainMenu = new QMenu(this);
     MainMenu->setObjectName(QStringLiteral("MainMenu"));
+    MainMenu->setAccessibleName(QStringLiteral("Menu"));
     FillMainMenu();
     // No taller than the tabs, so that the tab strip and every page keep their place.
     const int height = PageControl1->tabBar()->sizeHint().height();
@@ -244,6 +245,17 @@ void TForm1::ClearRecentFolders() {
 
 void TForm1::PopUpMainMenu() {
     MainMenu->popup(MenuButton->mapToGlobal(QPoint(0, MenuButton->height())));
+}
+
+void TForm1::PopUpMainMenuByKey() {
+    PopUpMainMenu();
+    const QList<QAction*> entries = MainMenu->actions();
+    const auto first = std::find_if(entries.begin(), entries.end(), [](const QAction* entry) {
+        return entry->isEnabled() && entry->isVisible() && !entry->isSeparator();
+    });
+    if (first != entries.end()) {
+        MainMenu->setActiveAction(*first);
+    }
 }
 
 void TForm1::CreateContextMenus() {

@@ -498,6 +498,23 @@ class Session:
         step("after the reloads Where am I still speaks the cursor's month and its values",
              lambda: short(speech.wait_for(rf"list item\W+{FIRST_MONTH}\W+Total In service", mark)))
 
+    def menu(self):
+        speech = self.speech
+        mark = speech.key("F10")
+        step("F10 opens the window's menu and speaks its first entry with its shortcut",
+             lambda: short(speech.wait_for(r"Open data folder\W+Ctrl\W+O", mark)))
+        speech.quiet()
+        mark = speech.key("Down")
+        speech.wait_for(r"\w", mark)
+        speech.quiet()
+        mark = speech.key("Down")
+        step("Down in the menu speaks an entry with its shortcut",
+             lambda: short(speech.wait_for(r"Reload data files\W+F5", mark)))
+        speech.quiet()
+        mark = speech.key("Escape")
+        step("Escape closes the menu and comes back to the chart",
+             lambda: short(speech.wait_for(rf"{CHART_NAME}|{MONTH}", mark)))
+
     def announced_once(self, name, mark):
         speech = self.speech
 
@@ -528,6 +545,7 @@ def main():
             session.chart()
             session.orca_commands()
             session.reload()
+            session.menu()
     except NotHeard as error:
         print(f"FAIL - the check ran to its end: {error}", flush=True)
         failures.append("the check ran to its end")

@@ -20,6 +20,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -398,6 +399,40 @@ TEST_F(TForm1ChartAccess, SReadsTheSummaryAndCommandsThatShowNothingSayWhatTheyD
         test.Command->trigger();
         EXPECT_EQ(announcer->Message(), test.Told) << test.Told.toStdString();
     }
+}
+
+TEST_F(TForm1ChartAccess, MenuEntriesGiveTheirShortcutsAndLieInTheMenuThatShowsThem) {
+    TForm1Driver& form = Driver();
+    form.MenuAction->trigger();
+    auto* menu = form.Window.findChild<QMenu*>(QStringLiteral("MainMenu"));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+    // F10 makes the first entry current, so that a reader speaks it.
+    EXPECT_EQ(menu->activeAction(), form.OpenFolderAction);
+    const struct {
+        QAction* Entry;
+        const char* Name;
+        const char* Binding;
+    } cases[] = {
+        {form.OpenFolderAction, "Open data folder\u2026", ";;Ctrl+O"},
+        {form.ReloadAction, "Reload data files", ";;F5"},
+        {form.ExportDataAction, "Export data\u2026", ""},
+    };
+    QAccessibleInterface* menuAccess = QAccessible::queryAccessibleInterface(menu);
+    for (const auto& test : cases) {
+        QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(test.Entry);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->text(QAccessible::Name), QString::fromUtf8(test.Name));
+        EXPECT_EQ(entry->role(), QAccessible::MenuItem);
+        EXPECT_EQ(entry->parent(), menuAccess);
+        EXPECT_GE(menuAccess->indexOfChild(entry), 0);
+        QAccessibleActionInterface* action = entry->actionInterface();
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->keyBindingsForAction(action->pressAction()).join(QLatin1Char(';')),
+                  QString::fromUtf8(test.Binding));
+    }
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(form.OpenFolderAction)->state().focused);
+    menu->close();
 }
 
 TEST_F(TForm1ChartAccess, TheWindowsStatusBarReadsTheStatusLineOnEveryPage) {
