@@ -15,8 +15,10 @@
 #include <TChart.h>
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QMenu>
+#include <QTabWidget>
 
 #include <algorithm>
 
@@ -52,6 +54,13 @@ QAccessibleInterface* For(const QString& className, QObject* object) {
     } else if (className == QLatin1String("TFigureBox")) {
         if (auto* figure = qobject_cast<TFigureBox*>(object)) {
             return new TFigureAccessible(figure);
+        }
+    } else if (className == QLatin1String("QStackedWidget")) {
+        // The pages of a tab widget lie in a stack that Qt calls a layered pane, which readers name
+        // on every entry to a page; as a plain pane it is only the pages' holder.
+        if (auto* stack = qobject_cast<QWidget*>(object);
+            stack != nullptr && qobject_cast<QTabWidget*>(stack->parentWidget()) != nullptr) {
+            return new QAccessibleWidget(stack, QAccessible::Pane);
         }
     } else if (className == QLatin1String("QAction")) {
         if (auto* action = qobject_cast<QAction*>(object);

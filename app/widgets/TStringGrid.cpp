@@ -1,10 +1,13 @@
 #include "TStringGrid.h"
 
+#include <QAccessible>
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -225,6 +228,29 @@ void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     m_pressedOnCell = indexAt(event->position().toPoint()).isValid();
     QTableWidget::mouseDoubleClickEvent(event);
+}
+
+void TStringGrid::focusInEvent(QFocusEvent* event) {
+    QTableWidget::focusInEvent(event);
+    // After the grid's own focus has been told, which comes once this event is done.
+    QTimer::singleShot(0, this, &TStringGrid::TellCurrentCell);
+}
+
+void TStringGrid::TellCurrentCell() {
+    const QModelIndex current = currentIndex();
+    if (!QAccessible::isActive() || !hasFocus() || !current.isValid()) {
+        return;
+    }
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(this);
+    QAccessibleTableInterface* table = grid == nullptr ? nullptr : grid->tableInterface();
+    QAccessibleInterface* cell =
+        table == nullptr ? nullptr : table->cellAt(current.row(), current.column());
+    if (cell == nullptr) {
+        return;
+    }
+    QAccessibleEvent focused(this, QAccessible::Focus);
+    focused.setChild(grid->indexOfChild(cell));
+    QAccessible::updateAccessibility(&focused);
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* event) {

@@ -49,10 +49,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A screen reader is told the current cell as the keyboard comes to the grid, so that it says
+    // the row (and the column's header) on entry, not only the grid's size.
+    void focusInEvent(QFocusEvent* event) override;
     // Draws the focus frame on the current cell while the grid has the keyboard focus.
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void TellCurrentCell();
     // Accepts an event of a button other than the left one and answers whether it did.
     static bool SwallowsOtherButtons(QMouseEvent& event);
 

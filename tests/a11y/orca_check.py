@@ -317,6 +317,17 @@ class Session:
         step("Tab: the vehicle table is spoken by its name and role",
              lambda: short(speech.wait_for(r"Vehicle table\W+table", mark)))
 
+        def current_row():
+            speech.wait_for(r"Vehicle table\W+table", mark)
+            speech.quiet()
+            text = speech.heard(mark)
+            found = [name for name in names if re.search(rf"(?<![\w-]){re.escape(name)}(?![\w-])",
+                                                         text)]
+            require(found, f"no vehicle of TankData.txt in {text!r}")
+            return f"{found[0]}: {short(text)}"
+
+        step("Tab into the vehicle table speaks its current row", current_row)
+
         mark = speech.key("Down")
 
         def picked():
@@ -502,7 +513,7 @@ class Session:
         speech = self.speech
         mark = speech.key("F10")
         step("F10 opens the window's menu and speaks its first entry with its shortcut",
-             lambda: short(speech.wait_for(r"Open data folder\W+Ctrl\W+O", mark)))
+             lambda: short(speech.wait_for(r"Open data folder\W+Ctrl(\W+plus)?\W+O\b", mark)))
         speech.quiet()
         mark = speech.key("Down")
         speech.wait_for(r"\w", mark)

@@ -45,7 +45,8 @@ MONTH_NAMES = ["Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "O
 MONTH_PATTERN = r"(?:Jan|Feb|Mar|Apr(?:il)?|May|June?|July?|Aug|Sep|Oct|Nov|Dec) \d{4}"
 MONTH = re.compile(rf"^{MONTH_PATTERN}$")
 # A number as the chart's data table gives it: no grouping.
-PLAIN_NUMBER = re.compile(r"^-?\d+(?:\.\d+)?$")
+# A cell of the chart's table: a count grouped by thousands, or a share with one decimal in percent.
+READ_NUMBER = re.compile(r"^-?\d{1,3}(?:,\d{3})*(?:\.\d %)?$")
 # A number as the summary writes it: grouped by thousands, a share of the fleet in percent.
 GROUPED = r"-?\d{1,3}(?:,\d{3})*(?:\.\d+)?(?: %)?"
 CURVE_SENTENCE = re.compile(
@@ -446,9 +447,9 @@ def CheckChartTable(chart):
     bad = []
     for r in range(rows):
         names = [table.getAccessibleAt(r, c).name for c in range(columns)]
-        if not any(names) or not all(PLAIN_NUMBER.match(n) for n in names if n):
+        if not any(names) or not all(READ_NUMBER.match(n) for n in names if n):
             bad.append((months[r], names))
-    Step("chart data table cells are plain numbers", not bad, f"first rows not: {bad[:3]}"
+    Step("chart data table cells are numbers rounded for reading", not bad, f"first rows not: {bad[:3]}"
          if bad else f"first row {[table.getAccessibleAt(0, c).name for c in range(columns)]}")
     return curves
 
